@@ -1,0 +1,20 @@
+#!/bin/sh
+# Installs the Debian packages Lumora needs, only those that are missing.
+# Usage: scripts/install-deps.sh [build|play]   (build: compile and test; play: also a display)
+set -eu
+want="g++ cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
+      qt6-base-dev libgl-dev fonts-liberation fonts-ipafont-gothic"
+if [ "${1:-build}" = play ]; then
+    want="$want xvfb xauth"
+fi
+missing=""
+for p in $want; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update
+    # shellcheck disable=SC2086
+    apt-get install -y --no-install-recommends $missing
+fi

@@ -1,0 +1,146 @@
+#include "forms/program.h"
+
+#include <algorithm>
+
+namespace forms {
+
+Program::Program(float screenTwipsPerPixel) : screenTwipsPerPixel_(screenTwipsPerPixel) {}
+
+Program::~Program() {
+    // Forms go before the clock so that no timer outlives it attached.
+    for (auto& f : open_)
+        for (auto& t : f->timers_) clock_.detach(t);
+    open_.clear();
+    closed_.clear();
+}
+
+void Program::registerForm(const std::string& name, Factory factory) {
+    factories_[name] = std::move(factory);
+}
+
+Form* Program::find(const std::string& name) const {
+    for (const auto& f : open_)
+        if (f->name() == name) return f.get();
+    return nullptr;
+}
+
+std::vector<Form*> Program::openForms() const {
+    std::vector<Form*> out;
+    for (const auto& f : open_) out.push_back(f.get());
+    return out;
+}
+
+Form& Program::show(const std::string& name) {
+    if (ended_) throw FatalError("the program has ended");
+    if (Form* f = find(name)) return *f;
+    auto it = factories_.find(name);
+    if (it == factories_.end()) throw FatalError("no form called " + name);
+    open_.push_back(it->second(*this));
+    Form& form = *open_.back();
+    ++generation_;
+    for (auto& t : form.timers_) clock_.attach(t);
+    form.Form_Load();
+    return form;
+}
+
+void Program::unload(const std::string& name) {
+    if (ended_) return;
+    auto it = std::find_if(open_.begin(), open_.end(),
+                           [&](const auto& f) { return f->name() == name; });
+    if (it == open_.end()) return;
+    std::unique_ptr<Form> form = std::move(*it);
+    open_.erase(it);
+    ++generation_;
+    for (auto& t : form->timers_) {
+        t.setEnabled(false);
+        clock_.detach(t);
+    }
+    // Kept alive until the event that closed it has returned: a handler may
+    // close its own window and carry on.
+    closed_.push_back(std::move(form));
+    closed_.back()->Form_Unload();
+}
+
+void Program::end() {
+    if (ended_) return;
+    ended_ = true;
+    ++generation_;
+    for (auto& f : open_) {
+        for (auto& t : f->timers_) {
+            t.setEnabled(false);
+            clock_.detach(t);
+        }
+        closed_.push_back(std::move(f));
+    }
+    open_.clear();
+}
+
+void Program::fail(const std::string& message) {
+    if (!fatal_) fatal_ = message;
+    end();
+}
+
+bool Program::deliver(const std::function<void()>& event) {
+    if (ended_) return false;
+    ++depth_;
+    try {
+        event();
+    } catch (const FatalError& e) {
+        fail(e.what());
+    }
+    --depth_;
+    if (depth_ == 0) {
+        closed_.clear();
+        if (started_ && open_.empty()) end();
+    }
+    return !ended_;
+}
+
+void Program::start(const std::string& firstForm) {
+    deliver([&] { show(firstForm); });
+    started_ = true;
+    if (open_.empty()) end();
+}
+
+bool Program::mouseDown(const std::string& form, const std::string& control, int index,
+                        int button) {
+    return deliver([&] {
+        Form* f = find(form);
+        if (f == nullptr) return;
+        if (Control* c = f->find(control, index)) f->mouseDown(*c, button);
+    });
+}
+
+bool Program::mouseUp(const std::string& form, const std::string& control, int index,
+                      int button) {
+    return deliver([&] {
+        Form* f = find(form);
+        if (f == nullptr) return;
+        if (Control* c = f->find(control, index)) f->mouseUp(*c, button);
+    });
+}
+
+bool Program::click(const std::string& form, const std::string& control) {
+    return deliver([&] {
+        if (Form* f = find(form)) f->click(control);
+    });
+}
+
+bool Program::close(const std::string& form) {
+    return deliver([&] { unload(form); });
+}
+
+void Program::advance(std::int64_t ms) { advanceTo(clock_.now() + ms); }
+
+void Program::advanceTo(std::int64_t t) {
+    while (!ended_) {
+        Timer* timer = clock_.popDue(t);
+        if (timer == nullptr) break;
+        deliver([timer] {
+            if (timer->onTick) timer->onTick();
+        });
+    }
+    if (!ended_) clock_.settle(t);
+}
+
+}  // namespace forms

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace game {
+
+// A file problem, told the way the player needs to read it: the file, the
+// line where there is one, and what is wrong.
+struct FileError {
+    std::string message;
+};
+
+template <class T>
+using FileResult = std::variant<T, FileError>;
+
+// Lines 1 to 11 of a stage or answer file; element 0 stays empty.
+using MapLines = std::array<std::string, 12>;
+
+inline constexpr const char* kSaveFileName = "save.bkm";
+inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
+
+std::string stageFileName(std::int32_t stage);   // "mmap3.bkm"
+std::string answerFileName(std::int32_t stage);  // "amap3.bkm"
+
+// The program folder as text ending in exactly one "/".
+std::string folderText(const std::string& folder);
+
+// Reads lines 1 to 11. A line ends at CR LF or at CR alone; a lone LF is part
+// of the line; the end of the file ends the last line. Nothing past line 11 is
+// read, and a line longer than kMaxLineBytes is an error.
+FileResult<MapLines> readMapFile(const std::string& folder, const std::string& fileName);
+
+// Reads the save file's first field: blanks around it are ignored, and it ends
+// at a comma, a line end or the end of the file. It must be a stage number.
+FileResult<std::int32_t> readSaveFile(const std::string& folder);
+
+// Replaces the save file with the number and CR LF, atomically: a new file
+// beside it, then a rename over it.
+std::optional<FileError> writeSaveFile(const std::string& folder, std::int32_t stage);
+
+bool saveFileExists(const std::string& folder);
+
+// The save file's bytes, for the replay driver's snapshots; nothing when the
+// file is missing.
+std::optional<std::string> readSaveBytes(const std::string& folder);
+
+// Quotes a line for an error message, shortened and with control bytes escaped.
+std::string quoteForMessage(const std::string& text);
+
+}  // namespace game

@@ -1,0 +1,125 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "game/files.h"
+#include "game/game_window.h"
+
+namespace game {
+
+// Columns and rows 0..9 as the grids hold them, column first.
+using Grid = std::array<std::array<std::int16_t, 10>, 10>;
+
+// The game module: every shared variable under its own name, and the shared
+// procedures. One lives for the whole run; a fresh one is a fresh program.
+class LumoraBas {
+public:
+    explicit LumoraBas(std::string programFolder);
+
+    // ---- Board
+    Grid SandGrid{};
+    Grid BlockGrid{};
+    Grid WaterGrid{};
+    Grid WallGrid{};
+    Grid SolidGrid{};
+
+    // Every grid read goes through these. Beyond column 9 or row 9 lies the
+    // board's edge: solid to the character, and no block for the goal check.
+    std::int16_t solidAt(int c, int r) const;
+    std::int16_t blockAt(int c, int r) const;
+
+    // ---- Character
+    std::int16_t PlayerCol = 0;
+    std::int16_t PlayerRow = 0;
+    std::int16_t OnColumn = 0;
+    std::int16_t OnRow = 0;
+    std::int16_t FacingLeft = 0;
+    std::int16_t FacingRight = 0;
+    std::int16_t CanWalkLeft = 0;
+    std::int16_t CanWalkRight = 0;
+    std::int16_t CanFall = 0;
+    std::int16_t CanJumpLeft = 0;
+    std::int16_t CanJumpRight = 0;
+
+    // ---- Clicked cell
+    std::int16_t ClickCol = 0;
+    std::int16_t ClickRow = 0;
+
+    // ---- Counters of the stage
+    std::int16_t BlockCount = 0;
+    std::int16_t BlockTarget = 0;
+    std::int16_t WaterCount = 0;
+    std::int16_t MagicCount = 0;
+    std::int16_t intSucsessFrag = 0;
+
+    // ---- Progress; the stage number is empty until first set
+    std::optional<std::int32_t> intStageNo;
+    std::int16_t intStartFrag = 0;
+
+    // ---- Screen and menu
+    float TwipsPerPixel = 0;
+    std::int16_t MenuMode = 0;
+
+    // ---- Scratch buffers of the file readers
+    MapLines MapLine{};
+    std::array<std::array<std::string, 10>, 10> MapCell{};
+
+    // ---- Animation counters; they outlive every window
+    std::int16_t WalkFrame = 0;
+    std::int16_t WalkFrameStep = 0;
+    std::int16_t RightWalkFrame = 0;
+    std::int16_t RightWalkFrameStep = 0;
+    std::int16_t LeftJumpFrame = 0;
+    std::int16_t LeftJumpFrameStep = 0;
+    std::int16_t LeftJumpPhase = 0;
+    std::int16_t RightJumpFrame = 0;
+    std::int16_t RightJumpFrameStep = 0;
+    std::int16_t RightJumpPhase = 0;
+    std::int16_t StageClearLeftFrame = 0;
+    std::int16_t StageClearRightFrame = 0;
+    std::int16_t GameOverLeftFrame = 0;
+    std::int16_t GameOverRightFrame = 0;
+
+    // ---- The open game window; null while none is open
+    GameWindow* Win = nullptr;
+
+    // ---- Files
+    std::string AppFolder() const;
+    std::optional<FileError> WriteSaveFile();
+    // Creates a save file holding 1 when there is none, so the first game finds one.
+    std::optional<FileError> ensureSaveFile();
+
+    // ---- Stage set-up
+    std::optional<FileError> LoadStage();
+    std::optional<FileError> LoadAnswerMarks();
+
+    // ---- Cell alignment and neighbour probes
+    void UpdatePlayerCell();
+    void ProbeLeft();
+    void ProbeRight();
+    void ProbeBelow();
+    void ProbeLeftJump();
+    void ProbeRightJump();
+
+    // ---- Tile rules
+    void CastMagic();
+    void ShowFacingPicture();
+
+    // The stage number as the tray shows it: empty while it is empty.
+    std::string stageText() const;
+
+private:
+    void showGreen();
+    std::string folder_;
+};
+
+// Decimal text: digits with a leading "-" when negative, no blanks.
+std::string decimalText(long value);
+
+// Adds to a 16-bit counter, stopping at its limits instead of wrapping.
+void addClamped(std::int16_t& value, int delta);
+
+}  // namespace game

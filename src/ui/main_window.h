@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "forms/form.h"
+#include "game/game_window.h"
+#include "game/lumora_bas.h"
+
+namespace ui {
+
+// The game window: the board, the sprite, the tray and the timers that make
+// the character move.
+class MainWindow : public forms::Form {
+public:
+    static constexpr const char* kName = "MainWindow";
+
+    MainWindow(forms::Program& program, game::LumoraBas& bas);
+    ~MainWindow() override;
+
+    game::GameWindow& controls() { return w_; }
+    const game::GameWindow& controls() const { return w_; }
+
+    void Form_Load() override;
+    void Form_Unload() override;
+    void click(const std::string& control) override;
+    void mouseDown(forms::Control& control, int button) override;
+    void mouseUp(forms::Control& control, int button) override;
+    bool takesMouse(const forms::Control& control) const override;
+
+    void Tile_MouseDown(int Index, int Button);
+    void Tile_MouseUp(int Index, int Button);
+    void Command1_Click();
+    void Command3_Click();
+
+    void LeftWalkTimer_Timer();
+    void RightWalkTimer_Timer();
+    void LeftJumpTimer_Timer();
+    void RightJumpTimer_Timer();
+    void FallTimer_Timer();
+    void StageClearTimer_Timer();
+    void GameOverTimer_Timer();
+
+private:
+    void buildLayout();
+    void relayTray();
+    void saveOrFail();
+    void playOutcome(forms::Timer& timer, std::int16_t& frame,
+                     const std::array<forms::Control*, 2>& pictures, std::int16_t menuMode);
+
+    game::LumoraBas& bas_;
+    game::GameWindow w_;
+    forms::Control* Command1_ = nullptr;
+    forms::Control* Command3_ = nullptr;
+};
+
+}  // namespace ui

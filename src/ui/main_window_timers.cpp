@@ -1,0 +1,137 @@
+#include "ui/main_window.h"
+
+namespace ui {
+namespace {
+
+// The frame counters only run within their picture sets; this keeps a picture
+// lookup inside the set whatever they hold.
+template <std::size_t N>
+forms::Control& frameOf(const std::array<forms::Control*, N>& set, int frame) {
+    if (frame < 0) frame = 0;
+    if (frame >= static_cast<int>(N)) frame = static_cast<int>(N) - 1;
+    return *set[static_cast<std::size_t>(frame)];
+}
+
+void stepFrame(std::int16_t& frame, std::int16_t& step, int last) {
+    if (frame == 0) step = 1;
+    if (frame == last) step = -1;
+    frame = static_cast<std::int16_t>(frame + step);
+}
+
+}  // namespace
+
+void MainWindow::LeftWalkTimer_Timer() {
+    game::LumoraBas& b = bas_;
+    forms::Control& sprite = *w_.AnimeFrame;
+    if (!w_.LeftJumpTimer->Enabled()) {
+        stepFrame(b.WalkFrame, b.WalkFrameStep, 2);
+        sprite.setPicture(frameOf(w_.LeftWalk, b.WalkFrame));
+    }
+    if (!w_.LeftJumpTimer->Enabled()) {
+        b.ProbeBelow();
+        if (b.CanFall == 1) {
+            w_.FallTimer->setEnabled(true);
+        } else if (b.OnColumn != 1) {
+            sprite.Left = sprite.Left - 12;
+        } else {
+            b.ProbeLeft();
+            if (b.CanWalkLeft == 1) {
+                sprite.Left = sprite.Left - 12;
+            } else if (b.CanWalkLeft == 0) {
+                b.ProbeLeftJump();
+                if (b.CanJumpLeft == 1) w_.LeftJumpTimer->setEnabled(true);
+            }
+        }
+    }
+    b.UpdatePlayerCell();
+}
+
+void MainWindow::RightWalkTimer_Timer() {
+    game::LumoraBas& b = bas_;
+    forms::Control& sprite = *w_.AnimeFrame;
+    if (!w_.RightJumpTimer->Enabled()) {
+        stepFrame(b.RightWalkFrame, b.RightWalkFrameStep, 2);
+        sprite.setPicture(frameOf(w_.RightWalk, b.RightWalkFrame));
+    }
+    if (!w_.RightJumpTimer->Enabled()) {
+        b.ProbeBelow();
+        if (b.CanFall == 1) {
+            w_.FallTimer->setEnabled(true);
+        } else if (b.OnColumn != 1) {
+            sprite.Left = sprite.Left + 12;
+        } else {
+            b.ProbeRight();
+            if (b.CanWalkRight == 1) {
+                sprite.Left = sprite.Left + 12;
+            } else if (b.CanWalkRight == 0) {
+                b.ProbeRightJump();
+                if (b.CanJumpRight == 1) w_.RightJumpTimer->setEnabled(true);
+            }
+        }
+    }
+    b.UpdatePlayerCell();
+}
+
+namespace {
+
+// One tick of a climb: two pictures on the spot, up 48 pixels in two steps,
+// a pause at the top, then 48 pixels sideways in four steps.
+template <class UpdateCell>
+void climbTick(forms::Timer& timer, forms::Control& sprite,
+               const std::array<forms::Control*, 5>& pictures, std::int16_t& frame,
+               std::int16_t& step, std::int16_t& phase, float sideways, UpdateCell updateCell) {
+    stepFrame(frame, step, 4);
+    phase = static_cast<std::int16_t>(phase + 1);
+    sprite.setPicture(frameOf(pictures, frame));
+    switch (phase) {
+    case 2: timer.setInterval(300); break;
+    case 3:
+        timer.setInterval(200);
+        sprite.Top = sprite.Top - 24;
+        break;
+    case 4:
+        timer.setInterval(400);
+        sprite.Top = sprite.Top - 24;
+        break;
+    case 5:
+        timer.setInterval(100);
+        sprite.Left = sprite.Left + sideways;
+        break;
+    case 6:
+    case 7: sprite.Left = sprite.Left + sideways; break;
+    case 8:
+        sprite.Left = sprite.Left + sideways;
+        phase = 0;
+        updateCell();
+        timer.setEnabled(false);
+        break;
+    default: break;
+    }
+    updateCell();
+}
+
+}  // namespace
+
+void MainWindow::LeftJumpTimer_Timer() {
+    game::LumoraBas& b = bas_;
+    climbTick(*w_.LeftJumpTimer, *w_.AnimeFrame, w_.LeftJump, b.LeftJumpFrame,
+              b.LeftJumpFrameStep, b.LeftJumpPhase, -12, [&b] { b.UpdatePlayerCell(); });
+}
+
+void MainWindow::RightJumpTimer_Timer() {
+    game::LumoraBas& b = bas_;
+    climbTick(*w_.RightJumpTimer, *w_.AnimeFrame, w_.RightJump, b.RightJumpFrame,
+              b.RightJumpFrameStep, b.RightJumpPhase, 12, [&b] { b.UpdatePlayerCell(); });
+}
+
+void MainWindow::FallTimer_Timer() {
+    game::LumoraBas& b = bas_;
+    if (w_.LeftJumpTimer->Enabled()) return;
+    w_.AnimeFrame->Top = w_.AnimeFrame->Top + 12;
+    b.UpdatePlayerCell();
+    b.ProbeBelow();
+    if (w_.LeftJumpTimer->Enabled() || w_.RightJumpTimer->Enabled()) b.CanFall = 0;
+    w_.FallTimer->setEnabled(b.CanFall == 1);
+}
+
+}  // namespace ui

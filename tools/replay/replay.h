@@ -1,0 +1,14 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace replay {
+
+// Runs a replay script against a program folder, writing snapshots to `out`
+// and problems to `err`. Returns the process exit status: 0 when the script
+// ran to its end or the program ended, 1 on a fatal error of the game, 2 on a
+// script line it cannot carry out.
+int run(const std::string& folder, std::istream& script, std::ostream& out, std::ostream& err);
+
+}  // namespace replay

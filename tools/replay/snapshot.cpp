@@ -1,0 +1,111 @@
+#include "snapshot.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "ui/lumora_program.h"
+#include "ui/main_window.h"
+#include "ui/menu.h"
+
+namespace replay {
+
+std::string positionText(float value) {
+    char buf[32];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    return ec == std::errc{} ? std::string(buf, end) : std::string("?");
+}
+
+namespace {
+
+std::string escapeBytes(const std::string& bytes) {
+    std::string out;
+    for (char ch : bytes) {
+        if (ch == '\r') out += "\\r";
+        else if (ch == '\n') out += "\\n";
+        else out.push_back(ch);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string snapshot(const ui::LumoraProgram& gameProgram) {
+    auto& game = const_cast<ui::LumoraProgram&>(gameProgram);
+    const game::LumoraBas& b = game.bas();
+    ui::MainWindow* win = game.gameWindow();
+    ui::Menu* menu = game.menu();
+    std::string s = "t=" + std::to_string(game.program().clock().now());
+    s += " forms=";
+    s += menu && win ? "menu+game" : menu ? "menu" : win ? "game" : "none";
+    s += " mode=" + std::to_string(b.MenuMode);
+    s += " stage=" + b.stageText();
+    auto save = game::readSaveBytes(b.AppFolder());
+    s += " save=" + (save ? escapeBytes(*save) : std::string("none"));
+    if (win) {
+        const game::GameWindow& w = win->controls();
+        s += " x=" + positionText(w.AnimeFrame->Left);
+        s += " y=" + positionText(w.AnimeFrame->Top);
+        s += " col=" + std::to_string(b.PlayerCol);
+        s += " row=" + std::to_string(b.PlayerRow);
+        s += std::string(" facing=") + (b.FacingRight == 1 ? "R" : "L");
+        s += " pic=" + (w.AnimeFrame->picture.empty() ? std::string("-") : w.AnimeFrame->picture.name);
+        s += " magic=" + w.txtMagic->Text;
+        s += " stone=" + w.txtStone->Text;
+        s += " green=" + w.txtGreen->Text;
+        s += " stageno=" + w.StageNo->Caption;
+        std::string timers;
+        for (const forms::Timer& t : win->timers()) {
+            if (!t.Enabled()) continue;
+            if (!timers.empty()) timers += ",";
+            timers += t.name() + ":" + std::to_string(t.Interval());
+        }
+        s += " timers=" + (timers.empty() ? std::string("-") : timers);
+    }
+    if (menu) {
+        std::string names;
+        for (const forms::Control* c : menu->visibleButtons()) {
+            if (!names.empty()) names += ",";
+            names += c->name;
+        }
+        s += " menu=" + (names.empty() ? std::string("-") : names);
+        s += " menusize=" + std::to_string(std::lround(menu->Width)) + "x" +
+             std::to_string(std::lround(menu->Height));
+    }
+    return s;
+}
+
+std::string boardText(const game::LumoraBas& b) {
+    std::string out;
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            char ch = '.';
+            if (b.SandGrid[c][r] == 1) ch = 'S';
+            else if (b.BlockGrid[c][r] == 1) ch = 'B';
+            else if (b.WaterGrid[c][r] == 1) ch = 'W';
+            else if (b.WallGrid[c][r] == 1) ch = 'K';
+            out.push_back(ch);
+        }
+        out.push_back('\n');
+    }
+    return out;
+}
+
+std::string answerText(const ui::MainWindow& window) {
+    const game::GameWindow& w = window.controls();
+    std::string out;
+    for (int k = 1; k <= 81; ++k) {
+        const forms::Control& box = *w.Ans[static_cast<std::size_t>(k)];
+        const std::string& pic = box.picture.name;
+        char ch = '.';
+        if (pic == "Sand") ch = 'S';
+        else if (pic == "Block") ch = 'B';
+        else if (pic == "Water") ch = 'W';
+        else if (pic == "Wall") ch = 'K';
+        else if (box.BackColor == forms::kWhite) ch = 'O';
+        out.push_back(ch);
+        if (k % 9 == 0) out.push_back('\n');
+    }
+    return out;
+}
+
+}  // namespace replay
