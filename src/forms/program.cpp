@@ -3,6 +3,13 @@
 #include <algorithm>
 
 namespace forms {
+namespace {
+
+// Thrown when a handler goes on opening windows after the program has ended:
+// the rest of that handler is skipped, as an ended program runs nothing more.
+struct ProgramEnded {};
+
+}  // namespace
 
 Program::Program(float screenTwipsPerPixel) : screenTwipsPerPixel_(screenTwipsPerPixel) {}
 
@@ -31,7 +38,7 @@ std::vector<Form*> Program::openForms() const {
 }
 
 Form& Program::show(const std::string& name) {
-    if (ended_) throw FatalError("the program has ended");
+    if (ended_) throw ProgramEnded{};
     if (Form* f = find(name)) return *f;
     auto it = factories_.find(name);
     if (it == factories_.end()) throw FatalError("no form called " + name);
@@ -45,8 +52,8 @@ Form& Program::show(const std::string& name) {
 
 void Program::unload(const std::string& name) {
     if (ended_) return;
-    auto it = std::find_if(open_.begin(), open_.end(),
-                           [&](const auto& f) { return f->name() == name; });
+    auto it =
+        std::find_if(open_.begin(), open_.end(), [&](const auto& f) { return f->name() == name; });
     if (it == open_.end()) return;
     std::unique_ptr<Form> form = std::move(*it);
     open_.erase(it);
@@ -76,6 +83,8 @@ void Program::end() {
 }
 
 void Program::fail(const std::string& message) {
+    // A program that has already ended cleanly has nothing left to fail.
+    if (ended_) return;
     if (!fatal_) fatal_ = message;
     end();
 }
@@ -87,6 +96,7 @@ bool Program::deliver(const std::function<void()>& event) {
         event();
     } catch (const FatalError& e) {
         fail(e.what());
+    } catch (const ProgramEnded&) {
     }
     --depth_;
     if (depth_ == 0) {
@@ -111,8 +121,7 @@ bool Program::mouseDown(const std::string& form, const std::string& control, int
     });
 }
 
-bool Program::mouseUp(const std::string& form, const std::string& control, int index,
-                      int button) {
+bool Program::mouseUp(const std::string& form, const std::string& control, int index, int button) {
     return deliver([&] {
         Form* f = find(form);
         if (f == nullptr) return;

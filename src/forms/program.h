@@ -33,7 +33,8 @@ public:
     void registerForm(const std::string& name, Factory factory);
 
     // Opens the form when it is not open: creates it from its layout and runs
-    // its load event. An open form stays as it is.
+    // its load event. An open form stays as it is. Once the program has ended,
+    // the handler that asks is cut short instead.
     Form& show(const std::string& name);
     // Runs the form's unload event and stops its timers; the form itself goes
     // away once the current event has run to its end.

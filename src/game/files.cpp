@@ -42,7 +42,8 @@ std::string stageFileName(std::int32_t stage) { return "mmap" + std::to_string(s
 std::string answerFileName(std::int32_t stage) { return "amap" + std::to_string(stage) + ".bkm"; }
 
 std::string folderText(const std::string& folder) {
-    if (!folder.empty() && folder.back() == '/') return folder;
+    if (folder.empty()) return "./";
+    if (folder.back() == '/') return folder;
     return folder + "/";
 }
 
@@ -63,11 +64,15 @@ std::string quoteForMessage(const std::string& text) {
     return out + "\"";
 }
 
-FileResult<MapLines> readMapFile(const std::string& folder, const std::string& fileName) {
+MapRead readMapLines(const std::string& folder, const std::string& fileName) {
+    MapRead read;
     const std::string path = folderText(folder) + fileName;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return FileError{fileName + ": cannot open " + path + " (" + describeErrno(errno) + ")"};
-    MapLines lines;
+    if (!in) {
+        read.error =
+            FileError{fileName + ": cannot open " + path + " (" + describeErrno(errno) + ")"};
+        return read;
+    }
     std::string line;
     bool tooLong = false;
     for (int i = 1; i <= 11; ++i) {
@@ -75,15 +80,29 @@ FileResult<MapLines> readMapFile(const std::string& folder, const std::string& f
             std::string msg = fileName + ": the file has " + std::to_string(i - 1) +
                               (i == 2 ? " line" : " lines") + ", it needs 11";
             if (i <= 2) msg += " (lines must end with CR LF)";
-            return FileError{msg};
+            read.error = FileError{msg};
+            return read;
         }
-        if (tooLong)
-            return FileError{fileName + " line " + std::to_string(i) + ": the line is longer than " +
-                             std::to_string(kMaxLineBytes) + " bytes"};
-        if (in.bad()) return FileError{fileName + ": read error (" + describeErrno(errno) + ")"};
-        lines[static_cast<std::size_t>(i)] = line;
+        if (tooLong) {
+            read.error =
+                FileError{fileName + " line " + std::to_string(i) + ": the line is longer than " +
+                          std::to_string(kMaxLineBytes) + " bytes"};
+            return read;
+        }
+        if (in.bad()) {
+            read.error = FileError{fileName + ": read error (" + describeErrno(errno) + ")"};
+            return read;
+        }
+        read.lines[static_cast<std::size_t>(i)] = line;
+        read.count = i;
     }
-    return lines;
+    return read;
+}
+
+FileResult<MapLines> readMapFile(const std::string& folder, const std::string& fileName) {
+    MapRead read = readMapLines(folder, fileName);
+    if (read.error) return *read.error;
+    return read.lines;
 }
 
 FileResult<std::int32_t> readSaveFile(const std::string& folder) {

@@ -26,12 +26,23 @@ inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
 std::string stageFileName(std::int32_t stage);   // "mmap3.bkm"
 std::string answerFileName(std::int32_t stage);  // "amap3.bkm"
 
-// The program folder as text ending in exactly one "/".
+// The program folder as text ending in "/"; an empty folder is the current
+// one, never the root of the file system.
 std::string folderText(const std::string& folder);
+
+// Lines 1 to `count` as far as the reader got, and what stopped it short of
+// line 11. Stage set-up checks each line as it arrives, so a bad number on
+// line 10 is reported before a missing line 11.
+struct MapRead {
+    MapLines lines{};
+    int count = 0;
+    std::optional<FileError> error;
+};
 
 // Reads lines 1 to 11. A line ends at CR LF or at CR alone; a lone LF is part
 // of the line; the end of the file ends the last line. Nothing past line 11 is
 // read, and a line longer than kMaxLineBytes is an error.
+MapRead readMapLines(const std::string& folder, const std::string& fileName);
 FileResult<MapLines> readMapFile(const std::string& folder, const std::string& fileName);
 
 // Reads the save file's first field: blanks around it are ignored, and it ends

@@ -28,9 +28,12 @@ Half compareToHalf(std::string_view digits) {
 
 Half mirror(Half h) {
     switch (h) {
-    case Half::Below: return Half::Above;
-    case Half::Above: return Half::Below;
-    default: return h;
+        case Half::Below:
+            return Half::Above;
+        case Half::Above:
+            return Half::Below;
+        default:
+            return h;
     }
 }
 
@@ -45,7 +48,8 @@ std::variant<std::int16_t, NumberError> roundToInt16(std::string_view text, int 
     }
     std::size_t dot = s.find('.');
     std::string_view whole = s.substr(0, dot);
-    std::string_view fraction = dot == std::string_view::npos ? std::string_view{} : s.substr(dot + 1);
+    std::string_view fraction =
+        dot == std::string_view::npos ? std::string_view{} : s.substr(dot + 1);
     if (whole.empty() && fraction.empty()) return NumberError::NotANumber;
     for (char ch : whole)
         if (!isDigit(ch)) return NumberError::NotANumber;
@@ -75,6 +79,8 @@ std::variant<std::int16_t, NumberError> roundToInt16(std::string_view text, int 
 
 std::int32_t parseStageNumber(std::string_view text) {
     std::string_view s = trimBlanks(text);
+    // Leading zeros say nothing, however many there are.
+    while (s.size() > 1 && s.front() == '0') s.remove_prefix(1);
     if (s.empty() || s.size() > 5) return -1;
     std::int32_t value = 0;
     for (char ch : s) {
