@@ -1,0 +1,87 @@
+#include "qt/form_window.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "qt/form_renderer.h"
+#include "qt/window_manager.h"
+
+namespace qtfront {
+
+FormWindow::FormWindow(WindowManager& manager, forms::Form& form, PictureLibrary& pictures)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      manager_(manager),
+      form_(&form),
+      pictures_(pictures) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    setWindowIcon(PictureLibrary::programIcon());
+    followForm();
+}
+
+void FormWindow::retire() {
+    form_ = nullptr;
+    hide();
+}
+
+void FormWindow::followForm() {
+    if (form_ == nullptr) return;
+    const QString title = QString::fromStdString(form_->Caption);
+    if (windowTitle() != title) setWindowTitle(title);
+    const QSize client(std::max(1, form_->clientWidth()), std::max(1, form_->clientHeight()));
+    if (size() != client || minimumSize() != client || maximumSize() != client)
+        setFixedSize(client);
+}
+
+void FormWindow::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    if (form_ == nullptr) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    paintForm(painter, *form_, pictures_, router_.pressedButton(*form_));
+}
+
+// A double click arrives as a second press (QWidget's default), so quick
+// clicks on the board are never lost.
+void FormWindow::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (form_ == nullptr) return;
+    auto delivery = router_.press(*form_, event->position().toPoint(), event->button());
+    if (delivery) {
+        manager_.deliver(*form_, *delivery);
+    } else {
+        update();  // a picture button sinks
+    }
+}
+
+void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (form_ == nullptr) return;
+    auto delivery = router_.release(*form_, event->position().toPoint(), event->button());
+    if (delivery) {
+        manager_.deliver(*form_, *delivery);
+    } else {
+        update();
+    }
+}
+
+void FormWindow::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (form_ == nullptr) return;
+    const forms::Control* before = router_.pressedButton(*form_);
+    router_.move(*form_, event->position().toPoint());
+    if (router_.pressedButton(*form_) != before) update();
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The program decides whether and when a window goes; the manager then
+    // takes this one away if its form has closed.
+    event->ignore();
+    if (form_ != nullptr) manager_.closeRequested(*form_);
+}
+
+}  // namespace qtfront

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+#include "forms/form.h"
+#include "qt/mouse_router.h"
+#include "qt/picture_library.h"
+
+namespace qtfront {
+
+class WindowManager;
+
+// The on-screen window of one open form. It draws whatever the form holds and
+// hands the player's presses to the window manager; it decides nothing itself.
+class FormWindow : public QWidget {
+public:
+    FormWindow(WindowManager& manager, forms::Form& form, PictureLibrary& pictures);
+
+    // Null once the form has closed and the window is on its way out.
+    forms::Form* form() const { return form_; }
+    void retire();
+    // Title and size follow the form; the load event and later handlers may change them.
+    void followForm();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    WindowManager& manager_;
+    forms::Form* form_;
+    PictureLibrary& pictures_;
+    MouseRouter router_;
+};
+
+}  // namespace qtfront

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+#include <map>
+#include <string>
+#include <utility>
+
+namespace qtfront {
+
+// The artwork compiled into the program. A control names its picture after the
+// stock control it came from ("LeftWalk(1)"); each window keeps its pictures in
+// a folder of its own, so the same name can mean different art in two windows
+// (the menu's Command1 reads Start, the game window's Try Again).
+class PictureLibrary {
+public:
+    // ":/MainWindow/LeftWalk_1.png" for picture "LeftWalk(1)" of form "MainWindow".
+    static QString resourcePath(const std::string& form, const std::string& picture);
+
+    // Null when the program carries no such picture.
+    const QPixmap* find(const std::string& form, const std::string& picture);
+
+    static QIcon programIcon();
+
+private:
+    std::map<std::pair<std::string, std::string>, QPixmap> cache_;
+};
+
+}  // namespace qtfront

@@ -1,0 +1,138 @@
+#include "qt/window_manager.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <cmath>
+#include <vector>
+
+#include "qt/form_window.h"
+
+namespace qtfront {
+namespace {
+
+// The menu opens in the middle of the screen every time; so does the game
+// window, which has no better place to go.
+void centreOnScreen(QWidget& widget, const forms::Form& form) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->availableGeometry();
+    const float tpp = form.twipsPerPixel() > 0 ? form.twipsPerPixel() : 15.0f;
+    const int outerWidth = static_cast<int>(std::lround(form.Width / tpp));
+    const int outerHeight = static_cast<int>(std::lround(form.Height / tpp));
+    widget.move(area.x() + (area.width() - outerWidth) / 2,
+                area.y() + (area.height() - outerHeight) / 2);
+}
+
+}  // namespace
+
+WindowManager::WindowManager(ui::LumoraProgram& game, ClockDriver::Elapsed elapsed, Hooks hooks)
+    : game_(game), clock_(game.program(), std::move(elapsed)), hooks_(std::move(hooks)) {
+    if (!hooks_.reportError)
+        hooks_.reportError = [](const QString& message) {
+            QMessageBox::critical(nullptr, QStringLiteral(" Lumora"), message);
+        };
+    if (!hooks_.finish) hooks_.finish = [](int code) { QCoreApplication::exit(code); };
+    clock_.onTicks = [this] { afterEvent(); };
+}
+
+WindowManager::~WindowManager() {
+    for (auto& [form, widget] : widgets_) delete widget;
+}
+
+void WindowManager::start() {
+    game_.start();
+    afterEvent();
+}
+
+bool WindowManager::isOpen(const forms::Form& form) const {
+    return game_.program().find(form.name()) == &form;
+}
+
+void WindowManager::deliver(const forms::Form& form, const MouseDelivery& d) {
+    if (finished_) return;
+    clock_.catchUp();
+    // The ticks just run may have closed the window the player pressed on.
+    if (isOpen(form)) {
+        forms::Program& program = game_.program();
+        switch (d.kind) {
+            case MouseDelivery::Kind::MouseDown:
+                program.mouseDown(form.name(), d.control, d.index, d.button);
+                break;
+            case MouseDelivery::Kind::MouseUp:
+                program.mouseUp(form.name(), d.control, d.index, d.button);
+                break;
+            case MouseDelivery::Kind::Click:
+                program.click(form.name(), d.control);
+                break;
+        }
+    }
+    afterEvent();
+}
+
+void WindowManager::closeRequested(const forms::Form& form) {
+    if (finished_) return;
+    clock_.catchUp();
+    if (isOpen(form)) game_.program().close(form.name());
+    afterEvent();
+}
+
+FormWindow* WindowManager::widget(const std::string& formName) const {
+    const forms::Form* form = game_.program().find(formName);
+    auto it = widgets_.find(form);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+void WindowManager::afterEvent() {
+    if (finished_) return;
+    sync();
+    if (game_.program().ended()) {
+        end();
+        return;
+    }
+    clock_.rearm();
+}
+
+void WindowManager::sync() {
+    const std::vector<forms::Form*> open = game_.program().openForms();
+    // Forms are matched by identity: the game window is a new form for every
+    // stage, under the same name, and must get a fresh window.
+    for (auto it = widgets_.begin(); it != widgets_.end();) {
+        bool stillOpen = false;
+        for (const forms::Form* f : open) stillOpen = stillOpen || f == it->first;
+        if (stillOpen) {
+            ++it;
+            continue;
+        }
+        // The widget may be the one whose event handler is running right now.
+        it->second->retire();
+        it->second->deleteLater();
+        it = widgets_.erase(it);
+    }
+    for (forms::Form* form : open) {
+        auto it = widgets_.find(form);
+        if (it != widgets_.end()) {
+            it->second->followForm();
+            it->second->update();
+            continue;
+        }
+        auto* widget = new FormWindow(*this, *form, pictures_);
+        widgets_.emplace(form, widget);
+        centreOnScreen(*widget, *form);
+        widget->show();
+        widget->raise();
+        widget->activateWindow();
+    }
+}
+
+void WindowManager::end() {
+    finished_ = true;
+    clock_.rearm();
+    const auto& error = game_.program().fatalError();
+    exitCode_ = error ? 1 : 0;
+    if (error) hooks_.reportError(QString::fromStdString(*error));
+    hooks_.finish(exitCode_);
+}
+
+}  // namespace qtfront

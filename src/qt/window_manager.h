@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "qt/mouse_router.h"
+#include "qt/picture_library.h"
+#include "qt/realtime_clock.h"
+#include "ui/lumora_program.h"
+
+namespace qtfront {
+
+class FormWindow;
+
+// Keeps one on-screen window per open form, passes the player's input to the
+// program with the clock caught up first, and after every event brings the
+// windows, the wake-up timer and the end of the program in line with it.
+class WindowManager {
+public:
+    struct Hooks {
+        // Shows a fatal error to the player (a message box unless replaced).
+        std::function<void(const QString&)> reportError;
+        // Ends the application with this status (leaves the event loop unless replaced).
+        std::function<void(int)> finish;
+    };
+
+    explicit WindowManager(ui::LumoraProgram& game, ClockDriver::Elapsed elapsed = {},
+                           Hooks hooks = {});
+    ~WindowManager();
+    WindowManager(const WindowManager&) = delete;
+    WindowManager& operator=(const WindowManager&) = delete;
+
+    // Opens the menu and shows it.
+    void start();
+
+    void deliver(const forms::Form& form, const MouseDelivery& delivery);
+    void closeRequested(const forms::Form& form);
+
+    // The window of the open form with this name, or null.
+    FormWindow* widget(const std::string& formName) const;
+    ClockDriver& clock() { return clock_; }
+
+    bool finished() const { return finished_; }
+    int exitCode() const { return exitCode_; }
+
+private:
+    bool isOpen(const forms::Form& form) const;
+    void afterEvent();
+    void sync();
+    void end();
+
+    ui::LumoraProgram& game_;
+    ClockDriver clock_;
+    Hooks hooks_;
+    PictureLibrary pictures_;
+    std::map<const forms::Form*, FormWindow*> widgets_;
+    bool finished_ = false;
+    int exitCode_ = 0;
+};
+
+}  // namespace qtfront
