@@ -1,0 +1,285 @@
+#include <string>
+#include <vector>
+
+#include "support/fixture.h"
+
+using testing_support::Game;
+
+namespace {
+
+constexpr int cell(int c, int r) { return 9 * (r - 1) + c; }
+
+struct Tick {
+    float left;
+    float top;
+    std::string pic;
+    bool operator==(const Tick&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Tick& t) {
+    return os << "(" << t.left << ", " << t.top << ", " << t.pic << ")";
+}
+
+// Advances the clock one 100 ms tick at a time and records what the player sees.
+std::vector<Tick> ticks(Game& g, int n) {
+    std::vector<Tick> out;
+    for (int i = 0; i < n; ++i) {
+        g.wait(100);
+        out.push_back({g.sprite().Left, g.sprite().Top, g.pic()});
+    }
+    return out;
+}
+
+std::vector<std::string> pics(const std::vector<Tick>& ts) {
+    std::vector<std::string> out;
+    for (const Tick& t : ts) out.push_back(t.pic);
+    return out;
+}
+
+const std::vector<std::string> kFlatFloor = {".........", ".........", ".........",
+                                             ".........", ".........", "....P....",
+                                             "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"};
+
+}  // namespace
+
+TEST(Walking, TwoColumnsLeftTakesEightStepsAndStopsOnTheNinthTick) {
+    Game g;
+    g.addStage(1, kFlatFloor, "5", "10");
+    g.load(1);
+    g.walkTo(3, 6);
+    EXPECT_EQ(g.timers(), "LeftWalkTimer:100");
+    EXPECT_EQ(g.w().Text6->Text, "左向き");
+
+    auto seen = ticks(g, 9);
+    const std::vector<Tick> expected = {
+        {180, 240, "LeftWalk(1)"}, {168, 240, "LeftWalk(2)"}, {156, 240, "LeftWalk(1)"},
+        {144, 240, "LeftWalk(0)"}, {132, 240, "LeftWalk(1)"}, {120, 240, "LeftWalk(2)"},
+        {108, 240, "LeftWalk(1)"}, {96, 240, "LeftWalk(0)"},  {96, 240, "LeftWalk(1)"}};
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(g.timers(), "-");
+    EXPECT_EQ(g.bas().PlayerCol, 3);
+    EXPECT_EQ(g.bas().PlayerRow, 6);
+}
+
+TEST(Walking, FrameSequenceCarriesOverBetweenWalks) {
+    Game g;
+    g.addStage(1, kFlatFloor, "5", "10");
+    g.load(1);
+
+    g.walkTo(4, 6);  // 1, 2, 1, 0 and the arrival tick moves on to 1
+    auto first = ticks(g, 5);
+    EXPECT_EQ(pics(first), (std::vector<std::string>{"LeftWalk(1)", "LeftWalk(2)", "LeftWalk(1)",
+                                                     "LeftWalk(0)", "LeftWalk(1)"}));
+
+    g.walkTo(5, 6);  // the right-hand frames keep a count of their own
+    EXPECT_EQ(g.w().Text6->Text, "右向き");
+    auto right = ticks(g, 5);
+    EXPECT_EQ(pics(right), (std::vector<std::string>{"RightWalk(1)", "RightWalk(2)", "RightWalk(1)",
+                                                     "RightWalk(0)", "RightWalk(1)"}));
+    EXPECT_EQ(g.sprite().Left, 192);
+
+    g.walkTo(4, 6);  // the left frames go on from 1 upwards, not from the start
+    auto second = ticks(g, 4);
+    EXPECT_EQ(pics(second), (std::vector<std::string>{"LeftWalk(2)", "LeftWalk(1)", "LeftWalk(0)",
+                                                      "LeftWalk(1)"}));
+    g.wait(100);
+    EXPECT_EQ(g.pic(), "LeftWalk(1)");
+    EXPECT_EQ(g.timers(), "-");
+}
+
+TEST(Walking, StepsOffALedgeFallsAndWalksOn) {
+    Game g;
+    g.addStage(1,
+               {".........", ".........", ".........", ".........", "....P....", "....KKKKK",
+                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
+               "5", "10");
+    g.load(1);
+    g.walkTo(2, 5);
+    g.wait(400);
+    EXPECT_EQ(g.sprite().Left, 144);  // on column 4, nothing below
+
+    g.wait(100);
+    EXPECT_EQ(g.timers(), "LeftWalkTimer:100,FallTimer:100");
+    std::string before = g.pic();
+    auto falling = ticks(g, 4);
+    for (const Tick& t : falling) EXPECT_EQ(t.left, 144);  // the walk waits for the landing
+    EXPECT_EQ(falling.back().top, 240);
+    EXPECT_NE(falling.front().pic, before);  // but the legs keep moving
+    EXPECT_EQ(g.timers(), "LeftWalkTimer:100");
+    EXPECT_EQ(g.bas().PlayerRow, 6);
+
+    auto walking = ticks(g, 9);
+    EXPECT_EQ(walking.front().left, 132);
+    EXPECT_EQ(walking.back(), (Tick{48, 240, "LeftWalk(1)"}));
+    EXPECT_EQ(g.timers(), "-");
+}
+
+namespace {
+
+// A climb onto a one-cell step right next to the character, clicked on the
+// step's own column.
+void checkClimb(int dir) {
+    const char* side = dir < 0 ? "Left" : "Right";
+    Game g;
+    std::string row6 = dir < 0 ? "...KP...." : "....PK...";
+    g.addStage(1,
+               {".........", ".........", ".........", ".........", ".........", row6, "KKKKKKKKK",
+                "KKKKKKKKK", "KKKKKKKKK"},
+               "5", "10");
+    g.load(1);
+    g.walkTo(5 + dir, 6);
+    g.wait(100);
+    const std::string jumpTimer = std::string(side) + "JumpTimer";
+    const std::string walkTimer = std::string(side) + "WalkTimer:100";
+    EXPECT_EQ(g.timers(), walkTimer + "," + jumpTimer + ":100");
+    EXPECT_EQ(g.sprite().Left, 192);
+
+    auto jump = [&](int i) { return std::string(side) + "Jump(" + std::to_string(i) + ")"; };
+    struct Step {
+        int at;
+        float dx;
+        float top;
+        int pic;
+        int interval;
+    };
+    // Ticks at 100, 200, 500, 700, 1100, 1200, 1300 and 1400 ms into the climb.
+    const Step steps[] = {
+        {200, 0, 240, 1, 100},   {300, 0, 240, 2, 300},   {599, 0, 240, 2, 300},
+        {600, 0, 216, 3, 200},   {800, 0, 192, 4, 400},   {1199, 0, 192, 4, 400},
+        {1200, 12, 192, 3, 100}, {1300, 24, 192, 2, 100}, {1400, 36, 192, 1, 100}};
+    for (const Step& s : steps) {
+        g.wait(s.at - g.now());
+        SCOPED_TRACE(side + std::string(" climb at ") + std::to_string(s.at));
+        EXPECT_EQ(g.sprite().Left, 192 + dir * s.dx);
+        EXPECT_EQ(g.sprite().Top, s.top);
+        EXPECT_EQ(g.pic(), jump(s.pic));  // the walk timer changes no picture meanwhile
+        EXPECT_EQ(g.timers(), walkTimer + "," + jumpTimer + ":" + std::to_string(s.interval));
+        if (s.at == 600) {
+            EXPECT_EQ(g.bas().OnRow, 0);
+        }
+        if (s.at == 800) {
+            EXPECT_EQ(g.bas().PlayerRow, 5);
+        }
+        if (s.at == 1200) {
+            EXPECT_EQ(g.bas().OnColumn, 0);
+        }
+    }
+    g.wait(100);
+    EXPECT_EQ(g.sprite().Left, 192 + dir * 48);
+    EXPECT_EQ(g.sprite().Top, 192);
+    EXPECT_EQ(g.bas().PlayerCol, 5 + dir);
+    EXPECT_EQ(g.bas().PlayerRow, 5);
+    EXPECT_EQ(g.pic(), jump(0));
+    EXPECT_EQ(g.timers(), walkTimer);
+    forms::Timer& timer = dir < 0 ? *g.w().LeftJumpTimer : *g.w().RightJumpTimer;
+    EXPECT_EQ(timer.Interval(), 100);
+
+    g.wait(100);  // the walk sees it has arrived
+    EXPECT_EQ(g.timers(), "-");
+    EXPECT_EQ(g.pic(), std::string(side) + "Walk(1)");
+}
+
+}  // namespace
+
+TEST(Climbing, LeftAndRightRiseOneCellThenStepAcross) {
+    checkClimb(-1);
+    checkClimb(+1);
+}
+
+TEST(Walking, BlockedWalkMarchesOnTheSpotUntilItsOwnColumnIsClicked) {
+    Game g;
+    // A step two cells high: no climb.
+    g.addStage(1,
+               {".........", ".........", ".........", ".........", "...K.....", "...KP....",
+                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
+               "5", "10");
+    g.load(1);
+    g.walkTo(1, 6);
+    auto marching = ticks(g, 20);
+    for (const Tick& t : marching) EXPECT_EQ(t.left, 192);
+    EXPECT_EQ(pics(marching)[0], "LeftWalk(1)");
+    EXPECT_EQ(pics(marching)[1], "LeftWalk(2)");
+    EXPECT_EQ(g.timers(), "LeftWalkTimer:100");
+    EXPECT_EQ(g.bas().CanJumpLeft, 0);
+
+    g.walkTo(5, 2);                     // any row of its own column
+    EXPECT_EQ(g.pic(), "LeftWalk(1)");  // the release shows the standing picture at once
+    EXPECT_EQ(g.timers(), "LeftWalkTimer:100");
+    g.wait(100);
+    EXPECT_EQ(g.timers(), "-");
+    EXPECT_EQ(g.pic(), "LeftWalk(1)");
+    EXPECT_EQ(g.sprite().Left, 192);
+}
+
+TEST(Climbing, ClickDuringTheClimbOnlyMovesTheTarget) {
+    Game g;
+    g.addStage(1,
+               {".........", ".........", ".........", ".........", ".........", "..KKP....",
+                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
+               "5", "10");
+    g.load(1);
+    g.walkTo(1, 6);
+    g.wait(300);  // climbing: phase 2 done
+    ASSERT_EQ(g.timers(), "LeftWalkTimer:100,LeftJumpTimer:300");
+
+    g.down(cell(3, 4), 1);
+    EXPECT_EQ(g.bas().ClickCol, 3);
+    EXPECT_EQ(g.bas().ClickRow, 4);
+    EXPECT_EQ(g.w().Text4->Text, "3");
+    EXPECT_EQ(g.timers(), "LeftWalkTimer:100,LeftJumpTimer:300");
+    g.up(cell(3, 4), 1);
+    EXPECT_EQ(g.pic(), "LeftWalk(1)");  // until the next jump tick
+    EXPECT_EQ(g.timers(), "LeftWalkTimer:100,LeftJumpTimer:300");
+    g.wait(300);
+    EXPECT_EQ(g.pic(), "LeftJump(3)");
+
+    g.wait(3000);
+    EXPECT_EQ(g.timers(), "-");
+    EXPECT_EQ(g.sprite().Left, 96);  // column 3, on top of the step
+    EXPECT_EQ(g.sprite().Top, 192);
+}
+
+TEST(Falling, TwoCellsTakeEightTicksWithTheStandingPicture) {
+    Game g;
+    g.addStage(1,
+               {".........", ".........", ".........", "....P....", "....B....", ".........",
+                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
+               "5", "10");
+    g.load(1);
+    g.cast(5, 5);
+    EXPECT_EQ(g.timers(), "FallTimer:100");
+    auto fall = ticks(g, 8);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(fall[static_cast<std::size_t>(i)].top, 144 + 12 * (i + 1));
+        EXPECT_EQ(fall[static_cast<std::size_t>(i)].pic, "LeftWalk(1)");
+        EXPECT_EQ(fall[static_cast<std::size_t>(i)].left, 192);
+    }
+    EXPECT_EQ(g.timers(), "-");
+    EXPECT_EQ(g.bas().PlayerRow, 6);
+}
+
+TEST(Edges, TheBoardEndsBelowRowNineAndRightOfColumnNine) {
+    Game g;
+    // Nothing lies under row 9 and nothing right of column 9 but the edge.
+    g.addStage(1,
+               {".........", ".........", ".........", ".........", ".........", ".........",
+                ".........", "......P..", "KKKKKB..."},
+               "5", "10");
+    g.load(1);
+    g.cast(7, 9);  // an empty cell below: a block, standing on it
+    ASSERT_EQ(g.timers(), "-");
+    g.cast(7, 9);  // and away again: down into row 9, where the fall must end
+    g.wait(1000);
+    EXPECT_EQ(g.sprite().Top, 384);
+    EXPECT_EQ(g.timers(), "-");
+
+    g.walkTo(9, 9);
+    g.wait(150);  // halfway to column 8, then turn the target back behind it
+    g.walkTo(7, 9);
+    EXPECT_EQ(g.timers(), "RightWalkTimer:100");
+    g.wait(2000);
+    // It walks on to column 9 and marches there against the edge.
+    EXPECT_EQ(g.sprite().Left, 384);
+    EXPECT_EQ(g.sprite().Top, 384);
+    EXPECT_EQ(g.timers(), "RightWalkTimer:100");
+}
