@@ -1,0 +1,179 @@
+#include "plan.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "game/files.h"
+#include "moves.h"
+#include "replay.h"
+
+namespace fs = std::filesystem;
+
+namespace solver {
+namespace {
+
+// A player's pause after a cast that leaves the character where it stands,
+// and the slack added to every computed wait.
+constexpr int kCastPauseMs = 200;
+constexpr int kMarginMs = 100;
+
+std::string crlfLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& l : lines) out += l + "\r\n";
+    return out;
+}
+
+}  // namespace
+
+std::string stageFileText(const Stage& stage) {
+    std::vector<std::string> lines;
+    for (int r = 1; r <= 9; ++r) {
+        std::string row;
+        for (int c = 1; c <= 9; ++c) {
+            const int cell = cellIndex(c, r);
+            row.push_back(
+                cell == stage.start.player() ? 'P' : stage.letter[static_cast<std::size_t>(cell)]);
+        }
+        lines.push_back(row);
+    }
+    lines.push_back(std::to_string(stage.target));
+    lines.push_back(std::to_string(stage.budget()));
+    return crlfLines(lines);
+}
+
+std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<Cast>& casts,
+                                         int stageNo) {
+    Plan plan;
+    std::ostringstream s;
+    Board board = stage.start;
+    int magic = stage.magic;
+    std::array<bool, kCells> touched{};
+    Outcome outcome = Outcome::Going;
+    std::ostringstream body;
+    for (std::size_t i = 0; i < casts.size(); ++i) {
+        const Cast& cast = casts[i];
+        if (outcome != Outcome::Going)
+            return std::string("the solution goes on after the stage ended");
+        const SolidMap solid(stage, board);
+        const Reach reach = reachable(solid, board.player());
+        if (cast.from < 0 || cast.from >= kCells || !reach.has(cast.from))
+            return "cast " + std::to_string(i + 1) + ": its cell is out of walking reach";
+        std::vector<int> path;
+        for (int at = cast.from; at != reach.start; at = reach.via[static_cast<std::size_t>(at)])
+            path.push_back(at);
+        for (auto it = path.rbegin(); it != path.rend(); ++it) {
+            const int to = *it;
+            const int via = reach.via[static_cast<std::size_t>(to)];
+            const int column = reach.column[static_cast<std::size_t>(to)];
+            const Clicks clicks = clicksFrom(solid, via);
+            body << "tap " << tileOf(to) << " 1\n";
+            body << "wait " << 100 * clicks.ticks[static_cast<std::size_t>(column)] + kMarginMs
+                 << "\n";
+            ++plan.walks;
+        }
+        const int d = cast.target - cast.from;
+        if (!(d == -9 || d == 9 || (d == 1 && columnOf(cast.from) < 9) ||
+              (d == -1 && columnOf(cast.from) > 1)) ||
+            cast.target < 0 || cast.target >= kCells)
+            return "cast " + std::to_string(i + 1) + ": its target is no neighbour";
+        const CastEffect e = castOn(stage, board, cast.from, cast.target);
+        if (!e.wall) touched[static_cast<std::size_t>(cast.target)] = true;
+        magic += e.magicDelta;
+        outcome = (e.wall && board.count(Block) != stage.target) ? Outcome::Going
+                                                                 : judge(stage, e.board, magic);
+        if (outcome == Outcome::Lost) return "cast " + std::to_string(i + 1) + " loses the stage";
+        body << "tap " << tileOf(cast.target) << " 2\n";
+        ++plan.casts;
+        if (outcome == Outcome::Going) {
+            int fallen = 0;
+            if (d == 9) landing(SolidMap(stage, e.board), cast.from, &fallen);
+            body << "wait " << (fallen > 0 ? 400 * fallen + kMarginMs : kCastPauseMs) << "\n";
+        }
+        board = e.board;
+    }
+    if (outcome != Outcome::Cleared) return std::string("the solution does not clear the stage");
+    plan.magicLeft = magic;
+
+    s << "# Stage " << stageNo << ": " << plan.casts << " casts, " << plan.walks << " walks, magic "
+      << stage.magic << " to " << magic << ". Written by lumora-solve.\n";
+    s << "# The save file holds " << stageNo << "; Load opens the stage.\n";
+    s << "click menu Command2\n" << body.str() << "show\n";
+    plan.script = s.str();
+
+    std::vector<std::string> lines;
+    for (int r = 1; r <= 9; ++r) {
+        std::string row;
+        for (int c = 1; c <= 9; ++c) {
+            const int cell = cellIndex(c, r);
+            char ch = '.';
+            if (stage.wall[static_cast<std::size_t>(cell)])
+                ch = 'K';
+            else if (board.kind(cell) == Sand)
+                ch = 'S';
+            else if (board.kind(cell) == Block)
+                ch = (stage.letter[static_cast<std::size_t>(cell)] == 'B' &&
+                      !touched[static_cast<std::size_t>(cell)])
+                         ? 'B'
+                         : 'O';
+            row.push_back(ch);
+        }
+        lines.push_back(row);
+    }
+    lines.push_back(std::to_string(stage.target));
+    lines.push_back(std::to_string(stage.budget()));
+    plan.answer = crlfLines(lines);
+    return plan;
+}
+
+std::string answerAsBoard(const std::string& answer) {
+    std::istringstream in(answer);
+    std::string out;
+    std::string line;
+    for (int r = 0; r < 9 && std::getline(in, line); ++r) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        for (char& ch : line)
+            if (ch == 'O') ch = 'B';
+        out += line + "\n";
+    }
+    return out;
+}
+
+Replayed replayInGame(const std::string& stageFile, const std::string& answerFile,
+                      const std::string& script, int stageNo) {
+    Replayed result;
+    std::random_device rd;
+    fs::path folder;
+    for (;;) {
+        folder = fs::temp_directory_path() / ("lumora-solve-" + std::to_string(rd()));
+        if (fs::create_directory(folder)) break;
+    }
+    auto put = [&](const std::string& name, const std::string& bytes) {
+        std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    };
+    put(game::stageFileName(stageNo), stageFile);
+    put(game::answerFileName(stageNo), answerFile);
+    put(game::kSaveFileName, std::to_string(stageNo) + "\r\n");
+
+    std::istringstream in(script + "board\n");
+    std::ostringstream out, err;
+    replay::run(folder.string(), in, out, err);
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+
+    result.output = out.str() + err.str();
+    std::istringstream lines(out.str());
+    std::string line, lastShow;
+    std::vector<std::string> all;
+    while (std::getline(lines, line)) all.push_back(line);
+    for (const auto& l : all)
+        if (l.rfind("t=", 0) == 0) lastShow = l;
+    result.cleared = err.str().empty() && lastShow.find("StageClearTimer") != std::string::npos;
+    if (all.size() >= 9)
+        for (std::size_t i = all.size() - 9; i < all.size(); ++i) result.board += all[i] + "\n";
+    return result;
+}
+
+}  // namespace solver

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <variant>
+
+#include "game/files.h"
+
+namespace solver {
+
+// What a cell can turn into. Walls never change, so they live in the stage's
+// wall mask and read as Empty in a board.
+enum Kind : std::uint8_t { Empty = 0, Block = 1, Water = 2, Sand = 3 };
+
+inline constexpr int kCells = 81;
+
+constexpr int cellIndex(int c, int r) { return 9 * (r - 1) + (c - 1); }
+constexpr int columnOf(int cell) { return cell % 9 + 1; }
+constexpr int rowOf(int cell) { return cell / 9 + 1; }
+// The game's Tile index of a cell, 1..81.
+constexpr int tileOf(int cell) { return cell + 1; }
+
+// A board and the character's cell, packed: two bits a cell, 32 cells a word,
+// the character's cell above the last cell in the third word. Equality is
+// over every bit, so two keys are equal exactly when boards and cells are.
+struct Board {
+    std::array<std::uint64_t, 3> w{};
+
+    int kind(int cell) const { return static_cast<int>((w[cell >> 5] >> ((cell & 31) * 2)) & 3); }
+    void set(int cell, int kind) {
+        const int shift = (cell & 31) * 2;
+        auto& word = w[cell >> 5];
+        word = (word & ~(std::uint64_t{3} << shift)) | (std::uint64_t(kind) << shift);
+    }
+    int player() const { return static_cast<int>((w[2] >> 34) & 127); }
+    void setPlayer(int cell) {
+        w[2] = (w[2] & ~(std::uint64_t{127} << 34)) | (std::uint64_t(cell) << 34);
+    }
+    int count(int kind) const;
+    bool operator==(const Board&) const = default;
+};
+
+struct Stage {
+    std::string name;  // the file name, for messages
+    std::array<bool, kCells> wall{};
+    std::array<char, kCells> letter{};  // S, B, W, K or '.' as the game read the file
+    Board start;                        // the start board with the start cell
+    int target = 0;                     // BlockTarget
+    int magic = 0;                      // MagicCount after set-up: the budget plus 1
+    int budget() const { return magic - 1; }
+};
+
+// Builds a stage from the lines the game's reader returns, the way stage
+// set-up reads them.
+std::variant<Stage, std::string> parseStage(const game::MapLines& lines, const std::string& name);
+// Reads and parses a stage file through the game's reader.
+std::variant<Stage, std::string> loadStage(const std::string& path);
+
+// True when the cell below the character is solid (row 10 counts as solid).
+bool standsOnSomething(const Stage& stage, const Board& board, int cell);
+
+}  // namespace solver
