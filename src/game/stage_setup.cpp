@@ -55,23 +55,26 @@ std::optional<FileError> LumoraBas::LoadStage() {
     }
 
     const std::string file = stageFileName(*intStageNo);
-    auto read = readMapFile(AppFolder(), file);
-    if (auto* e = std::get_if<FileError>(&read)) return *e;
-    const MapLines& lines = std::get<MapLines>(read);
-    for (int i = 1; i <= 11; ++i) {
-        MapLine[i] = lines[i];
+    const MapRead read = readMapLines(AppFolder(), file);
+    // Lines are taken in the order they were read, so the first problem in the
+    // file is the one reported.
+    for (int i = 1; i <= read.count; ++i) {
+        MapLine[i] = read.lines[i];
         if (i <= 9) {
             w.Text1[i]->Text = MapLine[i];
         } else if (i == 10) {
             auto n = roundToInt16(MapLine[i]);
-            if (auto* e = std::get_if<NumberError>(&n)) return FileError{numberProblem(file, i, MapLine[i], *e)};
+            if (auto* e = std::get_if<NumberError>(&n))
+                return FileError{numberProblem(file, i, MapLine[i], *e)};
             BlockTarget = std::get<std::int16_t>(n);
         } else {
             auto n = roundToInt16(MapLine[i], 1);
-            if (auto* e = std::get_if<NumberError>(&n)) return FileError{numberProblem(file, i, MapLine[i], *e)};
+            if (auto* e = std::get_if<NumberError>(&n))
+                return FileError{numberProblem(file, i, MapLine[i], *e)};
             MagicCount = std::get<std::int16_t>(n);
         }
     }
+    if (read.error) return *read.error;
 
     bool foundStart = false;
     for (int r = 1; r <= 9; ++r)
