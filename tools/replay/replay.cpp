@@ -19,10 +19,12 @@ struct ScriptError {
     std::string reason;
 };
 
+// A "#" at the start of a word comments out the rest of the line, so scripts
+// can say why they click where they click.
 std::vector<std::string> words(const std::string& line) {
     std::istringstream in(line);
     std::vector<std::string> out;
-    for (std::string w; in >> w;) out.push_back(w);
+    for (std::string w; in >> w && w[0] != '#';) out.push_back(w);
     return out;
 }
 
@@ -55,7 +57,7 @@ int run(const std::string& folder, std::istream& script, std::ostream& out, std:
         ++lineNo;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         auto w = words(line);
-        if (w.empty() || w[0][0] == '#') continue;
+        if (w.empty()) continue;
         commands.emplace_back(lineNo, std::move(w));
     }
 
