@@ -283,3 +283,118 @@ TEST(Edges, TheBoardEndsBelowRowNineAndRightOfColumnNine) {
     EXPECT_EQ(g.sprite().Top, 384);
     EXPECT_EQ(g.timers(), "RightWalkTimer:100");
 }
+
+TEST(Walking, AClickOnTheOtherSideTurnsBackAtOnceMidStep) {
+    Game g;
+    g.addStage(1, kFlatFloor, "5", "10");
+    g.load(1);
+    g.walkTo(1, 6);
+    g.wait(200);
+    ASSERT_EQ(g.sprite().Left, 168);
+    g.walkTo(8, 6);
+    EXPECT_EQ(g.timers(), "RightWalkTimer:100");
+    EXPECT_EQ(g.bas().FacingRight, 1);
+    auto back = ticks(g, 2);
+    EXPECT_EQ(back[0].left, 180);
+    EXPECT_EQ(back[1].left, 192);
+    g.wait(1300);
+    EXPECT_EQ(g.sprite().Left, 336);
+    EXPECT_EQ(g.timers(), "-");
+    EXPECT_EQ(g.pic(), "RightWalk(1)");
+}
+
+TEST(Walking, LeavingColumnOneWithItsClickBehindWalksOffTheBoardUntilCalledBack) {
+    Game g;
+    g.addStage(1,
+               {".........", ".........", ".........", ".........", ".........", ".P.......",
+                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
+               "5", "10");
+    g.load(1);
+    g.walkTo(1, 6);
+    g.wait(100);
+    g.walkTo(2, 6);  // the column it is just leaving
+    EXPECT_EQ(g.timers(), "LeftWalkTimer:100");
+    g.wait(1000);
+    EXPECT_EQ(g.sprite().Left, -84);
+    EXPECT_EQ(g.bas().PlayerCol, 1);
+    EXPECT_EQ(g.timers(), "LeftWalkTimer:100");
+
+    g.walkTo(3, 6);
+    g.wait(2000);
+    EXPECT_EQ(g.sprite().Left, 96);
+    EXPECT_EQ(g.timers(), "-");
+}
+
+TEST(Probes, CellAndNeighboursFromPixelPositions) {
+    Game g;
+    g.addStage(1,
+               {".........", "K........", "K........", ".........", "....P....", "KKKKK.KKK",
+                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
+               "5", "10");
+    g.load(1);
+    game::LumoraBas& b = g.bas();
+    forms::Control& s = g.sprite();
+
+    s.Left = 48;
+    b.UpdatePlayerCell();
+    EXPECT_EQ(b.PlayerCol, 2);
+    EXPECT_EQ(b.OnColumn, 1);
+    s.Left = 60;
+    b.UpdatePlayerCell();
+    EXPECT_EQ(b.PlayerCol, 2);
+    EXPECT_EQ(b.OnColumn, 0);
+    s.Left = -12;
+    b.UpdatePlayerCell();
+    EXPECT_EQ(b.PlayerCol, 2);
+    EXPECT_EQ(b.OnColumn, 0);
+
+    // Between rows 3 and 4 the left probe judges by the rows it overlaps:
+    // column 1 holds walls in rows 2 and 3 only.
+    b.PlayerCol = 2;
+    b.PlayerRow = 3;
+    b.OnRow = 0;
+    b.ClickCol = 9;
+    s.Top = 108;  // moving down: rows 3 and 4
+    b.ProbeLeft();
+    EXPECT_EQ(b.CanWalkLeft, 0);
+    b.PlayerRow = 4;
+    s.Top = 156;  // rows 4 and 5, both free
+    b.ProbeLeft();
+    EXPECT_EQ(b.CanWalkLeft, 1);
+    b.PlayerRow = 2;
+    s.Top = 36;  // moving up past row 1: rows 1 and 2
+    b.ProbeLeft();
+    EXPECT_EQ(b.CanWalkLeft, 0);
+
+    // Arrival stops both walks even with the way free.
+    b.PlayerRow = 5;
+    b.OnRow = 1;
+    b.PlayerCol = 5;
+    b.ClickCol = 5;
+    g.w().LeftWalkTimer->setEnabled(true);
+    g.w().RightWalkTimer->setEnabled(true);
+    b.ProbeLeft();
+    EXPECT_EQ(b.CanWalkLeft, 0);
+    EXPECT_EQ(b.CanWalkRight, 0);
+    EXPECT_EQ(g.timers(), "-");
+
+    // A free cell to the left: the jump flag keeps what it held.
+    b.ClickCol = 1;
+    b.CanJumpLeft = 1;
+    b.ProbeLeftJump();
+    EXPECT_EQ(b.CanWalkLeft, 1);
+    EXPECT_EQ(b.CanJumpLeft, 1);
+
+    // Between columns 5 and 6 the fall test wants both cells below free.
+    b.PlayerCol = 5;
+    b.PlayerRow = 5;
+    b.OnColumn = 0;
+    s.Left = 204;
+    b.ProbeBelow();
+    EXPECT_EQ(b.CanFall, 0);  // column 5 has its floor
+    b.PlayerCol = 6;
+    s.Left = 240;
+    b.OnColumn = 1;
+    b.ProbeBelow();
+    EXPECT_EQ(b.CanFall, 1);  // column 6 has none
+}
