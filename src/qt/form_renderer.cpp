@@ -18,6 +18,17 @@ void drawImage(QPainter& p, const forms::Control& c, const QRect& r, const QPixm
     }
 }
 
+// Dark above and left, light below and right: the classic sunken edge.
+void drawSunkenFrame(QPainter& p, const QRect& r) {
+    if (r.width() <= 0 || r.height() <= 0) return;
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(QColor(0xE3, 0xE3, 0xE3));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+}
+
 void drawPictureBox(QPainter& p, const forms::Control& c, const QRect& r, const QPixmap* pixmap) {
     p.fillRect(r, color(c.BackColor));
     if (pixmap != nullptr) {
@@ -26,6 +37,9 @@ void drawPictureBox(QPainter& p, const forms::Control& c, const QRect& r, const 
         p.drawPixmap(r.topLeft(), *pixmap);
         p.restore();
     }
+    // The edge is drawn over the picture, so the picture still starts at the
+    // box's corner; on the mini-map it parts the cells from one another.
+    drawSunkenFrame(p, r);
 }
 
 void drawLabel(QPainter& p, const forms::Control& c, const QRect& r, float twipsPerPixel) {
@@ -40,14 +54,7 @@ void drawLabel(QPainter& p, const forms::Control& c, const QRect& r, float twips
 
 void drawTextBox(QPainter& p, const forms::Control& c, const QRect& r, float twipsPerPixel) {
     p.fillRect(r, color(c.BackColor));
-    if (r.width() <= 0 || r.height() <= 0) return;
-    // A sunken single line: dark above and left, light below and right.
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(QColor(0xE3, 0xE3, 0xE3));
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    drawSunkenFrame(p, r);
     QRect inner = r.adjusted(3, 1, -1, -1);
     p.save();
     p.setClipRect(inner);
@@ -72,6 +79,7 @@ void drawButton(QPainter& p, const QRect& r, const QPixmap* pixmap, bool pressed
         p.drawPixmap(at, *pixmap);
     }
     if (pressed) {
+        p.fillRect(r, QColor(0, 0, 0, 48));
         p.setPen(QColor(0x40, 0x40, 0x40));
         p.drawLine(r.topLeft(), r.topRight());
         p.drawLine(r.topLeft(), r.bottomLeft());

@@ -10,7 +10,7 @@ ClockDriver::ClockDriver(forms::Program& program, Elapsed elapsed)
     realTime_.start();
     wakeUp_.setSingleShot(true);
     wakeUp_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&wakeUp_, &QTimer::timeout, [this] { fire(); });
+    QObject::connect(&wakeUp_, &QTimer::timeout, [this] { wake(); });
 }
 
 std::int64_t ClockDriver::elapsed() const {
@@ -37,7 +37,7 @@ std::optional<int> ClockDriver::armedDelay() const {
     return wakeUp_.interval();
 }
 
-void ClockDriver::fire() {
+void ClockDriver::wake() {
     catchUp();
     if (onTicks) onTicks();
 }

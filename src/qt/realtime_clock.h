@@ -29,15 +29,14 @@ public:
     // Points the wake-up at the earliest due tick, or stops it when none is due.
     void rearm();
 
-    // Called when the wake-up fires, after the clock has caught up.
+    // What the wake-up does when it fires: catch up, then tell onTicks.
+    void wake();
     std::function<void()> onTicks;
 
     // The wake-up, when one is armed: its delay in milliseconds as last set.
     std::optional<int> armedDelay() const;
 
 private:
-    void fire();
-
     forms::Program& program_;
     Elapsed elapsed_;
     QElapsedTimer realTime_;

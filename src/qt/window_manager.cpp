@@ -121,7 +121,6 @@ void WindowManager::sync() {
         widgets_.emplace(form, widget);
         centreOnScreen(*widget, *form);
         widget->show();
-        widget->raise();
         widget->activateWindow();
     }
 }

@@ -1,0 +1,72 @@
+#include "harness.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+#include "qt/form_renderer.h"
+
+namespace qt_testing {
+
+Harness::Harness(float twips, std::string folder)
+    : folder_(folder.empty() ? temp_.path() : std::move(folder)), twips_(twips) {}
+
+Harness::~Harness() {
+    windows_.reset();
+    // Windows taken away during the test are deleted only now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Harness::addStage(int n, const std::vector<std::string>& rows, const std::string& target,
+                       const std::string& budget, const std::vector<std::string>& answer) {
+    temp_.write("mmap" + std::to_string(n) + ".bkm",
+                testing_support::stageFile(rows, target, budget));
+    temp_.write(
+        "amap" + std::to_string(n) + ".bkm",
+        testing_support::stageFile(
+            answer.empty() ? std::vector<std::string>(9, ".........") : answer, target, budget));
+}
+
+void Harness::start() {
+    game_ = std::make_unique<ui::LumoraProgram>(folder_, twips_);
+    qtfront::WindowManager::Hooks hooks;
+    hooks.reportError = [this](const QString& message) { errors.push_back(message); };
+    hooks.finish = [this](int code) { exitCode = code; };
+    windows_ = std::make_unique<qtfront::WindowManager>(
+        *game_, [this] { return now; }, std::move(hooks));
+    windows_->start();
+}
+
+void Harness::pressAt(const std::string& form, QPoint pixel, Qt::MouseButton button) {
+    QTest::mousePress(window(form), button, Qt::NoModifier, pixel);
+}
+
+void Harness::releaseAt(const std::string& form, QPoint pixel, Qt::MouseButton button) {
+    QTest::mouseRelease(window(form), button, Qt::NoModifier, pixel);
+}
+
+void Harness::clickAt(const std::string& form, QPoint pixel, Qt::MouseButton button) {
+    qtfront::FormWindow* w = window(form);
+    QTest::mousePress(w, button, Qt::NoModifier, pixel);
+    // The press may have closed the window; the release then has nowhere to go.
+    if (window(form) == w) QTest::mouseRelease(w, button, Qt::NoModifier, pixel);
+}
+
+QPoint Harness::centreOf(const std::string& form, const std::string& control, int index) {
+    const forms::Control* c = game_->program().find(form)->find(control, index);
+    return qtfront::pixelRect(*c).center();
+}
+
+QImage Harness::grab(const std::string& form) {
+    return window(form)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void addShowcaseStage(Harness& h, int n) {
+    h.addStage(n,
+               {".........", ".SSS.....", ".BBB..WW.", "......WW.", ".........", "....P....",
+                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
+               "4", "30",
+               {"B.B.B.B..", "OOOOOOOOO", "SSS......", "WWW......", "KKK......", ".........",
+                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"});
+}
+
+}  // namespace qt_testing
