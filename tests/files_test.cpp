@@ -145,6 +145,7 @@ TEST(SaveFile, FieldRules) {
     const std::vector<std::pair<std::string, std::int32_t>> good = {
         {"3", 3},          {"3\r\n", 3}, {"  3", 3},           {" \t3 \r\n", 3}, {"3,9\r\n", 3},
         {"12\r7\r\n", 12}, {"0003", 3},  {"0000000000003", 3}, {"32767", 32767}, {"0", 0},
+        {"3\n", 3},       {"3 \n\n", 3},
     };
     for (const auto& [bytes, stage] : good) {
         dir.write("save.bkm", bytes);
@@ -160,7 +161,7 @@ TEST(SaveFile, FieldRules) {
         {"-1", "save.bkm: \"-1\" is not a stage number"},
         {"3.5", "save.bkm: \"3.5\" is not a stage number"},
         {"32768", "save.bkm: \"32768\" is not a stage number"},
-        {"3\n", "save.bkm: \"3\\x0A\" is not a stage number"},
+        {"3\n4", "save.bkm: \"3\\x0A4\" is not a stage number"},
         {std::string(game::kMaxLineBytes + 1, '7'),
          "save.bkm: the first field is longer than 65536 bytes"},
     };
