@@ -7,8 +7,10 @@
 
 namespace qt_testing {
 
-Harness::Harness(float twips, std::string folder)
-    : folder_(folder.empty() ? temp_.path() : std::move(folder)), twips_(twips) {}
+Harness::Harness(float twips, std::string folder, bool realTime)
+    : folder_(folder.empty() ? temp_.path() : std::move(folder)),
+      twips_(twips),
+      realTime_(realTime) {}
 
 Harness::~Harness() {
     windows_.reset();
@@ -31,8 +33,9 @@ void Harness::start() {
     qtfront::WindowManager::Hooks hooks;
     hooks.reportError = [this](const QString& message) { errors.push_back(message); };
     hooks.finish = [this](int code) { exitCode = code; };
-    windows_ = std::make_unique<qtfront::WindowManager>(
-        *game_, [this] { return now; }, std::move(hooks));
+    qtfront::ClockDriver::Elapsed elapsed;
+    if (!realTime_) elapsed = [this] { return now; };
+    windows_ = std::make_unique<qtfront::WindowManager>(*game_, elapsed, std::move(hooks));
     windows_->start();
 }
 

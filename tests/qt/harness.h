@@ -20,7 +20,9 @@ namespace qt_testing {
 // and the end of the program caught instead of shown.
 class Harness {
 public:
-    explicit Harness(float twips = 15.0f, std::string folder = {});
+    // With realTime the front end follows the real clock, as the game does;
+    // otherwise it reads `now`.
+    explicit Harness(float twips = 15.0f, std::string folder = {}, bool realTime = false);
     ~Harness();
 
     testing_support::TempFolder& temp() { return temp_; }
@@ -52,6 +54,7 @@ private:
     testing_support::TempFolder temp_;
     std::string folder_;
     float twips_;
+    bool realTime_;
     std::unique_ptr<ui::LumoraProgram> game_;
     std::unique_ptr<qtfront::WindowManager> windows_;
 };
