@@ -8,12 +8,11 @@
 #include <vector>
 
 #include "qt/form_window.h"
+#include "ui/menu.h"
 
 namespace qtfront {
 namespace {
 
-// The menu opens in the middle of the screen every time; so does the game
-// window, which has no better place to go.
 void centreOnScreen(QWidget& widget, const forms::Form& form) {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
@@ -105,6 +104,7 @@ void WindowManager::sync() {
             ++it;
             continue;
         }
+        lastPlace_[it->first->name()] = it->second->pos();
         // The widget may be the one whose event handler is running right now.
         it->second->retire();
         it->second->deleteLater();
@@ -119,7 +119,15 @@ void WindowManager::sync() {
         }
         auto* widget = new FormWindow(*this, *form, pictures_);
         widgets_.emplace(form, widget);
-        centreOnScreen(*widget, *form);
+        // The menu opens in the middle of the screen every time. The game
+        // window, made afresh for every stage and retry, opens where the
+        // player left the last one, and in the middle the first time.
+        auto place = lastPlace_.find(form->name());
+        if (form->name() != ui::Menu::kName && place != lastPlace_.end()) {
+            widget->move(place->second);
+        } else {
+            centreOnScreen(*widget, *form);
+        }
         widget->show();
         widget->activateWindow();
     }

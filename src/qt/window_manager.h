@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <functional>
 #include <map>
@@ -56,6 +57,7 @@ private:
     Hooks hooks_;
     PictureLibrary pictures_;
     std::map<const forms::Form*, FormWindow*> widgets_;
+    std::map<std::string, QPoint> lastPlace_;  // by form name, where its last window stood
     bool finished_ = false;
     int exitCode_ = 0;
 };

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <cmath>
+
+#include "harness.h"
+#include "ui/main_window.h"
+
+using qt_testing::Harness;
+
+namespace {
+
+void openStage(Harness& h) {
+    h.addStage(1,
+               {".........", ".........", ".........", ".........", ".........", "....P....",
+                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
+               "2", "20");
+    h.setSave("1\r\n");
+    h.start();
+    h.clickAt("Menu", h.centreOf("Menu", "Command2"));
+}
+
+}  // namespace
+
+// Try Again makes a new game window under the same name: it gets a window of
+// its own that shows the fresh board, where the player had put the old one.
+// Back at the menu, the menu opens in the middle of the screen again.
+TEST(WindowLifecycle, EveryNewFormGetsItsOwnWindow) {
+    Harness h;
+    openStage(h);
+    qtfront::FormWindow* first = h.window("MainWindow");
+    ASSERT_NE(first, nullptr);
+    const forms::Form* firstForm = first->form();
+    first->move(37, 41);
+    const QPoint place = first->pos();
+
+    h.clickAt("MainWindow", QPoint(3 * 48 + 24, 5 * 48 + 24),
+              Qt::RightButton);  // a block at (4, 6)
+    const QRect blockCell(3 * 48, 5 * 48, 48, 48);
+    const QImage withBlock = h.grab("MainWindow").copy(blockCell);
+
+    h.clickAt("MainWindow", h.centreOf("MainWindow", "Command1"));  // Try Again
+    qtfront::FormWindow* second = h.window("MainWindow");
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(second->form(), firstForm);
+    EXPECT_EQ(second->form(), h.game().program().find("MainWindow"));
+    EXPECT_EQ(first->form(), nullptr) << "the old window lets go of its form";
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_EQ(second->pos(), place);
+    QImage white(48, 48, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    EXPECT_NE(withBlock, white);
+    EXPECT_EQ(h.grab("MainWindow").copy(blockCell), white)
+        << "the retry starts from the stage file";
+
+    h.clickAt("MainWindow", h.centreOf("MainWindow", "Command3"));  // Exit to the menu
+    qtfront::FormWindow* menu = h.window("Menu");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(h.window("MainWindow"), nullptr);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const forms::Form& form = *menu->form();
+    const int outerWidth = static_cast<int>(std::lround(form.Width / form.twipsPerPixel()));
+    EXPECT_EQ(menu->pos().x(), screen.x() + (screen.width() - outerWidth) / 2);
+}
+
+// A stage cleared while the player holds the mouse on the board: the game
+// window goes away under the pointer, and the release reaches nothing.
+TEST(WindowLifecycle, ReleaseAfterTheWindowClosedGoesNowhere) {
+    Harness h;
+    h.addStage(1,
+               {".........", ".........", ".........", ".........", ".........", "....P....",
+                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
+               "1", "20");
+    h.setSave("1\r\n");
+    h.start();
+    h.clickAt("Menu", h.centreOf("Menu", "Command2"));
+    qtfront::FormWindow* game = h.window("MainWindow");
+    ASSERT_NE(game, nullptr);
+    // One block is the whole target: the cast wins and the outcome timer runs.
+    h.clickAt("MainWindow", QPoint(5 * 48 + 24, 5 * 48 + 24), Qt::RightButton);
+    EXPECT_EQ(h.windows().clock().armedDelay(), 2000);
+    h.pressAt("MainWindow", QPoint(24, 24), Qt::LeftButton);
+    h.now = 8000;  // the two pictures are shown and the menu opens
+    h.windows().clock().wake();
+    EXPECT_EQ(h.window("MainWindow"), nullptr);
+    ASSERT_NE(h.window("Menu"), nullptr);
+    QTest::mouseRelease(game, Qt::LeftButton, Qt::NoModifier, QPoint(24, 24));
+    EXPECT_NE(h.window("Menu"), nullptr);
+    EXPECT_EQ(h.exitCode, std::nullopt);
+    EXPECT_EQ(h.windows().clock().armedDelay(), std::nullopt);
+}
