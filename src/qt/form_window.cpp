@@ -15,6 +15,7 @@ FormWindow::FormWindow(WindowManager& manager, forms::Form& form, PictureLibrary
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       manager_(manager),
       form_(&form),
+      formName_(form.name()),
       pictures_(pictures) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "forms/form.h"
 #include "qt/mouse_router.h"
@@ -18,6 +19,7 @@ public:
 
     // Null once the form has closed and the window is on its way out.
     forms::Form* form() const { return form_; }
+    const std::string& formName() const { return formName_; }
     void retire();
     // Title and size follow the form; the load event and later handlers may change them.
     void followForm();
@@ -32,6 +34,7 @@ protected:
 private:
     WindowManager& manager_;
     forms::Form* form_;
+    std::string formName_;
     PictureLibrary& pictures_;
     MouseRouter router_;
 };

@@ -104,7 +104,8 @@ void WindowManager::sync() {
             ++it;
             continue;
         }
-        lastPlace_[it->first->name()] = it->second->pos();
+        // The form itself is gone by now: only its window still knows its name.
+        lastPlace_[it->second->formName()] = it->second->pos();
         // The widget may be the one whose event handler is running right now.
         it->second->retire();
         it->second->deleteLater();
