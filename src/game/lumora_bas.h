@@ -112,6 +112,8 @@ public:
     std::string stageText() const;
 
 private:
+    void probeSide(int dx, std::int16_t& canWalk);
+    void probeJump(int dx, std::int16_t& canWalk, std::int16_t& canJump);
     void showGreen();
     std::string folder_;
 };

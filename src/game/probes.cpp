@@ -22,15 +22,18 @@ void LumoraBas::UpdatePlayerCell() {
     OnRow = alignedIndex(Win->AnimeFrame->Top, PlayerRow) ? 1 : 0;
 }
 
-void LumoraBas::ProbeLeft() {
+// A step sideways, dx = -1 to the left or +1 to the right. Between two rows the
+// character needs room in both; the later test wins when both apply.
+void LumoraBas::probeSide(int dx, std::int16_t& canWalk) {
     const int c = PlayerCol, r = PlayerRow;
     if (OnRow == 0) {
         if (static_cast<float>(48 * r) > Win->AnimeFrame->Top)
-            CanWalkLeft = (solidAt(c - 1, r - 1) == 0 && solidAt(c - 1, r) == 0) ? 1 : 0;
+            canWalk = (solidAt(c + dx, r - 1) == 0 && solidAt(c + dx, r) == 0) ? 1 : 0;
         if (static_cast<float>(48 * (r - 1)) < Win->AnimeFrame->Top)
-            CanWalkLeft = (solidAt(c - 1, r + 1) != 1 && solidAt(c - 1, r) != 1) ? 1 : 0;
+            canWalk = (solidAt(c + dx, r + 1) != 1 && solidAt(c + dx, r) != 1) ? 1 : 0;
     }
-    if (OnRow == 1) CanWalkLeft = solidAt(c - 1, r) == 1 ? 0 : 1;
+    if (OnRow == 1) canWalk = solidAt(c + dx, r) == 1 ? 0 : 1;
+    // Arrival: the walk ends on the clicked column, whatever lies ahead.
     if (ClickCol == PlayerCol) {
         CanWalkLeft = 0;
         CanWalkRight = 0;
@@ -39,22 +42,9 @@ void LumoraBas::ProbeLeft() {
     }
 }
 
-void LumoraBas::ProbeRight() {
-    const int c = PlayerCol, r = PlayerRow;
-    if (OnRow == 0) {
-        if (static_cast<float>(48 * r) > Win->AnimeFrame->Top)
-            CanWalkRight = (solidAt(c + 1, r - 1) == 0 && solidAt(c + 1, r) == 0) ? 1 : 0;
-        if (static_cast<float>(48 * (r - 1)) < Win->AnimeFrame->Top)
-            CanWalkRight = (solidAt(c + 1, r + 1) != 1 && solidAt(c + 1, r) != 1) ? 1 : 0;
-    }
-    if (OnRow == 1) CanWalkRight = solidAt(c + 1, r) == 1 ? 0 : 1;
-    if (ClickCol == PlayerCol) {
-        CanWalkLeft = 0;
-        CanWalkRight = 0;
-        Win->LeftWalkTimer->setEnabled(false);
-        Win->RightWalkTimer->setEnabled(false);
-    }
-}
+void LumoraBas::ProbeLeft() { probeSide(-1, CanWalkLeft); }
+
+void LumoraBas::ProbeRight() { probeSide(1, CanWalkRight); }
 
 void LumoraBas::ProbeBelow() {
     const int c = PlayerCol, r = PlayerRow;
@@ -66,11 +56,13 @@ void LumoraBas::ProbeBelow() {
     if (OnColumn == 1) CanFall = solidAt(c, r + 1) == 1 ? 0 : 1;
 }
 
-void LumoraBas::ProbeLeftJump() {
+// A climb onto a one-cell step: the cell above the character and the one above
+// the obstacle must both be free.
+void LumoraBas::probeJump(int dx, std::int16_t& canWalk, std::int16_t& canJump) {
     const int c = PlayerCol, r = PlayerRow;
-    if (OnRow == 1) CanWalkLeft = solidAt(c - 1, r) == 1 ? 0 : 1;
-    if (CanWalkLeft == 0 && OnRow == 1)
-        CanJumpLeft = (solidAt(c, r - 1) != 1 && solidAt(c - 1, r - 1) != 1) ? 1 : 0;
+    if (OnRow == 1) canWalk = solidAt(c + dx, r) == 1 ? 0 : 1;
+    if (canWalk == 0 && OnRow == 1)
+        canJump = (solidAt(c, r - 1) != 1 && solidAt(c + dx, r - 1) != 1) ? 1 : 0;
     if (ClickCol == PlayerCol) {
         CanJumpLeft = 0;
         CanJumpRight = 0;
@@ -80,18 +72,8 @@ void LumoraBas::ProbeLeftJump() {
     }
 }
 
-void LumoraBas::ProbeRightJump() {
-    const int c = PlayerCol, r = PlayerRow;
-    if (OnRow == 1) CanWalkRight = solidAt(c + 1, r) == 1 ? 0 : 1;
-    if (CanWalkRight == 0 && OnRow == 1)
-        CanJumpRight = (solidAt(c, r - 1) != 1 && solidAt(c + 1, r - 1) != 1) ? 1 : 0;
-    if (ClickCol == PlayerCol) {
-        CanJumpLeft = 0;
-        CanJumpRight = 0;
-        Win->LeftJumpTimer->setEnabled(false);
-        Win->RightJumpTimer->setEnabled(false);
-        ShowFacingPicture();
-    }
-}
+void LumoraBas::ProbeLeftJump() { probeJump(-1, CanWalkLeft, CanJumpLeft); }
+
+void LumoraBas::ProbeRightJump() { probeJump(1, CanWalkRight, CanJumpRight); }
 
 }  // namespace game

@@ -42,6 +42,18 @@ public:
     void GameOverTimer_Timer();
 
 private:
+    struct WalkSide {
+        forms::Timer& jumpTimer;
+        const std::array<forms::Control*, 3>& pictures;
+        std::int16_t& frame;
+        std::int16_t& frameStep;
+        float step;
+        void (game::LumoraBas::*probe)();
+        void (game::LumoraBas::*probeJump)();
+        const std::int16_t& canWalk;
+        const std::int16_t& canJump;
+    };
+    void walkTick(const WalkSide& side);
     void buildLayout();
     void relayTray();
     void saveOrFail();

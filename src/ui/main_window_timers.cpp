@@ -20,56 +20,47 @@ void stepFrame(std::int16_t& frame, std::int16_t& step, int last) {
 
 }  // namespace
 
-void MainWindow::LeftWalkTimer_Timer() {
+// One tick of a click-walk, the same both ways but for the names and the sign
+// of the step. While the climb it started runs, the tick only tracks the cell.
+void MainWindow::walkTick(const WalkSide& side) {
     game::LumoraBas& b = bas_;
     forms::Control& sprite = *w_.AnimeFrame;
-    if (!w_.LeftJumpTimer->Enabled()) {
-        stepFrame(b.WalkFrame, b.WalkFrameStep, 2);
-        sprite.setPicture(frameOf(w_.LeftWalk, b.WalkFrame));
+    if (!side.jumpTimer.Enabled()) {
+        stepFrame(side.frame, side.frameStep, 2);
+        sprite.setPicture(frameOf(side.pictures, side.frame));
     }
-    if (!w_.LeftJumpTimer->Enabled()) {
+    if (!side.jumpTimer.Enabled()) {
         b.ProbeBelow();
         if (b.CanFall == 1) {
+            // The walk pauses, animating on the spot, until the landing.
             w_.FallTimer->setEnabled(true);
         } else if (b.OnColumn != 1) {
-            sprite.Left = sprite.Left - 12;
+            sprite.Left = sprite.Left + side.step;
         } else {
-            b.ProbeLeft();
-            if (b.CanWalkLeft == 1) {
-                sprite.Left = sprite.Left - 12;
-            } else if (b.CanWalkLeft == 0) {
-                b.ProbeLeftJump();
-                if (b.CanJumpLeft == 1) w_.LeftJumpTimer->setEnabled(true);
+            (b.*side.probe)();
+            if (side.canWalk == 1) {
+                sprite.Left = sprite.Left + side.step;
+            } else if (side.canWalk == 0) {
+                (b.*side.probeJump)();
+                if (side.canJump == 1) side.jumpTimer.setEnabled(true);
             }
         }
     }
     b.UpdatePlayerCell();
 }
 
+void MainWindow::LeftWalkTimer_Timer() {
+    game::LumoraBas& b = bas_;
+    walkTick({*w_.LeftJumpTimer, w_.LeftWalk, b.WalkFrame, b.WalkFrameStep, -12,
+              &game::LumoraBas::ProbeLeft, &game::LumoraBas::ProbeLeftJump, b.CanWalkLeft,
+              b.CanJumpLeft});
+}
+
 void MainWindow::RightWalkTimer_Timer() {
     game::LumoraBas& b = bas_;
-    forms::Control& sprite = *w_.AnimeFrame;
-    if (!w_.RightJumpTimer->Enabled()) {
-        stepFrame(b.RightWalkFrame, b.RightWalkFrameStep, 2);
-        sprite.setPicture(frameOf(w_.RightWalk, b.RightWalkFrame));
-    }
-    if (!w_.RightJumpTimer->Enabled()) {
-        b.ProbeBelow();
-        if (b.CanFall == 1) {
-            w_.FallTimer->setEnabled(true);
-        } else if (b.OnColumn != 1) {
-            sprite.Left = sprite.Left + 12;
-        } else {
-            b.ProbeRight();
-            if (b.CanWalkRight == 1) {
-                sprite.Left = sprite.Left + 12;
-            } else if (b.CanWalkRight == 0) {
-                b.ProbeRightJump();
-                if (b.CanJumpRight == 1) w_.RightJumpTimer->setEnabled(true);
-            }
-        }
-    }
-    b.UpdatePlayerCell();
+    walkTick({*w_.RightJumpTimer, w_.RightWalk, b.RightWalkFrame, b.RightWalkFrameStep, 12,
+              &game::LumoraBas::ProbeRight, &game::LumoraBas::ProbeRightJump, b.CanWalkRight,
+              b.CanJumpRight});
 }
 
 namespace {
