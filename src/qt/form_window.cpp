@@ -46,8 +46,6 @@ void FormWindow::paintEvent(QPaintEvent* /*event*/) {
     paintForm(painter, *form_, pictures_, router_.pressedButton(*form_));
 }
 
-// A double click arrives as a second press (QWidget's default), so quick
-// clicks on the board are never lost.
 void FormWindow::mousePressEvent(QMouseEvent* event) {
     event->accept();
     if (form_ == nullptr) return;
@@ -69,6 +67,10 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
         update();
     }
 }
+
+// The second press of a double click has already come as a press of its own;
+// passing this on too (QWidget's default) would cast twice on one click.
+void FormWindow::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
     event->accept();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "harness.h"
 #include "qt/mouse_router.h"
 #include "ui/main_window.h"
@@ -54,6 +56,25 @@ TEST(BoardInput, PressesReachTheCellUnderThePointer) {
     h.clickAt("MainWindow", QPoint(48 * 6 + 47, 48 * 2 + 47), Qt::MiddleButton);
     EXPECT_EQ(bas.ClickCol, 7);
     EXPECT_EQ(bas.ClickRow, 3);
+}
+
+// A quick double right click is two clicks, each cast once: the block put
+// down by the first is taken away by the second.
+TEST(BoardInput, DoubleClickIsTwoClicks) {
+    Harness h;
+    openStage(h);
+    game::LumoraBas& bas = h.game().bas();
+    const int magic = bas.MagicCount;
+    qtfront::FormWindow* w = h.window("MainWindow");
+    const QPoint left = cell(4, 6);
+    // What the window system sends for a double click.
+    QTest::mousePress(w, Qt::RightButton, Qt::NoModifier, left);
+    QTest::mouseRelease(w, Qt::RightButton, Qt::NoModifier, left);
+    QTest::mousePress(w, Qt::RightButton, Qt::NoModifier, left);
+    QTest::mouseDClick(w, Qt::RightButton, Qt::NoModifier, left);
+    QTest::mouseRelease(w, Qt::RightButton, Qt::NoModifier, left);
+    EXPECT_EQ(bas.BlockGrid[4][6], 0);
+    EXPECT_EQ(bas.MagicCount, magic - 2 + 1);
 }
 
 // The sprite lies over the cells and takes no presses: a press on it reaches
