@@ -15,7 +15,8 @@ namespace {
 constexpr int kStageCount = 28;
 
 void usage() {
-    std::cerr << "usage: lumora-solve STAGEFILE [--script FILE] [--answer FILE] [--no-replay]\n"
+    std::cerr << "usage: lumora-solve STAGEFILE [--script FILE] [--answer FILE] [--no-replay] "
+                 "[--cap MAGIC]\n"
                  "       lumora-solve --table DIR [--write]\n"
                  "The first form solves one stage and prints the proof and a replay script.\n"
                  "The second solves mmap1.bkm .. mmap28.bkm in DIR and prints a markdown table;\n"
@@ -73,7 +74,7 @@ int solveOne(const std::string& path, const std::string& scriptOut, const std::s
                       << " states searched to the end)";
         std::cout << "\n";
     }
-    std::cout << "states reachable with the budget: " << rep->states << "\n";
+    std::cout << "states searched for the solution: " << rep->states << "\n";
     if (!rep->complete) std::cout << "warning: a search stopped at the state limit\n";
     if (!rep->problem.empty()) {
         std::cout << "no checked solution: " << rep->problem << "\n";
@@ -96,8 +97,8 @@ int solveOne(const std::string& path, const std::string& scriptOut, const std::s
 
 int table(const std::string& dir, bool write, const solver::SolveOptions& options) {
     int failures = 0;
-    std::cout << "| Stage | Target | Budget | Least magic | Spare | Casts | Walks | States | Proof "
-                 "states |\n"
+    std::cout << "| Stage | Target | Budget | Least magic | Spare | Casts | Walks | Proof states | "
+                 "Search states |\n"
                  "|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
     if (write) fs::create_directories(fs::path(dir) / "solutions");
     for (int n = 1; n <= kStageCount; ++n) {
@@ -111,8 +112,8 @@ int table(const std::string& dir, bool write, const solver::SolveOptions& option
         const auto& stage = std::get<solver::Stage>(parsed);
         std::cout << "| " << n << " | " << stage.target << " | " << stage.budget() << " | "
                   << rep->leastMagic << " | " << stage.magic - rep->leastMagic << " | "
-                  << rep->plan.casts << " | " << rep->plan.walks << " | " << rep->states << " | "
-                  << rep->proofStates << " |\n";
+                  << rep->plan.casts << " | " << rep->plan.walks << " | " << rep->proofStates
+                  << " | " << rep->states << " |\n";
         if (!rep->problem.empty()) {
             std::cerr << "stage " << n << ": " << rep->problem << "\n";
             ++failures;
@@ -152,6 +153,8 @@ int main(int argc, char** argv) {
             write = true;
         else if (a == "--no-replay")
             options.replay = false;
+        else if (a == "--cap")
+            options.magicCap = std::atoi(next().c_str());
         else if (!a.empty() && a[0] != '-' && stageFile.empty())
             stageFile = a;
         else {

@@ -26,12 +26,9 @@ StageReport solveStage(const Stage& stage, int stageNo, const std::string& stage
         return r;
     };
 
-    const SearchResult full = run(stage.magic, false);
-    rep.states = full.states;
-    rep.solvable = full.cleared;
-
     // Clearing is monotone in the starting magic: more never closes a way.
     int hi = 0;
+    rep.solvable = run(stage.magic, true).cleared;
     if (rep.solvable) {
         hi = stage.magic;
     } else {
@@ -65,6 +62,7 @@ StageReport solveStage(const Stage& stage, int stageNo, const std::string& stage
 
     // The solution found with the least magic also clears with the budget.
     const SearchResult best = run(hi, true);
+    rep.states = best.states;
     auto plan = makePlan(stage, best.casts, stageNo);
     if (auto* why = std::get_if<std::string>(&plan)) {
         rep.problem = "the solver's own solution fails: " + *why;

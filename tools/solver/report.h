@@ -27,7 +27,7 @@ struct SolveOptions {
     bool replay = true;  // check the solution in the real game
 };
 
-// Solves a stage: the full search with its budget, the least starting magic by
+// Solves a stage: whether its budget clears it, the least starting magic by
 // bisection (every search below it runs to exhaustion), a solution with that
 // magic, and its replay through the game. `stageFile` is the file as the game
 // would read it.

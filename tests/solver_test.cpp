@@ -1,0 +1,165 @@
+#include <sstream>
+
+#include "moves.h"
+#include "plan.h"
+#include "report.h"
+#include "search.h"
+#include "support/fixture.h"
+
+using testing_support::Game;
+
+namespace {
+
+solver::Stage stageOf(const std::vector<std::string>& rows, const std::string& target,
+                      const std::string& budget) {
+    game::MapLines lines{};
+    for (std::size_t i = 0; i < rows.size(); ++i) lines[i + 1] = rows[i];
+    lines[10] = target;
+    lines[11] = budget;
+    auto parsed = solver::parseStage(lines, "test");
+    if (auto* e = std::get_if<std::string>(&parsed)) throw std::runtime_error(*e);
+    return std::get<solver::Stage>(parsed);
+}
+
+// Steps, a climb, a two-high wall, a hole two rows deep and the right edge.
+const std::vector<std::string> kTerrain = {".........", ".........", ".........",
+                                           ".........", "......K..", "..K...K..",
+                                           ".KK..PK..", ".KKK.KKK.", "KKKK.KKK."};
+
+}  // namespace
+
+// Every column one click can reach from the start: the model's cell and its
+// wait must match the real game, which must stand still by then.
+TEST(SolverMoves, EveryClickAgreesWithTheGame) {
+    const std::vector<std::vector<std::string>> boards = {
+        kTerrain,
+        {".........", ".........", ".........", "..K......", "..KB.....", ".P.BK....", "KKKKKB...",
+         "KKKKK..W.", "KKKKKKKKK"},
+        {".........", ".........", "......BB.", "....KKKKK", ".....B...", "..KKKKK..", ".........",
+         "P..BB....", "KKKKKKKKK"},
+    };
+    int checked = 0;
+    for (const auto& board : boards) {
+        const solver::Stage first = stageOf(board, "1", "9");
+        const solver::Reach reach =
+            solver::reachable(solver::SolidMap(first, first.start), first.start.player());
+        // Start from every cell the character can reach, one stage each.
+        for (int i = 0; i < reach.size; ++i) {
+            const int start = reach.order[static_cast<std::size_t>(i)];
+            std::vector<std::string> rows = board;
+            rows[static_cast<std::size_t>(solver::rowOf(first.start.player()) - 1)]
+                [static_cast<std::size_t>(solver::columnOf(first.start.player()) - 1)] = '.';
+            rows[static_cast<std::size_t>(solver::rowOf(start) - 1)]
+                [static_cast<std::size_t>(solver::columnOf(start) - 1)] = 'P';
+            const solver::Stage stage = stageOf(rows, "1", "9");
+            const solver::Clicks clicks =
+                solver::clicksFrom(solver::SolidMap(stage, stage.start), start);
+            for (int x = 1; x <= 9; ++x) {
+                const int dest = clicks.dest[static_cast<std::size_t>(x)];
+                if (dest < 0) continue;
+                SCOPED_TRACE("from cell " + std::to_string(start) + " to column " +
+                             std::to_string(x));
+                Game g;
+                g.addStage(1, rows, "1", "9");
+                g.load(1);
+                g.walkTo(x, 1);
+                g.wait(100 * clicks.ticks[static_cast<std::size_t>(x)]);
+                EXPECT_EQ(g.timers(), "-");
+                EXPECT_EQ(g.sprite().Left, 48 * (solver::columnOf(dest) - 1));
+                EXPECT_EQ(g.sprite().Top, 48 * (solver::rowOf(dest) - 1));
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GE(checked, 20);
+}
+
+TEST(SolverMoves, WalksThatLeaveTheBoardOrHitATallWallAreNoMoves) {
+    // Column 1 of row 1 would climb off the top; the wall two high blocks for good.
+    const solver::Stage stage =
+        stageOf({"P.K......", "KKKK.....", ".........", ".........", ".........", ".........",
+                 ".........", ".........", "KKKKKKKKK"},
+                "1", "9");
+    const solver::SolidMap solid(stage, stage.start);
+    const solver::Reach reach = solver::reachable(solid, stage.start.player());
+    EXPECT_EQ(reach.size, 2);  // the start and column 2; the climb onto column 3 leaves the board
+    EXPECT_TRUE(reach.has(solver::cellIndex(2, 1)));
+
+    const solver::Stage walled = stageOf(kTerrain, "1", "9");
+    const solver::Clicks clicks =
+        solver::clicksFrom(solver::SolidMap(walled, walled.start), walled.start.player());
+    EXPECT_EQ(clicks.dest[7], -1);                       // two-high wall to the right
+    EXPECT_EQ(clicks.dest[5], solver::cellIndex(5, 9));  // the hole, two rows down
+}
+
+TEST(SolverSearch, LeastMagicIsProvedAndABudgetTooSmallIsUnsolvable) {
+    const std::vector<std::string> flat = {".........", ".........", ".........",
+                                           ".........", ".........", ".........",
+                                           ".........", ".P.......", "KKKKKKKKK"};
+    // Two blocks cost 4: with 4 points the last cast empties the magic.
+    const solver::Stage tight = stageOf(flat, "2", "3");
+    const solver::StageReport rep = solver::solveStage(tight, 1, solver::stageFileText(tight));
+    EXPECT_FALSE(rep.solvable);
+    EXPECT_EQ(rep.leastMagic, 5);
+    EXPECT_GT(rep.proofStates, 0u);
+    EXPECT_FALSE(solver::search(tight, {4, false}).cleared);
+    EXPECT_TRUE(solver::search(tight, {5, true}).cleared);
+
+    // Sand pays for the blocks: one point to start is enough.
+    std::vector<std::string> sandy = flat;
+    sandy[7] = ".P...S...";
+    const solver::Stage paid = stageOf(sandy, "3", "0");
+    const solver::StageReport rich = solver::solveStage(paid, 1, solver::stageFileText(paid));
+    EXPECT_TRUE(rich.solvable);
+    EXPECT_EQ(rich.leastMagic, 1);
+    EXPECT_TRUE(rich.replayed) << rich.problem;
+}
+
+// The stage starts with its target met and two pools: clearing a pool first
+// runs the goal check with water left. Only a block placed first (and taken
+// away last) keeps the count off the target.
+TEST(SolverSearch, CountMeetingTheTargetTooEarlyIsTheOnlyTrap) {
+    const std::vector<std::string> rows = {".........", ".........", ".........",
+                                           ".........", ".........", "P........",
+                                           "KKWK.KWKK", "KKKKBKKKK", "KKKKKKKKK"};
+    const solver::Stage stage = stageOf(rows, "1", "20");
+    const int water = solver::cellIndex(3, 7);
+    const solver::CastEffect early =
+        solver::castOn(stage, stage.start, solver::cellIndex(3, 6), water);
+    EXPECT_EQ(solver::judge(stage, early.board, stage.magic - 2), solver::Outcome::Lost);
+
+    const solver::SearchResult found = solver::search(stage, {stage.magic, true});
+    ASSERT_TRUE(found.cleared);
+    ASSERT_FALSE(found.casts.empty());
+    EXPECT_EQ(stage.start.kind(found.casts.front().target), solver::Empty);
+    EXPECT_EQ(found.casts.size(), 4u);  // a block, two pools, the block again
+
+    const solver::StageReport rep = solver::solveStage(stage, 1, solver::stageFileText(stage));
+    EXPECT_EQ(rep.leastMagic, 7);  // 2 + 2 + 2 spent before the block gives 1 back
+    EXPECT_TRUE(rep.replayed) << rep.problem;
+}
+
+TEST(SolverPlan, ScriptReplaysToAClearAndTheAnswerIsItsBoard) {
+    const solver::Stage stage = stageOf(kTerrain, "2", "12");
+    const solver::SearchResult found = solver::search(stage, {stage.magic, true});
+    ASSERT_TRUE(found.cleared);
+    auto plan = solver::makePlan(stage, found.casts, 4);
+    ASSERT_TRUE(std::holds_alternative<solver::Plan>(plan)) << std::get<std::string>(plan);
+    const solver::Plan& p = std::get<solver::Plan>(plan);
+    EXPECT_EQ(p.script.rfind("# Stage 4", 0), 0u);
+    EXPECT_NE(p.script.find("click menu Command2\n"), std::string::npos);
+
+    const solver::Replayed game =
+        solver::replayInGame(solver::stageFileText(stage), p.answer, p.script, 4);
+    EXPECT_TRUE(game.cleared) << game.output;
+    EXPECT_EQ(game.board, solver::answerAsBoard(p.answer));
+
+    // A script cut before its last cast leaves the stage running.
+    std::string cut = p.script.substr(0, p.script.rfind("tap ")) + "show\n";
+    EXPECT_FALSE(solver::replayInGame(solver::stageFileText(stage), p.answer, cut, 4).cleared);
+
+    // A cast from a cell out of walking reach is refused.
+    std::vector<solver::Cast> wrong = found.casts;
+    wrong.front().from = solver::cellIndex(9, 1);
+    EXPECT_TRUE(std::holds_alternative<std::string>(solver::makePlan(stage, wrong, 4)));
+}
