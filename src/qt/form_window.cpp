@@ -48,7 +48,7 @@ void FormWindow::paintEvent(QPaintEvent* /*event*/) {
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (form_ == nullptr) return;
+    if (form_ == nullptr || !manager_.catchUpFor(form_) || form_ == nullptr) return;
     auto delivery = router_.press(*form_, event->position().toPoint(), event->button());
     if (delivery) {
         manager_.deliver(*form_, *delivery);
@@ -59,7 +59,7 @@ void FormWindow::mousePressEvent(QMouseEvent* event) {
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    if (form_ == nullptr) return;
+    if (form_ == nullptr || !manager_.catchUpFor(form_) || form_ == nullptr) return;
     auto delivery = router_.release(*form_, event->position().toPoint(), event->button());
     if (delivery) {
         manager_.deliver(*form_, *delivery);

@@ -45,35 +45,42 @@ void WindowManager::start() {
     afterEvent();
 }
 
-bool WindowManager::isOpen(const forms::Form& form) const {
-    return game_.program().find(form.name()) == &form;
+// Compares addresses only: the form behind a stale window may be gone.
+bool WindowManager::isOpen(const forms::Form* form) const {
+    for (const forms::Form* f : game_.program().openForms())
+        if (f == form) return true;
+    return false;
+}
+
+bool WindowManager::catchUpFor(const forms::Form* form) {
+    if (finished_) return false;
+    const std::uint64_t generation = game_.program().generation();
+    clock_.catchUp();
+    // Ticks that were due may have ended the stage and closed this very window.
+    if (game_.program().generation() != generation || game_.program().ended()) afterEvent();
+    return !finished_ && isOpen(form);
 }
 
 void WindowManager::deliver(const forms::Form& form, const MouseDelivery& d) {
-    if (finished_) return;
-    clock_.catchUp();
-    // The ticks just run may have closed the window the player pressed on.
-    if (isOpen(form)) {
-        forms::Program& program = game_.program();
-        switch (d.kind) {
-            case MouseDelivery::Kind::MouseDown:
-                program.mouseDown(form.name(), d.control, d.index, d.button);
-                break;
-            case MouseDelivery::Kind::MouseUp:
-                program.mouseUp(form.name(), d.control, d.index, d.button);
-                break;
-            case MouseDelivery::Kind::Click:
-                program.click(form.name(), d.control);
-                break;
-        }
+    if (!catchUpFor(&form)) return;
+    forms::Program& program = game_.program();
+    switch (d.kind) {
+        case MouseDelivery::Kind::MouseDown:
+            program.mouseDown(form.name(), d.control, d.index, d.button);
+            break;
+        case MouseDelivery::Kind::MouseUp:
+            program.mouseUp(form.name(), d.control, d.index, d.button);
+            break;
+        case MouseDelivery::Kind::Click:
+            program.click(form.name(), d.control);
+            break;
     }
     afterEvent();
 }
 
 void WindowManager::closeRequested(const forms::Form& form) {
-    if (finished_) return;
-    clock_.catchUp();
-    if (isOpen(form)) game_.program().close(form.name());
+    if (!catchUpFor(&form)) return;
+    game_.program().close(form.name());
     afterEvent();
 }
 

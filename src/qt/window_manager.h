@@ -38,6 +38,9 @@ public:
 
     void deliver(const forms::Form& form, const MouseDelivery& delivery);
     void closeRequested(const forms::Form& form);
+    // Runs the ticks due by now before an input is looked at, so the input
+    // meets the board as it stands. False when the form has closed meanwhile.
+    bool catchUpFor(const forms::Form* form);
 
     // The window of the open form with this name, or null.
     FormWindow* widget(const std::string& formName) const;
@@ -47,7 +50,7 @@ public:
     int exitCode() const { return exitCode_; }
 
 private:
-    bool isOpen(const forms::Form& form) const;
+    bool isOpen(const forms::Form* form) const;
     void afterEvent();
     void sync();
     void end();

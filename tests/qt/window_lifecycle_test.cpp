@@ -91,3 +91,29 @@ TEST(WindowLifecycle, ReleaseAfterTheWindowClosedGoesNowhere) {
     EXPECT_EQ(h.exitCode, std::nullopt);
     EXPECT_EQ(h.windows().clock().armedDelay(), std::nullopt);
 }
+
+// The press comes before the wake-up that would have ended the stage: the ticks
+// already due run first, close the game window, and the press finds nothing.
+TEST(WindowLifecycle, PressWhileTheOutcomeIsOverdueMeetsTheMenu) {
+    Harness h;
+    h.addStage(1,
+               {".........", ".........", ".........", ".........", ".........", "....P....",
+                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
+               "1", "20");
+    h.setSave("1\r\n");
+    h.start();
+    h.clickAt("Menu", h.centreOf("Menu", "Command2"));
+    qtfront::FormWindow* game = h.window("MainWindow");
+    ASSERT_NE(game, nullptr);
+    h.clickAt("MainWindow", QPoint(5 * 48 + 24, 5 * 48 + 24), Qt::RightButton);
+    h.now = 9000;
+    QTest::mousePress(game, Qt::LeftButton, Qt::NoModifier, QPoint(24, 24));
+    QTest::mouseRelease(game, Qt::LeftButton, Qt::NoModifier, QPoint(24, 24));
+    EXPECT_EQ(h.window("MainWindow"), nullptr);
+    ASSERT_NE(h.window("Menu"), nullptr);
+    EXPECT_EQ(h.game().bas().MenuMode, 0);
+    EXPECT_EQ(h.temp().read("save.bkm"), "1\r\n");
+    EXPECT_EQ(h.exitCode, std::nullopt);
+    // The closed window's press started nothing: no game timer is armed.
+    EXPECT_EQ(h.windows().clock().armedDelay(), std::nullopt);
+}
