@@ -1,0 +1,16 @@
+# Checks that the stage table in stages/README.md is what the solver prints now.
+#   cmake -DSOLVER=... -DSTAGES=... -P check_table.cmake
+execute_process(COMMAND ${SOLVER} --table ${STAGES} OUTPUT_VARIABLE printed RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "lumora-solve --table failed (${rc})")
+endif()
+file(READ ${STAGES}/README.md stored)
+string(REGEX MATCHALL "\n\\| [0-9]+ \\|[^\n]*" printed_rows "\n${printed}")
+string(REGEX MATCHALL "\n\\| [0-9]+ \\|[^\n]*" stored_rows "\n${stored}")
+list(LENGTH printed_rows count)
+if(NOT count EQUAL 28)
+  message(FATAL_ERROR "the solver printed ${count} stage rows, not 28")
+endif()
+if(NOT printed_rows STREQUAL stored_rows)
+  message(FATAL_ERROR "stages/README.md is out of date; the solver prints:\n${printed}")
+endif()
