@@ -12,7 +12,11 @@ QColor color(forms::Color rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb));
 void drawImage(QPainter& p, const forms::Control& c, const QRect& r, const QPixmap* pixmap) {
     if (pixmap == nullptr) return;  // an empty image lets the window show through
     if (c.Stretch) {
+        // The tray's icons shrink 48-pixel pictures to 17: smooth, or they break up.
+        p.save();
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawPixmap(r, *pixmap);
+        p.restore();
     } else {
         p.drawPixmap(r.topLeft(), *pixmap);
     }
