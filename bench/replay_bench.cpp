@@ -26,7 +26,8 @@ struct StageFolder {
     std::vector<std::string> scripts;
 
     StageFolder() {
-        path = fs::temp_directory_path() / ("lumora-bench-" + std::to_string(std::random_device{}()));
+        path =
+            fs::temp_directory_path() / ("lumora-bench-" + std::to_string(std::random_device{}()));
         fs::create_directories(path);
         const fs::path stages(LUMORA_STAGES_DIR);
         for (int n = 1; n <= 28; ++n) {
@@ -34,7 +35,8 @@ struct StageFolder {
                 const std::string name = kind + std::to_string(n) + ".bkm";
                 fs::copy_file(stages / name, path / name, fs::copy_options::overwrite_existing);
             }
-            scripts.push_back(slurp(stages / "solutions" / ("stage" + std::to_string(n) + ".replay")));
+            scripts.push_back(
+                slurp(stages / "solutions" / ("stage" + std::to_string(n) + ".replay")));
         }
     }
     ~StageFolder() {
@@ -64,7 +66,8 @@ void replayAllStages(benchmark::State& state) {
             ++events;
         }
     }
-    state.counters["stages/s"] = benchmark::Counter(static_cast<double>(events), benchmark::Counter::kIsRate);
+    state.counters["stages/s"] =
+        benchmark::Counter(static_cast<double>(events), benchmark::Counter::kIsRate);
 }
 BENCHMARK(replayAllStages)->Unit(benchmark::kMillisecond);
 

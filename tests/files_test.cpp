@@ -143,9 +143,9 @@ TEST(SaveFile, WriteThenRead) {
 TEST(SaveFile, FieldRules) {
     TempFolder dir;
     const std::vector<std::pair<std::string, std::int32_t>> good = {
-        {"3", 3},          {"3\r\n", 3}, {"  3", 3},           {" \t3 \r\n", 3}, {"3,9\r\n", 3},
-        {"12\r7\r\n", 12}, {"0003", 3},  {"0000000000003", 3}, {"32767", 32767}, {"0", 0},
-        {"3\n", 3},       {"3 \n\n", 3},
+        {"3", 3},         {"3\r\n", 3},      {"  3", 3},  {" \t3 \r\n", 3},
+        {"3,9\r\n", 3},   {"12\r7\r\n", 12}, {"0003", 3}, {"0000000000003", 3},
+        {"32767", 32767}, {"0", 0},          {"3\n", 3},  {"3 \n\n", 3},
     };
     for (const auto& [bytes, stage] : good) {
         dir.write("save.bkm", bytes);

@@ -4,8 +4,10 @@ using testing_support::Game;
 
 TEST(Smoke, WalksTwoColumnsLeft) {
     Game g;
-    g.addStage(1, {".........", ".........", ".........", ".........", ".........",
-                   "....P....", "KKKKKKKKK"}, "1", "10");
+    g.addStage(
+        1,
+        {".........", ".........", ".........", ".........", ".........", "....P....", "KKKKKKKKK"},
+        "1", "10");
     g.load(1);
     ASSERT_TRUE(g.gameOpen());
     EXPECT_EQ(g.sprite().Left, 192);

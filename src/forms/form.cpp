@@ -11,9 +11,7 @@ Form::Form(Program& program, std::string name)
 
 Form::~Form() = default;
 
-int Form::clientWidth() const {
-    return static_cast<int>(std::lround(Width / twipsPerPixel_)) - 6;
-}
+int Form::clientWidth() const { return static_cast<int>(std::lround(Width / twipsPerPixel_)) - 6; }
 
 int Form::clientHeight() const {
     return static_cast<int>(std::lround(Height / twipsPerPixel_)) - 24;
@@ -44,8 +42,8 @@ Control& Form::add(Control control) {
     return c;
 }
 
-Control& Form::add(Kind kind, std::string name, int index, float leftTw, float topTw,
-                   float widthTw, float heightTw) {
+Control& Form::add(Kind kind, std::string name, int index, float leftTw, float topTw, float widthTw,
+                   float heightTw) {
     Control c;
     c.kind = kind;
     c.name = std::move(name);

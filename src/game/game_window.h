@@ -10,8 +10,8 @@ namespace game {
 // The controls of the open game window that the game's procedures work on.
 // The window fills this in when it loads and hands it to LumoraBas.
 struct GameWindow {
-    std::array<forms::Control*, 82> Tile{};  // 0 is the blank cell, 1..81 the board
-    std::array<forms::Control*, 82> Ans{};   // 1..81, the answer mini-map
+    std::array<forms::Control*, 82> Tile{};   // 0 is the blank cell, 1..81 the board
+    std::array<forms::Control*, 82> Ans{};    // 1..81, the answer mini-map
     std::array<forms::Control*, 10> Text1{};  // 1..9
     forms::Control* AnimeFrame = nullptr;
 

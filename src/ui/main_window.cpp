@@ -115,9 +115,7 @@ void MainWindow::click(const std::string& control) {
     if (control == "Command3") Command3_Click();
 }
 
-bool MainWindow::takesMouse(const forms::Control& control) const {
-    return control.name == "Tile";
-}
+bool MainWindow::takesMouse(const forms::Control& control) const { return control.name == "Tile"; }
 
 void MainWindow::mouseDown(forms::Control& control, int button) {
     if (control.name == "Tile") Tile_MouseDown(control.index, button);
@@ -161,13 +159,17 @@ void MainWindow::playOutcome(forms::Timer& timer, std::int16_t& frame,
 }
 
 void MainWindow::StageClearTimer_Timer() {
-    if (bas_.FacingLeft == 1) playOutcome(*w_.StageClearTimer, bas_.StageClearLeftFrame, w_.LeftNiko, 1);
-    if (bas_.FacingRight == 1) playOutcome(*w_.StageClearTimer, bas_.StageClearRightFrame, w_.RightNiko, 1);
+    if (bas_.FacingLeft == 1)
+        playOutcome(*w_.StageClearTimer, bas_.StageClearLeftFrame, w_.LeftNiko, 1);
+    if (bas_.FacingRight == 1)
+        playOutcome(*w_.StageClearTimer, bas_.StageClearRightFrame, w_.RightNiko, 1);
 }
 
 void MainWindow::GameOverTimer_Timer() {
-    if (bas_.FacingLeft == 1) playOutcome(*w_.GameOverTimer, bas_.GameOverLeftFrame, w_.LeftNaku, 2);
-    if (bas_.FacingRight == 1) playOutcome(*w_.GameOverTimer, bas_.GameOverRightFrame, w_.RightNaku, 2);
+    if (bas_.FacingLeft == 1)
+        playOutcome(*w_.GameOverTimer, bas_.GameOverLeftFrame, w_.LeftNaku, 2);
+    if (bas_.FacingRight == 1)
+        playOutcome(*w_.GameOverTimer, bas_.GameOverRightFrame, w_.RightNaku, 2);
 }
 
 }  // namespace ui

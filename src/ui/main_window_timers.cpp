@@ -75,28 +75,33 @@ void climbTick(forms::Timer& timer, forms::Control& sprite,
     phase = static_cast<std::int16_t>(phase + 1);
     sprite.setPicture(frameOf(pictures, frame));
     switch (phase) {
-    case 2: timer.setInterval(300); break;
-    case 3:
-        timer.setInterval(200);
-        sprite.Top = sprite.Top - 24;
-        break;
-    case 4:
-        timer.setInterval(400);
-        sprite.Top = sprite.Top - 24;
-        break;
-    case 5:
-        timer.setInterval(100);
-        sprite.Left = sprite.Left + sideways;
-        break;
-    case 6:
-    case 7: sprite.Left = sprite.Left + sideways; break;
-    case 8:
-        sprite.Left = sprite.Left + sideways;
-        phase = 0;
-        updateCell();
-        timer.setEnabled(false);
-        break;
-    default: break;
+        case 2:
+            timer.setInterval(300);
+            break;
+        case 3:
+            timer.setInterval(200);
+            sprite.Top = sprite.Top - 24;
+            break;
+        case 4:
+            timer.setInterval(400);
+            sprite.Top = sprite.Top - 24;
+            break;
+        case 5:
+            timer.setInterval(100);
+            sprite.Left = sprite.Left + sideways;
+            break;
+        case 6:
+        case 7:
+            sprite.Left = sprite.Left + sideways;
+            break;
+        case 8:
+            sprite.Left = sprite.Left + sideways;
+            phase = 0;
+            updateCell();
+            timer.setEnabled(false);
+            break;
+        default:
+            break;
     }
     updateCell();
 }
@@ -105,8 +110,8 @@ void climbTick(forms::Timer& timer, forms::Control& sprite,
 
 void MainWindow::LeftJumpTimer_Timer() {
     game::LumoraBas& b = bas_;
-    climbTick(*w_.LeftJumpTimer, *w_.AnimeFrame, w_.LeftJump, b.LeftJumpFrame,
-              b.LeftJumpFrameStep, b.LeftJumpPhase, -12, [&b] { b.UpdatePlayerCell(); });
+    climbTick(*w_.LeftJumpTimer, *w_.AnimeFrame, w_.LeftJump, b.LeftJumpFrame, b.LeftJumpFrameStep,
+              b.LeftJumpPhase, -12, [&b] { b.UpdatePlayerCell(); });
 }
 
 void MainWindow::RightJumpTimer_Timer() {

@@ -18,12 +18,21 @@ struct Place {
 // Buttons placed at x = 336 lie right of the shrunken window: out of sight and
 // out of reach.
 constexpr Place kArrangements[3][5] = {
-    {{"Command1", 72, 112}, {"Command2", 72, 160}, {"Command3", 72, 208},
-     {"Command4", 336, 96}, {"Command5", 336, 136}},
-    {{"Command4", 72, 112}, {"Command3", 72, 160}, {"Command1", 336, 56},
-     {"Command2", 336, 176}, {"Command5", 336, 136}},
-    {{"Command4", 72, 160}, {"Command3", 72, 208}, {"Command1", 336, 56},
-     {"Command2", 336, 176}, {"Command5", 72, 112}},
+    {{"Command1", 72, 112},
+     {"Command2", 72, 160},
+     {"Command3", 72, 208},
+     {"Command4", 336, 96},
+     {"Command5", 336, 136}},
+    {{"Command4", 72, 112},
+     {"Command3", 72, 160},
+     {"Command1", 336, 56},
+     {"Command2", 336, 176},
+     {"Command5", 336, 136}},
+    {{"Command4", 72, 160},
+     {"Command3", 72, 208},
+     {"Command1", 336, 56},
+     {"Command2", 336, 176},
+     {"Command5", 72, 112}},
 };
 
 }  // namespace
@@ -33,8 +42,11 @@ Menu::Menu(forms::Program& program, game::LumoraBas& bas) : Form(program, kName)
     Width = 8745 + 6 * kTw;
     Height = 6540 + 24 * kTw;
     picture = {"Form", 288, 288};
-    const Place layout[] = {{"Command1", 336, 56}, {"Command2", 336, 176}, {"Command3", 72, 208},
-                            {"Command4", 72, 160}, {"Command5", 72, 112}};
+    const Place layout[] = {{"Command1", 336, 56},
+                            {"Command2", 336, 176},
+                            {"Command3", 72, 208},
+                            {"Command4", 72, 160},
+                            {"Command5", 72, 112}};
     for (const Place& p : layout) {
         forms::Control& c = add(forms::Kind::PictureButton, p.button, -1, p.x * kTw, p.y * kTw,
                                 144 * kTw, 28 * kTw);
@@ -107,11 +119,14 @@ std::vector<const forms::Control*> Menu::visibleButtons() const {
     for (const forms::Control& c : controls()) {
         if (c.kind != forms::Kind::PictureButton) continue;
         if (c.Left + c.Width <= 0 || c.Top + c.Height <= 0) continue;
-        if (c.Left >= static_cast<float>(clientWidth()) || c.Top >= static_cast<float>(clientHeight())) continue;
+        if (c.Left >= static_cast<float>(clientWidth()) ||
+            c.Top >= static_cast<float>(clientHeight()))
+            continue;
         out.push_back(&c);
     }
-    std::stable_sort(out.begin(), out.end(),
-                     [](const forms::Control* a, const forms::Control* b) { return a->Top < b->Top; });
+    std::stable_sort(out.begin(), out.end(), [](const forms::Control* a, const forms::Control* b) {
+        return a->Top < b->Top;
+    });
     return out;
 }
 

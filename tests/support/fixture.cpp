@@ -41,7 +41,9 @@ std::string TempFolder::read(const std::string& name) const {
     return s.str();
 }
 
-bool TempFolder::exists(const std::string& name) const { return fs::exists(fs::path(path_) / name); }
+bool TempFolder::exists(const std::string& name) const {
+    return fs::exists(fs::path(path_) / name);
+}
 
 void TempFolder::remove(const std::string& name) const { fs::remove(fs::path(path_) / name); }
 

@@ -24,7 +24,6 @@
 #include <QRegion>
 #include <QString>
 #include <QTransform>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -38,7 +37,7 @@ namespace {
 // ---------------------------------------------------------------------------
 // One palette for everything.  Light always comes from the top-left.
 namespace pal {
-const QColor ink(0x1f, 0x14, 0x28);        // outlines everywhere
+const QColor ink(0x1f, 0x14, 0x28);  // outlines everywhere
 
 const QColor leafInk(0x10, 0x2e, 0x1a);
 const QColor leafDark(0x1d, 0x4a, 0x2a);
@@ -100,8 +99,7 @@ const QColor tear(0x8c, 0xd2, 0xff);
 class Rng {
 public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t next()
-    {
+    std::uint64_t next() {
         std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
         z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
         z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
@@ -115,22 +113,19 @@ private:
     std::uint64_t state_;
 };
 
-QColor mix(const QColor &a, const QColor &b, double t)
-{
+QColor mix(const QColor& a, const QColor& b, double t) {
     t = std::clamp(t, 0.0, 1.0);
     return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
                             float(a.greenF() + (b.greenF() - a.greenF()) * t),
                             float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
-QColor withAlpha(QColor c, int a)
-{
+QColor withAlpha(QColor c, int a) {
     c.setAlpha(a);
     return c;
 }
 
-QImage newImage(int w, int h, const QColor &fill)
-{
+QImage newImage(int w, int h, const QColor& fill) {
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
     img.fill(fill);
     return img;
@@ -143,13 +138,12 @@ QImage newSprite() { return newImage(48, 48, Qt::transparent); }
 // shadow, centred in a box.
 QString g_serif = QStringLiteral("Liberation Serif");
 
-void loadFonts()
-{
-    const char *paths[] = {
+void loadFonts() {
+    const char* paths[] = {
         "/usr/share/fonts/truetype/liberation/LiberationSerif-Bold.ttf",
         "/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf",
     };
-    for (const char *p : paths) {
+    for (const char* p : paths) {
         const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(p));
         if (id >= 0) {
             const QStringList fams = QFontDatabase::applicationFontFamilies(id);
@@ -161,8 +155,7 @@ void loadFonts()
     }
 }
 
-QFont serifBold(int pixelSize)
-{
+QFont serifBold(int pixelSize) {
     QFont f(g_serif);
     f.setPixelSize(pixelSize);
     f.setBold(true);
@@ -181,11 +174,9 @@ struct TextStyle {
     double letterSpacing = 0.0;
 };
 
-void drawTitleText(QPainter &p, const QRectF &box, const QString &text, const TextStyle &st)
-{
+void drawTitleText(QPainter& p, const QRectF& box, const QString& text, const TextStyle& st) {
     QFont f = serifBold(st.pixelSize);
-    if (st.letterSpacing != 0.0)
-        f.setLetterSpacing(QFont::AbsoluteSpacing, st.letterSpacing);
+    if (st.letterSpacing != 0.0) f.setLetterSpacing(QFont::AbsoluteSpacing, st.letterSpacing);
     QPainterPath path;
     path.addText(0, 0, f, text);
     const QRectF br = path.boundingRect();
@@ -220,8 +211,7 @@ void drawTitleText(QPainter &p, const QRectF &box, const QString &text, const Te
 // they stay crisp at 48 px).
 
 // Paint a 1-px outline around every opaque area of a layer.
-void outlineLayer(QImage &layer, const QColor &color)
-{
+void outlineLayer(QImage& layer, const QColor& color) {
     const QImage src = layer.copy();
     const int w = src.width(), h = src.height();
     auto opaque = [&](int x, int y) {
@@ -234,8 +224,7 @@ void outlineLayer(QImage &layer, const QColor &color)
                 layer.setPixelColor(x, y, color);
 }
 
-void composite(QImage &dst, const QImage &src)
-{
+void composite(QImage& dst, const QImage& src) {
     QPainter p(&dst);
     p.drawImage(0, 0, src);
 }
@@ -243,23 +232,19 @@ void composite(QImage &dst, const QImage &src)
 // Re-colour a flat-filled layer: the first `lit` opaque columns of every row
 // get `light`, the last `shade` columns get `dark` (only pixels that still
 // carry `base`).
-void sideShade(QImage &layer, const QColor &base, int lit, const QColor &light, int shade,
-               const QColor &dark)
-{
+void sideShade(QImage& layer, const QColor& base, int lit, const QColor& light, int shade,
+               const QColor& dark) {
     const QRgb b = base.rgba();
     for (int y = 0; y < layer.height(); ++y) {
         int lo = -1, hi = -1;
         for (int x = 0; x < layer.width(); ++x)
             if (qAlpha(layer.pixel(x, y)) > 0) {
-                if (lo < 0)
-                    lo = x;
+                if (lo < 0) lo = x;
                 hi = x;
             }
-        if (lo < 0)
-            continue;
+        if (lo < 0) continue;
         for (int x = lo; x <= hi; ++x) {
-            if (layer.pixel(x, y) != b)
-                continue;
+            if (layer.pixel(x, y) != b) continue;
             if (x < lo + lit)
                 layer.setPixelColor(x, y, light);
             else if (x > hi - shade)
@@ -268,39 +253,31 @@ void sideShade(QImage &layer, const QColor &base, int lit, const QColor &light, 
     }
 }
 
-void px(QImage &img, int x, int y, const QColor &c)
-{
-    if (x >= 0 && y >= 0 && x < img.width() && y < img.height())
-        img.setPixelColor(x, y, c);
+void px(QImage& img, int x, int y, const QColor& c) {
+    if (x >= 0 && y >= 0 && x < img.width() && y < img.height()) img.setPixelColor(x, y, c);
 }
 
-void hline(QImage &img, int x0, int x1, int y, const QColor &c)
-{
-    for (int x = x0; x <= x1; ++x)
-        px(img, x, y, c);
+void hline(QImage& img, int x0, int x1, int y, const QColor& c) {
+    for (int x = x0; x <= x1; ++x) px(img, x, y, c);
 }
 
 class PixelPainter : public QPainter {
 public:
-    explicit PixelPainter(QImage *img) : QPainter(img)
-    {
+    explicit PixelPainter(QImage* img) : QPainter(img) {
         setRenderHint(QPainter::Antialiasing, false);
         setPen(Qt::NoPen);
     }
-    void poly(std::initializer_list<QPoint> pts, const QColor &c)
-    {
+    void poly(std::initializer_list<QPoint> pts, const QColor& c) {
         setPen(Qt::NoPen);
         setBrush(c);
         drawPolygon(QPolygon(QList<QPoint>(pts)));
     }
-    void ellipse(const QRect &r, const QColor &c)
-    {
+    void ellipse(const QRect& r, const QColor& c) {
         setPen(Qt::NoPen);
         setBrush(c);
         drawEllipse(r);
     }
-    void line(QPoint a, QPoint b, int width, const QColor &c)
-    {
+    void line(QPoint a, QPoint b, int width, const QColor& c) {
         setPen(QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         drawLine(a, b);
         setPen(Qt::NoPen);
@@ -308,8 +285,7 @@ public:
 };
 
 // 4-point twinkle, drawn straight into a layer.
-void sparkle(QImage &img, int cx, int cy, int arm)
-{
+void sparkle(QImage& img, int cx, int cy, int arm) {
     for (int i = -arm; i <= arm; ++i) {
         px(img, cx + i, cy, pal::gold);
         px(img, cx, cy + i, pal::gold);
@@ -324,8 +300,7 @@ void sparkle(QImage &img, int cx, int cy, int arm)
 }
 
 // The staff: a wooden shaft from `foot` to `head` with a glowing orb on top.
-QImage staffLayer(QPoint foot, QPoint head)
-{
+QImage staffLayer(QPoint foot, QPoint head) {
     QImage l = newSprite();
     {
         PixelPainter p(&l);
@@ -333,8 +308,10 @@ QImage staffLayer(QPoint foot, QPoint head)
         // a lighter line on the lit side of the shaft
         p.line(foot + QPoint(0, 0), head + QPoint(0, 0), 1, pal::staffLight);
         // gold cap under the orb
-        const QPointF dir = QPointF(foot - head) / std::hypot(foot.x() - head.x(), foot.y() - head.y());
-        const QPoint cap = head + QPoint(int(std::lround(dir.x() * 4)), int(std::lround(dir.y() * 4)));
+        const QPointF dir =
+            QPointF(foot - head) / std::hypot(foot.x() - head.x(), foot.y() - head.y());
+        const QPoint cap =
+            head + QPoint(int(std::lround(dir.x() * 4)), int(std::lround(dir.y() * 4)));
         p.fillRect(QRect(cap.x() - 2, cap.y() - 1, 4, 2), pal::gold);
         px(l, cap.x() - 2, cap.y() - 1, pal::cream);
         p.ellipse(QRect(head.x() - 3, head.y() - 3, 7, 7), pal::orbDeep);
@@ -347,8 +324,7 @@ QImage staffLayer(QPoint foot, QPoint head)
     return l;
 }
 
-QImage bootLayer(QPoint ankle, bool far, bool sideView)
-{
+QImage bootLayer(QPoint ankle, bool far, bool sideView) {
     QImage l = newSprite();
     const QColor c = far ? pal::bootFar : pal::boot;
     {
@@ -363,15 +339,13 @@ QImage bootLayer(QPoint ankle, bool far, bool sideView)
     // sole and a highlight on the toe cap
     const int soleY = ankle.y() + 4;
     for (int x = 0; x < 48; ++x)
-        if (qAlpha(l.pixel(x, soleY)) > 0)
-            px(l, x, soleY, pal::bootShade);
+        if (qAlpha(l.pixel(x, soleY)) > 0) px(l, x, soleY, pal::bootShade);
     px(l, ankle.x() - 1, ankle.y() + 1, far ? pal::boot : mix(pal::boot, pal::woodHi, 0.6));
     outlineLayer(l, pal::ink);
     return l;
 }
 
-QImage legLayer(QPoint hip, QPoint knee, QPoint ankle, bool far)
-{
+QImage legLayer(QPoint hip, QPoint knee, QPoint ankle, bool far) {
     QImage l = newSprite();
     {
         PixelPainter p(&l);
@@ -386,27 +360,25 @@ QImage legLayer(QPoint hip, QPoint knee, QPoint ankle, bool far)
 // ---------------------------------------------------------------------------
 // Side view (facing right).  Left-facing frames are mirror images.
 struct SidePose {
-    int dy = 0;                   // upper body offset, + is down
-    QPoint farAnkle{20, 42};      // top-left-ish anchor of each boot
+    int dy = 0;               // upper body offset, + is down
+    QPoint farAnkle{20, 42};  // top-left-ish anchor of each boot
     QPoint nearAnkle{26, 42};
-    QPoint farKnee{-1, -1};       // optional bend; (-1,-1) = straight leg
+    QPoint farKnee{-1, -1};  // optional bend; (-1,-1) = straight leg
     QPoint nearKnee{-1, -1};
     QPoint staffFoot{34, 46};
     QPoint staffHead{34, 10};
-    double handT = 0.40;          // where the hand grips, 0 = foot, 1 = head
-    int robeFlare = 0;            // widen the hem (crouch / landing)
-    bool hemUp = false;           // robe flares upwards when jumping
+    double handT = 0.40;  // where the hand grips, 0 = foot, 1 = head
+    int robeFlare = 0;    // widen the hem (crouch / landing)
+    bool hemUp = false;   // robe flares upwards when jumping
 };
 
-QImage drawSide(const SidePose &s)
-{
+QImage drawSide(const SidePose& s) {
     QImage out = newSprite();
     const int dy = s.dy;
 
     // legs and boots (far side first, darker)
     auto leg = [&](QPoint hip, QPoint knee, QPoint ankle, bool far) {
-        if (knee.x() < 0)
-            knee = (hip + ankle) / 2;
+        if (knee.x() < 0) knee = (hip + ankle) / 2;
         composite(out, legLayer(hip, knee, ankle + QPoint(0, 1), far));
         composite(out, bootLayer(ankle, far, true));
     };
@@ -445,7 +417,7 @@ QImage drawSide(const SidePose &s)
         QImage l = newSprite();
         {
             PixelPainter p(&l);
-            p.ellipse(QRect(14, 16 + dy, 8, 11), pal::hair);      // hair at the back
+            p.ellipse(QRect(14, 16 + dy, 8, 11), pal::hair);  // hair at the back
             p.ellipse(QRect(17, 14 + dy, 15, 14), pal::skinShade);
             p.setClipRegion(QRegion(QRect(17, 14 + dy, 15, 14), QRegion::Ellipse));
             p.ellipse(QRect(16, 13 + dy, 15, 14), pal::skin);
@@ -478,10 +450,10 @@ QImage drawSide(const SidePose &s)
         QImage l = newSprite();
         {
             PixelPainter p(&l);
-            p.poly({QPoint(18, 16 + dy), QPoint(31, 16 + dy), QPoint(28, 9 + dy),
-                    QPoint(25, 5 + dy), QPoint(20, 2 + dy), QPoint(15, 3 + dy),
-                    QPoint(20, 6 + dy), QPoint(21, 10 + dy)},
-                   pal::hat);
+            p.poly(
+                {QPoint(18, 16 + dy), QPoint(31, 16 + dy), QPoint(28, 9 + dy), QPoint(25, 5 + dy),
+                 QPoint(20, 2 + dy), QPoint(15, 3 + dy), QPoint(20, 6 + dy), QPoint(21, 10 + dy)},
+                pal::hat);
             p.ellipse(QRect(12, 14 + dy, 24, 5), pal::hatShade);
             p.ellipse(QRect(12, 13 + dy, 24, 5), pal::hat);
         }
@@ -500,7 +472,8 @@ QImage drawSide(const SidePose &s)
     // staff, then the arm gripping it
     composite(out, staffLayer(s.staffFoot, s.staffHead));
     {
-        const QPointF hf = QPointF(s.staffFoot) + (QPointF(s.staffHead) - QPointF(s.staffFoot)) * s.handT;
+        const QPointF hf =
+            QPointF(s.staffFoot) + (QPointF(s.staffHead) - QPointF(s.staffFoot)) * s.handT;
         const QPoint hand(int(std::lround(hf.x())), int(std::lround(hf.y())));
         QImage l = newSprite();
         {
@@ -521,8 +494,7 @@ QImage drawSide(const SidePose &s)
 // Front view, staff in the figure's left hand (picture right).
 enum class Face { Plain, Cry, Smile };
 
-QImage drawFront(Face face)
-{
+QImage drawFront(Face face) {
     QImage out = newSprite();
     composite(out, bootLayer(QPoint(20, 42), false, false));
     composite(out, bootLayer(QPoint(27, 42), false, false));
@@ -587,68 +559,64 @@ QImage drawFront(Face face)
         }
         for (int y = 23; y < 28; ++y) {
             for (int x = 14; x < 17; ++x)
-                if (l.pixelColor(x, y) == pal::hair)
-                    px(l, x, y, pal::hairShade);
+                if (l.pixelColor(x, y) == pal::hair) px(l, x, y, pal::hairShade);
             for (int x = 31; x < 34; ++x)
-                if (l.pixelColor(x, y) == pal::hair)
-                    px(l, x, y, pal::hairShade);
+                if (l.pixelColor(x, y) == pal::hair) px(l, x, y, pal::hairShade);
         }
         // fringe
         hline(l, 17, 30, 18, pal::hair);
         hline(l, 17, 30, 19, pal::hair);
-        for (int x : {17, 18, 20, 21, 23, 26, 27, 29, 30})
-            px(l, x, 20, pal::hair);
+        for (int x : {17, 18, 20, 21, 23, 26, 27, 29, 30}) px(l, x, 20, pal::hair);
         px(l, 21, 19, pal::hairShade);
         px(l, 26, 19, pal::hairShade);
 
         switch (face) {
-        case Face::Plain:
-            for (int x : {20, 21, 26, 27})
-                for (int y = 21; y <= 23; ++y)
-                    px(l, x, y, pal::eye);
-            px(l, 21, 21, Qt::white);
-            px(l, 27, 21, Qt::white);
-            hline(l, 18, 19, 25, pal::blush);
-            hline(l, 28, 29, 25, pal::blush);
-            hline(l, 23, 24, 26, pal::mouth);
-            break;
-        case Face::Cry:
-            // eyes squeezed shut, tears running down, wobbly open mouth
-            hline(l, 19, 22, 22, pal::eye);
-            hline(l, 25, 28, 22, pal::eye);
-            px(l, 19, 21, pal::eye);
-            px(l, 28, 21, pal::eye);
-            hline(l, 22, 25, 25, pal::mouth);
-            hline(l, 21, 26, 26, pal::mouth);
-            px(l, 21, 26, pal::eye);
-            px(l, 26, 26, pal::eye);
-            hline(l, 22, 25, 24, pal::eye);
-            for (int y = 23; y <= 27; ++y) {
-                px(l, 20, y, pal::tear);
-                px(l, 27, y, pal::tear);
-            }
-            px(l, 21, 23, pal::tear);
-            px(l, 26, 23, pal::tear);
-            break;
-        case Face::Smile:
-            // ^ ^ eyes, open grin, rosy cheeks
-            px(l, 19, 23, pal::eye);
-            px(l, 20, 22, pal::eye);
-            px(l, 21, 22, pal::eye);
-            px(l, 22, 23, pal::eye);
-            px(l, 25, 23, pal::eye);
-            px(l, 26, 22, pal::eye);
-            px(l, 27, 22, pal::eye);
-            px(l, 28, 23, pal::eye);
-            hline(l, 18, 19, 25, pal::blush);
-            hline(l, 28, 29, 25, pal::blush);
-            hline(l, 17, 18, 24, withAlpha(pal::blush, 255));
-            hline(l, 29, 30, 24, withAlpha(pal::blush, 255));
-            hline(l, 21, 26, 25, pal::eye);
-            hline(l, 22, 25, 26, pal::mouth);
-            hline(l, 23, 24, 27, pal::eye);
-            hline(l, 23, 24, 26, pal::blush);
-            break;
+            case Face::Plain:
+                for (int x : {20, 21, 26, 27})
+                    for (int y = 21; y <= 23; ++y) px(l, x, y, pal::eye);
+                px(l, 21, 21, Qt::white);
+                px(l, 27, 21, Qt::white);
+                hline(l, 18, 19, 25, pal::blush);
+                hline(l, 28, 29, 25, pal::blush);
+                hline(l, 23, 24, 26, pal::mouth);
+                break;
+            case Face::Cry:
+                // eyes squeezed shut, tears running down, wobbly open mouth
+                hline(l, 19, 22, 22, pal::eye);
+                hline(l, 25, 28, 22, pal::eye);
+                px(l, 19, 21, pal::eye);
+                px(l, 28, 21, pal::eye);
+                hline(l, 22, 25, 25, pal::mouth);
+                hline(l, 21, 26, 26, pal::mouth);
+                px(l, 21, 26, pal::eye);
+                px(l, 26, 26, pal::eye);
+                hline(l, 22, 25, 24, pal::eye);
+                for (int y = 23; y <= 27; ++y) {
+                    px(l, 20, y, pal::tear);
+                    px(l, 27, y, pal::tear);
+                }
+                px(l, 21, 23, pal::tear);
+                px(l, 26, 23, pal::tear);
+                break;
+            case Face::Smile:
+                // ^ ^ eyes, open grin, rosy cheeks
+                px(l, 19, 23, pal::eye);
+                px(l, 20, 22, pal::eye);
+                px(l, 21, 22, pal::eye);
+                px(l, 22, 23, pal::eye);
+                px(l, 25, 23, pal::eye);
+                px(l, 26, 22, pal::eye);
+                px(l, 27, 22, pal::eye);
+                px(l, 28, 23, pal::eye);
+                hline(l, 18, 19, 25, pal::blush);
+                hline(l, 28, 29, 25, pal::blush);
+                hline(l, 17, 18, 24, withAlpha(pal::blush, 255));
+                hline(l, 29, 30, 24, withAlpha(pal::blush, 255));
+                hline(l, 21, 26, 25, pal::eye);
+                hline(l, 22, 25, 26, pal::mouth);
+                hline(l, 23, 24, 27, pal::eye);
+                hline(l, 23, 24, 26, pal::blush);
+                break;
         }
         outlineLayer(l, pal::ink);
         composite(out, l);
@@ -705,8 +673,7 @@ QImage drawFront(Face face)
 // ---------------------------------------------------------------------------
 // Board cells.
 
-QPainterPath leafPath(double len, double wid)
-{
+QPainterPath leafPath(double len, double wid) {
     QPainterPath p;
     p.moveTo(-len / 2, 0);
     p.quadTo(0, -wid, len / 2, 0);
@@ -715,8 +682,7 @@ QPainterPath leafPath(double len, double wid)
 }
 
 // Soft light from the top-left over a whole tile.
-void tileLight(QPainter &p, const QRectF &r, int lightAlpha, int darkAlpha)
-{
+void tileLight(QPainter& p, const QRectF& r, int lightAlpha, int darkAlpha) {
     QLinearGradient g(r.topLeft(), r.bottomRight());
     g.setColorAt(0.0, QColor(255, 255, 255, lightAlpha));
     g.setColorAt(0.45, QColor(255, 255, 255, 0));
@@ -726,22 +692,24 @@ void tileLight(QPainter &p, const QRectF &r, int lightAlpha, int darkAlpha)
 }
 
 // Bevel: light strips along top/left, dark along bottom/right, mitred.
-void bevel(QPainter &p, const QRectF &r, double w, const QColor &light, const QColor &dark)
-{
+void bevel(QPainter& p, const QRectF& r, double w, const QColor& light, const QColor& dark) {
     const double l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(light);
-    p.drawPolygon(QPolygonF({QPointF(l, t), QPointF(rr, t), QPointF(rr - w, t + w), QPointF(l + w, t + w)}));
-    p.drawPolygon(QPolygonF({QPointF(l, t), QPointF(l + w, t + w), QPointF(l + w, b - w), QPointF(l, b)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(l, t), QPointF(rr, t), QPointF(rr - w, t + w), QPointF(l + w, t + w)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(l, t), QPointF(l + w, t + w), QPointF(l + w, b - w), QPointF(l, b)}));
     p.setBrush(dark);
-    p.drawPolygon(QPolygonF({QPointF(l, b), QPointF(l + w, b - w), QPointF(rr - w, b - w), QPointF(rr, b)}));
-    p.drawPolygon(QPolygonF({QPointF(rr, t), QPointF(rr, b), QPointF(rr - w, b - w), QPointF(rr - w, t + w)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(l, b), QPointF(l + w, b - w), QPointF(rr - w, b - w), QPointF(rr, b)}));
+    p.drawPolygon(QPolygonF(
+        {QPointF(rr, t), QPointF(rr, b), QPointF(rr - w, b - w), QPointF(rr - w, t + w)}));
     p.restore();
 }
 
-QImage makeBlock()
-{
+QImage makeBlock() {
     QImage img = newImage(48, 48, pal::leafInk);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -758,7 +726,8 @@ QImage makeBlock()
             const double x = col * 8.0 + (row % 2) * 4.0 - 2 + rng.uniform(-1.2, 1.2);
             const double y = row * 6.4 + rng.uniform(-1.0, 1.0);
             const double ang = ((col + row) % 2 ? 35.0 : -35.0) + rng.uniform(-15, 15);
-            const double light = std::clamp(1.0 - (x + y) / 80.0 + rng.uniform(-0.15, 0.15), 0.0, 1.0);
+            const double light =
+                std::clamp(1.0 - (x + y) / 80.0 + rng.uniform(-0.15, 0.15), 0.0, 1.0);
             const QColor base = light > 0.5 ? mix(pal::leafMid, pal::leafLight, (light - 0.5) * 2)
                                             : mix(pal::leafDark, pal::leafMid, light * 2);
             p.save();
@@ -789,9 +758,8 @@ QImage makeBlock()
     return img;
 }
 
-QImage makeBubble(int size, const QColor &ground, bool groundShadow, double radius, double outlineW,
-                  const QColor &outline)
-{
+QImage makeBubble(int size, const QColor& ground, bool groundShadow, double radius, double outlineW,
+                  const QColor& outline) {
     QImage img = newImage(size, size, ground);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -835,25 +803,24 @@ QImage makeBubble(int size, const QColor &ground, bool groundShadow, double radi
     return img;
 }
 
-QImage makeSand()
-{
-    QImage img = makeBubble(48, QColor(0xfb, 0xfd, 0xff), true, 18.5, 1.6, QColor(0x3f, 0x78, 0xc0));
+QImage makeSand() {
+    QImage img =
+        makeBubble(48, QColor(0xfb, 0xfd, 0xff), true, 18.5, 1.6, QColor(0x3f, 0x78, 0xc0));
     return img;
 }
 
-QImage makeWater()
-{
+QImage makeWater() {
     QImage img = newImage(48, 48, pal::blueInk);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     // grout between the cobbles, a touch lighter than the outline
     p.fillRect(QRectF(1, 1, 46, 46), QColor(0x1a, 0x36, 0x6a));
     const QRectF stones[] = {
-        QRectF(1.5, 1.5, 24, 19), QRectF(27.5, 1.5, 19, 14), QRectF(27.5, 17.5, 19, 13),
-        QRectF(1.5, 22.5, 15, 24), QRectF(18.5, 22.5, 7, 8), QRectF(18.5, 32.5, 28, 14),
+        QRectF(1.5, 1.5, 24, 19),  QRectF(27.5, 1.5, 19, 14), QRectF(27.5, 17.5, 19, 13),
+        QRectF(1.5, 22.5, 15, 24), QRectF(18.5, 22.5, 7, 8),  QRectF(18.5, 32.5, 28, 14),
     };
     Rng rng(0x3A7E4);
-    for (const QRectF &r : stones) {
+    for (const QRectF& r : stones) {
         const double rad = std::min(r.width(), r.height()) * 0.42;
         QPainterPath path;
         path.addRoundedRect(r, rad, rad);
@@ -902,8 +869,7 @@ QImage makeWater()
     return img;
 }
 
-QImage makeWall()
-{
+QImage makeWall() {
     QImage img = newImage(48, 48, pal::purpInk);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -934,9 +900,8 @@ QImage makeWall()
         p.drawPolygon(poly);
         // a chip of light on the top-left face of each stone
         QPointF best = poly[0];
-        for (const QPointF &q : poly)
-            if (q.x() + q.y() < best.x() + best.y())
-                best = q;
+        for (const QPointF& q : poly)
+            if (q.x() + q.y() < best.x() + best.y()) best = q;
         p.setBrush(withAlpha(pal::purpPale, 200));
         p.drawEllipse((best + c) / 2, 0.8, 0.8);
     }
@@ -949,7 +914,8 @@ QImage makeWall()
     p.drawLine(QPointF(1.5, 1.5), QPointF(46, 1.5));
     p.drawLine(QPointF(1.5, 1.5), QPointF(1.5, 46));
     // rivets in the corners of the frame
-    for (QPointF r : {QPointF(3.5, 3.5), QPointF(44.5, 3.5), QPointF(3.5, 44.5), QPointF(44.5, 44.5)}) {
+    for (QPointF r :
+         {QPointF(3.5, 3.5), QPointF(44.5, 3.5), QPointF(3.5, 44.5), QPointF(44.5, 44.5)}) {
         p.setPen(Qt::NoPen);
         p.setBrush(pal::purpInk);
         p.drawEllipse(r + QPointF(0.4, 0.4), 1.7, 1.7);
@@ -964,11 +930,12 @@ QImage makeWall()
 struct StoneColors {
     QColor base, light, dark;
 };
-const StoneColors kBlueStone{QColor(0x34, 0x55, 0x8f), QColor(0x5c, 0x80, 0xbe), QColor(0x1c, 0x30, 0x5c)};
-const StoneColors kPurpleStone{QColor(0x4d, 0x39, 0x78), QColor(0x76, 0x62, 0xa8), QColor(0x2a, 0x1d, 0x4a)};
+const StoneColors kBlueStone{QColor(0x34, 0x55, 0x8f), QColor(0x5c, 0x80, 0xbe),
+                             QColor(0x1c, 0x30, 0x5c)};
+const StoneColors kPurpleStone{QColor(0x4d, 0x39, 0x78), QColor(0x76, 0x62, 0xa8),
+                               QColor(0x2a, 0x1d, 0x4a)};
 
-void stoneSquare(QImage &img, const QRect &r, const StoneColors &sc, Rng &rng)
-{
+void stoneSquare(QImage& img, const QRect& r, const StoneColors& sc, Rng& rng) {
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing, true);
@@ -976,7 +943,8 @@ void stoneSquare(QImage &img, const QRect &r, const StoneColors &sc, Rng &rng)
         p.setClipRect(r);
         // soft mottling
         for (int i = 0; i < 7; ++i) {
-            const QPointF c(r.left() + rng.uniform(0, r.width()), r.top() + rng.uniform(0, r.height()));
+            const QPointF c(r.left() + rng.uniform(0, r.width()),
+                            r.top() + rng.uniform(0, r.height()));
             const double rad = rng.uniform(4, r.width() * 0.3);
             QRadialGradient g(c, rad);
             const QColor tone = rng.uniform() < 0.5 ? sc.light : sc.dark;
@@ -1018,8 +986,7 @@ void stoneSquare(QImage &img, const QRect &r, const StoneColors &sc, Rng &rng)
     p.drawLine(r.topLeft(), r.bottomLeft() - QPoint(0, 1));
 }
 
-void stoneChecker(QImage &img, int cell, std::uint64_t seed)
-{
+void stoneChecker(QImage& img, int cell, std::uint64_t seed) {
     Rng rng(seed);
     for (int y = 0; y < img.height(); y += cell)
         for (int x = 0; x < img.width(); x += cell) {
@@ -1031,8 +998,7 @@ void stoneChecker(QImage &img, int cell, std::uint64_t seed)
 // ---------------------------------------------------------------------------
 // Wood.
 
-void woodGrain(QPainter &p, const QRectF &r, Rng &rng)
-{
+void woodGrain(QPainter& p, const QRectF& r, Rng& rng) {
     p.save();
     p.setClipRect(r);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -1058,7 +1024,8 @@ void woodGrain(QPainter &p, const QRectF &r, Rng &rng)
     // a knot or two
     const int knots = r.width() > 100 ? 2 : 1;
     for (int k = 0; k < knots; ++k) {
-        const QPointF c(r.left() + rng.uniform(0.15, 0.85) * r.width(), r.top() + rng.uniform(0.3, 0.7) * r.height());
+        const QPointF c(r.left() + rng.uniform(0.15, 0.85) * r.width(),
+                        r.top() + rng.uniform(0.3, 0.7) * r.height());
         p.setBrush(Qt::NoBrush);
         for (int ring = 3; ring >= 1; --ring) {
             p.setPen(QPen(withAlpha(pal::woodDark, 90 + ring * 20), 0.8));
@@ -1071,8 +1038,7 @@ void woodGrain(QPainter &p, const QRectF &r, Rng &rng)
     p.restore();
 }
 
-void bolt(QPainter &p, QPointF c, double r)
-{
+void bolt(QPainter& p, QPointF c, double r) {
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(pal::woodInk, 200));
@@ -1091,8 +1057,7 @@ void bolt(QPainter &p, QPointF c, double r)
 
 // A framed plank board: outer dark line, bevelled frame with bolts, and a
 // recessed panel of horizontal planks.
-void woodPlate(QImage &img, const QRect &r, std::uint64_t seed)
-{
+void woodPlate(QImage& img, const QRect& r, std::uint64_t seed) {
     Rng rng(seed);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -1117,9 +1082,11 @@ void woodPlate(QImage &img, const QRect &r, std::uint64_t seed)
         woodGrain(p, pr, rng);
         if (i > 0) {
             p.setPen(QPen(pal::woodInk, 1.0));
-            p.drawLine(QPointF(pr.left(), std::round(pr.top()) + 0.5), QPointF(pr.right(), std::round(pr.top()) + 0.5));
+            p.drawLine(QPointF(pr.left(), std::round(pr.top()) + 0.5),
+                       QPointF(pr.right(), std::round(pr.top()) + 0.5));
             p.setPen(QPen(withAlpha(pal::woodHi, 160), 1.0));
-            p.drawLine(QPointF(pr.left(), std::round(pr.top()) + 1.5), QPointF(pr.right(), std::round(pr.top()) + 1.5));
+            p.drawLine(QPointF(pr.left(), std::round(pr.top()) + 1.5),
+                       QPointF(pr.right(), std::round(pr.top()) + 1.5));
         }
     }
     // recess: the panel sits below the frame
@@ -1135,14 +1102,14 @@ void woodPlate(QImage &img, const QRect &r, std::uint64_t seed)
     // bolts in the frame corners
     const double br = 2.3;
     const double o = 1 + fw / 2 + 0.5;
-    for (QPointF c : {QPointF(outer.left() + o, outer.top() + o), QPointF(outer.right() - o + 1, outer.top() + o),
+    for (QPointF c : {QPointF(outer.left() + o, outer.top() + o),
+                      QPointF(outer.right() - o + 1, outer.top() + o),
                       QPointF(outer.left() + o, outer.bottom() - o + 1),
                       QPointF(outer.right() - o + 1, outer.bottom() - o + 1)})
         bolt(p, c, br);
 }
 
-QImage makePlate(const QString &title)
-{
+QImage makePlate(const QString& title) {
     QImage img = newImage(144, 62, pal::woodInk);
     woodPlate(img, img.rect(), 0x57A6E);
     if (!title.isEmpty()) {
@@ -1159,8 +1126,7 @@ QImage makePlate(const QString &title)
     return img;
 }
 
-QImage makeButton(const QString &label)
-{
+QImage makeButton(const QString& label) {
     QImage img = newImage(144, 28, pal::ink);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -1183,8 +1149,7 @@ QImage makeButton(const QString &label)
         const double ph = rng.uniform(0, 6.28);
         QPainterPath gp;
         gp.moveTo(0, y0);
-        for (double x = 0; x <= 146; x += 2)
-            gp.lineTo(x, y0 + 0.8 * std::sin(ph + x * 0.05));
+        for (double x = 0; x <= 146; x += 2) gp.lineTo(x, y0 + 0.8 * std::sin(ph + x * 0.05));
         p.setPen(QPen(withAlpha(pal::woodDark, 55), 0.8));
         p.setBrush(Qt::NoBrush);
         p.drawPath(gp);
@@ -1218,8 +1183,7 @@ QImage makeButton(const QString &label)
     return img;
 }
 
-QImage makeMagicIcon()
-{
+QImage makeMagicIcon() {
     // a blue tile with a big bold bubble; it is shown at about 17 px
     QImage img = newImage(48, 48, pal::blueInk);
     {
@@ -1229,7 +1193,8 @@ QImage makeMagicIcon()
         g.setColorAt(0, QColor(0x3e, 0x7c, 0xd4));
         g.setColorAt(1, QColor(0x1c, 0x42, 0x86));
         p.fillRect(QRectF(1, 1, 46, 46), g);
-        bevel(p, QRectF(1, 1, 46, 46), 2.5, withAlpha(pal::bluePale, 200), withAlpha(pal::blueInk, 200));
+        bevel(p, QRectF(1, 1, 46, 46), 2.5, withAlpha(pal::bluePale, 200),
+              withAlpha(pal::blueInk, 200));
     }
     QImage bubble = makeBubble(48, Qt::transparent, false, 17.5, 2.6, pal::blueInk);
     {
@@ -1242,8 +1207,7 @@ QImage makeMagicIcon()
 // ---------------------------------------------------------------------------
 // Menu background and program icon.
 
-QImage makeMenuForm(const QImage &leftFigure, const QImage &rightFigure)
-{
+QImage makeMenuForm(const QImage& leftFigure, const QImage& rightFigure) {
     QImage img = newImage(288, 288, pal::ink);
     stoneChecker(img, 48, 0xF0A3);
     const QRect plate(6, 10, 276, 84);
@@ -1270,8 +1234,7 @@ QImage makeMenuForm(const QImage &leftFigure, const QImage &rightFigure)
     return img;
 }
 
-QImage makeIcon(const QImage &front)
-{
+QImage makeIcon(const QImage& front) {
     QImage img = newImage(32, 32, pal::ink);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -1302,11 +1265,11 @@ class Writer {
 public:
     explicit Writer(QString root) : root_(std::move(root)) {}
 
-    bool save(const QString &rel, const QImage &img, bool transparent)
-    {
+    bool save(const QString& rel, const QImage& img, bool transparent) {
         const QString path = root_ + QLatin1Char('/') + rel;
         QDir().mkpath(QFileInfo(path).absolutePath());
-        const QImage out = img.convertToFormat(transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        const QImage out =
+            img.convertToFormat(transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
         if (!out.save(path, "PNG")) {
             std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(path));
             return false;
@@ -1314,23 +1277,22 @@ public:
         files_.push_back({path, img.size(), transparent});
         return true;
     }
-    const std::vector<Written> &files() const { return files_; }
-    QString path(const QString &rel) const { return root_ + QLatin1Char('/') + rel; }
+    const std::vector<Written>& files() const { return files_; }
+    QString path(const QString& rel) const { return root_ + QLatin1Char('/') + rel; }
 
 private:
     QString root_;
     std::vector<Written> files_;
 };
 
-bool checkOutput(const Writer &w, const std::vector<std::pair<QString, QString>> &twins,
-                 const std::vector<std::pair<QString, QSize>> &expected)
-{
+bool checkOutput(const Writer& w, const std::vector<std::pair<QString, QString>>& twins,
+                 const std::vector<std::pair<QString, QSize>>& expected) {
     bool ok = true;
-    auto fail = [&](const QString &msg) {
+    auto fail = [&](const QString& msg) {
         std::fprintf(stderr, "artgen: check failed: %s\n", qPrintable(msg));
         ok = false;
     };
-    for (const auto &[rel, size] : expected) {
+    for (const auto& [rel, size] : expected) {
         QImage img(w.path(rel));
         if (img.isNull())
             fail(rel + QStringLiteral(" missing or unreadable"));
@@ -1342,7 +1304,7 @@ bool checkOutput(const Writer &w, const std::vector<std::pair<QString, QString>>
                      .arg(size.width())
                      .arg(size.height()));
     }
-    for (const Written &f : w.files()) {
+    for (const Written& f : w.files()) {
         const QImage img = QImage(f.path).convertToFormat(QImage::Format_ARGB32);
         int clear = 0, solid = 0;
         for (int y = 0; y < img.height(); ++y)
@@ -1356,15 +1318,15 @@ bool checkOutput(const Writer &w, const std::vector<std::pair<QString, QString>>
             // a sprite: clear corners, a real figure in the middle
             if (qAlpha(img.pixel(0, 0)) != 0 || qAlpha(img.pixel(img.width() - 1, 0)) != 0)
                 fail(f.path + QStringLiteral(" should have a transparent background"));
-            if (solid < total / 6)
-                fail(f.path + QStringLiteral(" has almost nothing drawn"));
+            if (solid < total / 6) fail(f.path + QStringLiteral(" has almost nothing drawn"));
         } else if (solid != total) {
             fail(f.path + QStringLiteral(" should be fully opaque"));
         }
     }
-    for (const auto &[a, b] : twins) {
+    for (const auto& [a, b] : twins) {
         QFile fa(w.path(a)), fb(w.path(b));
-        if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly) || fa.readAll() != fb.readAll())
+        if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly) ||
+            fa.readAll() != fb.readAll())
             fail(a + QStringLiteral(" and ") + b + QStringLiteral(" must be identical"));
     }
     return ok;
@@ -1372,10 +1334,8 @@ bool checkOutput(const Writer &w, const std::vector<std::pair<QString, QString>>
 
 }  // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <assets-dir>\n", argv[0]);
@@ -1392,7 +1352,7 @@ int main(int argc, char **argv)
     stand.farAnkle = {22, 42};
     stand.nearAnkle = {25, 42};
 
-    SidePose walkA = stand;  // near leg forward
+    SidePose walkA = stand;     // near leg forward
     walkA.farAnkle = {18, 41};  // heel of the back foot lifting off
     walkA.nearAnkle = {29, 42};
     walkA.staffFoot = {36, 46};
@@ -1436,14 +1396,17 @@ int main(int argc, char **argv)
     land.handT = 0.40;
 
     const QImage rWalk[3] = {drawSide(walkA), drawSide(stand), drawSide(walkB)};
-    const QImage rJump[5] = {rWalk[1], drawSide(crouch), drawSide(air), drawSide(air), drawSide(land)};
+    const QImage rJump[5] = {rWalk[1], drawSide(crouch), drawSide(air), drawSide(air),
+                             drawSide(land)};
     for (int i = 0; i < 3; ++i) {
         ok &= w.save(mw + QStringLiteral("RightWalk_%1.png").arg(i), rWalk[i], true);
-        ok &= w.save(mw + QStringLiteral("LeftWalk_%1.png").arg(i), rWalk[i].mirrored(true, false), true);
+        ok &= w.save(mw + QStringLiteral("LeftWalk_%1.png").arg(i), rWalk[i].mirrored(true, false),
+                     true);
     }
     for (int i = 0; i < 5; ++i) {
         ok &= w.save(mw + QStringLiteral("RightJump_%1.png").arg(i), rJump[i], true);
-        ok &= w.save(mw + QStringLiteral("LeftJump_%1.png").arg(i), rJump[i].mirrored(true, false), true);
+        ok &= w.save(mw + QStringLiteral("LeftJump_%1.png").arg(i), rJump[i].mirrored(true, false),
+                     true);
     }
     const QImage plain = drawFront(Face::Plain);
     const QImage cry = drawFront(Face::Cry);
@@ -1482,24 +1445,25 @@ int main(int argc, char **argv)
     ok &= w.save(mw + QStringLiteral("Command3.png"), exitButton, false);
 
     // ---- menu ------------------------------------------------------------
-    ok &= w.save(mn + QStringLiteral("Form.png"), makeMenuForm(smile.mirrored(true, false), smile), false);
+    ok &= w.save(mn + QStringLiteral("Form.png"), makeMenuForm(smile.mirrored(true, false), smile),
+                 false);
     ok &= w.save(mn + QStringLiteral("Command1.png"), makeButton(QStringLiteral("Start")), false);
     ok &= w.save(mn + QStringLiteral("Command2.png"), makeButton(QStringLiteral("Load")), false);
     ok &= w.save(mn + QStringLiteral("Command3.png"), exitButton, false);
-    ok &= w.save(mn + QStringLiteral("Command4.png"), makeButton(QStringLiteral("Stage Clear")), false);
+    ok &= w.save(mn + QStringLiteral("Command4.png"), makeButton(QStringLiteral("Stage Clear")),
+                 false);
     ok &= w.save(mn + QStringLiteral("Command5.png"), tryAgain, false);
 
     ok &= w.save(QStringLiteral("icon.png"), makeIcon(plain), false);
 
-    if (!ok)
-        return 1;
+    if (!ok) return 1;
 
     // ---- read everything back ---------------------------------------------
     std::vector<std::pair<QString, QSize>> expected;
     const QSize cell(48, 48), button(144, 28), plateSize(144, 62);
-    for (const char *n : {"Block", "Sand", "Water", "Wall", "Image1", "Stone", "Green"})
+    for (const char* n : {"Block", "Sand", "Water", "Wall", "Image1", "Stone", "Green"})
         expected.push_back({mw + QLatin1String(n) + QStringLiteral(".png"), cell});
-    for (const char *side : {"Left", "Right"}) {
+    for (const char* side : {"Left", "Right"}) {
         const QString s = QLatin1String(side);
         for (int i = 0; i < 3; ++i)
             expected.push_back({mw + s + QStringLiteral("Walk_%1.png").arg(i), cell});
@@ -1511,7 +1475,7 @@ int main(int argc, char **argv)
         }
     }
     expected.push_back({mw + QStringLiteral("ButtonTray.png"), QSize(144, 432)});
-    for (const char *n : {"Batti", "Stage", "MoriCount"})
+    for (const char* n : {"Batti", "Stage", "MoriCount"})
         expected.push_back({mw + QLatin1String(n) + QStringLiteral(".png"), plateSize});
     expected.push_back({mw + QStringLiteral("Command1.png"), button});
     expected.push_back({mw + QStringLiteral("Command3.png"), button});
@@ -1533,8 +1497,7 @@ int main(int argc, char **argv)
         {mn + QStringLiteral("Command3.png"), mw + QStringLiteral("Command3.png")},
         {mn + QStringLiteral("Command5.png"), mw + QStringLiteral("Command1.png")},
     };
-    if (!checkOutput(w, twins, expected))
-        return 1;
+    if (!checkOutput(w, twins, expected)) return 1;
     std::printf("artgen: wrote %zu pictures to %s\n", w.files().size(), argv[1]);
     return 0;
 }

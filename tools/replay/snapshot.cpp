@@ -20,9 +20,12 @@ namespace {
 std::string escapeBytes(const std::string& bytes) {
     std::string out;
     for (char ch : bytes) {
-        if (ch == '\r') out += "\\r";
-        else if (ch == '\n') out += "\\n";
-        else out.push_back(ch);
+        if (ch == '\r')
+            out += "\\r";
+        else if (ch == '\n')
+            out += "\\n";
+        else
+            out.push_back(ch);
     }
     return out;
 }
@@ -48,7 +51,8 @@ std::string snapshot(const ui::LumoraProgram& gameProgram) {
         s += " col=" + std::to_string(b.PlayerCol);
         s += " row=" + std::to_string(b.PlayerRow);
         s += std::string(" facing=") + (b.FacingRight == 1 ? "R" : "L");
-        s += " pic=" + (w.AnimeFrame->picture.empty() ? std::string("-") : w.AnimeFrame->picture.name);
+        s += " pic=" +
+             (w.AnimeFrame->picture.empty() ? std::string("-") : w.AnimeFrame->picture.name);
         s += " magic=" + w.txtMagic->Text;
         s += " stone=" + w.txtStone->Text;
         s += " green=" + w.txtGreen->Text;
@@ -79,10 +83,14 @@ std::string boardText(const game::LumoraBas& b) {
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
             char ch = '.';
-            if (b.SandGrid[c][r] == 1) ch = 'S';
-            else if (b.BlockGrid[c][r] == 1) ch = 'B';
-            else if (b.WaterGrid[c][r] == 1) ch = 'W';
-            else if (b.WallGrid[c][r] == 1) ch = 'K';
+            if (b.SandGrid[c][r] == 1)
+                ch = 'S';
+            else if (b.BlockGrid[c][r] == 1)
+                ch = 'B';
+            else if (b.WaterGrid[c][r] == 1)
+                ch = 'W';
+            else if (b.WallGrid[c][r] == 1)
+                ch = 'K';
             out.push_back(ch);
         }
         out.push_back('\n');
@@ -97,11 +105,16 @@ std::string answerText(const ui::MainWindow& window) {
         const forms::Control& box = *w.Ans[static_cast<std::size_t>(k)];
         const std::string& pic = box.picture.name;
         char ch = '.';
-        if (pic == "Sand") ch = 'S';
-        else if (pic == "Block") ch = 'B';
-        else if (pic == "Water") ch = 'W';
-        else if (pic == "Wall") ch = 'K';
-        else if (box.BackColor == forms::kWhite) ch = 'O';
+        if (pic == "Sand")
+            ch = 'S';
+        else if (pic == "Block")
+            ch = 'B';
+        else if (pic == "Water")
+            ch = 'W';
+        else if (pic == "Wall")
+            ch = 'K';
+        else if (box.BackColor == forms::kWhite)
+            ch = 'O';
         out.push_back(ch);
         if (k % 9 == 0) out.push_back('\n');
     }
