@@ -105,6 +105,17 @@ FileResult<MapLines> readMapFile(const std::string& folder, const std::string& f
     return read.lines;
 }
 
+FileResult<std::int16_t> stageFileNumber(const std::string& fileName, int line,
+                                         const std::string& text) {
+    auto n = roundToInt16(text, line == 11 ? 1 : 0);
+    if (auto* value = std::get_if<std::int16_t>(&n)) return *value;
+    std::string head = fileName + " line " + std::to_string(line) + ": " + quoteForMessage(text);
+    if (std::get<NumberError>(n) == NumberError::OutOfRange)
+        return FileError{head + (line == 11 ? " plus 1" : "") +
+                         " is out of range (-32768 to 32767)"};
+    return FileError{head + (line == 10 ? " is not a whole number" : " is not a number")};
+}
+
 FileResult<std::int32_t> readSaveFile(const std::string& folder) {
     const std::string path = folderText(folder) + kSaveFileName;
     std::ifstream in(path, std::ios::binary);

@@ -45,6 +45,11 @@ struct MapRead {
 MapRead readMapLines(const std::string& folder, const std::string& fileName);
 FileResult<MapLines> readMapFile(const std::string& folder, const std::string& fileName);
 
+// Line 10 (the block target) or line 11 (the magic budget, counted plus 1) of
+// a stage file as a number, or the error naming the file, the line and the fault.
+FileResult<std::int16_t> stageFileNumber(const std::string& fileName, int line,
+                                         const std::string& text);
+
 // Reads the save file's first field: blanks around it are ignored, and it ends
 // at a comma, a line end or the end of the file. It must be a stage number.
 FileResult<std::int32_t> readSaveFile(const std::string& folder);

@@ -81,8 +81,8 @@ std::int32_t parseStageNumber(std::string_view text) {
     // A save file touched by an editor that ends lines with LF alone still
     // holds a plain stage number: the LF counts as a blank here.
     std::string_view s = text;
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && (isBlank(s.back()) || s.back() == '\n')) s.remove_suffix(1);
-    s = trimBlanks(s);
     // Leading zeros say nothing, however many there are.
     while (s.size() > 1 && s.front() == '0') s.remove_prefix(1);
     if (s.empty() || s.size() > 5) return -1;

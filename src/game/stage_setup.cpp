@@ -1,7 +1,6 @@
 #include <variant>
 
 #include "game/lumora_bas.h"
-#include "game/number_text.h"
 
 namespace game {
 namespace {
@@ -9,14 +8,6 @@ namespace {
 std::string cellText(const std::string& line, int c) {
     auto i = static_cast<std::size_t>(c - 1);
     return i < line.size() ? line.substr(i, 1) : std::string{};
-}
-
-std::string numberProblem(const std::string& file, int line, const std::string& text,
-                          NumberError error) {
-    std::string head = file + " line " + std::to_string(line) + ": " + quoteForMessage(text);
-    if (error == NumberError::OutOfRange)
-        return head + (line == 11 ? " plus 1" : "") + " is out of range (-32768 to 32767)";
-    return head + (line == 10 ? " is not a whole number" : " is not a number");
 }
 
 }  // namespace
@@ -62,16 +53,10 @@ std::optional<FileError> LumoraBas::LoadStage() {
         MapLine[i] = read.lines[i];
         if (i <= 9) {
             w.Text1[i]->Text = MapLine[i];
-        } else if (i == 10) {
-            auto n = roundToInt16(MapLine[i]);
-            if (auto* e = std::get_if<NumberError>(&n))
-                return FileError{numberProblem(file, i, MapLine[i], *e)};
-            BlockTarget = std::get<std::int16_t>(n);
         } else {
-            auto n = roundToInt16(MapLine[i], 1);
-            if (auto* e = std::get_if<NumberError>(&n))
-                return FileError{numberProblem(file, i, MapLine[i], *e)};
-            MagicCount = std::get<std::int16_t>(n);
+            auto n = stageFileNumber(file, i, MapLine[i]);
+            if (auto* e = std::get_if<FileError>(&n)) return *e;
+            (i == 10 ? BlockTarget : MagicCount) = std::get<std::int16_t>(n);
         }
     }
     if (read.error) return *read.error;

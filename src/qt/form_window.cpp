@@ -46,25 +46,22 @@ void FormWindow::paintEvent(QPaintEvent* /*event*/) {
     paintForm(painter, *form_, pictures_, router_.pressedButton(*form_));
 }
 
-void FormWindow::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-    if (form_ == nullptr || !manager_.catchUpFor(form_) || form_ == nullptr) return;
-    auto delivery = router_.press(*form_, event->position().toPoint(), event->button());
-    if (delivery) {
-        manager_.deliver(*form_, *delivery);
-    } else {
-        update();  // a picture button sinks
-    }
-}
+void FormWindow::mousePressEvent(QMouseEvent* event) { routeMouse(*event, true); }
 
-void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (form_ == nullptr || !manager_.catchUpFor(form_) || form_ == nullptr) return;
-    auto delivery = router_.release(*form_, event->position().toPoint(), event->button());
+void FormWindow::mouseReleaseEvent(QMouseEvent* event) { routeMouse(*event, false); }
+
+// The board is brought up to now before the pointer is looked at, so a press
+// meets the sprite where it stands, or no window at all if the stage just ended.
+void FormWindow::routeMouse(QMouseEvent& event, bool press) {
+    event.accept();
+    if (form_ == nullptr || !manager_.catchUpFor(form_)) return;
+    const QPoint pixel = event.position().toPoint();
+    auto delivery = press ? router_.press(*form_, pixel, event.button())
+                          : router_.release(*form_, pixel, event.button());
     if (delivery) {
         manager_.deliver(*form_, *delivery);
     } else {
-        update();
+        update();  // a picture button sinks or rises
     }
 }
 

@@ -33,6 +33,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void routeMouse(QMouseEvent& event, bool press);
     WindowManager& manager_;
     forms::Form* form_;
     std::string formName_;

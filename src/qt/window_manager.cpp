@@ -62,7 +62,7 @@ bool WindowManager::catchUpFor(const forms::Form* form) {
 }
 
 void WindowManager::deliver(const forms::Form& form, const MouseDelivery& d) {
-    if (!catchUpFor(&form)) return;
+    if (finished_) return;
     forms::Program& program = game_.program();
     switch (d.kind) {
         case MouseDelivery::Kind::MouseDown:

@@ -36,11 +36,13 @@ public:
     // Opens the menu and shows it.
     void start();
 
-    void deliver(const forms::Form& form, const MouseDelivery& delivery);
-    void closeRequested(const forms::Form& form);
     // Runs the ticks due by now before an input is looked at, so the input
     // meets the board as it stands. False when the form has closed meanwhile.
     bool catchUpFor(const forms::Form* form);
+    // Hands a mouse event to the program; the caller has caught up and found
+    // the form open.
+    void deliver(const forms::Form& form, const MouseDelivery& delivery);
+    void closeRequested(const forms::Form& form);
 
     // The window of the open form with this name, or null.
     FormWindow* widget(const std::string& formName) const;

@@ -19,7 +19,6 @@ void LumoraProgram::start() {
         if (auto e = bas_.ensureSaveFile()) throw forms::FatalError(e->message);
     });
     if (program_.ended()) return;
-    bas_.MenuMode = 0;
     program_.start(Menu::kName);
 }
 

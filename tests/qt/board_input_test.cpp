@@ -14,14 +14,7 @@ namespace {
 QPoint cell(int c, int r) { return {48 * (c - 1) + 24, 48 * (r - 1) + 24}; }
 
 void openStage(Harness& h) {
-    // The character stands on (5, 6) on a floor of walls.
-    h.addStage(1,
-               {".........", ".........", ".........", ".........", ".........", "....P....",
-                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
-               "2", "20");
-    h.setSave("1\r\n");
-    h.start();
-    h.clickAt("Menu", h.centreOf("Menu", "Command2"));
+    qt_testing::openFloorStage(h, "2");
     ASSERT_NE(h.window("MainWindow"), nullptr);
 }
 

@@ -72,4 +72,14 @@ void addShowcaseStage(Harness& h, int n) {
                 "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"});
 }
 
+void openFloorStage(Harness& h, const std::string& target) {
+    h.addStage(1,
+               {".........", ".........", ".........", ".........", ".........", "....P....",
+                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
+               target, "20");
+    h.setSave("1\r\n");
+    h.start();
+    h.clickAt("Menu", h.centreOf("Menu", "Command2"));
+}
+
 }  // namespace qt_testing

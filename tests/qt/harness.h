@@ -59,6 +59,10 @@ private:
     std::unique_ptr<qtfront::WindowManager> windows_;
 };
 
+// Stage 1 with the character on (5, 6) over a floor of walls, opened with Load,
+// the block target as given and 21 magic.
+void openFloorStage(Harness& h, const std::string& target);
+
 // A stage that shows every kind of cell, with the character in the middle of
 // a floor of walls, and an answer with every kind of mark.
 void addShowcaseStage(Harness& h, int n);

@@ -5,26 +5,12 @@
 
 using qt_testing::Harness;
 
-namespace {
-
-void openStage(Harness& h) {
-    h.addStage(1,
-               {".........", ".........", ".........", ".........", ".........", "....P....",
-                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
-               "2", "20");
-    h.setSave("1\r\n");
-    h.start();
-    h.clickAt("Menu", h.centreOf("Menu", "Command2"));
-}
-
-}  // namespace
-
 // An idle game arms no wake-up; a walk started at real time t is woken at
 // t + 100 however long the program ran before; late wake-ups catch up on every
 // tick missed and aim at the next one.
 TEST(RealtimeClock, ArmsForTheEarliestTickOnly) {
     Harness h;
-    openStage(h);
+    qt_testing::openFloorStage(h, "2");
     ASSERT_NE(h.window("MainWindow"), nullptr);
     qtfront::ClockDriver& clock = h.windows().clock();
     EXPECT_EQ(clock.armedDelay(), std::nullopt);
@@ -61,7 +47,7 @@ TEST(RealtimeClock, ArmsForTheEarliestTickOnly) {
 // run before it, in order, and the window it acts on is the one they left.
 TEST(RealtimeClock, InputWaitsForTicksAlreadyDue) {
     Harness h;
-    openStage(h);
+    qt_testing::openFloorStage(h, "2");
     h.clickAt("MainWindow", QPoint(24, 5 * 48 + 24));
     const forms::Control& sprite = *h.game().gameWindow()->controls().AnimeFrame;
     // Real time has run on to 2000 without the wake-up firing (a busy event loop).

@@ -10,26 +10,12 @@
 
 using qt_testing::Harness;
 
-namespace {
-
-void openStage(Harness& h) {
-    h.addStage(1,
-               {".........", ".........", ".........", ".........", ".........", "....P....",
-                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
-               "2", "20");
-    h.setSave("1\r\n");
-    h.start();
-    h.clickAt("Menu", h.centreOf("Menu", "Command2"));
-}
-
-}  // namespace
-
 // Try Again makes a new game window under the same name: it gets a window of
 // its own that shows the fresh board, where the player had put the old one.
 // Back at the menu, the menu opens in the middle of the screen again.
 TEST(WindowLifecycle, EveryNewFormGetsItsOwnWindow) {
     Harness h;
-    openStage(h);
+    qt_testing::openFloorStage(h, "2");
     qtfront::FormWindow* first = h.window("MainWindow");
     ASSERT_NE(first, nullptr);
     const forms::Form* firstForm = first->form();
@@ -69,13 +55,7 @@ TEST(WindowLifecycle, EveryNewFormGetsItsOwnWindow) {
 // window goes away under the pointer, and the release reaches nothing.
 TEST(WindowLifecycle, ReleaseAfterTheWindowClosedGoesNowhere) {
     Harness h;
-    h.addStage(1,
-               {".........", ".........", ".........", ".........", ".........", "....P....",
-                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
-               "1", "20");
-    h.setSave("1\r\n");
-    h.start();
-    h.clickAt("Menu", h.centreOf("Menu", "Command2"));
+    qt_testing::openFloorStage(h, "1");
     qtfront::FormWindow* game = h.window("MainWindow");
     ASSERT_NE(game, nullptr);
     // One block is the whole target: the cast wins and the outcome timer runs.
@@ -96,13 +76,7 @@ TEST(WindowLifecycle, ReleaseAfterTheWindowClosedGoesNowhere) {
 // already due run first, close the game window, and the press finds nothing.
 TEST(WindowLifecycle, PressWhileTheOutcomeIsOverdueMeetsTheMenu) {
     Harness h;
-    h.addStage(1,
-               {".........", ".........", ".........", ".........", ".........", "....P....",
-                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
-               "1", "20");
-    h.setSave("1\r\n");
-    h.start();
-    h.clickAt("Menu", h.centreOf("Menu", "Command2"));
+    qt_testing::openFloorStage(h, "1");
     qtfront::FormWindow* game = h.window("MainWindow");
     ASSERT_NE(game, nullptr);
     h.clickAt("MainWindow", QPoint(5 * 48 + 24, 5 * 48 + 24), Qt::RightButton);

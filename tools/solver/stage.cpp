@@ -3,7 +3,7 @@
 #include <bit>
 #include <filesystem>
 
-#include "game/number_text.h"
+#include "game/files.h"
 
 namespace solver {
 
@@ -61,12 +61,10 @@ std::variant<Stage, std::string> parseStage(const game::MapLines& lines, const s
     if (start < 0) return name + ": the board has no start cell \"P\"";
     s.start.setPlayer(start);
 
-    auto target = game::roundToInt16(lines[10]);
-    if (!std::holds_alternative<std::int16_t>(target))
-        return name + " line 10: the block target is not a whole number in range";
-    auto magic = game::roundToInt16(lines[11], 1);
-    if (!std::holds_alternative<std::int16_t>(magic))
-        return name + " line 11: the magic budget is not a number in range";
+    auto target = game::stageFileNumber(name, 10, lines[10]);
+    if (auto* e = std::get_if<game::FileError>(&target)) return e->message;
+    auto magic = game::stageFileNumber(name, 11, lines[11]);
+    if (auto* e = std::get_if<game::FileError>(&magic)) return e->message;
     s.target = std::get<std::int16_t>(target);
     s.magic = std::get<std::int16_t>(magic);
     if (!standsOnSomething(s, s.start, start))
