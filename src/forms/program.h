@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/clock.h"
@@ -46,6 +47,12 @@ public:
     // Open forms in the order they were opened.
     std::vector<Form*> openForms() const;
 
+    // A message for the player that does not stop the program (a save that
+    // could not be written). The front end shows what has piled up after each
+    // event; taking them empties the pile.
+    void tell(const std::string& message) { messages_.push_back(message); }
+    std::vector<std::string> takeMessages() { return std::exchange(messages_, {}); }
+
     bool ended() const { return ended_; }
     const std::optional<std::string>& fatalError() const { return fatal_; }
     // Counts changes to the set of open forms, so a front end knows when to look.
@@ -76,6 +83,7 @@ private:
     bool started_ = false;
     int depth_ = 0;
     std::optional<std::string> fatal_;
+    std::vector<std::string> messages_;
     std::uint64_t generation_ = 0;
 };
 

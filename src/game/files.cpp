@@ -146,7 +146,7 @@ std::optional<FileError> writeSaveFile(const std::string& folder, std::int32_t s
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out)
-            return FileError{std::string(kSaveFileName) + ": cannot write " + temp + " (" +
+            return FileError{std::string(kSaveFileName) + ": cannot write " + path + " (" +
                              describeErrno(errno) + ")"};
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
@@ -154,7 +154,7 @@ std::optional<FileError> writeSaveFile(const std::string& folder, std::int32_t s
             int err = errno;
             out.close();
             std::remove(temp.c_str());
-            return FileError{std::string(kSaveFileName) + ": cannot write " + temp + " (" +
+            return FileError{std::string(kSaveFileName) + ": cannot write " + path + " (" +
                              describeErrno(err) + ")"};
         }
     }

@@ -2,9 +2,14 @@
 
 #include <algorithm>
 
+#include "game/save_folder.h"
+
 namespace game {
 
-LumoraBas::LumoraBas(std::string programFolder) : folder_(std::move(programFolder)) {}
+LumoraBas::LumoraBas(std::string programFolder) : LumoraBas(programFolder, programFolder) {}
+
+LumoraBas::LumoraBas(std::string stageFolder, std::string saveFolder)
+    : folder_(std::move(stageFolder)), saveFolder_(std::move(saveFolder)) {}
 
 std::string decimalText(long value) { return std::to_string(value); }
 
@@ -28,13 +33,32 @@ std::string LumoraBas::stageText() const {
     return intStageNo ? decimalText(*intStageNo) : std::string{};
 }
 
-std::optional<FileError> LumoraBas::WriteSaveFile() {
-    return writeSaveFile(AppFolder(), intStageNo.value_or(0));
+std::string LumoraBas::saveFolder() const { return folderText(saveFolder_); }
+
+std::optional<FileError> LumoraBas::writeSave(std::int32_t stage) {
+    std::optional<FileError> e = makeSaveFolder(saveFolder_);
+    if (!e) e = writeSaveFile(saveFolder(), stage);
+    if (!e) {
+        unsaved_.reset();
+        lastSaveError_.clear();
+        return std::nullopt;
+    }
+    unsaved_ = stage;
+    if (e->message == lastSaveError_) return std::nullopt;
+    lastSaveError_ = e->message;
+    return e;
 }
 
+std::optional<FileError> LumoraBas::WriteSaveFile() { return writeSave(intStageNo.value_or(0)); }
+
 std::optional<FileError> LumoraBas::ensureSaveFile() {
-    if (saveFileExists(AppFolder())) return std::nullopt;
-    return writeSaveFile(AppFolder(), 1);
+    if (saveFileExists(saveFolder())) return std::nullopt;
+    return writeSave(1);
+}
+
+FileResult<std::int32_t> LumoraBas::readSave() const {
+    if (unsaved_) return *unsaved_;
+    return readSaveFile(saveFolder());
 }
 
 void LumoraBas::showGreen() {

@@ -17,7 +17,10 @@ using Grid = std::array<std::array<std::int16_t, 10>, 10>;
 // procedures. One lives for the whole run; a fresh one is a fresh program.
 class LumoraBas {
 public:
+    // Run from its own folder the game reads its stages and keeps its save in
+    // one folder; installed, the two are apart.
     explicit LumoraBas(std::string programFolder);
+    LumoraBas(std::string stageFolder, std::string saveFolder);
 
     // ---- Board
     Grid SandGrid{};
@@ -87,10 +90,21 @@ public:
     GameWindow* Win = nullptr;
 
     // ---- Files
+    // The folder the stage and answer files are read from.
     std::string AppFolder() const;
+    std::string saveFolder() const;
+    // Writes intStageNo. A save that cannot be written never ends the game:
+    // the stage it should have held is kept here and stage set-up takes it
+    // from here until a write succeeds. Returns the failure only when it is
+    // news (not the same failure as the last write's), so the player is told
+    // once, not at every save.
     std::optional<FileError> WriteSaveFile();
-    // Creates a save file holding 1 when there is none, so the first game finds one.
+    // Creates a save file holding 1 when there is none, so the first game
+    // finds one; failing that, the first game starts on stage 1 all the same.
     std::optional<FileError> ensureSaveFile();
+    // The stage number stage set-up starts from: the one a failed write kept,
+    // else the save file's.
+    FileResult<std::int32_t> readSave() const;
 
     // ---- Stage set-up
     std::optional<FileError> LoadStage();
@@ -115,7 +129,12 @@ private:
     void probeSide(int dx, std::int16_t& canWalk);
     void probeJump(int dx, std::int16_t& canWalk, std::int16_t& canJump);
     void showGreen();
+    std::optional<FileError> writeSave(std::int32_t stage);
+
     std::string folder_;
+    std::string saveFolder_;
+    std::optional<std::int32_t> unsaved_;
+    std::string lastSaveError_;
 };
 
 // Decimal text: digits with a leading "-" when negative, no blanks.

@@ -35,7 +35,7 @@ std::optional<FileError> LumoraBas::LoadStage() {
 
     // A new game reads the save file too, but plays stage 1 whatever it holds,
     // so a missing or damaged save never stops it.
-    auto saved = readSaveFile(AppFolder());
+    auto saved = readSave();
     if (intStartFrag == 1) {
         intStageNo = 1;
         intStartFrag = 0;

@@ -1,12 +1,30 @@
 #include <QApplication>
+#include <QDir>
 #include <QScreen>
+#include <cstdio>
 
+#include "qt/command_line.h"
 #include "qt/font_substitutes.h"
+#include "qt/game_folders.h"
 #include "qt/window_manager.h"
 #include "ui/lumora_program.h"
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so --help works without a display.
+    const qtfront::CommandLine command = qtfront::readCommandLine(argc, argv);
+    if (!command.play) {
+        std::fputs(command.out.c_str(), stdout);
+        std::fputs(command.err.c_str(), stderr);
+        return command.exitCode;
+    }
+
     QApplication app(argc, argv);
+    // One id for the desktop entry, the icon and the window class, so the
+    // desktop puts the running game under its menu entry.
+    const QString appId = QStringLiteral("io.github.lumora.Lumora");
+    QGuiApplication::setApplicationName(appId);
+    QGuiApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
+    QGuiApplication::setDesktopFileName(appId);
     // Windows come and go between stages; only the program says when it is over.
     QApplication::setQuitOnLastWindowClosed(false);
     qtfront::installFontSubstitutes();
@@ -15,11 +33,13 @@ int main(int argc, char** argv) {
     const qreal dpi = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
     const float twipsPerPixel = static_cast<float>(1440.0 / (dpi > 0 ? dpi : 96.0));
 
-    ui::LumoraProgram game(QCoreApplication::applicationDirPath().toStdString(), twipsPerPixel);
+    const qtfront::GameFolders folders = qtfront::findGameFolders(
+        QCoreApplication::applicationDirPath().toStdString(), LUMORA_DATA_FROM_BIN,
+        qEnvironmentVariable("XDG_DATA_HOME").toStdString(), QDir::homePath().toStdString());
+    ui::LumoraProgram game(folders.stages, folders.save, twipsPerPixel);
     qtfront::WindowManager windows(game);
     windows.start();
-    // A program that ends while starting (a save file it cannot write) never
-    // reaches the event loop.
+    // A program that ends while starting never reaches the event loop.
     if (windows.finished()) return windows.exitCode();
     return QApplication::exec();
 }

@@ -32,6 +32,13 @@ WindowManager::WindowManager(ui::LumoraProgram& game, ClockDriver::Elapsed elaps
         hooks_.reportError = [](const QString& message) {
             QMessageBox::critical(nullptr, QStringLiteral(" Lumora"), message);
         };
+    if (!hooks_.tellPlayer)
+        hooks_.tellPlayer = [](const QString& message) {
+            auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral(" Lumora"), message,
+                                        QMessageBox::Ok);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->show();
+        };
     if (!hooks_.finish) hooks_.finish = [](int code) { QCoreApplication::exit(code); };
     clock_.onTicks = [this] { afterEvent(); };
 }
@@ -93,7 +100,12 @@ FormWindow* WindowManager::widget(const std::string& formName) const {
 void WindowManager::afterEvent() {
     if (finished_) return;
     sync();
-    if (game_.program().ended()) {
+    const bool ended = game_.program().ended();
+    // Told after the windows are in place, so the message stands on top; once
+    // the program has ended it must be read before the application goes.
+    for (const std::string& message : game_.program().takeMessages())
+        (ended ? hooks_.reportError : hooks_.tellPlayer)(QString::fromStdString(message));
+    if (ended) {
         end();
         return;
     }

@@ -23,6 +23,9 @@ public:
     struct Hooks {
         // Shows a fatal error to the player (a message box unless replaced).
         std::function<void(const QString&)> reportError;
+        // Shows a message that does not stop the game (a window of its own
+        // that the player closes while play goes on, unless replaced).
+        std::function<void(const QString&)> tellPlayer;
         // Ends the application with this status (leaves the event loop unless replaced).
         std::function<void(int)> finish;
     };

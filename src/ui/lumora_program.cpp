@@ -6,7 +6,11 @@
 namespace ui {
 
 LumoraProgram::LumoraProgram(std::string programFolder, float screenTwipsPerPixel)
-    : bas_(std::move(programFolder)), program_(screenTwipsPerPixel) {
+    : LumoraProgram(programFolder, programFolder, screenTwipsPerPixel) {}
+
+LumoraProgram::LumoraProgram(std::string stageFolder, std::string saveFolder,
+                             float screenTwipsPerPixel)
+    : bas_(std::move(stageFolder), std::move(saveFolder)), program_(screenTwipsPerPixel) {
     program_.registerForm(MainWindow::kName, [this](forms::Program& p) {
         return std::make_unique<MainWindow>(p, bas_);
     });
@@ -15,11 +19,16 @@ LumoraProgram::LumoraProgram(std::string programFolder, float screenTwipsPerPixe
 }
 
 void LumoraProgram::start() {
-    program_.deliver([this] {
-        if (auto e = bas_.ensureSaveFile()) throw forms::FatalError(e->message);
-    });
-    if (program_.ended()) return;
+    if (auto e = bas_.ensureSaveFile()) program_.tell(savePlayerMessage(*e));
     program_.start(Menu::kName);
+}
+
+std::string savePlayerMessage(const game::FileError& e) {
+    return e.message + "\n\nPlay goes on: the game keeps your progress while it runs.";
+}
+
+void saveOrTell(forms::Program& program, game::LumoraBas& bas) {
+    if (auto e = bas.WriteSaveFile()) program.tell(savePlayerMessage(*e));
 }
 
 MainWindow* LumoraProgram::gameWindow() const {

@@ -15,11 +15,13 @@ class Menu;
 class LumoraProgram {
 public:
     LumoraProgram(std::string programFolder, float screenTwipsPerPixel);
+    LumoraProgram(std::string stageFolder, std::string saveFolder, float screenTwipsPerPixel);
 
     forms::Program& program() { return program_; }
     game::LumoraBas& bas() { return bas_; }
 
-    // Makes sure a save file exists (a first game needs one), then opens the menu.
+    // Makes sure a save file exists (a first game needs one), then opens the
+    // menu; a save that cannot be made is told, not fatal.
     void start();
 
     MainWindow* gameWindow() const;
@@ -29,5 +31,9 @@ private:
     game::LumoraBas bas_;
     forms::Program program_;
 };
+
+// Writes the save file and tells the player when that failed; play goes on.
+void saveOrTell(forms::Program& program, game::LumoraBas& bas);
+std::string savePlayerMessage(const game::FileError& e);
 
 }  // namespace ui

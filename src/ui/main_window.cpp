@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "forms/program.h"
+#include "ui/lumora_program.h"
 #include "ui/menu.h"
 
 namespace ui {
@@ -104,11 +105,7 @@ void MainWindow::relayTray() {
     Command3_->Top = 400;
 }
 
-void MainWindow::saveOrFail() {
-    if (auto e = bas_.WriteSaveFile()) throw forms::FatalError(e->message);
-}
-
-void MainWindow::Form_Unload() { saveOrFail(); }
+void MainWindow::Form_Unload() { saveOrTell(program(), bas_); }
 
 void MainWindow::click(const std::string& control) {
     if (control == "Command1") Command1_Click();
@@ -127,13 +124,13 @@ void MainWindow::mouseUp(forms::Control& control, int button) {
 
 // Try Again: the fresh window takes the stage back from the save file.
 void MainWindow::Command1_Click() {
-    saveOrFail();
+    saveOrTell(program(), bas_);
     program().unload(kName);
     program().show(kName);
 }
 
+// The save is left to Form_Unload, which writes the same number a moment later.
 void MainWindow::Command3_Click() {
-    saveOrFail();
     bas_.MenuMode = 0;
     program().show(Menu::kName);
     program().unload(kName);

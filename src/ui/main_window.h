@@ -56,7 +56,6 @@ private:
     void walkTick(const WalkSide& side);
     void buildLayout();
     void relayTray();
-    void saveOrFail();
     void playOutcome(forms::Timer& timer, std::int16_t& frame,
                      const std::array<forms::Control*, 2>& pictures, std::int16_t menuMode);
 

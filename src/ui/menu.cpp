@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "forms/program.h"
+#include "ui/lumora_program.h"
 #include "ui/main_window.h"
 
 namespace ui {
@@ -108,7 +109,7 @@ void Menu::Command4_Click() {
     bas_.intStageNo = bas_.intStageNo.value_or(0) + 1;
     if (*bas_.intStageNo == 29) bas_.intStageNo = 1;
     // The fresh game window takes its stage from this file.
-    if (auto e = bas_.WriteSaveFile()) throw forms::FatalError(e->message);
+    saveOrTell(program(), bas_);
     reopenGame();
 }
 

@@ -32,6 +32,7 @@ void Harness::start() {
     game_ = std::make_unique<ui::LumoraProgram>(folder_, twips_);
     qtfront::WindowManager::Hooks hooks;
     hooks.reportError = [this](const QString& message) { errors.push_back(message); };
+    hooks.tellPlayer = [this](const QString& message) { told.push_back(message); };
     hooks.finish = [this](int code) { exitCode = code; };
     qtfront::ClockDriver::Elapsed elapsed;
     if (!realTime_) elapsed = [this] { return now; };

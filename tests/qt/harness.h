@@ -39,6 +39,7 @@ public:
 
     std::int64_t now = 0;  // virtual milliseconds the front end reads as real time
     std::vector<QString> errors;
+    std::vector<QString> told;  // messages shown while play goes on
     std::optional<int> exitCode;
 
     // Left click at a pixel of an open window, as the player makes it.

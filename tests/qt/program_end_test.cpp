@@ -24,16 +24,34 @@ TEST(ProgramEnd, BadStageEndsWithItsMessage) {
     EXPECT_EQ(h.windows().clock().armedDelay(), std::nullopt);
 }
 
-// A program folder that does not exist: the first save file cannot be made,
-// and the program ends before any window opens.
-TEST(ProgramEnd, UnwritableFolderEndsAtStart) {
-    Harness h(15.0f,
-              (std::filesystem::path(testing_support::TempFolder().path()) / "gone").string());
+// A save that cannot be made is shown while the menu opens, not fatal; one
+// that fails as the last window closes is shown before the program goes.
+TEST(ProgramEnd, AnUnwritableSaveIsShownAndPlayGoesOn) {
+    testing_support::TempFolder other;
+    other.write("blocker", "");
+    Harness h(15.0f, other.path() + "/blocker/lumora");
     h.start();
-    EXPECT_EQ(h.exitCode, 1);
+    EXPECT_FALSE(h.exitCode);
+    ASSERT_NE(h.window("Menu"), nullptr);
+    ASSERT_EQ(h.told.size(), 1u);
+    EXPECT_TRUE(h.told[0].startsWith(QString::fromStdString(
+        "save.bkm: cannot write " + other.path() + "/blocker/lumora/save.bkm (")))
+        << h.told[0].toStdString();
+    EXPECT_TRUE(h.errors.empty());
+    h.windows().closeRequested(*h.game().program().find("Menu"));
+    EXPECT_EQ(h.exitCode, 0);
+}
+
+TEST(ProgramEnd, ASaveFailingAsTheLastWindowClosesIsShownBeforeTheEnd) {
+    Harness h;
+    qt_testing::openFloorStage(h, "1");
+    // A folder where the save should be: it cannot be replaced, even by root.
+    h.temp().remove("save.bkm");
+    std::filesystem::create_directory(h.temp().path() + "/save.bkm");
+    h.windows().closeRequested(*h.game().program().find("MainWindow"));
+    EXPECT_EQ(h.exitCode, 0);
+    EXPECT_TRUE(h.told.empty());
     ASSERT_EQ(h.errors.size(), 1u);
-    EXPECT_FALSE(h.errors[0].isEmpty());
-    EXPECT_EQ(h.window("Menu"), nullptr);
-    EXPECT_TRUE(h.windows().finished());
-    EXPECT_EQ(h.windows().exitCode(), 1);
+    EXPECT_TRUE(h.errors[0].contains(QString::fromStdString(h.temp().path() + "/save.bkm")))
+        << h.errors[0].toStdString();
 }

@@ -76,7 +76,17 @@ int run(const std::string& folder, std::istream& script, std::ostream& out, std:
 
     ui::LumoraProgram game(folder, twips);
     forms::Program& program = game.program();
+    // What the game tells the player without stopping goes to `err`, one line
+    // each, as it happens.
+    auto relayMessages = [&] {
+        for (std::string m : program.takeMessages()) {
+            for (char& ch : m)
+                if (ch == '\n') ch = ' ';
+            err << "message: " << m << "\n";
+        }
+    };
     auto finished = [&]() -> int {
+        relayMessages();
         if (program.fatalError()) {
             err << "error: " << *program.fatalError() << "\n";
             return 1;
@@ -87,6 +97,7 @@ int run(const std::string& folder, std::istream& script, std::ostream& out, std:
 
     game.start();
     if (program.ended()) return finished();
+    relayMessages();
 
     for (std::size_t i = first; i < commands.size(); ++i) {
         const auto& [line, w] = commands[i];
@@ -142,6 +153,7 @@ int run(const std::string& folder, std::istream& script, std::ostream& out, std:
             return 2;
         }
         if (program.ended()) return finished();
+        relayMessages();
     }
     return 0;
 }

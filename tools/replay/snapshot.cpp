@@ -42,7 +42,7 @@ std::string snapshot(const ui::LumoraProgram& gameProgram) {
     s += menu && win ? "menu+game" : menu ? "menu" : win ? "game" : "none";
     s += " mode=" + std::to_string(b.MenuMode);
     s += " stage=" + b.stageText();
-    auto save = game::readSaveBytes(b.AppFolder());
+    auto save = game::readSaveBytes(b.saveFolder());
     s += " save=" + (save ? escapeBytes(*save) : std::string("none"));
     if (win) {
         const game::GameWindow& w = win->controls();
