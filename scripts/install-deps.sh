@@ -3,7 +3,8 @@
 # Usage: scripts/install-deps.sh [build|play]   (build: compile and test; play: also a display)
 set -eu
 want="g++ cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-      qt6-base-dev libgl-dev fonts-liberation fonts-ipafont-gothic"
+      qt6-base-dev libgl-dev fonts-liberation fonts-ipafont-gothic
+      desktop-file-utils appstream"
 if [ "${1:-build}" = play ]; then
     want="$want xvfb xauth"
 fi
@@ -11,10 +12,14 @@ missing=""
 for p in $want; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
 done
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update
-    # shellcheck disable=SC2086
-    apt-get install -y --no-install-recommends $missing
+[ -z "$missing" ] && exit 0
+if [ "$(id -u)" -ne 0 ]; then
+    echo "$0: these Debian packages are missing:$missing" >&2
+    echo "Installing them needs root: run this script as root, or with sudo." >&2
+    exit 1
 fi
+echo "Installing:$missing"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update
+# shellcheck disable=SC2086
+apt-get install -y --no-install-recommends $missing

@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Runs the game's executable with no display at all: --help and --version must
 # answer without Qt ever looking for one, anything else is a usage error.
 function(run_lumora)
