@@ -17,7 +17,7 @@ else()
   set(bin bin)
   set(stages share/lumora)
   set(expected share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
-      share/man/man6/lumora.6.gz share/doc/lumora/copyright)
+      share/man/man6/lumora.6.gz share/doc/lumora/copyright share/doc/lumora/changelog.gz)
   foreach(size 16 24 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)
   endforeach()
