@@ -61,7 +61,9 @@ QImage makeBlock() {
             p.restore();
         }
     }
-    tileLight(p, QRectF(0, 0, 48, 48), 70, 90);
+    // Only a faint glow at the top-left: that corner is all the answer
+    // mini-map shows of a block, and it has to stay darker than water's.
+    tileLight(p, QRectF(0, 0, 48, 48), 25, 90);
     p.setClipping(false);
     // rim of the hedge cube
     p.setPen(QPen(withAlpha(pal::leafHi, 150), 1.2));
@@ -74,25 +76,9 @@ QImage makeBlock() {
 
 namespace {
 
-QImage makeBubble(int size, const QColor& ground, bool groundShadow, double radius, double outlineW,
-                  const QColor& outline) {
-    QImage img = newImage(size, size, ground);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    const double s = size / 48.0;
-    const QPointF c(24 * s, 23 * s);
-    const double r = radius * s;
-    if (groundShadow) {
-        QRadialGradient sh(QPointF(c.x() + 2 * s, c.y() + r + 1 * s), r * 0.9);
-        sh.setColorAt(0.0, QColor(0x9d, 0xb6, 0xd4, 150));
-        sh.setColorAt(1.0, QColor(0x9d, 0xb6, 0xd4, 0));
-        p.save();
-        p.translate(0, 0);
-        p.setPen(Qt::NoPen);
-        p.setBrush(sh);
-        p.drawEllipse(QPointF(c.x() + 2 * s, c.y() + r - 1 * s), r * 0.95, r * 0.3);
-        p.restore();
-    }
+// A soap bubble lit from the top-left; `s` scales its strokes and glints.
+void drawBubble(QPainter& p, QPointF c, double r, double s, double outlineW,
+                const QColor& outline) {
     QRadialGradient g(c, r, QPointF(c.x() - r * 0.35, c.y() - r * 0.4));
     g.setColorAt(0.0, QColor(0xff, 0xff, 0xff));
     g.setColorAt(0.45, QColor(0xe2, 0xf2, 0xff));
@@ -116,14 +102,38 @@ QImage makeBubble(int size, const QColor& ground, bool groundShadow, double radi
     p.restore();
     p.setBrush(QColor(255, 255, 255, 230));
     p.drawEllipse(QPointF(c.x() - r * 0.66, c.y() + r * 0.02), r * 0.075, r * 0.075);
-    return img;
 }
 
 }  // namespace
 
+// One big bubble afloat among small ones on a sky-blue ground.  The ground and
+// the small bubble in the top-left corner are what the answer mini-map shows
+// of sand: blue with a bubble in it, never the white of an answer mark.
 QImage makeSand() {
-    QImage img =
-        makeBubble(48, QColor(0xfb, 0xfd, 0xff), true, 18.5, 1.6, QColor(0x3f, 0x78, 0xc0));
+    QImage img = newImage(48, 48, QColor(0x18, 0x88, 0xbc));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    {
+        QLinearGradient g(0, 0, 48, 48);
+        g.setColorAt(0.0, QColor(0x26, 0xbc, 0xd8));
+        g.setColorAt(1.0, QColor(0x18, 0x88, 0xbc));
+        p.fillRect(QRectF(0, 0, 48, 48), g);
+    }
+    const QColor outline(0x1c, 0x4c, 0x96);
+    const QPointF c(24, 23);
+    const double r = 18.5;
+    // the big bubble's shadow on the ground
+    QRadialGradient sh(QPointF(c.x() + 2, c.y() + r + 1), r * 0.9);
+    sh.setColorAt(0.0, QColor(0x14, 0x3c, 0x80, 150));
+    sh.setColorAt(1.0, QColor(0x14, 0x3c, 0x80, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sh);
+    p.drawEllipse(QPointF(c.x() + 2, c.y() + r - 1), r * 0.95, r * 0.3);
+    for (const auto& [at, radius] :
+         {std::pair{QPointF(6.5, 6.5), 4.0}, std::pair{QPointF(43, 8), 2.6},
+          std::pair{QPointF(5, 40), 2.8}, std::pair{QPointF(42.5, 41), 3.2}})
+        drawBubble(p, at, radius, 0.45, 2.2, outline);
+    drawBubble(p, c, r, 1.0, 1.6, outline);
     return img;
 }
 
@@ -183,7 +193,9 @@ QImage makeWater() {
         }
         p.restore();
     }
-    tileLight(p, QRectF(0, 0, 48, 48), 40, 60);
+    // No glow at the top-left, so the mini-map's corner of water stays
+    // apart from sand's lighter blue.
+    tileLight(p, QRectF(0, 0, 48, 48), 0, 60);
     return img;
 }
 
@@ -256,7 +268,12 @@ QImage makeMagicIcon() {
         bevel(p, QRectF(1, 1, 46, 46), 2.5, withAlpha(pal::bluePale, 200),
               withAlpha(pal::blueInk, 200));
     }
-    QImage bubble = makeBubble(48, Qt::transparent, false, 17.5, 2.6, pal::blueInk);
+    QImage bubble = newImage(48, 48, Qt::transparent);
+    {
+        QPainter p(&bubble);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        drawBubble(p, QPointF(24, 23), 17.5, 1.0, 2.6, pal::blueInk);
+    }
     {
         QPainter p(&img);
         p.drawImage(0, 1, bubble);
