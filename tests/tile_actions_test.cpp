@@ -230,3 +230,26 @@ TEST(Clicks, EveryClickIsIgnoredOnceTheStageIsDecided) {
     EXPECT_EQ(g.w().txtGreen->Text, "1/1");
     EXPECT_EQ(g.pic(), "RightWalk(1)");
 }
+
+// Whatever the cast, a wall included, magic that has dropped below 1 shows as
+// 0 and loses the stage; a cost taken at the counter's lower limit stays there
+// instead of wrapping round to a fortune.
+TEST(Casting, MagicBelowOneShowsZeroAndLoses) {
+    struct Case {
+        const char* row;
+        const char* budget;
+        const char* before;
+    };
+    for (const Case k : {Case{"....PK...", "-5", "-4"}, Case{"....P....", "0", "1"},
+                         Case{"....P....", "-32769", "-32768"}}) {
+        SCOPED_TRACE(k.budget);
+        Game g;
+        g.addStage(1, board({k.row}), "5", k.budget);
+        g.load(1);
+        ASSERT_EQ(g.w().txtMagic->Text, k.before);
+        g.cast(6, 5);
+        EXPECT_EQ(g.w().txtMagic->Text, "0");
+        EXPECT_EQ(g.bas().MagicCount, 0);
+        EXPECT_EQ(g.timers(), "GameOverTimer:2000");
+    }
+}

@@ -65,9 +65,9 @@ void FormWindow::routeMouse(QMouseEvent& event, bool press) {
     }
 }
 
-// The second press of a double click has already come as a press of its own;
-// passing this on too (QWidget's default) would cast twice on one click.
-void FormWindow::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+// Qt sends the second press of a double click as this event, in place of a
+// press: press, release, double click, release. It is a press like any other.
+void FormWindow::mouseDoubleClickEvent(QMouseEvent* event) { routeMouse(*event, true); }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
     event->accept();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "qt/form_window.h"
+#include "qt/placement.h"
 #include "ui/menu.h"
 
 namespace qtfront {
@@ -18,10 +19,23 @@ void centreOnScreen(QWidget& widget, const forms::Form& form) {
     if (screen == nullptr) return;
     const QRect area = screen->availableGeometry();
     const float tpp = form.twipsPerPixel() > 0 ? form.twipsPerPixel() : 15.0f;
-    const int outerWidth = static_cast<int>(std::lround(form.Width / tpp));
-    const int outerHeight = static_cast<int>(std::lround(form.Height / tpp));
-    widget.move(area.x() + (area.width() - outerWidth) / 2,
-                area.y() + (area.height() - outerHeight) / 2);
+    const QSize outer(static_cast<int>(std::lround(form.Width / tpp)),
+                      static_cast<int>(std::lround(form.Height / tpp)));
+    const QPoint centred(area.x() + (area.width() - outer.width()) / 2,
+                         area.y() + (area.height() - outer.height()) / 2);
+    widget.move(placeInside(area, outer, centred));
+}
+
+// Back where the player left the last window of the form, on the screen it
+// stood on, as far as that screen still has room for it.
+void returnTo(QWidget& widget, const QRect& frame) {
+    QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        widget.move(frame.topLeft());
+        return;
+    }
+    widget.move(placeInside(screen->availableGeometry(), frame.size(), frame.topLeft()));
 }
 
 }  // namespace
@@ -124,7 +138,7 @@ void WindowManager::sync() {
             continue;
         }
         // The form itself is gone by now: only its window still knows its name.
-        lastPlace_[it->second->formName()] = it->second->pos();
+        lastPlace_[it->second->formName()] = it->second->frameGeometry();
         // The widget may be the one whose event handler is running right now.
         it->second->retire();
         it->second->deleteLater();
@@ -144,7 +158,7 @@ void WindowManager::sync() {
         // player left the last one, and in the middle the first time.
         auto place = lastPlace_.find(form->name());
         if (form->name() != ui::Menu::kName && place != lastPlace_.end()) {
-            widget->move(place->second);
+            returnTo(*widget, place->second);
         } else {
             centreOnScreen(*widget, *form);
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <map>
@@ -65,7 +66,7 @@ private:
     Hooks hooks_;
     PictureLibrary pictures_;
     std::map<const forms::Form*, FormWindow*> widgets_;
-    std::map<std::string, QPoint> lastPlace_;  // by form name, where its last window stood
+    std::map<std::string, QRect> lastPlace_;  // by form name, where its last window stood
     bool finished_ = false;
     int exitCode_ = 0;
 };

@@ -27,6 +27,13 @@ void MainWindow::Form_Load() {
     }
     bas_.OnColumn = 1;
     bas_.OnRow = 1;
+    // A climb cut short by Try Again or Exit must not leave the next one half
+    // done: every climb rises one cell and steps one column from its first tick.
+    // The walk frames are left alone; the legs go on where they stopped.
+    for (std::int16_t* counter :
+         {&bas_.LeftJumpPhase, &bas_.LeftJumpFrame, &bas_.LeftJumpFrameStep, &bas_.RightJumpPhase,
+          &bas_.RightJumpFrame, &bas_.RightJumpFrameStep})
+        *counter = 0;
     w_.AnimeFrame->setPicture(*w_.LeftWalk[1]);
     // A stage that cannot be built ends the program here, before the window
     // is ever shown half made.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <vector>
 
 #include "harness.h"
 #include "qt/mouse_router.h"
@@ -51,23 +52,54 @@ TEST(BoardInput, PressesReachTheCellUnderThePointer) {
     EXPECT_EQ(bas.ClickRow, 3);
 }
 
-// A quick double right click is two clicks, each cast once: the block put
-// down by the first is taken away by the second.
-TEST(BoardInput, DoubleClickIsTwoClicks) {
+// Records the types of the mouse events a widget is sent.
+class MouseLog : public QObject {
+public:
+    std::vector<QEvent::Type> types;
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+                types.push_back(event->type());
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+};
+
+// Two quick clicks from the window system reach the widget as press, release,
+// double click, release: the double click stands in for the second press and
+// must count as one, on a cell and on a picture button alike.
+TEST(BoardInput, EveryPressOfADoubleClickCounts) {
     Harness h;
     openStage(h);
     game::LumoraBas& bas = h.game().bas();
     const int magic = bas.MagicCount;
     qtfront::FormWindow* w = h.window("MainWindow");
-    const QPoint left = cell(4, 6);
-    // What the window system sends for a double click.
-    QTest::mousePress(w, Qt::RightButton, Qt::NoModifier, left);
-    QTest::mouseRelease(w, Qt::RightButton, Qt::NoModifier, left);
-    QTest::mousePress(w, Qt::RightButton, Qt::NoModifier, left);
-    QTest::mouseDClick(w, Qt::RightButton, Qt::NoModifier, left);
-    QTest::mouseRelease(w, Qt::RightButton, Qt::NoModifier, left);
-    EXPECT_EQ(bas.BlockGrid[4][6], 0);
+    MouseLog log;
+    w->installEventFilter(&log);
+    // Through the window system, which makes the double click of the second press.
+    QTest::mouseDClick(w->windowHandle(), Qt::RightButton, Qt::NoModifier, cell(4, 6));
+    EXPECT_EQ(log.types,
+              (std::vector<QEvent::Type>{QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                         QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}));
+    EXPECT_EQ(bas.BlockGrid[4][6], 0);  // put down, then taken away again
     EXPECT_EQ(bas.MagicCount, magic - 2 + 1);
+    ASSERT_EQ(h.window("MainWindow"), w);
+
+    // Try Again: the first click let go off the button does nothing, the
+    // second, a double click, restarts the stage.
+    const QPoint tryAgain = h.centreOf("MainWindow", "Command1");
+    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, tryAgain);
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, cell(9, 9));
+    EXPECT_EQ(h.window("MainWindow"), w);
+    QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, tryAgain);
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, tryAgain);
+    EXPECT_NE(h.window("MainWindow"), w);
+    EXPECT_EQ(bas.MagicCount, magic);
 }
 
 // The sprite lies over the cells and takes no presses: a press on it reaches

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "harness.h"
+#include "qt/placement.h"
 #include "ui/main_window.h"
 
 using qt_testing::Harness;
@@ -90,4 +91,44 @@ TEST(WindowLifecycle, PressWhileTheOutcomeIsOverdueMeetsTheMenu) {
     EXPECT_EQ(h.exitCode, std::nullopt);
     // The closed window's press started nothing: no game timer is armed.
     EXPECT_EQ(h.windows().clock().armedDelay(), std::nullopt);
+}
+
+// Every window lands inside the screen's free area, or at least with its
+// top-left corner there when it is the larger of the two.
+TEST(WindowPlacement, InsideTheAreaOrTopLeftCornerFirst) {
+    const QRect area(10, 30, 400, 300);  // a panel takes the top 30 pixels
+    struct Case {
+        QSize outer;
+        QPoint wanted, placed;
+    };
+    const Case cases[] = {
+        {{200, 100}, {50, 60}, {50, 60}},      // fits where it is
+        {{200, 100}, {-80, -5}, {10, 30}},     // off the top-left
+        {{200, 100}, {300, 290}, {210, 230}},  // off the bottom-right
+        {{582, 456}, {-90, -78}, {10, 30}},    // larger than the screen, centred
+        {{582, 456}, {100, 100}, {10, 30}},    // larger, wherever it was
+        {{400, 300}, {11, 31}, {10, 30}},      // exactly as large as the area
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(qtfront::placeInside(area, c.outer, c.wanted), c.placed)
+            << c.wanted.x() << "," << c.wanted.y();
+}
+
+// The game window reopens where the player left it only as far as the screen
+// still shows it.
+TEST(WindowPlacement, TheGameWindowComesBackOnScreen) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    for (QPoint left : {QPoint(-300, -250), QPoint(area.right() + 100, area.bottom() + 100)}) {
+        Harness h;
+        qt_testing::openFloorStage(h, "2");
+        qtfront::FormWindow* first = h.window("MainWindow");
+        first->move(left);
+        const QSize outer = first->frameGeometry().size();
+        h.clickAt("MainWindow", h.centreOf("MainWindow", "Command1"));  // Try Again
+        qtfront::FormWindow* second = h.window("MainWindow");
+        ASSERT_NE(second, first);
+        EXPECT_EQ(second->pos(), left.x() < 0 ? area.topLeft()
+                                              : QPoint(area.right() + 1 - outer.width(),
+                                                       area.bottom() + 1 - outer.height()));
+    }
 }

@@ -1,0 +1,70 @@
+#include <string>
+#include <vector>
+
+#include "support/fixture.h"
+
+using testing_support::Game;
+
+namespace {
+
+// The character on (5, 5) over a floor: a block on either side reaches the
+// target of one, and the budget decides whether it is a clear or a game over.
+const std::vector<std::string> kOneBlock = {".........", ".........", ".........",
+                                            ".........", "....P....", "KKKKKKKKK",
+                                            "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"};
+
+// Plays stage n to the end of its outcome sequence; the menu is then open.
+void finish(Game& g, int n, bool win) {
+    g.addStage(n, kOneBlock, "1", win ? "10" : "1");
+    g.load(n);
+    g.cast(6, 5);
+    g.wait(8000);
+    ASSERT_TRUE(g.menuOpen());
+}
+
+}  // namespace
+
+// Stage Clear goes back to stage 1 after 28 only: any other stage number,
+// one past the last included, simply goes up by one.
+TEST(MenuRules, StageClearWrapsOnlyFromTheLastStage) {
+    for (const auto& [from, to] : {std::pair{27, 28}, std::pair{28, 1}, std::pair{29, 30}}) {
+        SCOPED_TRACE(from);
+        Game g;
+        g.addStage(to, kOneBlock, "1", "10");
+        finish(g, from, false);
+        g.click("menu", "Command4");
+        ASSERT_TRUE(g.gameOpen());
+        EXPECT_EQ(g.w().StageNo->Caption, std::to_string(to));
+        EXPECT_EQ(g.folder().read("save.bkm"), std::to_string(to) + "\r\n");
+    }
+}
+
+// Every screen but one of 96 dots per inch takes the second set of sizes, for
+// all three arrangements of the menu.
+TEST(MenuRules, ScreensOtherThanNinetySixDpiTakeTheSecondSetOfSizes) {
+    for (float twips : {10.0f, 12.0f, 20.0f}) {
+        for (bool win : {false, true}) {
+            SCOPED_TRACE(std::to_string(twips) + (win ? " clear" : " game over"));
+            Game g(twips);
+            finish(g, 1, win);
+            const ui::Menu& m = *g.program().menu();
+            EXPECT_EQ(m.Width, 3530.0f);
+            EXPECT_EQ(m.Height, win ? 3000.0f : 3800.0f);
+            EXPECT_EQ(m.find("Command5")->Height, 27.0f);
+            EXPECT_EQ(g.bas().TwipsPerPixel, twips);
+        }
+    }
+}
+
+// Load only reads the save file: it leaves the bytes as they were, even in a
+// form the game would not write itself.
+TEST(MenuRules, LoadLeavesTheSaveFileAsItWas) {
+    Game g;
+    g.addStage(4, kOneBlock, "1", "10");
+    g.setSave(" 4 ,x");
+    g.start();
+    g.click("menu", "Command2");
+    ASSERT_TRUE(g.gameOpen());
+    EXPECT_EQ(g.w().StageNo->Caption, "4");
+    EXPECT_EQ(g.folder().read("save.bkm"), " 4 ,x");
+}
