@@ -5,6 +5,7 @@
 #include "report.h"
 #include "search.h"
 #include "support/fixture.h"
+#include "validate.h"
 
 using testing_support::Game;
 
@@ -84,12 +85,36 @@ TEST(SolverMoves, WalksThatLeaveTheBoardOrHitATallWallAreNoMoves) {
     const solver::Reach reach = solver::reachable(solid, stage.start.player());
     EXPECT_EQ(reach.size, 2);  // the start and column 2; the climb onto column 3 leaves the board
     EXPECT_TRUE(reach.has(solver::cellIndex(2, 1)));
+    EXPECT_EQ(reach.leaves, stage.start.player());
+    EXPECT_EQ(reach.exits, solver::kOffTop | solver::kOffLeft);
 
     const solver::Stage walled = stageOf(kTerrain, "1", "9");
     const solver::Clicks clicks =
         solver::clicksFrom(solver::SolidMap(walled, walled.start), walled.start.player());
     EXPECT_EQ(clicks.dest[7], -1);                       // two-high wall to the right
     EXPECT_EQ(clicks.dest[5], solver::cellIndex(5, 9));  // the hole, two rows down
+}
+
+// A click during a walk moves its target but not its direction: sent right
+// while walking left, the character walks on past column 1, as the solver warns.
+TEST(SolverMoves, AWalkLeftRetargetedOnTheWayLeavesTheBoard) {
+    const std::vector<std::string> rows = {".........", ".........", ".........",
+                                           ".........", ".........", ".........",
+                                           ".........", "..P......", "KKKKKKKKK"};
+    const solver::Stage stage = stageOf(rows, "1", "9");
+    const solver::Reach reach =
+        solver::reachable(solver::SolidMap(stage, stage.start), stage.start.player());
+    EXPECT_EQ(reach.exits, solver::kOffLeft);
+
+    Game g;
+    g.addStage(1, rows, "1", "9");
+    g.load(1);
+    g.walkTo(1, 8);
+    g.wait(100);
+    g.cast(5, 1);
+    g.wait(1000);
+    EXPECT_LT(g.sprite().Left, 0);
+    EXPECT_EQ(g.sprite().Top, 48 * 7);
 }
 
 TEST(SolverSearch, LeastMagicIsProvedAndABudgetTooSmallIsUnsolvable) {
@@ -162,4 +187,25 @@ TEST(SolverPlan, ScriptReplaysToAClearAndTheAnswerIsItsBoard) {
     std::vector<solver::Cast> wrong = found.casts;
     wrong.front().from = solver::cellIndex(9, 1);
     EXPECT_TRUE(std::holds_alternative<std::string>(solver::makePlan(stage, wrong, 4)));
+}
+
+// The pool beside the shaft is in reach only while falling past it: the
+// script must cast while the character passes that row. The block may then
+// go beside the shaft, into it above the character, or where the floor was.
+TEST(SolverPlan, ACastDuringAFallIsTimedToTheRowPassedAndValidated) {
+    const solver::Stage stage =
+        stageOf({"KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK",
+                 "KKPKKKKKK", "KWBKKKKKK", "KK.KKKKKK"},
+                "1", "3");
+    const solver::StageReport rep = solver::solveStage(stage, 1, solver::stageFileText(stage));
+    EXPECT_EQ(rep.leastMagic, 4);
+    EXPECT_TRUE(rep.replayed) << rep.problem;
+    EXPECT_NE(rep.plan.script.find("tap 66 2\nwait 600\ntap 65 2\n"), std::string::npos)
+        << rep.plan.script;
+
+    const solver::Validation v = solver::validateStage(stage, 10);
+    namespace m = solver::moves;
+    EXPECT_EQ(v.required, m::kPlace | m::kRemove | m::kClearWater | m::kCastFloor);
+    EXPECT_EQ(v.finalBoards, 3u);
+    EXPECT_FALSE(v.capped);
 }

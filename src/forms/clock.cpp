@@ -31,6 +31,16 @@ std::optional<std::int64_t> Timer::due() const {
     return due_;
 }
 
+Timer::State Timer::state() const {
+    return {enabled_, interval_, clock_ != nullptr ? due_ - clock_->now() : 0};
+}
+
+void Timer::restore(const State& s) {
+    enabled_ = s.enabled;
+    interval_ = s.interval;
+    due_ = (clock_ != nullptr ? clock_->now() : 0) + s.dueIn;
+}
+
 void Clock::attach(Timer& timer) {
     if (timer.clock_ == this) return;
     timer.clock_ = this;

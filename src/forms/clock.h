@@ -28,6 +28,17 @@ public:
     void setInterval(int ms);
     std::optional<std::int64_t> due() const;
 
+    // What the timer holds, its due time counted from now, so that a tool
+    // exploring a game can branch it: capture, play on, put it back later in
+    // the same program.
+    struct State {
+        bool enabled = false;
+        int interval = 0;
+        std::int64_t dueIn = 0;
+    };
+    State state() const;
+    void restore(const State& s);
+
     std::function<void()> onTick;
 
 private:

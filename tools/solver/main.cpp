@@ -7,12 +7,17 @@
 
 #include "game/files.h"
 #include "report.h"
+#include "validate.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr int kStageCount = 28;
+constexpr std::size_t kBoardCap = 100;
+// Validation searches a stage once for each move left out; loose stages would
+// take minutes, and a stage that needs more states than this is loose anyway.
+constexpr std::size_t kValidateStates = 1'000'000;
 
 void usage() {
     std::cerr << "usage: lumora-solve STAGEFILE [--script FILE] [--answer FILE] [--no-replay] "
@@ -74,8 +79,22 @@ int solveOne(const std::string& path, const std::string& scriptOut, const std::s
                       << " states searched to the end)";
         std::cout << "\n";
     }
-    std::cout << "states searched for the solution: " << rep->states << "\n";
-    if (!rep->complete) std::cout << "warning: a search stopped at the state limit\n";
+    std::cout << "states searched, every search together: " << rep->states << "\n";
+    if (rep->leaves >= 0)
+        std::cout << "defect: a walk from column " << solver::columnOf(rep->leaves) << ", row "
+                  << solver::rowOf(rep->leaves) << " can leave the board"
+                  << ((rep->exits & solver::kOffTop) ? " over the top" : "")
+                  << ((rep->exits & solver::kOffLeft) ? " past column 1" : "") << "\n";
+    if (!rep->complete)
+        std::cout << "warning: a search stopped at the state limit or the character can leave "
+                     "over the top; the proof is not complete\n";
+    if (rep->solvable) {
+        const solver::Validation v = solver::validateStage(stage, kBoardCap, kValidateStates);
+        std::cout << "moves the budget requires: " << solver::moveNames(v.required)
+                  << (v.complete ? "" : " (a search was cut short)") << "\n";
+        std::cout << "final boards a clear within the budget ends on: "
+                  << (v.capped ? "more than " : "") << v.finalBoards << "\n";
+    }
     if (!rep->problem.empty()) {
         std::cout << "no checked solution: " << rep->problem << "\n";
         return 1;
@@ -95,11 +114,21 @@ int solveOne(const std::string& path, const std::string& scriptOut, const std::s
     return 0;
 }
 
+// "-", or where a walk leaves the board and which way.
+std::string exitsText(const solver::StageReport& rep) {
+    if (rep.leaves < 0) return "-";
+    std::string out = "from " + std::to_string(solver::columnOf(rep.leaves)) + "," +
+                      std::to_string(solver::rowOf(rep.leaves));
+    if (rep.exits & solver::kOffTop) out += ", over the top";
+    if (rep.exits & solver::kOffLeft) out += ", past column 1";
+    return out;
+}
+
 int table(const std::string& dir, bool write, const solver::SolveOptions& options) {
     int failures = 0;
-    std::cout << "| Stage | Target | Budget | Least magic | Spare | Casts | Walks | Proof states | "
-                 "Search states |\n"
-                 "|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
+    std::cout << "| Stage | Target | Budget | Least magic | Spare | Casts | Walks | Requires | "
+                 "Final boards | Proof states | States | Leaves the board |\n"
+                 "|---:|---:|---:|---:|---:|---:|---:|---|---:|---:|---:|---|\n";
     if (write) fs::create_directories(fs::path(dir) / "solutions");
     for (int n = 1; n <= kStageCount; ++n) {
         const std::string path = (fs::path(dir) / game::stageFileName(n)).string();
@@ -110,10 +139,16 @@ int table(const std::string& dir, bool write, const solver::SolveOptions& option
             continue;
         }
         const auto& stage = std::get<solver::Stage>(parsed);
+        const solver::Validation v = solver::validateStage(stage, kBoardCap, kValidateStates);
         std::cout << "| " << n << " | " << stage.target << " | " << stage.budget() << " | "
                   << rep->leastMagic << " | " << stage.magic - rep->leastMagic << " | "
-                  << rep->plan.casts << " | " << rep->plan.walks << " | " << rep->proofStates
-                  << " | " << rep->states << " |\n";
+                  << rep->plan.casts << " | " << rep->plan.walks << " | "
+                  << solver::moveNames(v.required) << (v.complete ? "" : " (cut short)") << " | "
+                  << (v.capped     ? "> "
+                      : v.complete ? ""
+                                   : ">= ")
+                  << v.finalBoards << " | " << rep->proofStates << " | " << rep->states + v.states
+                  << " | " << exitsText(*rep) << " |\n";
         if (!rep->problem.empty()) {
             std::cerr << "stage " << n << ": " << rep->problem << "\n";
             ++failures;

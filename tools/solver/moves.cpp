@@ -2,18 +2,14 @@
 
 namespace solver {
 
-SolidMap::SolidMap(const Stage& stage, const Board& board) {
-    for (int r = 0; r <= 10; ++r)
-        for (int c = 0; c <= 10; ++c) {
-            bool solid = false;
-            if (c == 10 || r == 10) {
-                solid = true;
-            } else if (c >= 1 && r >= 1) {
-                const int cell = cellIndex(c, r);
-                solid = stage.wall[static_cast<std::size_t>(cell)] || board.kind(cell) != Empty;
-            }
-            s_[static_cast<std::size_t>(11 * r + c)] = solid;
-        }
+SolidMap::SolidMap(const Stage& stage, const Board& board) : s_(stage.frame) {
+    for (int cell = 0; cell < kCells; ++cell) {
+        const int kind = board.kind(cell);
+        if (kind == Empty) continue;
+        const bool own = kind == Block && stage.letter[static_cast<std::size_t>(cell)] != 'B';
+        s_[static_cast<std::size_t>(11 * rowOf(cell) + columnOf(cell))] =
+            static_cast<std::uint8_t>(own ? 3 : 1);
+    }
 }
 
 int landing(const SolidMap& solid, int cell, int* cells) {
@@ -35,13 +31,15 @@ constexpr int kFallTicksPerRow = 4;
 constexpr int kClimbTicks = 15;
 
 // Walks from a standing cell in one direction as far as the game would go,
-// noting where the character stands when it reaches each column.
-void walkOneWay(const SolidMap& solid, int from, int dir, Clicks& out) {
+// noting where the character stands when it reaches each column. Returns the
+// way it can leave the board, 0 when none.
+int walkOneWay(const SolidMap& solid, int from, int dir, unsigned allowed, Clicks& out) {
     int c = columnOf(from), r = rowOf(from);
     int ticks = 0;
     for (;;) {
         int fallen = 0;
         const int at = landing(solid, cellIndex(c, r), &fallen);
+        if (fallen > 0 && !(allowed & moves::kWalkIntoHole)) return 0;
         if (fallen > 0) ticks += kFallTicksPerRow * fallen + 1;
         r = rowOf(at);
         if (cellIndex(c, r) != from) {
@@ -49,35 +47,39 @@ void walkOneWay(const SolidMap& solid, int from, int dir, Clicks& out) {
             out.ticks[static_cast<std::size_t>(c)] = ticks + 1;  // the tick that sees the arrival
         }
         const int next = c + dir;
-        // Past column 1 the game walks off the board; past column 9 the edge blocks.
-        if (next < 1 || next > 9) return;
+        // Column 0 reads free, so a walk whose target lies behind it walks on
+        // off the board; past column 9 the edge blocks.
+        if (next < 1) return c != columnOf(from) ? kOffLeft : 0;
+        if (next > 9) return 0;
         if (!solid.at(next, r)) {
             c = next;
             ticks += kStepTicks;
         } else if (!solid.at(c, r - 1) && !solid.at(next, r - 1)) {
-            // From row 1 the climb would carry the character off the top.
-            if (r == 1) return;
+            // From row 1 the climb carries the character off the top.
+            if (r == 1) return kOffTop;
+            if (!(allowed & moves::kClimb)) return 0;
+            if (solid.own(next, r) && !(allowed & moves::kClimbOwn)) return 0;
             c = next;
             --r;
             ticks += kClimbTicks;
         } else {
-            return;  // blocked: every column beyond stays out of reach
+            return 0;  // blocked: every column beyond stays out of reach
         }
     }
 }
 
 }  // namespace
 
-Clicks clicksFrom(const SolidMap& solid, int from) {
+Clicks clicksFrom(const SolidMap& solid, int from, unsigned allowed) {
     Clicks out;
     out.dest.fill(-1);
     out.ticks.fill(0);
-    walkOneWay(solid, from, -1, out);
-    walkOneWay(solid, from, +1, out);
+    out.leaves = walkOneWay(solid, from, -1, allowed, out);
+    out.leaves |= walkOneWay(solid, from, +1, allowed, out);
     return out;
 }
 
-Reach reachable(const SolidMap& solid, int start) {
+Reach reachable(const SolidMap& solid, int start, unsigned allowed) {
     Reach reach;
     reach.via.fill(-1);
     reach.column.fill(-1);
@@ -86,7 +88,9 @@ Reach reachable(const SolidMap& solid, int start) {
     reach.size = 1;
     for (int i = 0; i < reach.size; ++i) {
         const int from = reach.order[static_cast<std::size_t>(i)];
-        const Clicks clicks = clicksFrom(solid, from);
+        const Clicks clicks = clicksFrom(solid, from, allowed);
+        if (reach.leaves < 0 && clicks.leaves) reach.leaves = from;
+        reach.exits |= clicks.leaves;
         for (int x = 1; x <= 9; ++x) {
             const int to = clicks.dest[static_cast<std::size_t>(x)];
             if (to < 0 || reach.has(to)) continue;

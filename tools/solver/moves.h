@@ -7,15 +7,37 @@
 
 namespace solver {
 
+// The kinds of move a search may make. Stage validation switches them off one
+// at a time to learn which ones a stage's budget cannot do without.
+namespace moves {
+inline constexpr unsigned kPlace = 1u << 0;     // a block on an empty cell
+inline constexpr unsigned kRemove = 1u << 1;    // a block the stage began with
+inline constexpr unsigned kTakeBack = 1u << 2;  // a block the player set
+inline constexpr unsigned kClearWater = 1u << 3;
+inline constexpr unsigned kSand = 1u << 4;
+inline constexpr unsigned kClimb = 1u << 5;         // any climb onto a one-cell step
+inline constexpr unsigned kClimbOwn = 1u << 6;      // a climb onto a block the player set
+inline constexpr unsigned kWalkIntoHole = 1u << 7;  // a walk that drops down a row or more
+inline constexpr unsigned kCastFloor = 1u << 8;     // a cast on the cell below
+inline constexpr unsigned kCastAbove = 1u << 9;     // a cast on the cell above
+inline constexpr unsigned kAll = (1u << 10) - 1;
+inline constexpr int kCount = 10;
+// Short names, in bit order, as the table prints them.
+inline constexpr const char* kNames[kCount] = {"place", "remove",    "take back", "water", "sand",
+                                               "climb", "climb own", "hole",      "floor", "above"};
+}  // namespace moves
+
 // What stops the character, with a frame around the board: column 0 and row 0
 // read free, as the game's grids hold them there; column 10 and row 10 solid.
 class SolidMap {
 public:
     SolidMap(const Stage& stage, const Board& board);
-    bool at(int c, int r) const { return s_[static_cast<std::size_t>(11 * r + c)]; }
+    bool at(int c, int r) const { return s_[static_cast<std::size_t>(11 * r + c)] & 1; }
+    // A block the player set, on a cell that began without one.
+    bool own(int c, int r) const { return s_[static_cast<std::size_t>(11 * r + c)] & 2; }
 
 private:
-    std::array<bool, 121> s_{};
+    std::array<std::uint8_t, 121> s_{};
 };
 
 // Where a character let go at `cell` comes to rest; `cells` counts the rows fallen.
@@ -24,17 +46,28 @@ int landing(const SolidMap& solid, int cell, int* cells = nullptr);
 // The cells one left click can bring the character to, standing on `from`:
 // dest[X] is the cell it stands on after clicking column X (-1 when that walk
 // is blocked or would leave the board), ticks[X] the walk timer's ticks from
-// the click until it stands still.
+// the click until it stands still; `leaves` the ways a walk from here can
+// leave the board (see Reach).
 struct Clicks {
     std::array<int, 10> dest;
     std::array<int, 10> ticks;
+    int leaves = 0;
 };
-Clicks clicksFrom(const SolidMap& solid, int from);
+
+// Ways off the board.
+inline constexpr int kOffLeft = 1;  // past column 1: the walk only ever comes back the same way
+inline constexpr int kOffTop = 2;   // above row 1: the game's rules no longer hold there
+// `allowed` holds the walking moves the search may use (climbs, walks into holes).
+Clicks clicksFrom(const SolidMap& solid, int from, unsigned allowed = moves::kAll);
 
 // Every cell the character can stand on by walking, climbing and falling from
 // `start` without casting, in the order found; `via[cell]` is the cell walked
 // from and `column[cell]` the column clicked there (-1 at the start and for
-// cells out of reach).
+// cells out of reach). A walk can also leave the board: a climb from row 1
+// ends above it, and a walk to the left retargeted on the way (a click during
+// the walk or the climb moves its target but not its direction) goes on past
+// column 1. Neither is a way to play; `leaves` notes the cell such a walk
+// starts from, -1 when there is none, and `exits` the ways off (kOffLeft, kOffTop).
 struct Reach {
     std::array<std::int8_t, kCells> via;
     std::array<std::int8_t, kCells> column;
@@ -42,7 +75,9 @@ struct Reach {
     int size = 0;
     bool has(int cell) const { return cell == start || via[static_cast<std::size_t>(cell)] >= 0; }
     int start = -1;
+    int leaves = -1;
+    int exits = 0;
 };
-Reach reachable(const SolidMap& solid, int start);
+Reach reachable(const SolidMap& solid, int start, unsigned allowed = moves::kAll);
 
 }  // namespace solver

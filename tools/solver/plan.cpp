@@ -1,5 +1,6 @@
 #include "plan.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -52,44 +53,70 @@ std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<C
     std::array<bool, kCells> touched{};
     Outcome outcome = Outcome::Going;
     std::ostringstream body;
+    // While the character falls, the time since the cast that took its floor
+    // away and the row it fell from.
+    int fallRow = 0, fallMs = 0;
     for (std::size_t i = 0; i < casts.size(); ++i) {
         const Cast& cast = casts[i];
+        const std::string which = "cast " + std::to_string(i + 1);
         if (outcome != Outcome::Going)
             return std::string("the solution goes on after the stage ended");
-        const SolidMap solid(stage, board);
-        const Reach reach = reachable(solid, board.player());
-        if (cast.from < 0 || cast.from >= kCells || !reach.has(cast.from))
-            return "cast " + std::to_string(i + 1) + ": its cell is out of walking reach";
-        std::vector<int> path;
-        for (int at = cast.from; at != reach.start; at = reach.via[static_cast<std::size_t>(at)])
-            path.push_back(at);
-        for (auto it = path.rbegin(); it != path.rend(); ++it) {
-            const int to = *it;
-            const int via = reach.via[static_cast<std::size_t>(to)];
-            const int column = reach.column[static_cast<std::size_t>(to)];
-            const Clicks clicks = clicksFrom(solid, via);
-            body << "tap " << tileOf(to) << " 1\n";
-            body << "wait " << 100 * clicks.ticks[static_cast<std::size_t>(column)] + kMarginMs
-                 << "\n";
-            ++plan.walks;
-        }
+        if (cast.from < 0 || cast.from >= kCells || cast.target < 0 || cast.target >= kCells)
+            return which + ": no cell of the board";
         const int d = cast.target - cast.from;
         if (!(d == -9 || d == 9 || (d == 1 && columnOf(cast.from) < 9) ||
-              (d == -1 && columnOf(cast.from) > 1)) ||
-            cast.target < 0 || cast.target >= kCells)
-            return "cast " + std::to_string(i + 1) + ": its target is no neighbour";
+              (d == -1 && columnOf(cast.from) > 1)))
+            return which + ": its target is no neighbour";
+        bool midFall = false;
+        if (board.falling()) {
+            const int land = landing(SolidMap(stage, board), board.player());
+            midFall = columnOf(cast.from) == columnOf(board.player()) &&
+                      cast.from >= board.player() && cast.from < land;
+            if (midFall) {
+                if (d == 9) return which + ": no cast goes below while falling";
+                // The fall takes 400 ms a row; the cell counts as the
+                // character's from when it reaches it until it reaches the next.
+                const int due = 400 * (rowOf(cast.from) - fallRow) + 200;
+                if (due > fallMs) body << "wait " << due - fallMs << "\n";
+                fallMs = std::max(fallMs, due);
+            } else {
+                body << "wait " << 400 * (rowOf(land) - fallRow) + kMarginMs - fallMs << "\n";
+                board.setPlayer(land);
+                board.setFalling(false);
+            }
+        }
+        if (!midFall) {
+            const SolidMap solid(stage, board);
+            const Reach reach = reachable(solid, board.player());
+            if (!reach.has(cast.from)) return which + ": its cell is out of walking reach";
+            std::vector<int> path;
+            for (int at = cast.from; at != reach.start;
+                 at = reach.via[static_cast<std::size_t>(at)])
+                path.push_back(at);
+            for (auto it = path.rbegin(); it != path.rend(); ++it) {
+                const int to = *it;
+                const int via = reach.via[static_cast<std::size_t>(to)];
+                const int column = reach.column[static_cast<std::size_t>(to)];
+                const Clicks clicks = clicksFrom(solid, via);
+                body << "tap " << tileOf(to) << " 1\n";
+                body << "wait " << 100 * clicks.ticks[static_cast<std::size_t>(column)] + kMarginMs
+                     << "\n";
+                ++plan.walks;
+            }
+        }
         const CastEffect e = castOn(stage, board, cast.from, cast.target);
         if (!e.wall) touched[static_cast<std::size_t>(cast.target)] = true;
         magic += e.magicDelta;
         outcome = (e.wall && board.count(Block) != stage.target) ? Outcome::Going
                                                                  : judge(stage, e.board, magic);
-        if (outcome == Outcome::Lost) return "cast " + std::to_string(i + 1) + " loses the stage";
+        if (outcome == Outcome::Lost) return which + " loses the stage";
         body << "tap " << tileOf(cast.target) << " 2\n";
         ++plan.casts;
-        if (outcome == Outcome::Going) {
-            int fallen = 0;
-            if (d == 9) landing(SolidMap(stage, e.board), cast.from, &fallen);
-            body << "wait " << (fallen > 0 ? 400 * fallen + kMarginMs : kCastPauseMs) << "\n";
+        if (outcome == Outcome::Going && e.board.falling() && !board.falling()) {
+            fallRow = rowOf(cast.from);
+            fallMs = 0;
+        } else if (outcome == Outcome::Going && !e.board.falling()) {
+            body << "wait " << kCastPauseMs << "\n";
         }
         board = e.board;
     }

@@ -20,49 +20,47 @@ StageReport solveStage(const Stage& stage, int stageNo, const std::string& stage
                        const SolveOptions& options) {
     StageReport rep;
     rep.stageNo = stageNo;
-    auto run = [&](int magic, bool stop) {
-        SearchResult r = search(stage, {magic, stop, options.maxStates});
+    auto run = [&](int magic) {
+        SearchResult r = search(stage, {magic, true, options.maxStates});
+        rep.states += r.states;
         if (!r.exhausted && !r.cleared) rep.complete = false;
+        // Above row 1 the rules no longer hold, so no search can speak for
+        // what happens there; past column 1 the walk can only come back.
+        if (r.exits & kOffTop) rep.complete = false;
+        rep.exits |= r.exits;
+        if (r.leaves >= 0 && rep.leaves < 0) {
+            rep.leaves = r.leaves;
+            rep.leavesBoard = r.leavesBoard;
+        }
         return r;
     };
 
     // Clearing is monotone in the starting magic: more never closes a way.
-    int hi = 0;
-    rep.solvable = run(stage.magic, true).cleared;
-    if (rep.solvable) {
-        hi = stage.magic;
-    } else {
-        for (int m = std::max(stage.magic, 1) * 2; m <= options.magicCap; m *= 2)
-            if (run(m, true).cleared) {
-                hi = m;
-                break;
-            }
-        if (hi == 0 && stage.magic < options.magicCap && run(options.magicCap, true).cleared)
-            hi = options.magicCap;
-    }
-    if (hi == 0) {
+    SearchResult best = run(stage.magic);
+    rep.solvable = best.cleared;
+    for (int m = std::max(stage.magic, 1) * 2; !best.cleared && m / 2 < options.magicCap; m *= 2)
+        best = run(std::min(m, options.magicCap));
+    if (!best.cleared) {
         rep.problem = "no clear with up to " + std::to_string(options.magicCap) + " magic";
         return rep;
     }
-    int lo = 1;
-    while (lo < hi) {
-        const int mid = lo + (hi - lo) / 2;
-        if (run(mid, true).cleared)
-            hi = mid;
-        else
-            lo = mid + 1;
+    // A solution shows the magic it needs; one point less is searched again
+    // until that search runs out of states without a clear.
+    for (;;) {
+        if (best.needs <= 1) break;
+        SearchResult less = run(best.needs - 1);
+        if (!less.cleared) {
+            rep.proofStates = less.states;
+            break;
+        }
+        best = less;
     }
-    rep.leastMagic = hi;
-    if (hi > 1) rep.proofStates = run(hi - 1, true).states;
+    rep.leastMagic = best.needs;
 
     if (!rep.solvable) {
         rep.problem = "not solvable with the stage's budget";
         return rep;
     }
-
-    // The solution found with the least magic also clears with the budget.
-    const SearchResult best = run(hi, true);
-    rep.states = best.states;
     auto plan = makePlan(stage, best.casts, stageNo);
     if (auto* why = std::get_if<std::string>(&plan)) {
         rep.problem = "the solver's own solution fails: " + *why;

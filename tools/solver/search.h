@@ -4,12 +4,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "moves.h"
 #include "stage.h"
 
 namespace solver {
 
 // One cast of a solution: the character walks to `from` (any number of left
-// clicks, no magic), then casts on the neighbouring cell `target`.
+// clicks, no magic), then casts on the neighbouring cell `target`. While it
+// falls after casting its floor away, `from` is a cell it passes on the way
+// down, in the same column.
 struct Cast {
     int from = -1;
     int target = -1;
@@ -20,29 +23,46 @@ struct SearchOptions {
     int startMagic = 0;       // MagicCount when play starts
     bool stopAtClear = true;  // false: visit every reachable state
     std::size_t maxStates = 50'000'000;
+    unsigned allowed = moves::kAll;  // the moves it may make
+    // With stopAtClear off: how many distinct clearing boards to collect.
+    std::size_t finalBoardCap = 0;
 };
 
 struct SearchResult {
     bool cleared = false;
     bool exhausted = true;    // false when maxStates cut the search short
-    std::size_t states = 0;   // distinct (board, cell) states reached
+    std::size_t states = 0;   // distinct (board, cell, fall) states reached
     std::vector<Cast> casts;  // a clearing solution, fewest casts first found
     int magicLeft = 0;
+    // The least starting magic the solution above needs: every cast must
+    // leave at least 1.
+    int needs = 0;
+    // A state from which a walk can leave the board; leaves is -1 when none
+    // was met, exits the ways off met anywhere (kOffLeft, kOffTop).
+    int leaves = -1;
+    int exits = 0;
+    Board leavesBoard;
+    // The distinct boards (the character's cell left out) a clear ends on, up
+    // to finalBoardCap.
+    std::vector<Board> finalBoards;
 };
 
 // Breadth-first over casts; a walk is no move of its own: from each state every
-// cell in walking reach may cast on each of its four neighbours. A state is the
-// exact board and cell; reaching it again with more magic searches it again,
-// since magic is the only thing that differs and more never hurts.
+// cell in walking reach may cast on each of its four neighbours, and during a
+// fall each cell passed may cast on its neighbours but the one below. A state
+// is the exact board, cell and fall; reaching it again with more magic
+// searches it again, since magic is the only thing that differs and more
+// never hurts.
 SearchResult search(const Stage& stage, const SearchOptions& options);
 
 // The effect of casting on `target`: the new board with the character's cell
-// (after the fall when the floor went), the magic change, and whether the cast
-// changed anything. Walls change nothing.
+// (falling through `from` when the floor went), the magic change, whether the
+// cast changed anything (walls change nothing) and which kind of move it was.
 struct CastEffect {
     Board board;
     int magicDelta = 0;
     bool wall = false;
+    unsigned move = 0;  // the moves:: bits the cast counts as
 };
 CastEffect castOn(const Stage& stage, const Board& board, int from, int target);
 

@@ -7,6 +7,16 @@
 
 namespace solver {
 
+namespace {
+// Inline, as the build does not assume the processor's own instruction.
+int bitCount(std::uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
+}
+}  // namespace
+
 int Board::count(int kind) const {
     // Two-bit fields: 01 is a block, 10 water, 11 sand.
     constexpr std::uint64_t kLow = 0x5555555555555555ULL;
@@ -22,7 +32,7 @@ int Board::count(int kind) const {
             match = hi & ~lo;
         else if (kind == Sand)
             match = lo & hi;
-        n += std::popcount(match);
+        n += bitCount(match);
     }
     return n;
 }
@@ -59,6 +69,14 @@ std::variant<Stage, std::string> parseStage(const game::MapLines& lines, const s
             s.letter[cell] = shown;
         }
     if (start < 0) return name + ": the board has no start cell \"P\"";
+    for (int r = 0; r <= 10; ++r)
+        for (int c = 0; c <= 10; ++c)
+            s.frame[static_cast<std::size_t>(11 * r + c)] =
+                (c == 10 || r == 10 ||
+                 (c >= 1 && r >= 1 && r <= 9 && c <= 9 &&
+                  s.wall[static_cast<std::size_t>(cellIndex(c, r))]))
+                    ? 1
+                    : 0;
     s.start.setPlayer(start);
 
     auto target = game::stageFileNumber(name, 10, lines[10]);

@@ -22,8 +22,10 @@ constexpr int rowOf(int cell) { return cell / 9 + 1; }
 constexpr int tileOf(int cell) { return cell + 1; }
 
 // A board and the character's cell, packed: two bits a cell, 32 cells a word,
-// the character's cell above the last cell in the third word. Equality is
-// over every bit, so two keys are equal exactly when boards and cells are.
+// the character's cell above the last cell in the third word and above that
+// one bit for a character still falling through that cell (a fall started by
+// casting the floor away, during which casts go on). Equality is over every
+// bit, so two keys are equal exactly when boards, cells and falls are.
 struct Board {
     std::array<std::uint64_t, 3> w{};
 
@@ -37,8 +39,14 @@ struct Board {
     void setPlayer(int cell) {
         w[2] = (w[2] & ~(std::uint64_t{127} << 34)) | (std::uint64_t(cell) << 34);
     }
+    bool falling() const { return (w[2] >> 41) & 1; }
+    void setFalling(bool on) {
+        w[2] = (w[2] & ~(std::uint64_t{1} << 41)) | (std::uint64_t(on) << 41);
+    }
     int count(int kind) const;
-    bool operator==(const Board&) const = default;
+    bool operator==(const Board& o) const {
+        return w[0] == o.w[0] && w[1] == o.w[1] && w[2] == o.w[2];
+    }
 };
 
 struct Stage {
@@ -46,8 +54,11 @@ struct Stage {
     std::array<bool, kCells> wall{};
     std::array<char, kCells> letter{};  // S, B, W, K or '.' as the game read the file
     Board start;                        // the start board with the start cell
-    int target = 0;                     // BlockTarget
-    int magic = 0;                      // MagicCount after set-up: the budget plus 1
+    // The board's frame and walls as the walks see them, 11 by 11 with rows
+    // and columns 0 and 10 (see SolidMap); filled in by parseStage.
+    std::array<std::uint8_t, 121> frame{};
+    int target = 0;  // BlockTarget
+    int magic = 0;   // MagicCount after set-up: the budget plus 1
     int budget() const { return magic - 1; }
 };
 

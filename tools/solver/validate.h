@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "stage.h"
+
+namespace solver {
+
+// What a stage's budget demands of the player.
+struct Validation {
+    unsigned required = 0;        // the moves:: bits without which the budget cannot clear it
+    std::size_t finalBoards = 0;  // distinct boards a clear within the budget ends on
+    bool capped = false;          // there are more final boards than the cap
+    std::size_t states = 0;       // states of every search run for it, together
+    bool complete = true;         // false when a search hit the state limit: a move
+                                  // shown as required may then not be
+};
+
+// Switches each move off in turn and asks whether the budget still clears the
+// stage, then counts the boards it can end on, up to `boardCap`.
+Validation validateStage(const Stage& stage, std::size_t boardCap = 100,
+                         std::size_t maxStates = 50'000'000);
+
+// The required moves by name, "place, climb", or "-".
+std::string moveNames(unsigned moves);
+
+}  // namespace solver
