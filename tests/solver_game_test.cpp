@@ -166,8 +166,13 @@ TEST(SolverAgainstTheGame, RoomsClearAndNeedTheSameLeastMagic) {
           "KWBKKKKKK", "KK.KKKKKK"},
          "1",
          "3"}};
+#ifdef LUMORA_SANITIZED
+    constexpr std::size_t kRooms = 4;
+#else
+    constexpr std::size_t kRooms = 20;
+#endif
     std::mt19937 rng(20261207);
-    while (rooms.size() < 20) {
+    while (rooms.size() < kRooms) {
         const std::string target = std::to_string(1 + rng() % 3);
         auto rows = randomRoom(rng);
         rooms.emplace_back(std::move(rows), target, std::to_string(rng() % 4));
@@ -199,5 +204,5 @@ TEST(SolverAgainstTheGame, RoomsClearAndNeedTheSameLeastMagic) {
             EXPECT_FALSE(Explorer(rows, target, rep.leastMagic - 1).clears());
         }
     }
-    EXPECT_GE(solvable, 8);
+    EXPECT_GE(solvable, static_cast<int>(kRooms) / 3);
 }
