@@ -1,14 +1,23 @@
 #include "moves.h"
 
+#include <bit>
+
 namespace solver {
 
 SolidMap::SolidMap(const Stage& stage, const Board& board) : s_(stage.frame) {
-    for (int cell = 0; cell < kCells; ++cell) {
-        const int kind = board.kind(cell);
-        if (kind == Empty) continue;
-        const bool own = kind == Block && stage.letter[static_cast<std::size_t>(cell)] != 'B';
-        s_[static_cast<std::size_t>(11 * rowOf(cell) + columnOf(cell))] =
-            static_cast<std::uint8_t>(own ? 3 : 1);
+    // Most cells are empty: visit only the two-bit fields that hold something.
+    for (int word = 0; word < 3; ++word) {
+        std::uint64_t bits = board.w[static_cast<std::size_t>(word)];
+        if (word == 2) bits &= (std::uint64_t{1} << 34) - 1;
+        std::uint64_t filled = (bits | (bits >> 1)) & 0x5555555555555555ULL;
+        while (filled != 0) {
+            const int cell = 32 * word + std::countr_zero(filled) / 2;
+            filled &= filled - 1;
+            const bool own =
+                board.kind(cell) == Block && stage.letter[static_cast<std::size_t>(cell)] != 'B';
+            s_[static_cast<std::size_t>(11 * rowOf(cell) + columnOf(cell))] =
+                static_cast<std::uint8_t>(own ? 3 : 1);
+        }
     }
 }
 

@@ -176,6 +176,7 @@ SearchResult search(const Stage& stage, const SearchOptions& options) {
         const Board board = node.board;
         const SolidMap solid(stage, board);
         const int blocks = board.count(Block);
+        const int water = board.count(Water), sand = board.count(Sand);
 
         auto tryCast = [&](int from, int target) {
             if (stage.wall[static_cast<std::size_t>(target)]) {
@@ -190,9 +191,21 @@ SearchResult search(const Stage& stage, const SearchOptions& options) {
             const CastEffect e = castOn(stage, board, from, target);
             if ((e.move & options.allowed) != e.move) return;
             const int magic = node.magic + e.magicDelta;
-            const Outcome outcome = judge(stage, e.board, magic);
+            const int b = blocks + ((e.move & moves::kPlace) ? 1 : 0) -
+                          ((e.move & (moves::kRemove | moves::kTakeBack)) ? 1 : 0);
+            // The goal check looks further only when the count meets the target.
+            const Outcome outcome = magic <= 0          ? Outcome::Lost
+                                    : b != stage.target ? Outcome::Going
+                                                        : judge(stage, e.board, magic);
             if (outcome == Outcome::Cleared) finish(head, {from, target}, magic, e.board);
             if (outcome != Outcome::Going) return;
+            // Whatever the order, a clear spends 2 on each pool and each block
+            // still wanted, gains 1 on each block too many, and sand pays at
+            // most 8 a cell: a state that cannot end with magic left is no way on.
+            const int w = water - ((e.move & moves::kClearWater) ? 1 : 0);
+            const int sd = sand - ((e.move & moves::kSand) ? 1 : 0);
+            const int settle = b <= stage.target ? 2 * (b - stage.target) : b - stage.target;
+            if (magic + 8 * sd - 2 * w + settle < 1) return;
             StateTable::Slot& slot = table.slot(e.board);
             if (slot.node != kNone && nodes[slot.node].magic >= magic) return;
             if (slot.node == kNone)
