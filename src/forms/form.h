@@ -7,6 +7,7 @@
 
 #include "forms/clock.h"
 #include "forms/control.h"
+#include "forms/damage.h"
 
 namespace forms {
 
@@ -52,6 +53,11 @@ public:
     const Control* find(const std::string& name, int index = -1) const;
     Timer* findTimer(const std::string& name);
 
+    // The rectangles to draw again since the last call: old and new bounds of
+    // every control whose place, size, picture, text or colour changed; the
+    // whole form the first time and whenever the window itself changed.
+    Damage takeDamage() { return damage_.collect(*this); }
+
     // Events, delivered by the program.
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
@@ -76,6 +82,7 @@ private:
     float twipsPerPixel_;
     std::deque<Control> controls_;
     std::deque<Timer> timers_;
+    DamageTracker damage_;
 };
 
 }  // namespace forms

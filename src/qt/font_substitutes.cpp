@@ -1,24 +1,16 @@
 #include "qt/font_substitutes.h"
 
 #include <QFont>
-#include <QFontDatabase>
 #include <QString>
-#include <QStringList>
 
 namespace qtfront {
 
+// Qt tries a substitute only after the family asked for is not found, so the
+// table can be filled without asking which families the machine has.
 void installFontSubstitutes() {
-    const struct {
-        QString wanted;
-        QString substitute;
-    } pairs[] = {
-        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
-        {QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")},
-    };
-    const QStringList installed = QFontDatabase::families();
-    for (const auto& p : pairs)
-        if (!installed.contains(p.wanted, Qt::CaseInsensitive))
-            QFont::insertSubstitution(p.wanted, p.substitute);
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
 }
 
 }  // namespace qtfront

@@ -16,11 +16,13 @@ FormWindow::FormWindow(WindowManager& manager, forms::Form& form, PictureLibrary
       manager_(manager),
       form_(&form),
       formName_(form.name()),
-      pictures_(pictures) {
+      renderer_(pictures) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    setWindowIcon(PictureLibrary::programIcon());
+    setWindowIcon(pictures.programIcon());
     followForm();
+    // Showing the window paints all of it; damage counts from here.
+    form.takeDamage();
 }
 
 void FormWindow::retire() {
@@ -37,13 +39,33 @@ void FormWindow::followForm() {
         setFixedSize(client);
 }
 
-void FormWindow::paintEvent(QPaintEvent* /*event*/) {
+void FormWindow::updateDamage() {
+    if (form_ == nullptr) return;
+    const forms::Damage damage = form_->takeDamage();
+    if (damage.whole) {
+        update();
+        return;
+    }
+    for (const forms::Rect& r : damage.rects) {
+        const QRect onWindow = toQRect(r) & rect();
+        if (!onWindow.isEmpty()) update(onWindow);
+    }
+    // A click lets its button rise without the form changing.
+    const forms::Control* pressed = router_.pressedButton(*form_);
+    if (pressed != pressedDrawn_) {
+        if (pressedDrawn_ != nullptr) update(pixelRect(*pressedDrawn_));
+        if (pressed != nullptr) update(pixelRect(*pressed));
+    }
+}
+
+void FormWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (form_ == nullptr) {
         painter.fillRect(rect(), Qt::white);
         return;
     }
-    paintForm(painter, *form_, pictures_, router_.pressedButton(*form_));
+    pressedDrawn_ = router_.pressedButton(*form_);
+    renderer_.paint(painter, *form_, event->region(), pressedDrawn_);
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) { routeMouse(*event, true); }

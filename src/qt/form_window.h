@@ -4,6 +4,7 @@
 #include <string>
 
 #include "forms/form.h"
+#include "qt/form_renderer.h"
 #include "qt/mouse_router.h"
 #include "qt/picture_library.h"
 
@@ -23,6 +24,9 @@ public:
     void retire();
     // Title and size follow the form; the load event and later handlers may change them.
     void followForm();
+    // Asks for the parts of the window that changed since they were last
+    // drawn, and nothing when nothing changed.
+    void updateDamage();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,8 +41,9 @@ private:
     WindowManager& manager_;
     forms::Form* form_;
     std::string formName_;
-    PictureLibrary& pictures_;
+    FormRenderer renderer_;
     MouseRouter router_;
+    const forms::Control* pressedDrawn_ = nullptr;
 };
 
 }  // namespace qtfront

@@ -31,6 +31,9 @@ const QPixmap* PictureLibrary::find(const std::string& form, const std::string& 
     return it->second.isNull() ? nullptr : &it->second;
 }
 
-QIcon PictureLibrary::programIcon() { return QIcon(QStringLiteral(":/icon.png")); }
+const QIcon& PictureLibrary::programIcon() {
+    if (icon_.isNull()) icon_ = QIcon(QStringLiteral(":/icon.png"));
+    return icon_;
+}
 
 }  // namespace qtfront

@@ -21,9 +21,12 @@ public:
     // Null when the program carries no such picture.
     const QPixmap* find(const std::string& form, const std::string& picture);
 
-    static QIcon programIcon();
+    // Made once and shared by every window: a new icon per window would leave
+    // a copy of its pictures in Qt's cache each time.
+    const QIcon& programIcon();
 
 private:
+    QIcon icon_;
     std::map<std::pair<std::string, std::string>, QPixmap> cache_;
 };
 

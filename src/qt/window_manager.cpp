@@ -148,7 +148,7 @@ void WindowManager::sync() {
         auto it = widgets_.find(form);
         if (it != widgets_.end()) {
             it->second->followForm();
-            it->second->update();
+            it->second->updateDamage();
             continue;
         }
         auto* widget = new FormWindow(*this, *form, pictures_);

@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include <QCoreApplication>
+#include <QScreen>
 #include <QTest>
 
 #include "qt/form_renderer.h"
@@ -62,6 +63,18 @@ QPoint Harness::centreOf(const std::string& form, const std::string& control, in
 
 QImage Harness::grab(const std::string& form) {
     return window(form)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Harness::painted(const std::string& form) {
+    QCoreApplication::processEvents();
+    QWidget* w = window(form);
+    return w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void Harness::tick(std::int64_t ms) {
+    now += ms;
+    windows_->clock().wake();
+    QCoreApplication::processEvents();
 }
 
 void addShowcaseStage(Harness& h, int n) {

@@ -48,8 +48,13 @@ public:
     void releaseAt(const std::string& form, QPoint pixel, Qt::MouseButton button);
     // Centre of a control of an open form, in window pixels.
     QPoint centreOf(const std::string& form, const std::string& control, int index = -1);
-    // What the window shows, pixel for pixel.
+    // The window drawn afresh from top to bottom, pixel for pixel.
     QImage grab(const std::string& form);
+    // What the window holds after the paints it has asked for so far, each of
+    // only what changed (the offscreen platform keeps it as painted).
+    QImage painted(const std::string& form);
+    // Moves the clock on and lets the wake-up run, then paints.
+    void tick(std::int64_t ms);
 
 private:
     testing_support::TempFolder temp_;
