@@ -27,6 +27,10 @@ public:
     // Asks for the parts of the window that changed since they were last
     // drawn, and nothing when nothing changed.
     void updateDamage();
+    // The picture button drawn sunk under the pointer, if any.
+    const forms::Control* pressedButton() const {
+        return form_ != nullptr ? router_.pressedButton(*form_) : nullptr;
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -20,6 +20,10 @@ public:
 
     // Null when the program carries no such picture.
     const QPixmap* find(const std::string& form, const std::string& picture);
+    // Whether the picture has been looked for, and so decoded if it exists.
+    bool looked(const std::string& form, const std::string& picture) const {
+        return cache_.count({form, picture}) != 0;
+    }
 
     // Made once and shared by every window: a new icon per window would leave
     // a copy of its pictures in Qt's cache each time.

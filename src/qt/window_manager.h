@@ -51,6 +51,7 @@ public:
     // The window of the open form with this name, or null.
     FormWindow* widget(const std::string& formName) const;
     ClockDriver& clock() { return clock_; }
+    PictureLibrary& pictures() { return pictures_; }
 
     bool finished() const { return finished_; }
     int exitCode() const { return exitCode_; }

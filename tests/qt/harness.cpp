@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
 
@@ -69,6 +70,16 @@ QImage Harness::painted(const std::string& form) {
     QCoreApplication::processEvents();
     QWidget* w = window(form);
     return w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Harness::freshPaint(const std::string& form) {
+    qtfront::FormWindow* w = window(form);
+    qtfront::PictureLibrary pictures;
+    qtfront::FormRenderer renderer(pictures);
+    QImage out(w->size(), QImage::Format_RGB32);
+    QPainter painter(&out);
+    renderer.paint(painter, *w->form(), QRegion(out.rect()), w->pressedButton());
+    return out;
 }
 
 void Harness::tick(std::int64_t ms) {

@@ -53,6 +53,9 @@ public:
     // What the window holds after the paints it has asked for so far, each of
     // only what changed (the offscreen platform keeps it as painted).
     QImage painted(const std::string& form);
+    // The form as a renderer of its own, with nothing kept from earlier
+    // paints, draws all of it.
+    QImage freshPaint(const std::string& form);
     // Moves the clock on and lets the wake-up run, then paints.
     void tick(std::int64_t ms);
 
