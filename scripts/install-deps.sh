@@ -1,13 +1,15 @@
 #!/bin/sh
 # Installs the Debian packages Lumora needs, only those that are missing.
-# Usage: scripts/install-deps.sh [build|play]   (build: compile and test; play: also a display)
+# Usage: scripts/install-deps.sh [build|play|x11]
+#   build: compile and test; play: also a display; x11: play solutions by mouse on a display
 set -eu
 want="g++ cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
       qt6-base-dev libgl-dev fonts-liberation fonts-ipafont-gothic
       desktop-file-utils appstream"
-if [ "${1:-build}" = play ]; then
-    want="$want xvfb xauth"
-fi
+case "${1:-build}" in
+    play) want="$want xvfb xauth" ;;
+    x11) want="xvfb xdotool openbox imagemagick" ;;
+esac
 missing=""
 for p in $want; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
