@@ -3,6 +3,7 @@
 
 #include "replay.h"
 #include "support/fixture.h"
+#include "validate.h"
 
 using testing_support::TempFolder;
 
@@ -65,4 +66,39 @@ TEST(Stages, EverySolutionClearsItsStageOnItsAnswerBoard) {
         EXPECT_EQ(answerLines[9], linesOf(stage)[9]);
         EXPECT_EQ(answerLines[10], linesOf(stage)[10]);
     }
+}
+
+// The hardest stages are each built on an idea of their own: no board is a
+// shift, mirror or near copy of another.
+TEST(Stages, TheLastSevenAreNoNearCopiesOfEachOther) {
+    std::vector<solver::Stage> last;
+    for (int n = 22; n <= 28; ++n) {
+        auto parsed = solver::loadStage(std::string(LUMORA_STAGES_DIR) + "/mmap" +
+                                        std::to_string(n) + ".bkm");
+        ASSERT_TRUE(std::holds_alternative<solver::Stage>(parsed));
+        last.push_back(std::get<solver::Stage>(parsed));
+    }
+    for (std::size_t i = 0; i < last.size(); ++i)
+        for (std::size_t j = i + 1; j < last.size(); ++j)
+            EXPECT_LT(solver::boardOverlap(last[i], last[j]), 0.75)
+                << "stages " << i + 22 << " and " << j + 22;
+
+    // The measure itself: a stage against its own mirror image, shifted, is a copy.
+    game::MapLines lines{};
+    game::MapLines mirrored{};
+    const std::vector<std::string> rows = {".........", ".........", ".........",
+                                           ".........", ".........", "....W....",
+                                           "...KB....", ".P.KKS...", "KKKKKKKKK"};
+    for (std::size_t r = 0; r < 9; ++r) {
+        lines[r + 1] = rows[r];
+        mirrored[r + 1] = std::string(rows[r].rbegin(), rows[r].rend());
+    }
+    mirrored[6] = "..W......";  // the pool one column over
+    lines[10] = mirrored[10] = "1";
+    lines[11] = mirrored[11] = "3";
+    const auto a = std::get<solver::Stage>(solver::parseStage(lines, "a"));
+    const auto b = std::get<solver::Stage>(solver::parseStage(mirrored, "b"));
+    EXPECT_LT(solver::boardOverlap(a, b), 1.0);
+    EXPECT_GT(solver::boardOverlap(a, b), 0.85);
+    EXPECT_DOUBLE_EQ(solver::boardOverlap(a, a), 1.0);
 }

@@ -1,5 +1,7 @@
 #include "validate.h"
 
+#include <algorithm>
+
 #include "search.h"
 
 namespace solver {
@@ -22,6 +24,43 @@ Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t m
     v.capped = r.finalBoards.size() > boardCap;
     v.finalBoards = std::min(r.finalBoards.size(), boardCap);
     return v;
+}
+
+namespace {
+
+// A cell's letter as the stage file has it, '.' for nothing and for the start.
+char letterAt(const Stage& s, int c, int r) {
+    const char ch = s.letter[static_cast<std::size_t>(cellIndex(c, r))];
+    return ch == 'K' || ch == 'B' || ch == 'W' || ch == 'S' ? ch : '.';
+}
+
+double overlapOneWay(const Stage& a, const Stage& b) {
+    int inA = 0;
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c) inA += letterAt(a, c, r) != '.';
+    double best = 0;
+    for (bool mirror : {false, true})
+        for (int dx = -8; dx <= 8; ++dx)
+            for (int dy = -8; dy <= 8; ++dy) {
+                int same = 0, inB = 0;
+                for (int r = 1; r <= 9; ++r)
+                    for (int c = 1; c <= 9; ++c) {
+                        const int tc = (mirror ? 10 - c : c) + dx, tr = r + dy;
+                        const char ch = letterAt(b, c, r);
+                        if (ch == '.' || tc < 1 || tc > 9 || tr < 1 || tr > 9) continue;
+                        ++inB;
+                        same += letterAt(a, tc, tr) == ch;
+                    }
+                const int either = inA + inB - same;
+                if (either > 0) best = std::max(best, static_cast<double>(same) / either);
+            }
+    return best;
+}
+
+}  // namespace
+
+double boardOverlap(const Stage& a, const Stage& b) {
+    return std::max(overlapOneWay(a, b), overlapOneWay(b, a));
 }
 
 std::string moveNames(unsigned required) {

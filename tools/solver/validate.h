@@ -22,6 +22,13 @@ struct Validation {
 Validation validateStage(const Stage& stage, std::size_t boardCap = 100,
                          std::size_t maxStates = 50'000'000);
 
+// How much of two boards is the same, 0 to 1: the cells holding a wall, block,
+// pool or sand in both, the same in both, over the cells holding one in
+// either (Jaccard), at the best of every shift of one board against the
+// other, mirrored or not; the part of a board shifted off the other is
+// dropped. 1 means one is a shift or mirror of the other.
+double boardOverlap(const Stage& a, const Stage& b);
+
 // The required moves by name, "place, climb", or "-".
 std::string moveNames(unsigned moves);
 
