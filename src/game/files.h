@@ -41,7 +41,9 @@ struct MapRead {
 
 // Reads lines 1 to 11. A line ends at CR LF or at CR alone; a lone LF is part
 // of the line; the end of the file ends the last line. Nothing past line 11 is
-// read, and a line longer than kMaxLineBytes is an error.
+// read, and a line longer than kMaxLineBytes is an error. A UTF-8 byte-order
+// mark in front of line 1 is not part of it. Only a regular file is read: a
+// folder, named pipe, device or socket of that name is an error saying so.
 MapRead readMapLines(const std::string& folder, const std::string& fileName);
 FileResult<MapLines> readMapFile(const std::string& folder, const std::string& fileName);
 
@@ -54,17 +56,21 @@ FileResult<std::int16_t> stageFileNumber(const std::string& fileName, int line,
 // at a comma, a line end or the end of the file. It must be a stage number.
 FileResult<std::int32_t> readSaveFile(const std::string& folder);
 
-// Replaces the save file with the number and CR LF, atomically: a new file
-// beside it, then a rename over it.
+// Replaces the save file with the number and CR LF, atomically and durably: a
+// new file beside it flushed to the disk, a rename over the save, then a flush
+// of the folder. A save that is a symbolic link keeps the link and replaces the
+// file it leads to; a link that leads nowhere is an error.
 std::optional<FileError> writeSaveFile(const std::string& folder, std::int32_t stage);
 
+// True when anything has the save file's name, a link to nowhere included.
 bool saveFileExists(const std::string& folder);
 
 // The save file's bytes, for the replay driver's snapshots; nothing when the
 // file is missing.
 std::optional<std::string> readSaveBytes(const std::string& folder);
 
-// Quotes a line for an error message, shortened and with control bytes escaped.
+// Quotes a line for an error message, shortened, with control bytes and bytes
+// past ASCII escaped as \xNN.
 std::string quoteForMessage(const std::string& text);
 
 }  // namespace game

@@ -1,0 +1,159 @@
+// A failing disk under every file operation the game does: each call that can
+// fail is made to fail in turn, and the game must name the file, keep the save
+// whole (the old one byte for byte or the new one complete) and leave no
+// temporary file behind.
+
+#include <functional>
+
+#include "forms/program.h"
+#include "support/faulty_io.h"
+#include "support/fixture.h"
+
+using testing_support::FaultyIo;
+using testing_support::Game;
+
+namespace {
+
+std::vector<std::string> oneBlockStage() {
+    return {".........", ".........", ".........", ".........", "....P....",
+            "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"};
+}
+
+// Stage 1 is cleared by one block, stage 2 lost by it.
+void addStages(Game& g) {
+    g.addStage(1, oneBlockStage(), "1", "10");
+    g.addStage(2, oneBlockStage(), "1", "1");
+    g.addStage(3, oneBlockStage(), "1", "10");
+}
+
+void loadThen(Game& g, int stage, bool decide) {
+    g.load(stage);
+    if (decide) {
+        g.cast(6, 5);
+        g.wait(9000);
+    }
+}
+
+struct Operation {
+    const char* name;
+    bool ignoresSave;                   // a new game plays stage 1 whatever the save holds
+    std::function<void(Game&)> before;  // brings the game to the moment
+    std::function<void(Game&)> act;     // the operation the disk fails under
+};
+
+const Operation kOperations[] = {
+    {"start-up, no save yet", false, [](Game& g) { g.folder().remove("save.bkm"); },
+     [](Game& g) { g.start(); }},
+    {"new game", true, [](Game& g) { g.start(); }, [](Game& g) { g.click("menu", "Command1"); }},
+    {"Load", false, [](Game& g) { g.start(); }, [](Game& g) { g.click("menu", "Command2"); }},
+    {"Stage Clear", false, [](Game& g) { loadThen(g, 1, true); },
+     [](Game& g) { g.click("menu", "Command4"); }},
+    {"Try Again after a loss", false, [](Game& g) { loadThen(g, 2, true); },
+     [](Game& g) { g.click("menu", "Command5"); }},
+    {"Try Again", false, [](Game& g) { loadThen(g, 3, false); },
+     [](Game& g) { g.click("game", "Command1"); }},
+    {"Exit to the menu", false, [](Game& g) { loadThen(g, 3, false); },
+     [](Game& g) { g.click("game", "Command3"); }},
+    {"closing the game window", false, [](Game& g) { loadThen(g, 3, false); },
+     [](Game& g) { g.program().program().close(ui::MainWindow::kName); }},
+};
+
+struct Outcome {
+    std::string save;
+    std::vector<std::string> files;
+    std::string error;  // fatal
+    std::vector<std::string> told;
+    std::string windows;  // what is open, and the stage the game window shows
+    std::vector<std::string> calls;
+};
+
+// Plays `op` in a folder of its own with the fault planted at call `failAt`
+// (none for 0). The save holds a different spelling of its stage before the
+// operation, so a rewrite shows.
+Outcome run(const Operation& op, int failAt, std::string& saveBefore) {
+    Game g;
+    addStages(g);
+    g.setSave("3\r\n");
+    op.before(g);
+    if (g.folder().exists("save.bkm")) {
+        const std::string stage = g.folder().read("save.bkm");
+        g.setSave("0" + stage);
+    }
+    saveBefore = g.folder().exists("save.bkm") ? g.folder().read("save.bkm") : "(none)";
+    FaultyIo io(failAt);
+    {
+        game::ScopedFileIo failing(io);
+        op.act(g);
+    }
+    forms::Program& p = g.program().program();
+    Outcome out;
+    out.save = g.folder().exists("save.bkm") ? g.folder().read("save.bkm") : "(none)";
+    out.files = g.folder().files();
+    out.error = p.fatalError().value_or("");
+    out.told = p.takeMessages();
+    if (!p.ended()) {
+        out.windows = g.menuOpen() ? "menu" : "";
+        if (g.gameOpen()) out.windows += "game at stage " + g.w().StageNo->Caption;
+    }
+    out.calls = io.calls();
+    return out;
+}
+
+bool namesAFile(const std::string& message) {
+    for (const char* head : {"save.bkm: ", "mmap", "amap"})
+        if (message.rfind(head, 0) == 0) return true;
+    return false;
+}
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(FaultWalk, EveryCallOfEveryFileOperation) {
+    int points = 0;
+    for (const Operation& op : kOperations) {
+        std::string before;
+        const Outcome clean = run(op, 0, before);
+        ASSERT_EQ(clean.error, "") << op.name;
+        ASSERT_EQ(clean.told, std::vector<std::string>{}) << op.name;
+        ASSERT_FALSE(clean.calls.empty()) << op.name;
+        for (int n = 1; n <= static_cast<int>(clean.calls.size()); ++n, ++points) {
+            const Outcome o = run(op, n, before);
+            const std::string& call = clean.calls[n - 1];
+            const std::string where = std::string(op.name) + ", " + call + " fails";
+            EXPECT_TRUE(o.save == before || o.save == clean.save)
+                << where << ": the save holds \"" << o.save << "\"";
+            // No temporary file, and a save only where there was one or the
+            // new one is complete.
+            std::vector<std::string> files = clean.files;
+            if (o.save == "(none)") std::erase(files, std::string("save.bkm"));
+            EXPECT_EQ(o.files, files) << where;
+
+            if (contains(call, "save.bkm.new") || call == "flushFolder") {
+                // A save that fails is told, with its path and the reason,
+                // and play goes on as if it had not.
+                EXPECT_EQ(o.error, "") << where;
+                ASSERT_EQ(o.told.size(), 1u) << where;
+                EXPECT_EQ(o.told[0].rfind("save.bkm: ", 0), 0u) << where << ": " << o.told[0];
+                EXPECT_TRUE(contains(o.told[0], "/save.bkm") &&
+                            contains(o.told[0], "Input/output error"))
+                    << where << ": " << o.told[0];
+                EXPECT_EQ(o.windows, clean.windows) << where;
+            } else if (!o.error.empty()) {
+                EXPECT_TRUE(namesAFile(o.error) && contains(o.error, "Input/output error"))
+                    << where << ": " << o.error;
+            } else {
+                // Only a failed close after reading changes nothing at all, and
+                // a new game that does without the save.
+                EXPECT_TRUE(call.starts_with("close ") ||
+                            (op.ignoresSave && call.ends_with(" save.bkm")))
+                    << where << " went unnoticed";
+                EXPECT_EQ(o.save, clean.save) << where;
+                EXPECT_EQ(o.windows, clean.windows) << where;
+            }
+        }
+    }
+    std::cout << points << " fault points walked\n";
+}
+
+}  // namespace
