@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the stage, answer and save file readers, and to a
 // whole load of the game window, checking that each either gives a value or a
 // message naming the file, never more memory or more files than it should.
+// A board that loads is then played: fuzzed clicks and waits, every rule of
+// the game checked after each event.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -17,6 +19,7 @@
 
 #include "game/files.h"
 #include "game/number_text.h"
+#include "support/random_play.h"
 #include "ui/lumora_program.h"
 #include "ui/main_window.h"
 #include "ui/menu.h"
@@ -29,14 +32,23 @@ void check(bool ok, const char* what) {
     std::abort();
 }
 
-const std::string& folder() {
-    static const std::string path = [] {
-        char templ[] = "/tmp/lumora-fuzz-XXXXXX";
-        const char* made = mkdtemp(templ);
-        check(made != nullptr, "a folder of our own");
-        return std::string(made);
+// Plain bytes, so the name outlives every destructor and the exit handler can
+// still take the folder away.
+char folderName[] = "/tmp/lumora-fuzz-XXXXXX";
+
+void removeFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(folderName, ec);
+}
+
+std::string folder() {
+    static const bool made = [] {
+        check(mkdtemp(folderName) != nullptr, "a folder of our own");
+        std::atexit(removeFolder);
+        return true;
     }();
-    return path;
+    (void)made;
+    return folderName;
 }
 
 void put(const std::string& name, const std::string& bytes) {
@@ -91,18 +103,50 @@ void number(const std::string& text, int offset) {
     check(std::nearbyint(d + offset) == *value, "rounding agrees with the C library");
 }
 
+// The loaded grids hold exactly the letters of the stage file, and the
+// character stands on its last "P".
+void sameAsFile(const game::LumoraBas& b) {
+    const game::MapRead read = game::readMapLines(folder(), "mmap1.bkm");
+    check(!read.error, "the loaded file reads again");
+    int startCol = 0, startRow = 0;
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c) {
+            const std::string& line = read.lines[static_cast<std::size_t>(r)];
+            const char ch = static_cast<std::size_t>(c) <= line.size() ? line[c - 1] : '\0';
+            check(b.SandGrid[c][r] == (ch == 'S') && b.BlockGrid[c][r] == (ch == 'B') &&
+                      b.WaterGrid[c][r] == (ch == 'W') && b.WallGrid[c][r] == (ch == 'K'),
+                  "the grids hold the file's letters");
+            if (ch == 'P') startCol = c, startRow = r;
+        }
+    check(b.PlayerCol == startCol && b.PlayerRow == startRow, "the start cell is the last P");
+}
+
+float fuzzedTwips(FuzzedDataProvider& in) {
+    switch (in.ConsumeIntegralInRange<int>(0, 2)) {
+        case 0:
+            return 15.0f;
+        case 1:
+            return 12.0f;
+        default:
+            return static_cast<float>(in.ConsumeIntegralInRange<int>(1, 1440));
+    }
+}
+
 void wholeLoad(FuzzedDataProvider& in) {
     clearFolder();
+    const float twips = fuzzedTwips(in);
+    const bool start = in.ConsumeBool();
     const std::string save = in.ConsumeRandomLengthString(16);
     const std::string answer = in.ConsumeRandomLengthString(400);
-    const std::string stage = in.ConsumeRemainingBytesAsString();
+    const std::string stage = in.ConsumeRandomLengthString(1200);
     put("save.bkm", save);
     put("mmap1.bkm", stage);
     put("amap1.bkm", answer);
 
-    ui::LumoraProgram game(folder(), 15.0f);
+    ui::LumoraProgram game(folder(), twips);
     game.start();
-    game.program().click(ui::Menu::kName, "Command2");
+    // Start plays stage 1 whatever the save holds; Load plays the saved stage.
+    game.program().click(ui::Menu::kName, start ? "Command1" : "Command2");
     const forms::Program& program = game.program();
     if (program.ended()) {
         const std::string& message = program.fatalError().value_or("");
@@ -115,22 +159,33 @@ void wholeLoad(FuzzedDataProvider& in) {
         return;
     }
     const game::LumoraBas& b = game.bas();
-    int blocks = 0, water = 0;
-    for (int c = 0; c <= 9; ++c)
-        for (int r = 0; r <= 9; ++r) {
-            const int four =
-                b.SandGrid[c][r] + b.BlockGrid[c][r] + b.WaterGrid[c][r] + b.WallGrid[c][r];
-            check(four <= 1 && b.SolidGrid[c][r] == four, "grids in step");
-            check(c != 0 && r != 0 ? true : four == 0, "row and column 0 stay free");
-            blocks += b.BlockGrid[c][r];
-            water += b.WaterGrid[c][r];
-        }
-    check(b.BlockCount == blocks && b.WaterCount == water, "counters match the grids");
     check(b.PlayerCol >= 1 && b.PlayerCol <= 9 && b.PlayerRow >= 1 && b.PlayerRow <= 9,
           "a start cell on the board");
+    sameAsFile(b);
+
+    // The rest of the input is the player's hand.
+    testing_support::RandomPlayer player(game, twips, [&in](std::uint32_t n) {
+        return in.ConsumeIntegralInRange<std::uint32_t>(0, n - 1);
+    });
+    for (int steps = 0; steps < 400 && in.remaining_bytes() > 0 && !program.ended(); ++steps) {
+        const std::string broken = player.step();
+        if (broken.empty()) continue;
+        std::fprintf(stderr, "%s\nafter:\n%s", broken.c_str(), player.script().c_str());
+        std::abort();
+    }
+    // Only one stage lies in the folder: moving on or loading another ends the
+    // program with a message naming the missing file.
+    if (program.fatalError()) {
+        const std::string& message = *program.fatalError();
+        check(startsWith(message, "mmap") && !startsWith(message, "mmap1.bkm"),
+              "play fails only for lack of another stage");
+        return;
+    }
+    if (game.gameWindow() == nullptr) return;
     // Back to the menu writes the stage the window played.
+    const std::string stageNo = game.bas().stageText();
     game.program().click(ui::MainWindow::kName, "Command3");
-    check(game::readSaveBytes(folder()).value_or("") == "1\r\n", "saved stage 1");
+    check(game::readSaveBytes(folder()).value_or("") == stageNo + "\r\n", "saved the stage");
 }
 
 }  // namespace

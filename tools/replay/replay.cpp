@@ -135,6 +135,12 @@ int run(const std::string& folder, std::istream& script, std::ostream& out, std:
                 if (program.find(form) == nullptr)
                     throw ScriptError{"the " + w[1] + " window is not open"};
                 program.close(form);
+            } else if (cmd == "save") {
+                // What an earlier run would have left: play resumes there on Load.
+                expectArgs(w, 1);
+                const auto stage = static_cast<std::int32_t>(number(w[1], 0, 32767, "stage"));
+                if (auto e = game::writeSaveFile(game.bas().saveFolder(), stage))
+                    throw ScriptError{e->message};
             } else if (cmd == "show") {
                 expectArgs(w, 0);
                 out << snapshot(game) << "\n";
