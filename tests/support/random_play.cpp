@@ -22,21 +22,23 @@ std::string RandomPlayer::checked() {
     return watch_.check(game_);
 }
 
-// Time moves one due tick at a time, so every tick is checked on its own.
+// Time moves one due tick at a time, so every tick is checked on its own; the
+// script waits only as far as the tick that broke a rule, so it ends there.
 std::string RandomPlayer::wait(std::int64_t ms) {
-    script_ += "wait " + std::to_string(ms) + "\n";
     forms::Program& p = game_.program();
-    const std::int64_t until = p.clock().now() + ms;
-    while (!p.ended()) {
+    const std::int64_t from = p.clock().now(), until = from + ms;
+    std::string broken;
+    while (!p.ended() && broken.empty()) {
         const auto due = p.clock().nextDue();
         if (!due || *due > until) {
             p.advanceTo(until);
-            return {};
+            break;
         }
         p.advanceTo(*due);
-        if (std::string e = checked(); !e.empty()) return e;
+        broken = checked();
     }
-    return {};
+    script_ += "wait " + std::to_string(broken.empty() ? ms : p.clock().now() - from) + "\n";
+    return broken;
 }
 
 std::string RandomPlayer::onMenu() {
