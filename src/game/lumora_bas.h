@@ -70,7 +70,8 @@ public:
     MapLines MapLine{};
     std::array<std::array<std::string, 10>, 10> MapCell{};
 
-    // ---- Animation counters; they outlive every window
+    // ---- Animation counters; they outlive every window, but a new game
+    // window starts the climbs over (MainWindow::Form_Load)
     std::int16_t WalkFrame = 0;
     std::int16_t WalkFrameStep = 0;
     std::int16_t RightWalkFrame = 0;
