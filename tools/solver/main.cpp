@@ -149,6 +149,7 @@ int table(const std::string& dir, bool write, const solver::SolveOptions& option
                                    : ">= ")
                   << v.finalBoards << " | " << rep->proofStates << " | " << rep->states + v.states
                   << " | " << exitsText(*rep) << " |\n";
+        if (rep->leaves >= 0) rep->problem = "a walk can leave the board (" + exitsText(*rep) + ")";
         if (!rep->problem.empty()) {
             std::cerr << "stage " << n << ": " << rep->problem << "\n";
             ++failures;
