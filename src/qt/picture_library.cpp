@@ -1,10 +1,26 @@
 #include "qt/picture_library.h"
 
+#include <QImage>
 #include <QtGlobal>
+
+#include "qt/baked_art.h"
 
 namespace qtfront {
 
-QString PictureLibrary::resourcePath(const std::string& form, const std::string& picture) {
+namespace {
+
+// The picture wraps the program's own copy of the pixels, which lives as long
+// as the program: nothing is decoded, and Qt never looks for image plugins.
+QPixmap bakedPixmap(const baked_art::Picture& art) {
+    const QImage image(reinterpret_cast<const uchar*>(art.pixels), art.width, art.height,
+                       art.width * 4,
+                       art.seeThrough ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
+std::string PictureLibrary::artName(const std::string& form, const std::string& picture) {
     // Array elements become file names without parentheses: "LeftWalk(1)" is LeftWalk_1.png.
     std::string file;
     for (char ch : picture) {
@@ -14,7 +30,7 @@ QString PictureLibrary::resourcePath(const std::string& form, const std::string&
             file += ch;
         }
     }
-    return QString::fromStdString(":/" + form + "/" + file + ".png");
+    return form + "/" + file;
 }
 
 const QPixmap* PictureLibrary::find(const std::string& form, const std::string& picture) {
@@ -22,17 +38,21 @@ const QPixmap* PictureLibrary::find(const std::string& form, const std::string& 
     auto key = std::make_pair(form, picture);
     auto it = cache_.find(key);
     if (it == cache_.end()) {
-        QPixmap pixmap(resourcePath(form, picture));
+        const std::string name = artName(form, picture);
+        const baked_art::Picture* art = baked_art::find(name);
         // A missing picture is remembered as a null pixmap so it is reported once.
-        if (pixmap.isNull())
-            qWarning("lumora: no picture %s", qPrintable(resourcePath(form, picture)));
-        it = cache_.emplace(std::move(key), std::move(pixmap)).first;
+        if (art == nullptr) qWarning("lumora: no picture %s", name.c_str());
+        it = cache_.emplace(std::move(key), art ? bakedPixmap(*art) : QPixmap()).first;
     }
     return it->second.isNull() ? nullptr : &it->second;
 }
 
 const QIcon& PictureLibrary::programIcon() {
-    if (icon_.isNull()) icon_ = QIcon(QStringLiteral(":/icon.png"));
+    if (icon_.isNull()) {
+        for (const char* size : {"icon/16", "icon/24", "icon/32", "icon/48"})
+            if (const baked_art::Picture* art = baked_art::find(size))
+                icon_.addPixmap(bakedPixmap(*art));
+    }
     return icon_;
 }
 

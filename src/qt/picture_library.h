@@ -2,7 +2,6 @@
 
 #include <QIcon>
 #include <QPixmap>
-#include <QString>
 #include <map>
 #include <string>
 #include <utility>
@@ -15,8 +14,9 @@ namespace qtfront {
 // (the menu's Command1 reads Start, the game window's Try Again).
 class PictureLibrary {
 public:
-    // ":/MainWindow/LeftWalk_1.png" for picture "LeftWalk(1)" of form "MainWindow".
-    static QString resourcePath(const std::string& form, const std::string& picture);
+    // "MainWindow/LeftWalk_1" for picture "LeftWalk(1)" of form "MainWindow":
+    // the art's file under assets/ without ".png".
+    static std::string artName(const std::string& form, const std::string& picture);
 
     // Null when the program carries no such picture.
     const QPixmap* find(const std::string& form, const std::string& picture);
@@ -26,7 +26,8 @@ public:
     }
 
     // Made once and shared by every window: a new icon per window would leave
-    // a copy of its pictures in Qt's cache each time.
+    // a copy of its pictures in Qt's cache each time. It carries the sizes a
+    // title bar and a task switcher ask for, so none is shrunk from another.
     const QIcon& programIcon();
 
 private:
