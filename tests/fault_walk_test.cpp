@@ -3,7 +3,9 @@
 // whole (the old one byte for byte or the new one complete) and leave no
 // temporary file behind.
 
+#include <filesystem>
 #include <functional>
+#include <tuple>
 
 #include "forms/program.h"
 #include "support/faulty_io.h"
@@ -154,6 +156,45 @@ TEST(FaultWalk, EveryCallOfEveryFileOperation) {
         }
     }
     std::cout << points << " fault points walked\n";
+}
+
+// Installed, the first start makes the player's save folder: a failure at any
+// step is told, the menu opens, and nothing half made is left in the folder.
+TEST(FaultWalk, FirstStartMakingTheSaveFolder) {
+    auto startOnce = [](int failAt, const testing_support::TempFolder& home) {
+        const std::string saves = home.path() + "/data/lumora";
+        ui::LumoraProgram game(home.path(), saves, 15.0f);
+        FaultyIo io(failAt);
+        {
+            game::ScopedFileIo failing(io);
+            game.start();
+        }
+        EXPECT_FALSE(game.program().fatalError());
+        EXPECT_NE(game.menu(), nullptr);
+        std::vector<std::string> left;
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(saves, ec))
+            left.push_back(e.path().filename().string());
+        return std::make_tuple(io.calls(), game.program().takeMessages(), left, saves);
+    };
+    testing_support::TempFolder clean;
+    const auto [calls, told, left, saves] = startOnce(0, clean);
+    ASSERT_TRUE(told.empty());
+    ASSERT_EQ(left, std::vector<std::string>{"save.bkm"});
+    ASSERT_EQ(calls.front(), "makeFolder data");
+    for (int n = 1; n <= static_cast<int>(calls.size()); ++n) {
+        testing_support::TempFolder home;
+        const auto [c, t, l, s] = startOnce(n, home);
+        const std::string where = calls[n - 1] + " fails";
+        ASSERT_EQ(t.size(), 1u) << where;
+        EXPECT_EQ(t[0].rfind("save.bkm: ", 0), 0u) << where << ": " << t[0];
+        EXPECT_TRUE(contains(t[0], s + "/save.bkm") && contains(t[0], "Input/output error"))
+            << where << ": " << t[0];
+        if (!l.empty()) {
+            EXPECT_EQ(l, std::vector<std::string>{"save.bkm"}) << where;
+            EXPECT_EQ(home.read("data/lumora/save.bkm"), "1\r\n") << where;
+        }
+    }
 }
 
 }  // namespace

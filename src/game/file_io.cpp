@@ -67,6 +67,10 @@ int FileIo::flushFolder(const std::string& folder) {
     return r;
 }
 
+int FileIo::makeFolder(const std::string& path) {
+    return ::mkdir(path.c_str(), 0700) < 0 ? -errno : 0;
+}
+
 int FileIo::kindOf(const std::string& path, bool followLinks, FileKind& kind) {
     struct stat st {};
     const int r = followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);

@@ -23,6 +23,7 @@ public:
     virtual int close(int fd);
     virtual int rename(const std::string& from, const std::string& to);
     virtual int flushFolder(const std::string& folder);
+    virtual int makeFolder(const std::string& path);  // for the owner alone
 
     // Questions and clean-up.
     virtual int kindOf(const std::string& path, bool followLinks, FileKind& kind);

@@ -1,11 +1,14 @@
 #include "game/save_folder.h"
 
-#include <stdlib.h>
-#include <unistd.h>
+#include <fcntl.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <random>
 #include <system_error>
 #include <vector>
+
+#include "game/file_io.h"
 
 namespace game {
 
@@ -22,12 +25,19 @@ std::string playerDataFolder(const std::string& xdgDataHome, const std::string& 
 
 bool folderIsWritable(const std::string& folder) {
     if (folder.empty()) return false;
-    std::string probe = folderText(folder) + ".save.bkm.probe.XXXXXX";
-    const int fd = mkstemp(probe.data());
-    if (fd < 0) return false;
-    close(fd);
-    unlink(probe.c_str());
-    return true;
+    std::random_device random;
+    for (int tries = 0; tries < 3; ++tries) {
+        const std::string probe =
+            folderText(folder) + ".save.bkm.probe." + std::to_string(random());
+        const int fd =
+            fileIo().open(probe, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd == -EEXIST) continue;
+        if (fd < 0) return false;
+        fileIo().close(fd);
+        fileIo().remove(probe);
+        return true;
+    }
+    return false;
 }
 
 std::string chooseSaveFolder(const std::string& preferred, const std::string& xdgDataHome,
@@ -38,20 +48,25 @@ std::string chooseSaveFolder(const std::string& preferred, const std::string& xd
 
 std::optional<FileError> makeSaveFolder(const std::string& folder) {
     const std::string savePath = folderText(folder) + kSaveFileName;
-    std::error_code ec;
-    if (fs::is_directory(folderText(folder), ec)) return std::nullopt;
+    auto isFolder = [](const std::string& path) {
+        FileKind kind{};
+        return fileIo().kindOf(path, true, kind) == 0 && kind == FileKind::Folder;
+    };
+    if (isFolder(folderText(folder))) return std::nullopt;
     fs::path p = fs::path(folder).lexically_normal();
     if (!p.has_filename()) p = p.parent_path();
     std::vector<fs::path> missing;
-    for (; p.has_relative_path() && !fs::exists(p, ec); p = p.parent_path()) missing.push_back(p);
+    for (FileKind kind{}; p.has_relative_path() && fileIo().kindOf(p.string(), true, kind) < 0;
+         p = p.parent_path())
+        missing.push_back(p);
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-        if (!fs::create_directory(*it, ec) && ec)
+        const int r = fileIo().makeFolder(it->string());
+        if (r < 0 && r != -EEXIST)
             return FileError{std::string(kSaveFileName) + ": cannot write " + savePath +
-                             " (cannot make the folder " + it->string() + ": " + ec.message() +
-                             ")"};
-        fs::permissions(*it, fs::perms::owner_all, ec);
+                             " (cannot make the folder " + it->string() + ": " +
+                             std::generic_category().message(-r) + ")"};
     }
-    if (!fs::is_directory(folderText(folder), ec))
+    if (!isFolder(folderText(folder)))
         return FileError{std::string(kSaveFileName) + ": cannot write " + savePath + " (" + folder +
                          " is not a folder)"};
     return std::nullopt;

@@ -43,6 +43,10 @@ public:
         return fault("rename " + from.substr(from.rfind('/') + 1)) ? -err_
                                                                    : FileIo::rename(from, to);
     }
+    int makeFolder(const std::string& path) override {
+        return fault("makeFolder " + path.substr(path.rfind('/') + 1)) ? -err_
+                                                                       : FileIo::makeFolder(path);
+    }
     int flushFolder(const std::string& folder) override {
         return fault("flushFolder") ? -err_ : FileIo::flushFolder(folder);
     }
