@@ -103,8 +103,8 @@ int main(int argc, char** argv) {
     const QSize cell(48, 48), button(144, 28), plateSize(144, 62);
     for (const char* n : {"Block", "Sand", "Water", "Wall", "Image1", "Stone", "Green"})
         expected.push_back({mw + QLatin1String(n) + QStringLiteral(".png"), cell});
-    for (const char* side : {"Left", "Right"}) {
-        const QString s = QLatin1String(side);
+    for (const char* facing : {"Left", "Right"}) {
+        const QString s = QLatin1String(facing);
         for (int i = 0; i < 3; ++i)
             expected.push_back({mw + s + QStringLiteral("Walk_%1.png").arg(i), cell});
         for (int i = 0; i < 5; ++i)
