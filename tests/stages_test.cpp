@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -68,20 +69,22 @@ TEST(Stages, EverySolutionClearsItsStageOnItsAnswerBoard) {
     }
 }
 
-// The hardest stages are each built on an idea of their own: no board is a
-// shift, mirror or near copy of another.
-TEST(Stages, TheLastSevenAreNoNearCopiesOfEachOther) {
-    std::vector<solver::Stage> last;
-    for (int n = 22; n <= 28; ++n) {
+// From stage 8 on every stage is built on an idea of its own: no board is a
+// shift, mirror or near copy of another. The teaching stages 1-7 are mostly a
+// bare floor and wall, so among themselves they are left out; against any
+// later stage they count.
+TEST(Stages, NoStageFromEightOnIsANearCopyOfAnother) {
+    std::vector<solver::Stage> all;
+    for (int n = 1; n <= 28; ++n) {
         auto parsed = solver::loadStage(std::string(LUMORA_STAGES_DIR) + "/mmap" +
                                         std::to_string(n) + ".bkm");
         ASSERT_TRUE(std::holds_alternative<solver::Stage>(parsed));
-        last.push_back(std::get<solver::Stage>(parsed));
+        all.push_back(std::get<solver::Stage>(parsed));
     }
-    for (std::size_t i = 0; i < last.size(); ++i)
-        for (std::size_t j = i + 1; j < last.size(); ++j)
-            EXPECT_LT(solver::boardOverlap(last[i], last[j]), 0.75)
-                << "stages " << i + 22 << " and " << j + 22;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        for (std::size_t j = std::max<std::size_t>(i + 1, 7); j < all.size(); ++j)
+            EXPECT_LT(solver::boardOverlap(all[i], all[j]), 0.75)
+                << "stages " << i + 1 << " and " << j + 1;
 
     // The measure itself: a stage against its own mirror image, shifted, is a copy.
     game::MapLines lines{};
