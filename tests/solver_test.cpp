@@ -162,6 +162,20 @@ TEST(SolverSearch, CountMeetingTheTargetTooEarlyIsTheOnlyTrap) {
     const solver::StageReport rep = solver::solveStage(stage, 1, solver::stageFileText(stage));
     EXPECT_EQ(rep.leastMagic, 7);  // 2 + 2 + 2 spent before the block gives 1 back
     EXPECT_TRUE(rep.replayed) << rep.problem;
+
+    // With the rule switched off the pools go first and the block is never
+    // needed: the rule costs this stage magic, and the table says so.
+    EXPECT_EQ(solver::judge(stage, early.board, stage.magic - 2, false), solver::Outcome::Going);
+    std::size_t states = 0;
+    EXPECT_TRUE(solver::earlyCountCosts(stage, rep.leastMagic, 100'000, states));
+    EXPECT_GT(states, 0u);
+    std::vector<std::string> onePool = rows;
+    onePool[6] = "KKKK.KWKK";
+    onePool[7] = "KKKKKKKKK";
+    const solver::Stage plain = stageOf(onePool, "1", "20");
+    const int least = solver::solveStage(plain, 1, solver::stageFileText(plain)).leastMagic;
+    EXPECT_EQ(least, 5);
+    EXPECT_FALSE(solver::earlyCountCosts(plain, least, 100'000, states));
 }
 
 TEST(SolverPlan, ScriptReplaysToAClearAndTheAnswerIsItsBoard) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -21,9 +22,10 @@ constexpr std::size_t kValidateStates = 1'000'000;
 
 void usage() {
     std::cerr << "usage: lumora-solve STAGEFILE [--script FILE] [--answer FILE] [--no-replay] "
-                 "[--cap MAGIC]\n"
+                 "[--cap MAGIC] [--boards N]\n"
                  "       lumora-solve --table DIR [--write]\n"
-                 "The first form solves one stage and prints the proof and a replay script.\n"
+                 "The first form solves one stage and prints the proof and a replay script;\n"
+                 "--boards sets how many final boards it counts before it stops (100).\n"
                  "The second solves mmap1.bkm .. mmap28.bkm in DIR and prints a markdown table;\n"
                  "--write also stores DIR/amapN.bkm and DIR/solutions/stageN.replay.\n";
 }
@@ -60,7 +62,7 @@ std::optional<solver::StageReport> solveFile(const std::string& path,
 }
 
 int solveOne(const std::string& path, const std::string& scriptOut, const std::string& answerOut,
-             const solver::SolveOptions& options) {
+             const solver::SolveOptions& options, std::size_t boardCap) {
     auto parsed = solver::loadStage(path);
     if (auto* e = std::get_if<std::string>(&parsed)) {
         std::cerr << "lumora-solve: " << *e << "\n";
@@ -89,11 +91,17 @@ int solveOne(const std::string& path, const std::string& scriptOut, const std::s
         std::cout << "warning: a search stopped at the state limit or the character can leave "
                      "over the top; the proof is not complete\n";
     if (rep->solvable) {
-        const solver::Validation v = solver::validateStage(stage, kBoardCap, kValidateStates);
+        const solver::Validation v = solver::validateStage(stage, boardCap, kValidateStates);
         std::cout << "moves the budget requires: " << solver::moveNames(v.required)
                   << (v.complete ? "" : " (a search was cut short)") << "\n";
         std::cout << "final boards a clear within the budget ends on: "
                   << (v.capped ? "more than " : "") << v.finalBoards << "\n";
+        std::size_t states = 0;
+        std::cout << "meeting the target with a pool left costs magic: "
+                  << (solver::earlyCountCosts(stage, rep->leastMagic, kValidateStates, states)
+                          ? "yes"
+                          : "no")
+                  << "\n";
     }
     if (!rep->problem.empty()) {
         std::cout << "no checked solution: " << rep->problem << "\n";
@@ -127,8 +135,8 @@ std::string exitsText(const solver::StageReport& rep) {
 int table(const std::string& dir, bool write, const solver::SolveOptions& options) {
     int failures = 0;
     std::cout << "| Stage | Target | Budget | Least magic | Spare | Casts | Walks | Requires | "
-                 "Final boards | Proof states | States | Leaves the board |\n"
-                 "|---:|---:|---:|---:|---:|---:|---:|---|---:|---:|---:|---|\n";
+                 "Early count | Final boards | Proof states | States | Leaves the board |\n"
+                 "|---:|---:|---:|---:|---:|---:|---:|---|---|---:|---:|---:|---|\n";
     if (write) fs::create_directories(fs::path(dir) / "solutions");
     for (int n = 1; n <= kStageCount; ++n) {
         const std::string path = (fs::path(dir) / game::stageFileName(n)).string();
@@ -140,15 +148,19 @@ int table(const std::string& dir, bool write, const solver::SolveOptions& option
         }
         const auto& stage = std::get<solver::Stage>(parsed);
         const solver::Validation v = solver::validateStage(stage, kBoardCap, kValidateStates);
+        std::size_t states = rep->states + v.states;
+        const bool early = rep->solvable &&
+                           solver::earlyCountCosts(stage, rep->leastMagic, kValidateStates, states);
         std::cout << "| " << n << " | " << stage.target << " | " << stage.budget() << " | "
                   << rep->leastMagic << " | " << stage.magic - rep->leastMagic << " | "
                   << rep->plan.casts << " | " << rep->plan.walks << " | "
                   << solver::moveNames(v.required) << (v.complete ? "" : " (cut short)") << " | "
+                  << (early ? "costs" : "-") << " | "
                   << (v.capped     ? "> "
                       : v.complete ? ""
                                    : ">= ")
-                  << v.finalBoards << " | " << rep->proofStates << " | " << rep->states + v.states
-                  << " | " << exitsText(*rep) << " |\n";
+                  << v.finalBoards << " | " << rep->proofStates << " | " << states << " | "
+                  << exitsText(*rep) << " |\n";
         if (rep->leaves >= 0) rep->problem = "a walk can leave the board (" + exitsText(*rep) + ")";
         if (!rep->problem.empty()) {
             std::cerr << "stage " << n << ": " << rep->problem << "\n";
@@ -169,6 +181,7 @@ int table(const std::string& dir, bool write, const solver::SolveOptions& option
 int main(int argc, char** argv) {
     std::string stageFile, scriptOut, answerOut, tableDir;
     bool write = false;
+    std::size_t boardCap = kBoardCap;
     solver::SolveOptions options;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -191,6 +204,8 @@ int main(int argc, char** argv) {
             options.replay = false;
         else if (a == "--cap")
             options.magicCap = std::atoi(next().c_str());
+        else if (a == "--boards")
+            boardCap = static_cast<std::size_t>(std::max(1, std::atoi(next().c_str())));
         else if (!a.empty() && a[0] != '-' && stageFile.empty())
             stageFile = a;
         else {
@@ -203,5 +218,5 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!tableDir.empty()) return table(tableDir, write, options);
-    return solveOne(stageFile, scriptOut, answerOut, options);
+    return solveOne(stageFile, scriptOut, answerOut, options, boardCap);
 }

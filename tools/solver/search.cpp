@@ -38,10 +38,11 @@ CastEffect castOn(const Stage& stage, const Board& board, int from, int target) 
     return e;
 }
 
-Outcome judge(const Stage& stage, const Board& after, int magicAfter) {
+Outcome judge(const Stage& stage, const Board& after, int magicAfter, bool earlyCountLoses) {
     const bool out = magicAfter <= 0;
     if (after.count(Block) != stage.target) return out ? Outcome::Lost : Outcome::Going;
-    if (out || after.count(Water) != 0) return Outcome::Lost;
+    if (out) return Outcome::Lost;
+    if (after.count(Water) != 0) return earlyCountLoses ? Outcome::Lost : Outcome::Going;
     for (int cell = 0; cell < kCells; ++cell) {
         if (after.kind(cell) != Block) continue;
         const int c = columnOf(cell), r = rowOf(cell);
@@ -184,7 +185,7 @@ SearchResult search(const Stage& stage, const SearchOptions& options) {
                 if (blocks != stage.target) return;
                 Board same = board;
                 same.setPlayer(from);
-                if (judge(stage, same, node.magic) == Outcome::Cleared)
+                if (judge(stage, same, node.magic, options.earlyCountLoses) == Outcome::Cleared)
                     finish(head, {from, target}, node.magic, same);
                 return;
             }
@@ -194,9 +195,10 @@ SearchResult search(const Stage& stage, const SearchOptions& options) {
             const int b = blocks + ((e.move & moves::kPlace) ? 1 : 0) -
                           ((e.move & (moves::kRemove | moves::kTakeBack)) ? 1 : 0);
             // The goal check looks further only when the count meets the target.
-            const Outcome outcome = magic <= 0          ? Outcome::Lost
-                                    : b != stage.target ? Outcome::Going
-                                                        : judge(stage, e.board, magic);
+            const Outcome outcome = magic <= 0 ? Outcome::Lost
+                                    : b != stage.target
+                                        ? Outcome::Going
+                                        : judge(stage, e.board, magic, options.earlyCountLoses);
             if (outcome == Outcome::Cleared) finish(head, {from, target}, magic, e.board);
             if (outcome != Outcome::Going) return;
             // Whatever the order, a clear spends 2 on each pool and each block

@@ -26,6 +26,9 @@ struct SearchOptions {
     unsigned allowed = moves::kAll;  // the moves it may make
     // With stopAtClear off: how many distinct clearing boards to collect.
     std::size_t finalBoardCap = 0;
+    // false: meeting the target while a pool is left plays on instead of
+    // losing, to learn whether that rule costs a stage any magic.
+    bool earlyCountLoses = true;
 };
 
 struct SearchResult {
@@ -68,6 +71,6 @@ CastEffect castOn(const Stage& stage, const Board& board, int from, int target);
 
 enum class Outcome { Going, Cleared, Lost };
 // What the game's checks after a cast decide, given the board and magic after it.
-Outcome judge(const Stage& stage, const Board& after, int magicAfter);
+Outcome judge(const Stage& stage, const Board& after, int magicAfter, bool earlyCountLoses = true);
 
 }  // namespace solver

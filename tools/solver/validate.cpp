@@ -26,6 +26,16 @@ Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t m
     return v;
 }
 
+bool earlyCountCosts(const Stage& stage, int leastMagic, std::size_t maxStates,
+                     std::size_t& states) {
+    if (leastMagic <= 1) return false;
+    SearchOptions options{leastMagic - 1, true, maxStates};
+    options.earlyCountLoses = false;
+    const SearchResult r = search(stage, options);
+    states += r.states;
+    return r.cleared;
+}
+
 namespace {
 
 // A cell's letter as the stage file has it, '.' for nothing and for the start.

@@ -22,6 +22,12 @@ struct Validation {
 Validation validateStage(const Stage& stage, std::size_t boardCap = 100,
                          std::size_t maxStates = 50'000'000);
 
+// Whether the rule that meeting the target while a pool is left loses costs
+// the stage magic: with the rule off, one point less than `leastMagic` clears.
+// `states` gains the states searched.
+bool earlyCountCosts(const Stage& stage, int leastMagic, std::size_t maxStates,
+                     std::size_t& states);
+
 // How much of two boards is the same, 0 to 1: the cells holding a wall, block,
 // pool or sand in both, the same in both, over the cells holding one in
 // either (Jaccard), at the best of every shift of one board against the
