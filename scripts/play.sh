@@ -3,8 +3,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh play
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j2 --target lumora
+scripts/build.sh lumora
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec build/bin/lumora
 fi

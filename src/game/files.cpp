@@ -36,6 +36,13 @@ const char* kindText(FileKind kind) {
     }
 }
 
+// "save.bkm: cannot write /path (reason)": every failure names the file as the
+// player knows it, the path tried and why.
+FileError cannot(const std::string& name, const char* what, const std::string& path,
+                 const std::string& reason) {
+    return FileError{name + ": cannot " + what + " " + path + " (" + reason + ")"};
+}
+
 FileError notAFile(const std::string& name, const std::string& path, FileKind kind) {
     return FileError{name + ": " + path + " is " + kindText(kind) + ", not a file"};
 }
@@ -50,16 +57,14 @@ std::variant<std::string, FileError> followLinks(const std::string& name, const 
         if (r == -ENOENT && hops > 0)
             return FileError{name + ": " + path + " is a link to " + at + ", which does not exist"};
         if (r == -ENOENT) return at;
-        if (r < 0)
-            return FileError{name + ": cannot open " + path + " (" + describeErrno(-r) + ")"};
+        if (r < 0) return cannot(name, "open", path, describeErrno(-r));
         if (kind != FileKind::Link) return at;
         std::string target;
         r = fileIo().readLink(at, target);
-        if (r < 0)
-            return FileError{name + ": cannot open " + path + " (" + describeErrno(-r) + ")"};
+        if (r < 0) return cannot(name, "open", path, describeErrno(-r));
         at = !target.empty() && target[0] == '/' ? target : folderOf(at) + "/" + target;
     }
-    return FileError{name + ": cannot open " + path + " (" + describeErrno(ELOOP) + ")"};
+    return cannot(name, "open", path, describeErrno(ELOOP));
 }
 
 // Reads a file through the file layer, a buffer at a time, after skipping the
@@ -125,8 +130,7 @@ private:
         return true;
     }
     FileError cannot(const char* what, int err) const {
-        return FileError{name_ + ": cannot " + what + " " + path_ + " (" + describeErrno(err) +
-                         ")"};
+        return game::cannot(name_, what, path_, describeErrno(err));
     }
 
     std::string name_, path_;
@@ -278,8 +282,7 @@ FileResult<std::int32_t> readSaveFile(const std::string& folder) {
 std::optional<FileError> writeSaveFile(const std::string& folder, std::int32_t stage) {
     const std::string path = folderText(folder) + kSaveFileName;
     auto cannot = [&](const char* what, const std::string& reason) {
-        return FileError{std::string(kSaveFileName) + ": cannot " + what + " " + path + " (" +
-                         reason + ")"};
+        return game::cannot(kSaveFileName, what, path, reason);
     };
     auto followed = followLinks(kSaveFileName, path);
     if (auto* e = std::get_if<FileError>(&followed)) return *e;

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QtGlobal>
+#include <string_view>
 
 #include "qt/baked_art.h"
 
@@ -49,9 +50,10 @@ const QPixmap* PictureLibrary::find(const std::string& form, const std::string& 
 
 const QIcon& PictureLibrary::programIcon() {
     if (icon_.isNull()) {
-        for (const char* size : {"icon/16", "icon/24", "icon/32", "icon/48"})
-            if (const baked_art::Picture* art = baked_art::find(size))
-                icon_.addPixmap(bakedPixmap(*art));
+        // Every size the build baked in (LUMORA_ICON_SIZES in src/qt/CMakeLists.txt).
+        for (std::size_t i = 0; i < baked_art::kPictureCount; ++i)
+            if (std::string_view(baked_art::kPictures[i].name).starts_with("icon/"))
+                icon_.addPixmap(bakedPixmap(baked_art::kPictures[i]));
     }
     return icon_;
 }
