@@ -72,4 +72,16 @@ std::optional<FileError> makeSaveFolder(const std::string& folder) {
     return std::nullopt;
 }
 
+GameFolders findGameFolders(const std::string& exeFolder, const std::string& dataFromBin,
+                            const std::string& xdgDataHome, const std::string& home) {
+    FileKind kind{};
+    const bool ownFolder =
+        fileIo().kindOf((fs::path(exeFolder) / stageFileName(1)).string(), true, kind) == 0;
+    GameFolders f;
+    f.stages =
+        ownFolder ? exeFolder : (fs::path(exeFolder) / dataFromBin).lexically_normal().string();
+    f.save = chooseSaveFolder(ownFolder ? exeFolder : std::string(), xdgDataHome, home);
+    return f;
+}
+
 }  // namespace game

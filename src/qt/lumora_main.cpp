@@ -3,9 +3,9 @@
 #include <QScreen>
 #include <cstdio>
 
+#include "game/save_folder.h"
 #include "qt/command_line.h"
 #include "qt/font_substitutes.h"
-#include "qt/game_folders.h"
 #include "qt/window_manager.h"
 #include "ui/lumora_program.h"
 
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     const qreal dpi = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
     const float twipsPerPixel = static_cast<float>(1440.0 / (dpi > 0 ? dpi : 96.0));
 
-    const qtfront::GameFolders folders = qtfront::findGameFolders(
+    const game::GameFolders folders = game::findGameFolders(
         QCoreApplication::applicationDirPath().toStdString(), LUMORA_DATA_FROM_BIN,
         qEnvironmentVariable("XDG_DATA_HOME").toStdString(), QDir::homePath().toStdString());
     ui::LumoraProgram game(folders.stages, folders.save, twipsPerPixel);

@@ -1,11 +1,10 @@
-#include "qt/game_folders.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
+#include "game/save_folder.h"
 #include "support/fixture.h"
 
 using testing_support::TempFolder;
@@ -18,8 +17,7 @@ TEST(GameFolders, StagesAndSaveAreFoundForEveryLayout) {
 
     // Run from its own folder: everything beside the executable.
     root.write("mmap1.bkm", "");
-    qtfront::GameFolders own =
-        qtfront::findGameFolders(root.path(), "../share/lumora", xdg.path(), "/h");
+    game::GameFolders own = game::findGameFolders(root.path(), "../share/lumora", xdg.path(), "/h");
     EXPECT_EQ(own.stages, root.path());
     EXPECT_EQ(own.save, root.path());
 
@@ -27,19 +25,18 @@ TEST(GameFolders, StagesAndSaveAreFoundForEveryLayout) {
     std::filesystem::create_directories(root.path() + "/prefix/bin");
     std::filesystem::create_directories(root.path() + "/prefix/share/lumora");
     root.write("prefix/share/lumora/mmap1.bkm", "");
-    qtfront::GameFolders installed =
-        qtfront::findGameFolders(root.path() + "/prefix/bin", "../share/lumora", xdg.path(), "/h");
+    game::GameFolders installed =
+        game::findGameFolders(root.path() + "/prefix/bin", "../share/lumora", xdg.path(), "/h");
     EXPECT_EQ(installed.stages, root.path() + "/prefix/share/lumora");
     EXPECT_EQ(installed.save, player);
-    EXPECT_EQ(
-        qtfront::findGameFolders(root.path() + "/prefix/bin", "../share/lumora", "", "/h").save,
-        "/h/.local/share/lumora");
+    EXPECT_EQ(game::findGameFolders(root.path() + "/prefix/bin", "../share/lumora", "", "/h").save,
+              "/h/.local/share/lumora");
 
     // A one-folder install the player cannot write to (root can write anywhere).
     if (geteuid() != 0) {
         ASSERT_EQ(chmod(root.path().c_str(), 0555), 0);
-        qtfront::GameFolders locked =
-            qtfront::findGameFolders(root.path(), "../share/lumora", xdg.path(), "/h");
+        game::GameFolders locked =
+            game::findGameFolders(root.path(), "../share/lumora", xdg.path(), "/h");
         chmod(root.path().c_str(), 0755);
         EXPECT_EQ(locked.stages, root.path());
         EXPECT_EQ(locked.save, player);
