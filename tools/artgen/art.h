@@ -72,6 +72,7 @@ void drawTitleText(QPainter& p, const QRectF& box, const QString& text, const Te
 QImage staffLayer(QPoint foot, QPoint head);
 QImage bootLayer(QPoint ankle, bool far, bool sideView);
 QImage legLayer(QPoint hip, QPoint knee, QPoint ankle, bool far);
+QImage armLayer(QPoint shoulder, QPoint hand);
 
 // Facing right; the left-facing frames are their mirror images.
 struct SideFrames {

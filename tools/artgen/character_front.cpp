@@ -63,20 +63,8 @@ QImage drawFront(Face face) {
     composite(out, staffLayer(QPoint(36, 46), QPoint(36, 10)));
 
     // arms: one hanging, one gripping the staff
-    auto arm = [&](QPoint shoulder, QPoint hand) {
-        QImage l = newSprite();
-        {
-            PixelPainter p(&l);
-            const QPoint wrist = shoulder + (hand - shoulder) * 3 / 4;
-            p.line(shoulder, wrist, 4, pal::robeLight);
-            p.line(shoulder + QPoint(0, 1), wrist + QPoint(0, 1), 2, pal::robe);
-            p.ellipse(QRect(hand.x() - 2, hand.y() - 2, 4, 4), pal::skin);
-        }
-        outlineLayer(l, pal::ink);
-        composite(out, l);
-    };
-    arm(QPoint(19, 30), QPoint(15, 37));
-    arm(QPoint(28, 30), QPoint(36, 33));
+    composite(out, armLayer(QPoint(19, 30), QPoint(15, 37)));
+    composite(out, armLayer(QPoint(28, 30), QPoint(36, 33)));
 
     // head
     {

@@ -54,6 +54,19 @@ QImage bootLayer(QPoint ankle, bool far, bool sideView) {
     return l;
 }
 
+QImage armLayer(QPoint shoulder, QPoint hand) {
+    QImage l = newSprite();
+    {
+        PixelPainter p(&l);
+        const QPoint wrist = shoulder + (hand - shoulder) * 3 / 4;
+        p.line(shoulder, wrist, 4, pal::robeLight);
+        p.line(shoulder + QPoint(0, 1), wrist + QPoint(0, 1), 2, pal::robe);
+        p.ellipse(QRect(hand.x() - 2, hand.y() - 2, 4, 4), pal::skin);
+    }
+    outlineLayer(l, pal::ink);
+    return l;
+}
+
 QImage legLayer(QPoint hip, QPoint knee, QPoint ankle, bool far) {
     QImage l = newSprite();
     {
@@ -181,22 +194,10 @@ QImage drawSide(const SidePose& s) {
 
     // staff, then the arm gripping it
     composite(out, staffLayer(s.staffFoot, s.staffHead));
-    {
-        const QPointF hf =
-            QPointF(s.staffFoot) + (QPointF(s.staffHead) - QPointF(s.staffFoot)) * s.handT;
-        const QPoint hand(int(std::lround(hf.x())), int(std::lround(hf.y())));
-        QImage l = newSprite();
-        {
-            PixelPainter p(&l);
-            const QPoint shoulder(24, 30 + dy);
-            const QPoint wrist = shoulder + (hand - shoulder) * 3 / 4;
-            p.line(shoulder, wrist, 4, pal::robeLight);
-            p.line(shoulder + QPoint(0, 1), wrist + QPoint(0, 1), 2, pal::robe);
-            p.ellipse(QRect(hand.x() - 2, hand.y() - 2, 4, 4), pal::skin);
-        }
-        outlineLayer(l, pal::ink);
-        composite(out, l);
-    }
+    const QPointF hand =
+        QPointF(s.staffFoot) + (QPointF(s.staffHead) - QPointF(s.staffFoot)) * s.handT;
+    composite(out, armLayer(QPoint(24, 30 + dy),
+                            QPoint(int(std::lround(hand.x())), int(std::lround(hand.y())))));
     return out;
 }
 

@@ -27,8 +27,8 @@ QImage makeMenuForm(const QImage& leftFigure, const QImage& rightFigure) {
     st.pixelSize = 46;
     st.rim = 5.0;
     st.shadow = QPointF(2.0, 2.5);
-    st.top = QColor(0xff, 0xfb, 0xe8);
-    st.bottom = QColor(0xf6, 0xcf, 0x78);
+    st.top = pal::titleTop;
+    st.bottom = pal::titleBottom;
     st.letterSpacing = 1.0;
     drawTitleText(p, QRectF(54, plate.top(), 180, plate.height()), QStringLiteral("Lumora"), st);
     // the little mage at each end of the plate, standing on its bottom rail

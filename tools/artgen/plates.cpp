@@ -212,8 +212,8 @@ QImage makePlate(const QString& title) {
         st.pixelSize = 34;
         st.rim = 4.0;
         st.shadow = QPointF(1.5, 2.0);
-        st.top = QColor(0xff, 0xfb, 0xe8);
-        st.bottom = QColor(0xf6, 0xcf, 0x78);
+        st.top = pal::titleTop;
+        st.bottom = pal::titleBottom;
         st.letterSpacing = 0.5;
         drawTitleText(p, QRectF(0, 0, 144, 62).adjusted(0, 0, 0, -1), title, st);
     }

@@ -170,6 +170,18 @@ SearchResult search(const Stage& stage, const SearchOptions& options) {
         result.needs = neededMagic(deltas);
     };
     auto stop = [&] { return result.cleared && options.stopAtClear; };
+    // Queues a state unless it was already reached with as much magic or more.
+    auto enqueue = [&](const Board& b, std::uint32_t parent, int magic, int from, int target) {
+        StateTable::Slot& slot = table.slot(b);
+        if (slot.node != kNone && nodes[slot.node].magic >= magic) return;
+        if (slot.node == kNone)
+            table.added();
+        else
+            nodes[slot.node].magic = kOvertaken;
+        slot.node = static_cast<std::uint32_t>(nodes.size());
+        nodes.push_back({b, parent, static_cast<std::int16_t>(magic),
+                         static_cast<std::int8_t>(from), static_cast<std::int8_t>(target)});
+    };
 
     for (std::uint32_t head = 0; head < nodes.size() && !stop(); ++head) {
         const Node node = nodes[head];
@@ -208,15 +220,7 @@ SearchResult search(const Stage& stage, const SearchOptions& options) {
             const int sd = sand - ((e.move & moves::kSand) ? 1 : 0);
             const int settle = b <= stage.target ? 2 * (b - stage.target) : b - stage.target;
             if (magic + 8 * sd - 2 * w + settle < 1) return;
-            StateTable::Slot& slot = table.slot(e.board);
-            if (slot.node != kNone && nodes[slot.node].magic >= magic) return;
-            if (slot.node == kNone)
-                table.added();
-            else
-                nodes[slot.node].magic = kOvertaken;
-            slot.node = static_cast<std::uint32_t>(nodes.size());
-            nodes.push_back({e.board, head, static_cast<std::int16_t>(magic),
-                             static_cast<std::int8_t>(from), static_cast<std::int8_t>(target)});
+            enqueue(e.board, head, magic, from, target);
         };
 
         if (board.falling()) {
@@ -231,14 +235,7 @@ SearchResult search(const Stage& stage, const SearchOptions& options) {
             Board landed = board;
             landed.setPlayer(land);
             landed.setFalling(false);
-            StateTable::Slot& slot = table.slot(landed);
-            if (slot.node != kNone && nodes[slot.node].magic >= node.magic) continue;
-            if (slot.node == kNone)
-                table.added();
-            else
-                nodes[slot.node].magic = kOvertaken;
-            slot.node = static_cast<std::uint32_t>(nodes.size());
-            nodes.push_back({landed, head, node.magic, -1, -1});
+            enqueue(landed, head, node.magic, -1, -1);
             continue;
         }
 
