@@ -38,8 +38,7 @@ TEST(CarryOver, AClimbCutShortLeavesTheNextClimbWhole) {
         SCOPED_TRACE("dir " + std::to_string(c.dir) + " cut at " + std::to_string(c.cutAt) +
                      (c.viaMenu ? " by Exit" : " by Try Again"));
         Game g;
-        g.addStage(1, kSteps, "5", "10");
-        g.load(1);
+        g.play(kSteps, "5", "10");
         g.walkTo(5 + c.dir, 6);
         g.wait(c.cutAt);
         ASSERT_NE(g.sprite().Top, 240.0f);  // well into the climb
@@ -59,8 +58,7 @@ TEST(CarryOver, AClimbCutShortLeavesTheNextClimbWhole) {
 // and stand still while a climb runs.
 TEST(CarryOver, WalkFramesOutliveTheWindowAndRestDuringAClimb) {
     Game g;
-    g.addStage(1, kSteps, "5", "10");
-    g.load(1);
+    g.play(kSteps, "5", "10");
     game::LumoraBas& b = g.bas();
     g.walkTo(4, 6);
     g.wait(100);  // the tick that starts the climb still moves the legs

@@ -3,22 +3,15 @@
 
 #include "support/fixture.h"
 
+using testing_support::cell;
 using testing_support::Game;
+using testing_support::onFloor;
 
 namespace {
 
-constexpr int cell(int c, int r) { return 9 * (r - 1) + c; }
-
-// Rows 1 to 6 as given, then a floor of walls.
-std::vector<std::string> board(std::vector<std::string> top) {
-    while (top.size() < 6) top.insert(top.begin(), ".........");
-    for (int i = 0; i < 3; ++i) top.push_back("KKKKKKKKK");
-    return top;
-}
-
 // The character on (5, 4) over a block, with nothing under the block but air
 // down to the floor: casting the block away drops it two rows.
-const std::vector<std::string> kLedge = board({"....P....", "....B....", "........."});
+const std::vector<std::string> kLedge = onFloor(3, {"....P....", "....B....", "........."});
 
 }  // namespace
 
@@ -28,8 +21,7 @@ const std::vector<std::string> kLedge = board({"....P....", "....B....", "......
 TEST(ClickRules, TileZeroIsColumnNineAndNeighboursDoNotWrap) {
     {
         Game g;
-        g.addStage(1, board({".......P."}), "5", "10");
-        g.load(1);
+        g.play(onFloor(3, {".......P."}), "5", "10");
         g.tap(cell(8, 6), 1);  // its own column: only the row is taken
         g.tap(0, 2);
         EXPECT_EQ(g.w().Text4->Text, "9");
@@ -46,8 +38,7 @@ TEST(ClickRules, TileZeroIsColumnNineAndNeighboursDoNotWrap) {
          {Case{".........", "P........", 9, 5}, Case{"........P", ".........", 1, 6}}) {
         SCOPED_TRACE(std::string(k.row5) + "/" + k.row6);
         Game g;
-        g.addStage(1, board({k.row5, k.row6}), "5", "10");
-        g.load(1);
+        g.play(onFloor(3, {k.row5, k.row6}), "5", "10");
         const std::string before = g.board();
         g.cast(k.c, k.r);
         EXPECT_EQ(g.board(), before);
@@ -61,8 +52,7 @@ TEST(ClickRules, NoClimbUnderASolidCell) {
     for (int dir : {-1, 1}) {
         SCOPED_TRACE(dir);
         Game g;
-        g.addStage(1, board({"....K....", "...KPK..."}), "5", "10");
-        g.load(1);
+        g.play(onFloor(3, {"....K....", "...KPK..."}), "5", "10");
         g.walkTo(5 + dir, 6);
         g.wait(1500);
         EXPECT_EQ(g.sprite().Left, 192.0f);
@@ -75,8 +65,7 @@ TEST(ClickRules, NoClimbUnderASolidCell) {
 // landing and then goes.
 TEST(ClickRules, ALeftClickWhileFallingWalksAfterTheLanding) {
     Game g;
-    g.addStage(1, kLedge, "5", "10");
-    g.load(1);
+    g.play(kLedge, "5", "10");
     g.cast(5, 5);
     ASSERT_EQ(g.timers(), "FallTimer:100");
     g.wait(150);
@@ -96,8 +85,7 @@ TEST(ClickRules, ALeftClickWhileFallingWalksAfterTheLanding) {
 // climb's walk keeps its direction and goes on that way afterwards.
 TEST(ClickRules, AClickBehindAClimbDoesNotTurnIt) {
     Game g;
-    g.addStage(1, board({".........", "...KP...."}), "5", "10");
-    g.load(1);
+    g.play(onFloor(3, {".........", "...KP...."}), "5", "10");
     g.walkTo(4, 6);
     g.wait(300);
     ASSERT_EQ(g.timers(), "LeftWalkTimer:100,LeftJumpTimer:300");
@@ -115,8 +103,7 @@ TEST(ClickRules, AClickBehindAClimbDoesNotTurnIt) {
 // puts no standing picture over the outcome's.
 TEST(ClickRules, MouseUpIsIgnoredDuringAnOutcome) {
     Game g;
-    g.addStage(1, board({"....P...."}), "1", "1");
-    g.load(1);
+    g.play(onFloor(3, {"....P...."}), "1", "1");
     g.cast(6, 6);
     g.wait(2000);
     ASSERT_EQ(g.pic(), "RightNaku(0)");
@@ -129,9 +116,8 @@ TEST(ClickRules, MouseUpIsIgnoredDuringAnOutcome) {
 // the fall: it lands while the outcome plays.
 TEST(ClickRules, ADecidedStageLetsAFallFinish) {
     Game g;
-    g.addStage(1, board({"B........", ".........", "....P....", "....B....", "........."}), "1",
-               "10");
-    g.load(1);
+    g.play(onFloor(3, {"B........", ".........", "....P....", "....B....", "........."}), "1",
+           "10");
     g.cast(5, 5);  // two blocks down to the target of one
     ASSERT_EQ(g.timers(), "FallTimer:100,StageClearTimer:2000");
     g.wait(1000);

@@ -149,8 +149,7 @@ bool placedByStage(const forms::Control& c) {
 
 TEST(GameWindowLoad, AtFifteenTwipsOnlyTheWindowShrinks) {
     Game g(15.0f);
-    g.addStage(1, {"..P......"}, "3", "7");
-    g.load(1);
+    g.play({"..P......"}, "3", "7");
     ASSERT_TRUE(g.gameOpen());
     ui::MainWindow& win = g.win();
     ui::MainWindow fresh(g.program().program(), g.bas());
@@ -174,8 +173,7 @@ TEST(GameWindowLoad, AtFifteenTwipsOnlyTheWindowShrinks) {
 
 TEST(GameWindowLoad, AtTwelveTwipsTheTrayIsLaidOutAgain) {
     Game g(12.0f);
-    g.addStage(1, {"..P......"}, "3", "7", {"", "", "", "", "", "", "", "", "........O"});
-    g.load(1);
+    g.play({"..P......"}, "3", "7", {"", "", "", "", "", "", "", "", "........O"});
     ASSERT_TRUE(g.gameOpen());
     ui::MainWindow& win = g.win();
     EXPECT_EQ(g.bas().TwipsPerPixel, 12.0f);

@@ -3,11 +3,11 @@
 
 #include "support/fixture.h"
 
+using testing_support::cell;
 using testing_support::Game;
+using testing_support::onFloor;
 
 namespace {
-
-constexpr int cell(int c, int r) { return 9 * (r - 1) + c; }
 
 struct Tick {
     float left;
@@ -36,16 +36,13 @@ std::vector<std::string> pics(const std::vector<Tick>& ts) {
     return out;
 }
 
-const std::vector<std::string> kFlatFloor = {".........", ".........", ".........",
-                                             ".........", ".........", "....P....",
-                                             "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"};
+const std::vector<std::string> kFlatFloor = onFloor(3, {"....P...."});
 
 }  // namespace
 
 TEST(Walking, TwoColumnsLeftTakesEightStepsAndStopsOnTheNinthTick) {
     Game g;
-    g.addStage(1, kFlatFloor, "5", "10");
-    g.load(1);
+    g.play(kFlatFloor, "5", "10");
     g.walkTo(3, 6);
     EXPECT_EQ(g.timers(), "LeftWalkTimer:100");
     EXPECT_EQ(g.w().Text6->Text, "左向き");
@@ -63,8 +60,7 @@ TEST(Walking, TwoColumnsLeftTakesEightStepsAndStopsOnTheNinthTick) {
 
 TEST(Walking, FrameSequenceCarriesOverBetweenWalks) {
     Game g;
-    g.addStage(1, kFlatFloor, "5", "10");
-    g.load(1);
+    g.play(kFlatFloor, "5", "10");
 
     g.walkTo(4, 6);  // 1, 2, 1, 0 and the arrival tick moves on to 1
     auto first = ticks(g, 5);
@@ -89,11 +85,7 @@ TEST(Walking, FrameSequenceCarriesOverBetweenWalks) {
 
 TEST(Walking, StepsOffALedgeFallsAndWalksOn) {
     Game g;
-    g.addStage(1,
-               {".........", ".........", ".........", ".........", "....P....", "....KKKKK",
-                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
-               "5", "10");
-    g.load(1);
+    g.play(onFloor(3, {"....P....", "....KKKKK"}), "5", "10");
     g.walkTo(2, 5);
     g.wait(400);
     EXPECT_EQ(g.sprite().Left, 144);  // on column 4, nothing below
@@ -122,11 +114,7 @@ void checkClimb(int dir) {
     const char* side = dir < 0 ? "Left" : "Right";
     Game g;
     std::string row6 = dir < 0 ? "...KP...." : "....PK...";
-    g.addStage(1,
-               {".........", ".........", ".........", ".........", ".........", row6, "KKKKKKKKK",
-                "KKKKKKKKK", "KKKKKKKKK"},
-               "5", "10");
-    g.load(1);
+    g.play(onFloor(3, {row6}), "5", "10");
     g.walkTo(5 + dir, 6);
     g.wait(100);
     const std::string jumpTimer = std::string(side) + "JumpTimer";
@@ -189,11 +177,7 @@ TEST(Climbing, LeftAndRightRiseOneCellThenStepAcross) {
 TEST(Walking, BlockedWalkMarchesOnTheSpotUntilItsOwnColumnIsClicked) {
     Game g;
     // A step two cells high: no climb.
-    g.addStage(1,
-               {".........", ".........", ".........", ".........", "...K.....", "...KP....",
-                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
-               "5", "10");
-    g.load(1);
+    g.play(onFloor(3, {"...K.....", "...KP...."}), "5", "10");
     g.walkTo(1, 6);
     auto marching = ticks(g, 20);
     for (const Tick& t : marching) EXPECT_EQ(t.left, 192);
@@ -213,11 +197,7 @@ TEST(Walking, BlockedWalkMarchesOnTheSpotUntilItsOwnColumnIsClicked) {
 
 TEST(Climbing, ClickDuringTheClimbOnlyMovesTheTarget) {
     Game g;
-    g.addStage(1,
-               {".........", ".........", ".........", ".........", ".........", "..KKP....",
-                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
-               "5", "10");
-    g.load(1);
+    g.play(onFloor(3, {"..KKP...."}), "5", "10");
     g.walkTo(1, 6);
     g.wait(300);  // climbing: phase 2 done
     ASSERT_EQ(g.timers(), "LeftWalkTimer:100,LeftJumpTimer:300");
@@ -241,11 +221,7 @@ TEST(Climbing, ClickDuringTheClimbOnlyMovesTheTarget) {
 
 TEST(Falling, TwoCellsTakeEightTicksWithTheStandingPicture) {
     Game g;
-    g.addStage(1,
-               {".........", ".........", ".........", "....P....", "....B....", ".........",
-                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
-               "5", "10");
-    g.load(1);
+    g.play(onFloor(3, {"....P....", "....B....", "........."}), "5", "10");
     g.cast(5, 5);
     EXPECT_EQ(g.timers(), "FallTimer:100");
     auto fall = ticks(g, 8);
@@ -261,11 +237,9 @@ TEST(Falling, TwoCellsTakeEightTicksWithTheStandingPicture) {
 TEST(Edges, TheBoardEndsBelowRowNineAndRightOfColumnNine) {
     Game g;
     // Nothing lies under row 9 and nothing right of column 9 but the edge.
-    g.addStage(1,
-               {".........", ".........", ".........", ".........", ".........", ".........",
-                ".........", "......P..", "KKKKKB..."},
-               "5", "10");
-    g.load(1);
+    g.play({".........", ".........", ".........", ".........", ".........", ".........",
+            ".........", "......P..", "KKKKKB..."},
+           "5", "10");
     g.cast(7, 9);  // an empty cell below: a block, standing on it
     ASSERT_EQ(g.timers(), "-");
     g.cast(7, 9);  // and away again: down into row 9, where the fall must end
@@ -286,8 +260,7 @@ TEST(Edges, TheBoardEndsBelowRowNineAndRightOfColumnNine) {
 
 TEST(Walking, AClickOnTheOtherSideTurnsBackAtOnceMidStep) {
     Game g;
-    g.addStage(1, kFlatFloor, "5", "10");
-    g.load(1);
+    g.play(kFlatFloor, "5", "10");
     g.walkTo(1, 6);
     g.wait(200);
     ASSERT_EQ(g.sprite().Left, 168);
@@ -305,11 +278,7 @@ TEST(Walking, AClickOnTheOtherSideTurnsBackAtOnceMidStep) {
 
 TEST(Walking, LeavingColumnOneWithItsClickBehindWalksOffTheBoardUntilCalledBack) {
     Game g;
-    g.addStage(1,
-               {".........", ".........", ".........", ".........", ".........", ".P.......",
-                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
-               "5", "10");
-    g.load(1);
+    g.play(onFloor(3, {".P......."}), "5", "10");
     g.walkTo(1, 6);
     g.wait(100);
     g.walkTo(2, 6);  // the column it is just leaving
@@ -327,11 +296,8 @@ TEST(Walking, LeavingColumnOneWithItsClickBehindWalksOffTheBoardUntilCalledBack)
 
 TEST(Probes, CellAndNeighboursFromPixelPositions) {
     Game g;
-    g.addStage(1,
-               {".........", "K........", "K........", ".........", "....P....", "KKKKK.KKK",
-                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
-               "5", "10");
-    g.load(1);
+    g.play(onFloor(3, {"K........", "K........", ".........", "....P....", "KKKKK.KKK"}), "5",
+           "10");
     game::LumoraBas& b = g.bas();
     forms::Control& s = g.sprite();
 

@@ -6,13 +6,13 @@
 
 #include "support/fixture.h"
 
+using testing_support::cell;
 using testing_support::Game;
+using testing_support::onFloor;
 using testing_support::stageFile;
 using testing_support::TempFolder;
 
 namespace {
-
-constexpr int cell(int c, int r) { return 9 * (r - 1) + c; }
 
 struct ReplayRun {
     int status;
@@ -38,10 +38,7 @@ void addStage(const TempFolder& f, int n, const std::vector<std::string>& rows,
 }
 
 void addTwoStages(const TempFolder& f) {
-    addStage(f, 1,
-             {".........", ".........", ".........", ".........", "....P....", "KKKKKKKKK",
-              "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
-             "1", "10");
+    addStage(f, 1, onFloor(4, {"....P...."}), "1", "10");
     addStage(f, 2,
              {".........", ".........", ".........", "..P......", "KKKKKKKKK", "KKKKKKKKK",
               "KKKKKKKKK", "KKKKKKKKK", "W........"},
@@ -129,11 +126,9 @@ TEST(Replay, FatalErrorsExitOneAndTheProgramsEndExitsZero) {
 // The player's whole stage, told only in presses, releases and time passing.
 TEST(WholeStage, FromTheFirstClickToTheClearByMouseAndClockAlone) {
     Game g;
-    g.addStage(1,
-               {".........", ".........", ".........", ".........", ".........", "...K.P...",
-                "KK.KKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
-               "1", "4");
-    g.load(1);
+    g.play({".........", ".........", ".........", ".........", ".........", "...K.P...",
+            "KK.KKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
+           "1", "4");
 
     g.down(cell(4, 6), 1);  // onto the step
     g.up(cell(4, 6), 1);

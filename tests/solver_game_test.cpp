@@ -27,8 +27,7 @@ struct Moment {
 class Explorer {
 public:
     Explorer(const std::vector<std::string>& rows, const std::string& target, int magic) {
-        game_.addStage(1, rows, target, std::to_string(magic - 1));
-        game_.load(1);
+        game_.play(rows, target, std::to_string(magic - 1));
     }
 
     // Whether some way of playing clears the stage; `limit` bounds the states.

@@ -61,8 +61,7 @@ TEST(SolverMoves, EveryClickAgreesWithTheGame) {
                 SCOPED_TRACE("from cell " + std::to_string(start) + " to column " +
                              std::to_string(x));
                 Game g;
-                g.addStage(1, rows, "1", "9");
-                g.load(1);
+                g.play(rows, "1", "9");
                 g.walkTo(x, 1);
                 g.wait(100 * clicks.ticks[static_cast<std::size_t>(x)]);
                 EXPECT_EQ(g.timers(), "-");
@@ -107,8 +106,7 @@ TEST(SolverMoves, AWalkLeftRetargetedOnTheWayLeavesTheBoard) {
     EXPECT_EQ(reach.exits, solver::kOffLeft);
 
     Game g;
-    g.addStage(1, rows, "1", "9");
-    g.load(1);
+    g.play(rows, "1", "9");
     g.walkTo(1, 8);
     g.wait(100);
     g.cast(5, 1);

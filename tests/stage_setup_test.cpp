@@ -151,8 +151,7 @@ TEST(StageSetup, NumbersOnLinesTenAndEleven) {
     };
     for (const Case& c : cases) {
         Game g;
-        g.addStage(1, {"....P...."}, c.target, c.budget);
-        g.load(1);
+        g.play({"....P...."}, c.target, c.budget);
         ASSERT_TRUE(g.gameOpen()) << c.target << " " << c.budget << ": "
                                   << g.program().program().fatalError().value_or("");
         EXPECT_EQ(g.w().txtGreen->Text, c.green) << c.target;
@@ -162,8 +161,7 @@ TEST(StageSetup, NumbersOnLinesTenAndEleven) {
 
 TEST(StageSetup, TheLastStartCellCounts) {
     Game g;
-    g.addStage(1, {"P.P", "", "", "", "", "", "......P.."}, "1", "1");
-    g.load(1);
+    g.play({"P.P", "", "", "", "", "", "......P.."}, "1", "1");
     EXPECT_EQ(g.bas().PlayerCol, 7);
     EXPECT_EQ(g.bas().PlayerRow, 7);
     EXPECT_EQ(g.sprite().Left, 288);

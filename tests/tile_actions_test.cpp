@@ -3,26 +3,18 @@
 
 #include "support/fixture.h"
 
+using testing_support::cell;
 using testing_support::Game;
+using testing_support::onFloor;
 
 namespace {
-
-constexpr int cell(int c, int r) { return 9 * (r - 1) + c; }
-
-// Rows 1 to 5 as given, then a floor of walls.
-std::vector<std::string> board(std::vector<std::string> top) {
-    while (top.size() < 5) top.insert(top.begin(), ".........");
-    for (int i = 0; i < 4; ++i) top.push_back("KKKKKKKKK");
-    return top;
-}
 
 // Loads a stage, right-clicks the given neighbours of the character in turn and
 // reports the timers that run afterwards.
 std::string outcomeAfter(const std::vector<std::string>& top, const std::string& target,
                          const std::string& budget, const std::vector<std::pair<int, int>>& casts) {
     Game g;
-    g.addStage(1, board(top), target, budget);
-    g.load(1);
+    g.play(onFloor(4, top), target, budget);
     for (auto [c, r] : casts) g.cast(c, r);
     return g.timers();
 }
@@ -31,8 +23,7 @@ std::string outcomeAfter(const std::vector<std::string>& top, const std::string&
 
 TEST(Casting, EachKindOfCellWithItsCostAndTheFacingItLeaves) {
     Game g;
-    g.addStage(1, board({"....B....", "...WPS..."}), "9", "20");
-    g.load(1);
+    g.play(onFloor(4, {"....B....", "...WPS..."}), "9", "20");
     game::GameWindow& w = g.w();
     ASSERT_EQ(w.txtMagic->Text, "21");
     ASSERT_EQ(w.txtGreen->Text, "1/9");
@@ -83,8 +74,7 @@ TEST(Casting, EachKindOfCellWithItsCostAndTheFacingItLeaves) {
 
 TEST(Casting, AWallOnTheRightStillTurnsTheCharacter) {
     Game g;
-    g.addStage(1, board({"....PK..."}), "9", "20");
-    g.load(1);
+    g.play(onFloor(4, {"....PK..."}), "9", "20");
     g.cast(6, 5);
     EXPECT_EQ(g.pic(), "RightWalk(1)");
     EXPECT_EQ(g.w().txtMagic->Text, "21");
@@ -92,11 +82,9 @@ TEST(Casting, AWallOnTheRightStillTurnsTheCharacter) {
 
 TEST(Casting, TakingAwayTheBlockUnderfootDropsTheCharacter) {
     Game g;
-    g.addStage(1,
-               {".........", ".........", ".........", "....P....", "....B....", ".........",
-                "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
-               "9", "20");
-    g.load(1);
+    g.play({".........", ".........", ".........", "....P....", "....B....", ".........",
+            "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"},
+           "9", "20");
     g.down(cell(5, 5), 2);
     EXPECT_EQ(g.timers(), "FallTimer:100");
     EXPECT_EQ(g.w().txtMagic->Text, "22");
@@ -116,8 +104,7 @@ TEST(Casting, RunningOutOfMagicLosesTheStage) {
     // A correct last block placed with exactly its cost left.
     {
         Game g;
-        g.addStage(1, board({"....P...."}), "1", "1");
-        g.load(1);
+        g.play(onFloor(4, {"....P...."}), "1", "1");
         g.cast(6, 5);
         EXPECT_EQ(g.w().txtMagic->Text, "0");
         EXPECT_EQ(g.w().txtGreen->Text, "1/1");
@@ -126,8 +113,7 @@ TEST(Casting, RunningOutOfMagicLosesTheStage) {
     // Water cleared with the last 2 points: the cell is still cleared.
     {
         Game g;
-        g.addStage(1, board({"...WP...."}), "5", "1");
-        g.load(1);
+        g.play(onFloor(4, {"...WP...."}), "5", "1");
         g.cast(4, 5);
         EXPECT_EQ(g.w().txtMagic->Text, "0");
         EXPECT_EQ(g.w().txtStone->Text, "0");
@@ -137,8 +123,7 @@ TEST(Casting, RunningOutOfMagicLosesTheStage) {
     // Sand with 1 point left gives 9, and play goes on.
     {
         Game g;
-        g.addStage(1, board({"....PS..."}), "5", "0");
-        g.load(1);
+        g.play(onFloor(4, {"....PS..."}), "5", "0");
         g.cast(6, 5);
         EXPECT_EQ(g.w().txtMagic->Text, "9");
         EXPECT_EQ(g.timers(), "-");
@@ -147,8 +132,7 @@ TEST(Casting, RunningOutOfMagicLosesTheStage) {
 
 TEST(Casting, MagicStopsAtItsUpperLimit) {
     Game g;
-    g.addStage(1, board({"....PS..."}), "5", "32766");
-    g.load(1);
+    g.play(onFloor(4, {"....PS..."}), "5", "32766");
     ASSERT_EQ(g.w().txtMagic->Text, "32767");
     g.cast(6, 5);  // sand's +8 cannot pass the limit
     EXPECT_EQ(g.w().txtMagic->Text, "32767");
@@ -175,8 +159,7 @@ TEST(GoalCheck, TouchingBlocksOrWaterLeftLose) {
 
 TEST(GoalCheck, MoreBlocksThanTheTargetWaitForTheCastThatReachesIt) {
     Game g;
-    g.addStage(1, board({"B.B......", "....PB..."}), "2", "10");
-    g.load(1);
+    g.play(onFloor(4, {"B.B......", "....PB..."}), "2", "10");
     g.cast(5, 4);  // four blocks, two of them touching: no check yet
     EXPECT_EQ(g.timers(), "-");
     g.cast(5, 4);
@@ -194,8 +177,7 @@ TEST(GoalCheck, TargetZeroIsJudgedOnEveryCastEvenOnAWall) {
 
 TEST(Clicks, RightClicksAreIgnoredWhileWalking) {
     Game g;
-    g.addStage(1, board({"....P...."}), "5", "10");
-    g.load(1);
+    g.play(onFloor(4, {"....P...."}), "5", "10");
     g.walkTo(1, 5);
     g.wait(100);
     g.cast(6, 5);
@@ -208,8 +190,7 @@ TEST(Clicks, RightClicksAreIgnoredWhileWalking) {
 
 TEST(Clicks, OtherButtonsOnlyRecordTheClick) {
     Game g;
-    g.addStage(1, board({"....P...."}), "5", "10");
-    g.load(1);
+    g.play(onFloor(4, {"....P...."}), "5", "10");
     g.tap(cell(6, 5), 4);
     g.tap(cell(1, 5), 3);
     EXPECT_EQ(g.w().Text4->Text, "1");
@@ -219,8 +200,7 @@ TEST(Clicks, OtherButtonsOnlyRecordTheClick) {
 
 TEST(Clicks, EveryClickIsIgnoredOnceTheStageIsDecided) {
     Game g;
-    g.addStage(1, board({"....P...."}), "1", "1");
-    g.load(1);
+    g.play(onFloor(4, {"....P...."}), "1", "1");
     g.cast(6, 5);
     ASSERT_EQ(g.timers(), "GameOverTimer:2000");
     g.walkTo(1, 5);
@@ -244,8 +224,7 @@ TEST(Casting, MagicBelowOneShowsZeroAndLoses) {
                          Case{"....P....", "-32769", "-32768"}}) {
         SCOPED_TRACE(k.budget);
         Game g;
-        g.addStage(1, board({k.row}), "5", k.budget);
-        g.load(1);
+        g.play(onFloor(4, {k.row}), "5", k.budget);
         ASSERT_EQ(g.w().txtMagic->Text, k.before);
         g.cast(6, 5);
         EXPECT_EQ(g.w().txtMagic->Text, "0");

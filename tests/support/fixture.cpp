@@ -54,6 +54,12 @@ std::vector<std::string> TempFolder::files() const {
     return out;
 }
 
+std::vector<std::string> onFloor(int floorRows, std::vector<std::string> top) {
+    while (static_cast<int>(top.size()) < 9 - floorRows) top.insert(top.begin(), ".........");
+    top.insert(top.end(), floorRows, "KKKKKKKKK");
+    return top;
+}
+
 std::string stageFile(const std::vector<std::string>& rows, const std::string& target,
                       const std::string& budget) {
     std::string s;

@@ -35,6 +35,13 @@ private:
     std::string path_;
 };
 
+// The Tile index of column c, row r (both from 1).
+constexpr int cell(int c, int r) { return 9 * (r - 1) + c; }
+
+// The given rows, padded with empty rows above to stand on a floor of
+// `floorRows` rows of walls at the bottom of the board.
+std::vector<std::string> onFloor(int floorRows, std::vector<std::string> top);
+
 // A stage file: nine board rows, then the target and budget lines, CR LF.
 std::string stageFile(const std::vector<std::string>& rows, const std::string& target,
                       const std::string& budget);
@@ -50,6 +57,12 @@ public:
     // unless given).
     void addStage(int n, const std::vector<std::string>& rows, const std::string& target,
                   const std::string& budget, const std::vector<std::string>& answer = {});
+    // Writes stage 1 and opens it through the menu's Load.
+    void play(const std::vector<std::string>& rows, const std::string& target,
+              const std::string& budget, const std::vector<std::string>& answer = {}) {
+        addStage(1, rows, target, budget, answer);
+        load(1);
+    }
     void setSave(const std::string& bytes) { folder_.write("save.bkm", bytes); }
     // Starts the program: the menu opens.
     void start();
@@ -71,8 +84,8 @@ public:
         up(k, button);
     }
     // Left click on column c of row r.
-    void walkTo(int c, int r) { tap(9 * (r - 1) + c, 1); }
-    void cast(int c, int r) { tap(9 * (r - 1) + c, 2); }
+    void walkTo(int c, int r) { tap(cell(c, r), 1); }
+    void cast(int c, int r) { tap(cell(c, r), 2); }
     void click(const std::string& form, const std::string& button);
     void wait(std::int64_t ms);
     std::int64_t now() const;
