@@ -22,6 +22,16 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing:$missing"
 export DEBIAN_FRONTEND=noninteractive
-apt-get update
+# A mirror that drops a connection now and then should not fail the build:
+# each download is retried, and so is the whole step.
+retry() {
+    for try in 1 2 3; do
+        "$@" && return 0
+        echo "$0: '$*' failed (try $try of 3)" >&2
+        [ "$try" -lt 3 ] && sleep $((try * 10))
+    done
+    return 1
+}
+retry apt-get -o Acquire::Retries=3 update
 # shellcheck disable=SC2086
-apt-get install -y --no-install-recommends $missing
+retry apt-get -o Acquire::Retries=3 install -y --no-install-recommends $missing
