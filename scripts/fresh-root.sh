@@ -31,7 +31,7 @@ mirror=${LUMORA_FRESH_MIRROR:-http://deb.debian.org/debian}
 suite=bookworm
 base_tar=$cache/$suite-minbase-$(dpkg --print-architecture).tar
 # A folder name with a space in it, as a player's checkout may well have.
-checkout=/root/lumora checkout
+checkout="/root/lumora checkout"
 # Building the game and installing what it needs takes minutes on 2 cores.
 menu_wait=${LUMORA_FRESH_MENU_WAIT:-1500}
 
@@ -68,10 +68,12 @@ retry() {
 # first. The folder is removed only when nothing is mounted under it any more,
 # so a bind mount of the host's /dev can never be emptied by the rm.
 release_root() {
-    local root=$1 pid
+    local root=$1 proc
     [ -d "$root" ] || return 0
-    for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-        [ "$(readlink "/proc/$pid/root" 2>/dev/null)" = "$root" ] && kill -9 "$pid" 2>/dev/null || true
+    for proc in /proc/[0-9]*; do
+        if [ "$(readlink "$proc/root" 2>/dev/null)" = "$root" ]; then
+            kill -9 "${proc#/proc/}" 2>/dev/null || true
+        fi
     done
     sleep 1
     findmnt -rn -o TARGET | grep -F "$root/" | sort -r | while read -r m; do
@@ -87,7 +89,7 @@ release_root() {
 cleanup() {
     local status=$?
     trap - EXIT INT TERM
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     for root in "${roots[@]}"; do release_root "$root" || status=1; done
     if [ "$status" -ne 0 ] && [ -n "$step_name" ]; then
         echo "fresh-root: FAILED at the step: $step_name (status $status)" >&2
