@@ -76,7 +76,7 @@ release_root() {
         fi
     done
     sleep 1
-    findmnt -rn -o TARGET | grep -F "$root/" | sort -r | while read -r m; do
+    findmnt -rn -o TARGET | { grep -F "$root/" || true; } | sort -r | while read -r m; do
         umount "$m" 2>/dev/null || umount -l "$m" 2>/dev/null || true
     done
     if findmnt -rn -o TARGET | grep -qF "$root/"; then
