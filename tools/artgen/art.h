@@ -102,7 +102,8 @@ QImage makeMenuForm(const QImage& leftFigure, const QImage& rightFigure);
 QImage makeIcon16();
 QImage makeIcon24();
 QImage makeIcon32(const QImage& front);
-QString iconPath(int n);
+QString iconPath(int n, const QString& app = QStringLiteral("Lumora"));
+QImage makeWorkshopIcon(const QImage& gameIcon);
 QImage enlarged(const QImage& img, int factor);
 
 // ---- output and self-check (writer.cpp) -----------------------------------

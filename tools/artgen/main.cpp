@@ -92,8 +92,12 @@ int main(int argc, char** argv) {
     const std::pair<const QImage*, int> iconSizes[] = {{&icon16, 1}, {&icon24, 1}, {&icon32, 1},
                                                        {&icon24, 2}, {&icon32, 2}, {&icon32, 4},
                                                        {&icon32, 8}};
-    for (const auto& [source, factor] : iconSizes)
-        ok &= w.save(iconPath(source->width() * factor), enlarged(*source, factor), true);
+    for (const auto& [source, factor] : iconSizes) {
+        const int n = source->width() * factor;
+        ok &= w.save(iconPath(n), enlarged(*source, factor), true);
+        ok &= w.save(iconPath(n, QStringLiteral("Workshop")),
+                     enlarged(makeWorkshopIcon(*source), factor), true);
+    }
     ok &= w.save(QStringLiteral("icon.png"), icon32, true);
 
     if (!ok) return 1;
@@ -123,7 +127,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i <= 5; ++i)
         expected.push_back({mn + QStringLiteral("Command%1.png").arg(i), button});
     expected.push_back({QStringLiteral("icon.png"), QSize(32, 32)});
-    for (int n : {16, 24, 32, 48, 64, 128, 256}) expected.push_back({iconPath(n), QSize(n, n)});
+    for (int n : {16, 24, 32, 48, 64, 128, 256}) {
+        expected.push_back({iconPath(n), QSize(n, n)});
+        expected.push_back({iconPath(n, QStringLiteral("Workshop")), QSize(n, n)});
+    }
 
     const std::vector<std::pair<QString, QString>> twins = {
         {mw + QStringLiteral("LeftJump_0.png"), mw + QStringLiteral("LeftWalk_1.png")},

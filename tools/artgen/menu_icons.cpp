@@ -191,8 +191,27 @@ QImage makeIcon32(const QImage& front) {
     return img;
 }
 
-QString iconPath(int n) {
-    return QStringLiteral("icons/hicolor/%1x%1/apps/io.github.lumora.Lumora.png").arg(n);
+QString iconPath(int n, const QString& app) {
+    return QStringLiteral("icons/hicolor/%1x%1/apps/io.github.lumora.%2.png").arg(n).arg(app);
+}
+
+// The workshop's icon is the game's with a stage plan in its lower right
+// corner: two by two cells of block, water, sand and wall, ruled in ink, so
+// the two sit side by side in a menu and are told apart at 16 pixels.
+QImage makeWorkshopIcon(const QImage& gameIcon) {
+    QImage img = gameIcon;
+    const int n = img.width();
+    const int cell = n <= 16 ? 2 : n <= 24 ? 3 : 4;
+    const int side = 2 * cell + 3;
+    const int x0 = n - 1 - side, y0 = n - 1 - side;
+    const QColor fills[2][2] = {{pal::leafLight, pal::blueMid}, {pal::bluePale, pal::purpLight}};
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const bool rule = x % (cell + 1) == 0 || y % (cell + 1) == 0;
+            img.setPixelColor(x0 + x, y0 + y,
+                              rule ? pal::ink : fills[y / (cell + 1)][x / (cell + 1)]);
+        }
+    return img;
 }
 
 QImage enlarged(const QImage& img, int factor) {
