@@ -21,8 +21,9 @@ void drawCell(QPainter& p, const QRect& r, Kind kind, qtfront::PictureLibrary& p
     if (const QPixmap* pixmap = pictures.find(kForm, std::string(name))) {
         p.drawPixmap(r, *pixmap);
     } else {
-        p.setPen(kGridColor);
-        p.drawRect(r.adjusted(0, 0, -1, -1));
+        // The top and left edges only: the cell beside draws the other two.
+        p.fillRect(QRect(r.topLeft(), QSize(r.width(), 1)), kGridColor);
+        p.fillRect(QRect(r.topLeft(), QSize(1, r.height())), kGridColor);
     }
 }
 
@@ -32,6 +33,8 @@ BoardView::BoardView(qtfront::PictureLibrary& pictures, QWidget* parent)
     : QWidget(parent), pictures_(pictures), stage_(blankStage()) {
     setFixedSize(sizeHint());
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Held by the board, the keys choose kinds; in a spin box they are digits.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 QSize BoardView::sizeHint() const { return QSize(kCellPixels, kCellPixels) * game::kBoardSide; }
@@ -94,6 +97,10 @@ QPixmap kindPicture(qtfront::PictureLibrary& pictures, Kind kind) {
     QPixmap pixmap(BoardView::kCellPixels, BoardView::kCellPixels);
     QPainter p(&pixmap);
     drawCell(p, pixmap.rect(), kind, pictures);
+    if (kind == Kind::Empty) {  // alone, it needs all four edges
+        p.setPen(kGridColor);
+        p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    }
     return pixmap;
 }
 

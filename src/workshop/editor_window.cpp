@@ -23,6 +23,9 @@ const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kStateKey = QStringLiteral("window/state");
 const QString kKindKey = QStringLiteral("editor/kind");
 
+// Wide enough for a stage list or a proof to be read in; the lead fills them.
+constexpr int kDockMinWidth = 200;
+
 QSpinBox* numberBox(int low, int high, const QString& tip, QWidget* parent) {
     auto* box = new QSpinBox(parent);
     box->setRange(low, high);
@@ -37,17 +40,18 @@ QWidget* placeholderDock(QMainWindow* window, const QString& title, const QStrin
                          const QString& text, Qt::DockWidgetArea area) {
     auto* dock = new QDockWidget(title, window);
     dock->setObjectName(name);
-    auto* area_widget = new QWidget(dock);
-    area_widget->setObjectName(name + QStringLiteral("Area"));
-    auto* layout = new QVBoxLayout(area_widget);
-    auto* label = new QLabel(text, area_widget);
+    auto* areaWidget = new QWidget(dock);
+    areaWidget->setObjectName(name + QStringLiteral("Area"));
+    areaWidget->setMinimumWidth(kDockMinWidth);
+    auto* layout = new QVBoxLayout(areaWidget);
+    auto* label = new QLabel(text, areaWidget);
     label->setWordWrap(true);
     label->setEnabled(false);
     layout->addWidget(label);
     layout->addStretch();
-    dock->setWidget(area_widget);
+    dock->setWidget(areaWidget);
     window->addDockWidget(area, dock);
-    return area_widget;
+    return areaWidget;
 }
 
 }  // namespace
@@ -63,6 +67,7 @@ EditorWindow::EditorWindow(qtfront::PictureLibrary& pictures, QWidget* parent)
     setWindowTitle(tr("Untitled[*] — Lumora Workshop"));
     restoreSettings();
     apply(stage_);
+    board_->setFocus();
 }
 
 void EditorWindow::makeCentralArea() {
@@ -71,6 +76,7 @@ void EditorWindow::makeCentralArea() {
     board_ = new BoardView(pictures_, central);
     layout->addWidget(board_, 0, Qt::AlignHCenter);
     auto* numbers = new QFormLayout;
+    numbers->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     target_ =
         numberBox(kMinTarget, kMaxTarget,
                   tr("How many blocks the board must hold for the stage to be cleared"), central);
