@@ -26,6 +26,8 @@ public:
     explicit EditorWindow(qtfront::PictureLibrary& pictures, QWidget* parent = nullptr);
 
     const game::StageDesc& stage() const { return stage_; }
+    QUndoStack* undoStack() const { return undo_; }
+    BoardView* board() const { return board_; }
     QWidget* proofArea() const { return proofArea_; }
     QWidget* stageListArea() const { return stageListArea_; }
 
