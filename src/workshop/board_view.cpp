@@ -17,14 +17,13 @@ const QColor kGridColor(0xD8, 0xD8, 0xD8);  // only between empty cells, where n
 // any scale its pixels stay sharp-edged blocks.
 void drawCell(QPainter& p, const QRect& r, Kind kind, qtfront::PictureLibrary& pictures) {
     p.fillRect(r, kBoardColor);
-    const std::string_view name = kindInfo(kind).picture;
-    if (const QPixmap* pixmap = pictures.find(kForm, std::string(name))) {
-        p.drawPixmap(r, *pixmap);
-    } else {
+    if (cellKindOf(kind) == game::CellKind::Empty) {
         // The top and left edges only: the cell beside draws the other two.
         p.fillRect(QRect(r.topLeft(), QSize(r.width(), 1)), kGridColor);
         p.fillRect(QRect(r.topLeft(), QSize(1, r.height())), kGridColor);
     }
+    const std::string_view name = kindInfo(kind).picture;
+    if (const QPixmap* pixmap = pictures.find(kForm, std::string(name))) p.drawPixmap(r, *pixmap);
 }
 
 }  // namespace
@@ -97,7 +96,7 @@ QPixmap kindPicture(qtfront::PictureLibrary& pictures, Kind kind) {
     QPixmap pixmap(BoardView::kCellPixels, BoardView::kCellPixels);
     QPainter p(&pixmap);
     drawCell(p, pixmap.rect(), kind, pictures);
-    if (kind == Kind::Empty) {  // alone, it needs all four edges
+    if (cellKindOf(kind) == game::CellKind::Empty) {  // alone, it needs all four edges
         p.setPen(kGridColor);
         p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
     }
