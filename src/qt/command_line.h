@@ -4,9 +4,9 @@
 
 namespace qtfront {
 
-// What the command line asks for. The game takes no options that change play:
-// --help and --version answer and leave, before any window or display is
-// needed; anything else is a mistake.
+// What the command line asks for. The programs take no options that change
+// what they do: --help and --version answer and leave, before any window or
+// display is needed; anything else is a mistake.
 struct CommandLine {
     bool play = true;
     int exitCode = 0;
@@ -14,6 +14,17 @@ struct CommandLine {
     std::string err;  // for standard error
 };
 
-CommandLine readCommandLine(int argc, const char* const* argv);
+// What --help tells about one program.
+struct ProgramHelp {
+    std::string name;   // "lumora", as the usage and the version name it
+    std::string about;  // what follows the usage line, before the options
+    std::string more;   // what --help is for, after "Try 'lumora --help'"
+};
+
+// The game's own.
+const ProgramHelp& gameHelp();
+
+CommandLine readCommandLine(int argc, const char* const* argv,
+                            const ProgramHelp& help = gameHelp());
 
 }  // namespace qtfront

@@ -1,6 +1,11 @@
 cmake_minimum_required(VERSION 3.25)
-# Runs the game's executable with no display at all: --help and --version must
-# answer without Qt ever looking for one, anything else is a usage error.
+# Runs a program (the game, or NAME) with no display at all: --help and
+# --version must answer without Qt ever looking for one, anything else is a
+# usage error. --help must name every one of HELP_WORDS.
+if(NOT NAME)
+  set(NAME lumora)
+  set(HELP_WORDS "Right click;cleared")
+endif()
 function(run_lumora)
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
@@ -19,18 +24,23 @@ run_lumora(--help)
 if(NOT rc EQUAL 0 OR NOT err STREQUAL "")
   fail("--help must exit 0 and say nothing on stderr")
 endif()
-if(NOT out MATCHES "^Usage: lumora" OR NOT out MATCHES "Right click" OR NOT out MATCHES "cleared")
-  fail("--help must print the usage and the rules")
+if(NOT out MATCHES "^Usage: ${NAME} ")
+  fail("--help must print the usage")
 endif()
+foreach(word IN LISTS HELP_WORDS)
+  if(NOT out MATCHES "${word}")
+    fail("--help must tell '${word}'")
+  endif()
+endforeach()
 
 run_lumora(--version)
-if(NOT rc EQUAL 0 OR NOT out STREQUAL "lumora ${VERSION}\n")
-  fail("--version must print 'lumora ${VERSION}' and exit 0")
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "${NAME} ${VERSION}\n")
+  fail("--version must print '${NAME} ${VERSION}' and exit 0")
 endif()
 
 foreach(args "--play" "-platform;offscreen" "--help;--version" "stage1")
   run_lumora(${args})
-  if(NOT rc EQUAL 2 OR NOT err MATCHES "Usage: lumora" OR NOT out STREQUAL "")
+  if(NOT rc EQUAL 2 OR NOT err MATCHES "Usage: ${NAME} " OR NOT out STREQUAL "")
     fail("'${args}' must print the usage on stderr and exit 2")
   endif()
 endforeach()

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+#include "game/stage_desc.h"
+#include "workshop/core/editing.h"
+
+namespace qtfront {
+class PictureLibrary;
+}
+
+namespace workshop {
+
+// The 9 x 9 board in the game's own pictures at the game's size. The left
+// button paints the chosen kind, the right one empties; a press, drag and
+// release is one edit, shown as it is painted and handed on at the release.
+class BoardView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kCellPixels = 48;  // the game's cell
+
+    BoardView(qtfront::PictureLibrary& pictures, QWidget* parent = nullptr);
+
+    // The stage to show. A drag under way is dropped: it was painted on the
+    // stage this one replaces (an undo pressed while dragging).
+    void setStage(const game::StageDesc& stage);
+    void setKind(Kind kind) { kind_ = kind; }
+    Kind kind() const { return kind_; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void edited(const workshop::Edit& edit);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const game::StageDesc& shown() const { return stroke_ ? stroke_->stage() : stage_; }
+    void strokeTo(const QPointF& at);
+
+    qtfront::PictureLibrary& pictures_;
+    game::StageDesc stage_;
+    Kind kind_ = Kind::Sand;
+    std::optional<Stroke> stroke_;
+    Qt::MouseButton strokeButton_ = Qt::NoButton;
+};
+
+// The picture a kind is shown with, on the board's white, for the palette.
+QPixmap kindPicture(qtfront::PictureLibrary& pictures, Kind kind);
+
+}  // namespace workshop

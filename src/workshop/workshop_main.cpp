@@ -1,0 +1,51 @@
+#include <QApplication>
+#include <cstdio>
+
+#include "qt/command_line.h"
+#include "qt/font_substitutes.h"
+#include "qt/picture_library.h"
+#include "workshop/core/palette.h"
+#include "workshop/editor_window.h"
+
+namespace {
+
+qtfront::ProgramHelp workshopHelp() {
+    std::string keys;
+    for (const workshop::KindInfo& k : workshop::kKinds)
+        keys += std::string("    ") + k.key + "  " + std::string(k.name) + "\n";
+    return {"lumora-workshop",
+            "\n"
+            "The Lumora workshop makes stages for the game: paint the 9 x 9 board with\n"
+            "sand, blocks, water and walls, place the character's start, and set the\n"
+            "block target and the starting magic.\n"
+            "  Left button: paint the chosen kind (click or drag).\n"
+            "  Right button: empty the cell.\n"
+            "  Keys choosing the kind:\n" +
+                keys,
+            "for more"};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Answered before Qt starts, so --help works without a display.
+    const qtfront::CommandLine command = qtfront::readCommandLine(argc, argv, workshopHelp());
+    if (!command.play) {
+        std::fputs(command.out.c_str(), stdout);
+        std::fputs(command.err.c_str(), stderr);
+        return command.exitCode;
+    }
+
+    QApplication app(argc, argv);
+    const QString appId = QStringLiteral("io.github.lumora.Workshop");
+    QGuiApplication::setApplicationName(appId);
+    QGuiApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
+    QGuiApplication::setDesktopFileName(appId);
+    qtfront::installFontSubstitutes();
+
+    qtfront::PictureLibrary pictures;
+    QApplication::setWindowIcon(pictures.programIcon());
+    workshop::EditorWindow window(pictures);
+    window.show();
+    return QApplication::exec();
+}

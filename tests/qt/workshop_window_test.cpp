@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QStandardPaths>
+#include <QUndoStack>
+#include <QWidget>
+#include <memory>
+
+#include "qt/picture_library.h"
+#include "workshop/board_view.h"
+#include "workshop/editor_window.h"
+
+using workshop::Kind;
+
+namespace {
+
+QPointF cellCentre(int c, int r) {
+    constexpr int side = workshop::BoardView::kCellPixels;
+    return QPointF(side * (c - 1) + side / 2, side * (r - 1) + side / 2);
+}
+
+void send(QWidget* to, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, int c,
+          int r) {
+    const QPointF at = cellCentre(c, r);
+    QMouseEvent event(type, at, to->mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(to, &event);
+}
+
+struct Window {
+    Window() {
+        QStandardPaths::setTestModeEnabled(true);  // no settings of the player's
+        window = std::make_unique<workshop::EditorWindow>(pictures);
+    }
+    // Press on the first cell, move over the rest, release on the last.
+    void drag(Qt::MouseButton b, std::initializer_list<std::pair<int, int>> cells) {
+        QWidget* board = window->board();
+        auto it = cells.begin();
+        send(board, QEvent::MouseButtonPress, b, b, it->first, it->second);
+        for (++it; it != cells.end(); ++it)
+            send(board, QEvent::MouseMove, Qt::NoButton, b, it->first, it->second);
+        send(board, QEvent::MouseButtonRelease, b, Qt::NoButton, (cells.end() - 1)->first,
+             (cells.end() - 1)->second);
+    }
+    qtfront::PictureLibrary pictures;
+    std::unique_ptr<workshop::EditorWindow> window;
+};
+
+}  // namespace
+
+TEST(WorkshopWindow, ADragOfEitherButtonIsOneUndoStep) {
+    Window w;
+    w.window->board()->setKind(Kind::Wall);
+    const game::StageDesc blank = w.window->stage();
+    w.drag(Qt::LeftButton, {{2, 5}, {3, 5}, {6, 5}});
+    QUndoStack* undo = w.window->undoStack();
+    ASSERT_EQ(undo->count(), 1);
+    EXPECT_EQ(undo->text(0), "Paint 5 cells with wall");
+    for (int c = 2; c <= 6; ++c) EXPECT_EQ(w.window->stage().at(c, 5), game::CellKind::Wall) << c;
+
+    w.drag(Qt::RightButton, {{4, 5}, {5, 5}});
+    ASSERT_EQ(undo->count(), 2);
+    EXPECT_EQ(w.window->stage().at(4, 5), game::CellKind::Empty);
+    undo->undo();
+    EXPECT_EQ(w.window->stage().at(4, 5), game::CellKind::Wall);
+    undo->undo();
+    EXPECT_EQ(w.window->stage(), blank);
+
+    w.drag(Qt::RightButton, {{7, 7}, {8, 8}});  // empty already: nothing to undo
+    EXPECT_EQ(undo->count(), 2);
+    EXPECT_EQ(undo->index(), 0);
+}
+
+TEST(WorkshopWindow, AnUndoInTheMiddleOfADragDropsTheDrag) {
+    Window w;
+    w.window->board()->setKind(Kind::Sand);
+    w.drag(Qt::LeftButton, {{1, 1}});
+    QWidget* board = w.window->board();
+    send(board, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, 1, 2);
+    send(board, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, 1, 3);
+    w.window->undoStack()->undo();
+    send(board, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, 1, 3);
+    // Had the drag gone on, its edit would have put back the sand the undo took.
+    EXPECT_EQ(w.window->stage(), workshop::blankStage());
+    EXPECT_EQ(w.window->undoStack()->index(), 0);
+}
