@@ -4,7 +4,7 @@
 //
 //   lumora-art-baker OUTPUT.cpp NAME=FILE.png...
 //
-// NAME is how the game looks the picture up ("Menu/Form", "icon/16").
+// NAME is how the game looks the picture up ("Menu/Form", "icon/Lumora/16").
 #include <QFile>
 #include <QImage>
 #include <QTextStream>

@@ -48,14 +48,17 @@ const QPixmap* PictureLibrary::find(const std::string& form, const std::string& 
     return it->second.isNull() ? nullptr : &it->second;
 }
 
-const QIcon& PictureLibrary::programIcon() {
-    if (icon_.isNull()) {
+const QIcon& PictureLibrary::programIcon(ProgramIcon which) {
+    QIcon& icon = icons_[static_cast<std::size_t>(which)];
+    if (icon.isNull()) {
         // Every size the build baked in (LUMORA_ICON_SIZES in src/qt/CMakeLists.txt).
+        const std::string prefix =
+            std::string("icon/") + (which == ProgramIcon::Game ? "Lumora/" : "Workshop/");
         for (std::size_t i = 0; i < baked_art::kPictureCount; ++i)
-            if (std::string_view(baked_art::kPictures[i].name).starts_with("icon/"))
-                icon_.addPixmap(bakedPixmap(baked_art::kPictures[i]));
+            if (std::string_view(baked_art::kPictures[i].name).starts_with(prefix))
+                icon.addPixmap(bakedPixmap(baked_art::kPictures[i]));
     }
-    return icon_;
+    return icon;
 }
 
 }  // namespace qtfront

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <array>
 #include <map>
 #include <string>
 #include <utility>
@@ -28,10 +29,11 @@ public:
     // Made once and shared by every window: a new icon per window would leave
     // a copy of its pictures in Qt's cache each time. It carries the sizes a
     // title bar and a task switcher ask for, so none is shrunk from another.
-    const QIcon& programIcon();
+    enum class ProgramIcon { Game, Workshop };
+    const QIcon& programIcon(ProgramIcon which = ProgramIcon::Game);
 
 private:
-    QIcon icon_;
+    std::array<QIcon, 2> icons_;
     std::map<std::pair<std::string, std::string>, QPixmap> cache_;
 };
 

@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
     qtfront::installFontSubstitutes();
 
     qtfront::PictureLibrary pictures;
-    QApplication::setWindowIcon(pictures.programIcon());
+    QApplication::setWindowIcon(
+        pictures.programIcon(qtfront::PictureLibrary::ProgramIcon::Workshop));
     workshop::EditorWindow window(pictures);
     window.show();
     return QApplication::exec();

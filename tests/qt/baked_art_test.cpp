@@ -13,9 +13,11 @@ namespace {
 // What the game painted when it read its PNGs at run time.
 QImage fromPng(const std::string& name) {
     if (name.rfind("icon/", 0) == 0) {
-        const std::string n = name.substr(5);
+        // "icon/Workshop/16"
+        const auto slash = name.find('/', 5);
+        const std::string app = name.substr(5, slash - 5), n = name.substr(slash + 1);
         return QPixmap(QString::fromStdString(":/icons/hicolor/" + n + "x" + n +
-                                              "/apps/io.github.lumora.Lumora.png"))
+                                              "/apps/io.github.lumora." + app + ".png"))
             .toImage();
     }
     return QPixmap(QString::fromStdString(":/" + name + ".png")).toImage();
@@ -26,8 +28,8 @@ QImage fromPng(const std::string& name) {
 // Every picture the program carries paints exactly as its PNG under assets/,
 // in the same pixel format, whether a window draws it or it is the icon's.
 TEST(BakedArt, EveryPictureEqualsItsPng) {
+    using Which = qtfront::PictureLibrary::ProgramIcon;
     qtfront::PictureLibrary library;
-    const QIcon& icon = library.programIcon();
     // A glob that found nothing would leave the loop below with nothing to check.
     ASSERT_GE(qtfront::baked_art::kPictureCount, 40u);
     for (std::size_t i = 0; i < qtfront::baked_art::kPictureCount; ++i) {
@@ -37,6 +39,9 @@ TEST(BakedArt, EveryPictureEqualsItsPng) {
         ASSERT_FALSE(png.isNull());
         QImage baked;
         if (name.rfind("icon/", 0) == 0) {
+            const QIcon& icon = library.programIcon(name.rfind("icon/Workshop/", 0) == 0
+                                                        ? Which::Workshop
+                                                        : Which::Game);
             ASSERT_TRUE(icon.availableSizes().contains(png.size()));
             baked = icon.pixmap(png.size()).toImage();
         } else {
