@@ -9,8 +9,8 @@
 #include <string>
 
 #include "game/files.h"
-#include "report.h"
-#include "search.h"
+#include "solver/report.h"
+#include "solver/search.h"
 
 namespace {
 

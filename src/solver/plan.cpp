@@ -1,4 +1,4 @@
-#include "plan.h"
+#include "solver/plan.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "game/files.h"
-#include "moves.h"
 #include "replay.h"
+#include "solver/moves.h"
 
 namespace fs = std::filesystem;
 

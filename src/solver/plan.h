@@ -4,8 +4,8 @@
 #include <variant>
 #include <vector>
 
-#include "search.h"
-#include "stage.h"
+#include "solver/search.h"
+#include "solver/stage.h"
 
 namespace solver {
 
