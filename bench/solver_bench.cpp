@@ -5,10 +5,13 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "game/files.h"
+#include "solver/proof.h"
 #include "solver/report.h"
 #include "solver/search.h"
 
@@ -80,6 +83,76 @@ void allStagesBisected(benchmark::State& state) {
     }
 }
 BENCHMARK(allStagesBisected)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point t) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
+}
+
+// What the workshop waits for after an edit: each stage's verdict (the
+// callback's moment) and its whole analysis, no replay. The counters are the
+// slowest stage's times and its number.
+void workshopProofs(benchmark::State& state) {
+    const auto stages = loadStages(state);
+    for (auto _ : state) {
+        double slowestVerdict = 0, slowestAnalysis = 0;
+        int verdictStage = 0, analysisStage = 0;
+        for (std::size_t i = 0; i < stages.size(); ++i) {
+            solver::ProofControl control;
+            const auto start = Clock::now();
+            double verdictMs = 0;
+            control.onVerdict = [&](const solver::StageReport&) { verdictMs = msSince(start); };
+            const auto proof = solver::prove(stages[i].first, {}, &control);
+            const double analysisMs = msSince(start);
+            if (!proof.analysis) state.SkipWithError("a stage has no analysis");
+            const int n = static_cast<int>(i) + 1;
+            if (verdictMs > slowestVerdict) slowestVerdict = verdictMs, verdictStage = n;
+            if (analysisMs > slowestAnalysis) slowestAnalysis = analysisMs, analysisStage = n;
+        }
+        state.counters["verdict_ms"] = slowestVerdict;
+        state.counters["verdict_stage"] = verdictStage;
+        state.counters["analysis_ms"] = slowestAnalysis;
+        state.counters["analysis_stage"] = analysisStage;
+    }
+}
+BENCHMARK(workshopProofs)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A proof of the slowest stage cancelled at random moments from another
+// thread: the worst time from the cancel to prove() returning.
+void cancelLatency(benchmark::State& state) {
+    const auto stages = loadStages(state);
+    if (stages.empty()) return;
+    const solver::Stage& stage = stages.back().first;
+    const auto whole = Clock::now();
+    solver::prove(stage);
+    const double wholeMs = msSince(whole);
+    std::mt19937 random(28);
+    for (auto _ : state) {
+        double worst = 0;
+        for (int run = 0; run < 40; ++run) {
+            solver::ProofControl control;
+            const auto wait = std::chrono::microseconds(
+                std::uniform_int_distribution<long>(0, static_cast<long>(wholeMs * 1000))(random));
+            Clock::time_point cancelledAt{};
+            std::thread canceller([&] {
+                std::this_thread::sleep_for(wait);
+                cancelledAt = Clock::now();
+                control.cancel = true;
+            });
+            const auto proof = solver::prove(stage, {}, &control);
+            const auto returned = Clock::now();
+            canceller.join();
+            if (proof.cancelled)
+                worst = std::max(
+                    worst,
+                    std::chrono::duration<double, std::milli>(returned - cancelledAt).count());
+        }
+        state.counters["worst_ms"] = worst;
+        state.counters["whole_ms"] = wholeMs;
+    }
+}
+BENCHMARK(cancelLatency)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 // `lumora-solve --table stages/` as a player runs it, validation included:
 // wall time, and the child's CPU time as a counter.

@@ -18,6 +18,7 @@ struct Plan {
     int casts = 0;
     int walks = 0;
     int magicLeft = 0;
+    bool operator==(const Plan&) const = default;
 };
 
 // Plays the casts through the movement model and writes them down. Fails when

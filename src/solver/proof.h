@@ -37,6 +37,7 @@ struct ProofControl : SearchControl {
 struct Analysis {
     Validation validation;
     bool earlyCountCosts = false;
+    bool operator==(const Analysis&) const = default;
 };
 
 struct ProofResult {
@@ -48,6 +49,7 @@ struct ProofResult {
     // and finished.
     std::optional<Analysis> analysis;
     std::size_t states = 0;  // every search together, cancelled ones included
+    bool operator==(const ProofResult&) const = default;
 };
 
 // Proves one stage. Holds no state of its own outside the call, so proofs of

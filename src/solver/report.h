@@ -24,6 +24,7 @@ struct StageReport {
     bool replayed = false;   // the real game cleared the stage with the script
     std::string problem;     // why there is no checked solution
     bool cancelled = false;  // stopped on request: nothing above but stageNo and states holds
+    bool operator==(const StageReport&) const = default;
 };
 
 struct SolveOptions {

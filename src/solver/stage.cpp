@@ -7,7 +7,16 @@
 
 namespace solver {
 
-int Board::count(int kind) const {
+// Without the processor's own instruction, which the portable build does not
+// assume, std::popcount calls a library routine that took a tenth of every
+// search; where the processor has it, this picks the version that uses it.
+#if defined(__x86_64__)
+#define LUMORA_WITH_POPCNT [[gnu::target_clones("popcnt", "default")]]
+#else
+#define LUMORA_WITH_POPCNT
+#endif
+
+LUMORA_WITH_POPCNT int Board::count(int kind) const {
     // Two-bit fields: 01 is a block, 10 water, 11 sand.
     constexpr std::uint64_t kLow = 0x5555555555555555ULL;
     int n = 0;

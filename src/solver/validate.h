@@ -17,6 +17,7 @@ struct Validation {
     bool complete = true;         // false when a search hit the state limit: a move
                                   // shown as required may then not be
     bool cancelled = false;       // stopped on request: the figures above are partial
+    bool operator==(const Validation&) const = default;
 };
 
 // Switches each move off in turn and asks whether the budget still clears the
