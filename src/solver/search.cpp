@@ -66,6 +66,10 @@ constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 // A node's magic once a richer visit of its state took its place.
 constexpr std::int16_t kOvertaken = -32768;
 
+// How many entries a table moves to larger slots between looks at a cancel:
+// a large table takes tens of milliseconds to move.
+constexpr std::size_t kGrowCheckEvery = 8192;
+
 // Open addressing over node numbers. A slot keeps 32 bits of the key's hash
 // beside the node number, so most misses never touch the node.
 class StateTable {
@@ -74,7 +78,10 @@ public:
         std::uint32_t tag = 0;
         std::uint32_t node = kNone;
     };
-    explicit StateTable(const std::vector<Node>& nodes) : nodes_(nodes) { slots_.resize(1 << 16); }
+    StateTable(const std::vector<Node>& nodes, const std::atomic<bool>* cancel)
+        : nodes_(nodes), cancel_(cancel) {
+        slots_.resize(1 << 16);
+    }
     // The slot holding the board, or the empty slot where it belongs.
     Slot& slot(const Board& b) {
         if (2 * (size_ + 1) > slots_.size()) grow();
@@ -82,6 +89,8 @@ public:
     }
     void added() { ++size_; }
     std::size_t size() const { return size_; }
+    // A cancel came while it grew: it no longer knows every state.
+    bool abandoned() const { return abandoned_; }
 
 private:
     static std::uint64_t hash(const Board& b) {
@@ -104,16 +113,32 @@ private:
             if (s.tag == tag && nodes_[s.node].board == b) return s;
         }
     }
+    // Every node not overtaken is in the table once: moving them in node
+    // order reads the nodes one after the other, not at random.
     void grow() {
-        std::vector<Slot> old(slots_.size() * 2);
-        old.swap(slots_);
-        for (const Slot& s : old)
-            if (s.node != kNone)
-                find(nodes_[s.node].board, hash(nodes_[s.node].board)).node = s.node;
+        if (cancelled()) return;
+        slots_.assign(slots_.size() * 2, Slot{});
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t n = 0; n < nodes_.size(); ++n) {
+            if (n % kGrowCheckEvery == 0 && cancelled()) return;
+            if (nodes_[n].magic == kOvertaken) continue;
+            const std::uint64_t h = hash(nodes_[n].board);
+            std::size_t i = h & mask;
+            while (slots_[i].node != kNone) i = (i + 1) & mask;
+            slots_[i] = {static_cast<std::uint32_t>(h >> 32), static_cast<std::uint32_t>(n)};
+        }
     }
+    // Seen once, the table stops growing; the search stops at its next step.
+    bool cancelled() {
+        abandoned_ = cancel_ != nullptr && cancel_->load(std::memory_order_relaxed);
+        return abandoned_;
+    }
+
     const std::vector<Node>& nodes_;
+    const std::atomic<bool>* cancel_;
     std::vector<Slot> slots_;
     std::size_t size_ = 0;
+    bool abandoned_ = false;
 };
 
 std::vector<Cast> pathTo(const std::vector<Node>& nodes, std::uint32_t n) {
@@ -142,7 +167,7 @@ public:
     Search(const Stage& stage, const SearchOptions& options)
         : stage_(stage),
           options_(options),
-          table_(nodes_),
+          table_(nodes_, options.control ? &options.control->cancel : nullptr),
           collect_(!options.stopAtClear && options.finalBoardCap > 0) {}
 
     SearchResult run() {
@@ -158,6 +183,7 @@ public:
                 break;
             }
         }
+        if (table_.abandoned()) result_ = cancelled();
         result_.states = table_.size();
         publishProgress();
         return std::move(result_);
@@ -172,7 +198,7 @@ private:
         int blocks, water, sand;
     };
 
-    bool stopped() const { return result_.cleared && options_.stopAtClear; }
+    bool stopped() const { return (result_.cleared && options_.stopAtClear) || table_.abandoned(); }
 
     // Publishes the count and reads the request to stop; a stopped search
     // claims nothing about what it did not reach.
@@ -180,9 +206,15 @@ private:
         if (options_.control == nullptr) return true;
         publishProgress();
         if (!options_.control->cancel.load(std::memory_order_relaxed)) return true;
-        result_.cancelled = true;
-        result_.exhausted = false;
+        result_ = cancelled();
         return false;
+    }
+
+    static SearchResult cancelled() {
+        SearchResult r;
+        r.cancelled = true;
+        r.exhausted = false;
+        return r;
     }
 
     void publishProgress() {
@@ -281,6 +313,7 @@ private:
     // Queues a state unless it was already reached with as much magic or more.
     void enqueue(const Board& b, std::uint32_t parent, int magic, int from, int target) {
         StateTable::Slot& slot = table_.slot(b);
+        if (table_.abandoned()) return;  // the slot may belong to a full table
         if (slot.node != kNone && nodes_[slot.node].magic >= magic) return;
         if (slot.node == kNone)
             table_.added();
