@@ -23,8 +23,9 @@ void usage() {
                  "The second solves the stages of DIR, mmap1.bkm .. mmap28.bkm, and prints a\n"
                  "markdown table; --write also stores DIR/amapN.bkm and "
                  "DIR/solutions/stageN.replay.\n"
-                 "Exit status: 1 when a stage has no checked solution or a file cannot be "
-                 "written, 2 when a stage cannot be read or the command line is wrong.\n";
+                 "Exit status: 0 when every stage has a checked solution and every file was\n"
+                 "written, 1 when not, 2 when the one stage of the first form cannot be read\n"
+                 "or the command line is wrong.\n";
 }
 
 // Closed before it is judged, so that a full disk shows in the result.
