@@ -1,16 +1,21 @@
 #include <benchmark/benchmark.h>
+#include <pthread.h>
 #include <sys/resource.h>
+#include <time.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "game/files.h"
-#include "report.h"
-#include "search.h"
+#include "solver/proof.h"
+#include "solver/report.h"
+#include "solver/search.h"
 
 namespace {
 
@@ -80,6 +85,100 @@ void allStagesBisected(benchmark::State& state) {
     }
 }
 BENCHMARK(allStagesBisected)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point t) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
+}
+
+double cpuMs(clockid_t clock) {
+    timespec t{};
+    clock_gettime(clock, &t);
+    return 1e3 * static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+// What the workshop waits for after an edit: each stage's verdict (the
+// callback's moment) and its whole analysis, no replay, in the proving
+// thread's CPU time, which the load of a shared machine does not stretch.
+// The counters are the slowest stage's times and its number, and the wall
+// times of that stage.
+void workshopProofs(benchmark::State& state) {
+    const auto stages = loadStages(state);
+    for (auto _ : state) {
+        double slowestVerdict = 0, slowestAnalysis = 0, verdictWall = 0, analysisWall = 0;
+        int verdictStage = 0, analysisStage = 0;
+        for (std::size_t i = 0; i < stages.size(); ++i) {
+            solver::ProofControl control;
+            const auto start = Clock::now();
+            const double cpuStart = cpuMs(CLOCK_THREAD_CPUTIME_ID);
+            double verdictMs = 0, verdictWallMs = 0;
+            control.onVerdict = [&](const solver::StageReport&) {
+                verdictMs = cpuMs(CLOCK_THREAD_CPUTIME_ID) - cpuStart;
+                verdictWallMs = msSince(start);
+            };
+            const auto proof = solver::prove(stages[i].first, {}, &control);
+            const double analysisMs = cpuMs(CLOCK_THREAD_CPUTIME_ID) - cpuStart;
+            if (!proof.analysis) state.SkipWithError("a stage has no analysis");
+            const int n = static_cast<int>(i) + 1;
+            if (verdictMs > slowestVerdict)
+                slowestVerdict = verdictMs, verdictStage = n, verdictWall = verdictWallMs;
+            if (analysisMs > slowestAnalysis)
+                slowestAnalysis = analysisMs, analysisStage = n, analysisWall = msSince(start);
+        }
+        state.counters["verdict_cpu_ms"] = slowestVerdict;
+        state.counters["verdict_wall_ms"] = verdictWall;
+        state.counters["verdict_stage"] = verdictStage;
+        state.counters["analysis_cpu_ms"] = slowestAnalysis;
+        state.counters["analysis_wall_ms"] = analysisWall;
+        state.counters["analysis_stage"] = analysisStage;
+    }
+}
+BENCHMARK(workshopProofs)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A proof of the slowest stage cancelled at random moments from another
+// thread: the worst wall time from the cancel to prove() returning, and the
+// worst CPU time the proving thread spent in it, which a loaded machine's
+// scheduler does not stretch.
+void cancelLatency(benchmark::State& state) {
+    const auto stages = loadStages(state);
+    if (stages.empty()) return;
+    const solver::Stage& stage = stages.back().first;
+    const auto whole = Clock::now();
+    solver::prove(stage);
+    const double wholeMs = msSince(whole);
+    std::mt19937 random(28);
+    for (auto _ : state) {
+        double worstWall = 0, worstCpu = 0;
+        int cancelled = 0;
+        for (int run = 0; run < 100; ++run) {
+            solver::ProofControl control;
+            bool stopped = false;
+            double cpuAtReturn = 0;
+            std::thread prover([&] {
+                stopped = solver::prove(stage, {}, &control).cancelled;
+                cpuAtReturn = cpuMs(CLOCK_THREAD_CPUTIME_ID);
+            });
+            clockid_t proverClock{};
+            pthread_getcpuclockid(prover.native_handle(), &proverClock);
+            std::this_thread::sleep_for(std::chrono::microseconds(
+                std::uniform_int_distribution<long>(0, static_cast<long>(wholeMs * 1000))(random)));
+            const double cpuAtCancel = cpuMs(proverClock);
+            const auto cancelledAt = Clock::now();
+            control.cancel = true;
+            prover.join();
+            if (!stopped) continue;
+            ++cancelled;
+            worstWall = std::max(worstWall, msSince(cancelledAt));
+            worstCpu = std::max(worstCpu, cpuAtReturn - cpuAtCancel);
+        }
+        state.counters["cancelled"] = cancelled;
+        state.counters["worst_wall_ms"] = worstWall;
+        state.counters["worst_cpu_ms"] = worstCpu;
+        state.counters["whole_ms"] = wholeMs;
+    }
+}
+BENCHMARK(cancelLatency)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 // `lumora-solve --table stages/` as a player runs it, validation included:
 // wall time, and the child's CPU time as a counter.

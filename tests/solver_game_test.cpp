@@ -6,7 +6,7 @@
 #include <tuple>
 #include <unordered_set>
 
-#include "report.h"
+#include "solver/report.h"
 #include "support/fixture.h"
 
 using testing_support::Game;

@@ -1,11 +1,11 @@
 #include <sstream>
 
-#include "moves.h"
-#include "plan.h"
-#include "report.h"
-#include "search.h"
+#include "solver/moves.h"
+#include "solver/plan.h"
+#include "solver/report.h"
+#include "solver/search.h"
+#include "solver/validate.h"
 #include "support/fixture.h"
-#include "validate.h"
 
 using testing_support::Game;
 

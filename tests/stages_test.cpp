@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "replay.h"
+#include "solver/validate.h"
 #include "support/fixture.h"
-#include "validate.h"
 
 using testing_support::TempFolder;
 

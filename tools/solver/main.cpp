@@ -1,24 +1,18 @@
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iomanip>
 #include <iostream>
-#include <sstream>
+#include <optional>
+#include <string>
 
 #include "game/files.h"
-#include "report.h"
-#include "validate.h"
+#include "solver/proof.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kStageCount = 28;
 constexpr std::size_t kBoardCap = 100;
-// Validation searches a stage once for each move left out; loose stages would
-// take minutes, and a stage that needs more states than this is loose anyway.
-constexpr std::size_t kValidateStates = 1'000'000;
 
 void usage() {
     std::cerr << "usage: lumora-solve STAGEFILE [--script FILE] [--answer FILE] [--no-replay] "
@@ -26,99 +20,95 @@ void usage() {
                  "       lumora-solve --table DIR [--write]\n"
                  "The first form solves one stage and prints the proof and a replay script;\n"
                  "--boards sets how many final boards it counts before it stops (100).\n"
-                 "The second solves mmap1.bkm .. mmap28.bkm in DIR and prints a markdown table;\n"
-                 "--write also stores DIR/amapN.bkm and DIR/solutions/stageN.replay.\n";
+                 "The second solves the stages of DIR, mmap1.bkm .. mmap28.bkm, and prints a\n"
+                 "markdown table; --write also stores DIR/amapN.bkm and "
+                 "DIR/solutions/stageN.replay.\n"
+                 "Exit status: 0 when every stage has a checked solution and every file was\n"
+                 "written, 1 when not, 2 when the one stage of the first form cannot be read\n"
+                 "or the command line is wrong.\n";
 }
 
-bool readBytes(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    bytes = s.str();
-    return true;
-}
-
+// Closed before it is judged, so that a full disk shows in the result.
 bool writeBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
-    return static_cast<bool>(out);
+    out.close();
+    return !out.fail();
 }
 
-std::optional<solver::StageReport> solveFile(const std::string& path,
-                                             const solver::SolveOptions& options) {
+bool writeOrSay(const fs::path& path, const std::string& bytes) {
+    if (writeBytes(path, bytes)) return true;
+    std::cerr << "lumora-solve: cannot write " << path.string() << "\n";
+    return false;
+}
+
+struct Proved {
+    solver::Stage stage;
+    solver::ProofResult proof;
+};
+
+std::optional<Proved> proveFile(const std::string& path, solver::ProofOptions options) {
     auto parsed = solver::loadStage(path);
     if (auto* e = std::get_if<std::string>(&parsed)) {
         std::cerr << "lumora-solve: " << *e << "\n";
         return std::nullopt;
     }
-    std::string bytes;
-    if (!readBytes(path, bytes)) {
-        std::cerr << "lumora-solve: cannot read " << path << "\n";
-        return std::nullopt;
-    }
-    const auto& stage = std::get<solver::Stage>(parsed);
-    return solver::solveStage(stage, solver::stageNumberOf(path), bytes, options);
+    options.stageNo = solver::stageNumberOf(path);
+    auto& stage = std::get<solver::Stage>(parsed);
+    solver::ProofResult proof = solver::prove(stage, options);
+    return Proved{std::move(stage), std::move(proof)};
 }
 
-int solveOne(const std::string& path, const std::string& scriptOut, const std::string& answerOut,
-             const solver::SolveOptions& options, std::size_t boardCap) {
-    auto parsed = solver::loadStage(path);
-    if (auto* e = std::get_if<std::string>(&parsed)) {
-        std::cerr << "lumora-solve: " << *e << "\n";
-        return 2;
-    }
-    const auto& stage = std::get<solver::Stage>(parsed);
-    auto rep = solveFile(path, options);
-    if (!rep) return 2;
-    std::cout << "stage " << rep->stageNo << " (" << path << "): target " << stage.target
-              << ", budget " << stage.budget() << ", starting magic " << stage.magic << "\n";
-    std::cout << "solvable with the budget: " << (rep->solvable ? "yes" : "no") << "\n";
-    if (rep->leastMagic > 0) {
-        std::cout << "least starting magic: " << rep->leastMagic;
-        if (rep->leastMagic > 1)
-            std::cout << " (" << rep->leastMagic - 1 << " never clears: " << rep->proofStates
+void printAnalysis(const solver::Analysis& a) {
+    const solver::Validation& v = a.validation;
+    std::cout << "moves the budget requires: " << solver::moveNames(v.required)
+              << (v.complete ? "" : " (a search was cut short)") << "\n";
+    std::cout << "final boards a clear within the budget ends on: "
+              << (v.capped ? "more than " : "") << v.finalBoards << "\n";
+    std::cout << "meeting the target with a pool left costs magic: "
+              << (a.earlyCountCosts ? "yes" : "no") << "\n";
+}
+
+void printVerdict(const solver::StageReport& rep) {
+    std::cout << "solvable with the budget: " << (rep.solvable ? "yes" : "no") << "\n";
+    if (rep.leastMagic > 0) {
+        std::cout << "least starting magic: " << rep.leastMagic;
+        if (rep.leastMagic > 1)
+            std::cout << " (" << rep.leastMagic - 1 << " never clears: " << rep.proofStates
                       << " states searched to the end)";
         std::cout << "\n";
     }
-    std::cout << "states searched, every search together: " << rep->states << "\n";
-    if (rep->leaves >= 0)
-        std::cout << "defect: a walk from column " << solver::columnOf(rep->leaves) << ", row "
-                  << solver::rowOf(rep->leaves) << " can leave the board"
-                  << ((rep->exits & solver::kOffTop) ? " over the top" : "")
-                  << ((rep->exits & solver::kOffLeft) ? " past column 1" : "") << "\n";
-    if (!rep->complete)
+    std::cout << "states searched, every search together: " << rep.states << "\n";
+    if (rep.leaves >= 0)
+        std::cout << "defect: a walk from column " << solver::columnOf(rep.leaves) << ", row "
+                  << solver::rowOf(rep.leaves) << " can leave the board"
+                  << ((rep.exits & solver::kOffTop) ? " over the top" : "")
+                  << ((rep.exits & solver::kOffLeft) ? " past column 1" : "") << "\n";
+    if (!rep.complete)
         std::cout << "warning: a search stopped at the state limit or the character can leave "
                      "over the top; the proof is not complete\n";
-    if (rep->solvable) {
-        const solver::Validation v = solver::validateStage(stage, boardCap, kValidateStates);
-        std::cout << "moves the budget requires: " << solver::moveNames(v.required)
-                  << (v.complete ? "" : " (a search was cut short)") << "\n";
-        std::cout << "final boards a clear within the budget ends on: "
-                  << (v.capped ? "more than " : "") << v.finalBoards << "\n";
-        std::size_t states = 0;
-        std::cout << "meeting the target with a pool left costs magic: "
-                  << (solver::earlyCountCosts(stage, rep->leastMagic, kValidateStates, states)
-                          ? "yes"
-                          : "no")
-                  << "\n";
-    }
-    if (!rep->problem.empty()) {
-        std::cout << "no checked solution: " << rep->problem << "\n";
+}
+
+int solveOne(const std::string& path, const std::string& scriptOut, const std::string& answerOut,
+             const solver::ProofOptions& options) {
+    auto proved = proveFile(path, options);
+    if (!proved) return 2;
+    const solver::Stage& stage = proved->stage;
+    const solver::StageReport& rep = *proved->proof.verdict;
+    std::cout << "stage " << rep.stageNo << " (" << path << "): target " << stage.target
+              << ", budget " << stage.budget() << ", starting magic " << stage.magic << "\n";
+    printVerdict(rep);
+    if (proved->proof.analysis) printAnalysis(*proved->proof.analysis);
+    if (!rep.problem.empty()) {
+        std::cout << "no checked solution: " << rep.problem << "\n";
         return 1;
     }
-    std::cout << "solution: " << rep->plan.casts << " casts, " << rep->plan.walks << " walks, "
-              << rep->plan.magicLeft << " magic left; "
+    std::cout << "solution: " << rep.plan.casts << " casts, " << rep.plan.walks << " walks, "
+              << rep.plan.magicLeft << " magic left; "
               << (options.replay ? "the game clears it" : "not replayed") << "\n";
-    std::cout << "script:\n" << rep->plan.script;
-    if (!scriptOut.empty() && !writeBytes(scriptOut, rep->plan.script)) {
-        std::cerr << "lumora-solve: cannot write " << scriptOut << "\n";
-        return 2;
-    }
-    if (!answerOut.empty() && !writeBytes(answerOut, rep->plan.answer)) {
-        std::cerr << "lumora-solve: cannot write " << answerOut << "\n";
-        return 2;
-    }
+    std::cout << "script:\n" << rep.plan.script;
+    if (!scriptOut.empty() && !writeOrSay(scriptOut, rep.plan.script)) return 1;
+    if (!answerOut.empty() && !writeOrSay(answerOut, rep.plan.answer)) return 1;
     return 0;
 }
 
@@ -132,46 +122,74 @@ std::string exitsText(const solver::StageReport& rep) {
     return out;
 }
 
-int table(const std::string& dir, bool write, const solver::SolveOptions& options) {
-    int failures = 0;
+// How many stages a folder holds and the name its heading shows: the one
+// place that tells a pack from the game's own folder of 28, which has no name.
+struct FolderShape {
+    int stages = 28;
+    std::string name;
+};
+FolderShape folderShape(const std::string& /*dir*/) { return {}; }
+
+void printTableHead(const FolderShape& shape) {
+    if (!shape.name.empty()) std::cout << "## " << shape.name << "\n\n";
     std::cout << "| Stage | Target | Budget | Least magic | Spare | Casts | Walks | Requires | "
                  "Early count | Final boards | Proof states | States | Leaves the board |\n"
                  "|---:|---:|---:|---:|---:|---:|---:|---|---|---:|---:|---:|---|\n";
-    if (write) fs::create_directories(fs::path(dir) / "solutions");
-    for (int n = 1; n <= kStageCount; ++n) {
-        const std::string path = (fs::path(dir) / game::stageFileName(n)).string();
-        auto parsed = solver::loadStage(path);
-        auto rep = solveFile(path, options);
-        if (!rep || !std::holds_alternative<solver::Stage>(parsed)) {
+}
+
+void printTableRow(int n, const solver::Stage& stage, const solver::ProofResult& proof) {
+    const solver::StageReport& rep = *proof.verdict;
+    const solver::Analysis a = proof.analysis.value_or(solver::Analysis{});
+    const solver::Validation& v = a.validation;
+    std::cout << "| " << n << " | " << stage.target << " | " << stage.budget() << " | "
+              << rep.leastMagic << " | " << stage.magic - rep.leastMagic << " | " << rep.plan.casts
+              << " | " << rep.plan.walks << " | " << solver::moveNames(v.required)
+              << (v.complete ? "" : " (cut short)") << " | " << (a.earlyCountCosts ? "costs" : "-")
+              << " | "
+              << (v.capped     ? "> "
+                  : v.complete ? ""
+                               : ">= ")
+              << v.finalBoards << " | " << rep.proofStates << " | " << proof.states << " | "
+              << exitsText(rep) << " |\n";
+}
+
+// The checked solution's answer and script beside the stage.
+bool writeSolution(const fs::path& dir, int n, const solver::StageReport& rep) {
+    const bool answer = writeOrSay(dir / game::answerFileName(n), rep.plan.answer);
+    const bool script =
+        writeOrSay(dir / "solutions" / ("stage" + std::to_string(n) + ".replay"), rep.plan.script);
+    return answer && script;
+}
+
+int table(const std::string& dir, bool write, solver::ProofOptions options) {
+    const FolderShape shape = folderShape(dir);
+    options.boardCap = kBoardCap;
+    if (write) {
+        std::error_code ec;
+        fs::create_directories(fs::path(dir) / "solutions", ec);
+        if (ec) {
+            std::cerr << "lumora-solve: cannot make " << (fs::path(dir) / "solutions").string()
+                      << ": " << ec.message() << "\n";
+            return 1;
+        }
+    }
+    printTableHead(shape);
+    int failures = 0;
+    for (int n = 1; n <= shape.stages; ++n) {
+        auto proved = proveFile((fs::path(dir) / game::stageFileName(n)).string(), options);
+        if (!proved) {
             ++failures;
             continue;
         }
-        const auto& stage = std::get<solver::Stage>(parsed);
-        const solver::Validation v = solver::validateStage(stage, kBoardCap, kValidateStates);
-        std::size_t states = rep->states + v.states;
-        const bool early = rep->solvable &&
-                           solver::earlyCountCosts(stage, rep->leastMagic, kValidateStates, states);
-        std::cout << "| " << n << " | " << stage.target << " | " << stage.budget() << " | "
-                  << rep->leastMagic << " | " << stage.magic - rep->leastMagic << " | "
-                  << rep->plan.casts << " | " << rep->plan.walks << " | "
-                  << solver::moveNames(v.required) << (v.complete ? "" : " (cut short)") << " | "
-                  << (early ? "costs" : "-") << " | "
-                  << (v.capped     ? "> "
-                      : v.complete ? ""
-                                   : ">= ")
-                  << v.finalBoards << " | " << rep->proofStates << " | " << states << " | "
-                  << exitsText(*rep) << " |\n";
-        if (rep->leaves >= 0) rep->problem = "a walk can leave the board (" + exitsText(*rep) + ")";
-        if (!rep->problem.empty()) {
-            std::cerr << "stage " << n << ": " << rep->problem << "\n";
+        printTableRow(n, proved->stage, proved->proof);
+        solver::StageReport& rep = *proved->proof.verdict;
+        if (rep.leaves >= 0) rep.problem = "a walk can leave the board (" + exitsText(rep) + ")";
+        if (!rep.problem.empty()) {
+            std::cerr << "stage " << n << ": " << rep.problem << "\n";
             ++failures;
             continue;
         }
-        if (write) {
-            writeBytes(fs::path(dir) / game::answerFileName(n), rep->plan.answer);
-            writeBytes(fs::path(dir) / "solutions" / ("stage" + std::to_string(n) + ".replay"),
-                       rep->plan.script);
-        }
+        if (write && !writeSolution(dir, n, rep)) ++failures;
     }
     return failures == 0 ? 0 : 1;
 }
@@ -181,8 +199,8 @@ int table(const std::string& dir, bool write, const solver::SolveOptions& option
 int main(int argc, char** argv) {
     std::string stageFile, scriptOut, answerOut, tableDir;
     bool write = false;
-    std::size_t boardCap = kBoardCap;
-    solver::SolveOptions options;
+    solver::ProofOptions options;
+    options.replay = true;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         auto next = [&]() -> std::string {
@@ -205,7 +223,7 @@ int main(int argc, char** argv) {
         else if (a == "--cap")
             options.magicCap = std::atoi(next().c_str());
         else if (a == "--boards")
-            boardCap = static_cast<std::size_t>(std::max(1, std::atoi(next().c_str())));
+            options.boardCap = static_cast<std::size_t>(std::max(1, std::atoi(next().c_str())));
         else if (!a.empty() && a[0] != '-' && stageFile.empty())
             stageFile = a;
         else {
@@ -218,5 +236,5 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!tableDir.empty()) return table(tableDir, write, options);
-    return solveOne(stageFile, scriptOut, answerOut, options, boardCap);
+    return solveOne(stageFile, scriptOut, answerOut, options);
 }

@@ -1,4 +1,4 @@
-#include "report.h"
+#include "solver/report.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -16,13 +16,29 @@ int stageNumberOf(const std::string& fileName) {
     return std::stoi(digits);
 }
 
+namespace {
+
+// What a report cut short may still say.
+StageReport cancelled(const StageReport& rep) {
+    StageReport out;
+    out.stageNo = rep.stageNo;
+    out.states = rep.states;
+    out.cancelled = true;
+    return out;
+}
+
+}  // namespace
+
 StageReport solveStage(const Stage& stage, int stageNo, const std::string& stageFile,
                        const SolveOptions& options) {
     StageReport rep;
     rep.stageNo = stageNo;
     auto run = [&](int magic) {
-        SearchResult r = search(stage, {magic, true, options.maxStates});
+        SearchOptions searchOptions{magic, true, options.maxStates};
+        searchOptions.control = options.control;
+        SearchResult r = search(stage, searchOptions);
         rep.states += r.states;
+        rep.cancelled = rep.cancelled || r.cancelled;
         if (!r.exhausted && !r.cleared) rep.complete = false;
         // Above row 1 the rules no longer hold, so no search can speak for
         // what happens there; past column 1 the walk can only come back.
@@ -38,8 +54,10 @@ StageReport solveStage(const Stage& stage, int stageNo, const std::string& stage
     // Clearing is monotone in the starting magic: more never closes a way.
     SearchResult best = run(stage.magic);
     rep.solvable = best.cleared;
-    for (int m = std::max(stage.magic, 1) * 2; !best.cleared && m / 2 < options.magicCap; m *= 2)
+    for (int m = std::max(stage.magic, 1) * 2;
+         !best.cleared && !rep.cancelled && m / 2 < options.magicCap; m *= 2)
         best = run(std::min(m, options.magicCap));
+    if (rep.cancelled) return cancelled(rep);
     if (!best.cleared) {
         rep.problem = "no clear with up to " + std::to_string(options.magicCap) + " magic";
         return rep;
@@ -49,6 +67,7 @@ StageReport solveStage(const Stage& stage, int stageNo, const std::string& stage
     for (;;) {
         if (best.needs <= 1) break;
         SearchResult less = run(best.needs - 1);
+        if (rep.cancelled) return cancelled(rep);
         if (!less.cleared) {
             rep.proofStates = less.states;
             break;

@@ -3,7 +3,8 @@
 #include <cstddef>
 #include <string>
 
-#include "stage.h"
+#include "solver/search.h"
+#include "solver/stage.h"
 
 namespace solver {
 
@@ -15,18 +16,21 @@ struct Validation {
     std::size_t states = 0;       // states of every search run for it, together
     bool complete = true;         // false when a search hit the state limit: a move
                                   // shown as required may then not be
+    bool cancelled = false;       // stopped on request: the figures above are partial
+    bool operator==(const Validation&) const = default;
 };
 
 // Switches each move off in turn and asks whether the budget still clears the
 // stage, then counts the boards it can end on, up to `boardCap`.
 Validation validateStage(const Stage& stage, std::size_t boardCap = 100,
-                         std::size_t maxStates = 50'000'000);
+                         std::size_t maxStates = 50'000'000, SearchControl* control = nullptr);
 
 // Whether the rule that meeting the target while a pool is left loses costs
 // the stage magic: with the rule off, one point less than `leastMagic` clears.
-// `states` gains the states searched.
-bool earlyCountCosts(const Stage& stage, int leastMagic, std::size_t maxStates,
-                     std::size_t& states);
+// `states` gains the states searched. Stopped by the control, it answers
+// false, which then means nothing.
+bool earlyCountCosts(const Stage& stage, int leastMagic, std::size_t maxStates, std::size_t& states,
+                     SearchControl* control = nullptr);
 
 // How much of two boards is the same, 0 to 1: the cells holding a wall, block,
 // pool or sand in both, the same in both, over the cells holding one in

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "game/files.h"
+#include "game/stage_desc.h"
 
 namespace solver {
 
@@ -61,6 +62,10 @@ struct Stage {
     int magic = 0;   // MagicCount after set-up: the budget plus 1
     int budget() const { return magic - 1; }
 };
+
+// The solver's view of a stage description: the error when the start lies
+// off the board or not on solid ground, as no search could begin there.
+std::variant<Stage, std::string> stageFromDesc(const game::StageDesc& desc, std::string name);
 
 // Builds a stage from the lines the game's reader returns, the way stage
 // set-up reads them.

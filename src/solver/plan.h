@@ -4,8 +4,8 @@
 #include <variant>
 #include <vector>
 
-#include "search.h"
-#include "stage.h"
+#include "solver/search.h"
+#include "solver/stage.h"
 
 namespace solver {
 
@@ -18,6 +18,7 @@ struct Plan {
     int casts = 0;
     int walks = 0;
     int magicLeft = 0;
+    bool operator==(const Plan&) const = default;
 };
 
 // Plays the casts through the movement model and writes them down. Fails when

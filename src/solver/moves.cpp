@@ -1,4 +1,4 @@
-#include "moves.h"
+#include "solver/moves.h"
 
 #include <bit>
 

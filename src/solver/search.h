@@ -1,11 +1,12 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-#include "moves.h"
-#include "stage.h"
+#include "solver/moves.h"
+#include "solver/stage.h"
 
 namespace solver {
 
@@ -19,6 +20,13 @@ struct Cast {
     bool operator==(const Cast&) const = default;
 };
 
+// What another thread shares with running searches: a request to stop, read
+// every few thousand states, and the states searched so far, added to as often.
+struct SearchControl {
+    std::atomic<bool> cancel{false};
+    std::atomic<std::uint64_t> states{0};
+};
+
 struct SearchOptions {
     int startMagic = 0;       // MagicCount when play starts
     bool stopAtClear = true;  // false: visit every reachable state
@@ -29,11 +37,13 @@ struct SearchOptions {
     // false: meeting the target while a pool is left plays on instead of
     // losing, to learn whether that rule costs a stage any magic.
     bool earlyCountLoses = true;
+    SearchControl* control = nullptr;  // none: the search runs to its end
 };
 
 struct SearchResult {
     bool cleared = false;
-    bool exhausted = true;    // false when maxStates cut the search short
+    bool exhausted = true;    // false when maxStates or a cancel cut the search short
+    bool cancelled = false;   // the control asked it to stop before its end
     std::size_t states = 0;   // distinct (board, cell, fall) states reached
     std::vector<Cast> casts;  // a clearing solution, fewest casts first found
     int magicLeft = 0;

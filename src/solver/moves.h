@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "stage.h"
+#include "solver/stage.h"
 
 namespace solver {
 

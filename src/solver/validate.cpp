@@ -1,36 +1,45 @@
-#include "validate.h"
+#include "solver/validate.h"
 
 #include <algorithm>
 
-#include "search.h"
+#include "solver/search.h"
 
 namespace solver {
 
-Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t maxStates) {
+Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t maxStates,
+                         SearchControl* control) {
     Validation v;
     for (int i = 0; i < moves::kCount; ++i) {
         SearchOptions without{stage.magic, true, maxStates};
         without.allowed = moves::kAll & ~(1u << i);
+        without.control = control;
         const SearchResult r = search(stage, without);
         v.states += r.states;
+        if (r.cancelled) {
+            v.cancelled = true;
+            return v;
+        }
         if (!r.exhausted && !r.cleared) v.complete = false;
         if (!r.cleared) v.required |= 1u << i;
     }
     SearchOptions all{stage.magic, false, maxStates};
     all.finalBoardCap = boardCap + 1;
+    all.control = control;
     const SearchResult r = search(stage, all);
     v.states += r.states;
+    v.cancelled = r.cancelled;
     if (!r.exhausted) v.complete = false;
     v.capped = r.finalBoards.size() > boardCap;
     v.finalBoards = std::min(r.finalBoards.size(), boardCap);
     return v;
 }
 
-bool earlyCountCosts(const Stage& stage, int leastMagic, std::size_t maxStates,
-                     std::size_t& states) {
+bool earlyCountCosts(const Stage& stage, int leastMagic, std::size_t maxStates, std::size_t& states,
+                     SearchControl* control) {
     if (leastMagic <= 1) return false;
     SearchOptions options{leastMagic - 1, true, maxStates};
     options.earlyCountLoses = false;
+    options.control = control;
     const SearchResult r = search(stage, options);
     states += r.states;
     return r.cleared;

@@ -1,4 +1,4 @@
-#include "plan.h"
+#include "solver/plan.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "game/files.h"
-#include "moves.h"
 #include "replay.h"
+#include "solver/moves.h"
 
 namespace fs = std::filesystem;
 
@@ -167,27 +167,52 @@ std::string answerAsBoard(const std::string& answer) {
     return out;
 }
 
+namespace {
+
+// A folder of its own under the temporary one; none, with `ec` set, when
+// none can be made.
+fs::path freshFolder(std::error_code& ec) {
+    std::random_device rd;
+    const fs::path base = fs::temp_directory_path(ec);
+    while (!ec) {
+        fs::path folder = base / ("lumora-solve-" + std::to_string(rd()));
+        if (fs::create_directory(folder, ec)) return folder;
+    }
+    return {};
+}
+
+}  // namespace
+
 Replayed replayInGame(const std::string& stageFile, const std::string& answerFile,
                       const std::string& script, int stageNo) {
     Replayed result;
-    std::random_device rd;
-    fs::path folder;
-    for (;;) {
-        folder = fs::temp_directory_path() / ("lumora-solve-" + std::to_string(rd()));
-        if (fs::create_directory(folder)) break;
+    std::error_code ec;
+    const fs::path folder = freshFolder(ec);
+    if (ec) {
+        result.output = "cannot make a folder to replay in: " + ec.message();
+        return result;
     }
+    // A file that did not reach the disk would make the game disagree for
+    // the wrong reason.
     auto put = [&](const std::string& name, const std::string& bytes) {
         std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
         out << bytes;
+        out.close();
+        if (!out.fail()) return true;
+        result.output += "cannot write " + (folder / name).string() + "\n";
+        return false;
     };
-    put(game::stageFileName(stageNo), stageFile);
-    put(game::answerFileName(stageNo), answerFile);
-    put(game::kSaveFileName, std::to_string(stageNo) + "\r\n");
+    const bool written = put(game::stageFileName(stageNo), stageFile) &&
+                         put(game::answerFileName(stageNo), answerFile) &&
+                         put(game::kSaveFileName, std::to_string(stageNo) + "\r\n");
+    if (!written) {
+        fs::remove_all(folder, ec);
+        return result;
+    }
 
     std::istringstream in(script + "board\n");
     std::ostringstream out, err;
     replay::run(folder.string(), in, out, err);
-    std::error_code ec;
     fs::remove_all(folder, ec);
 
     result.output = out.str() + err.str();

@@ -1,0 +1,57 @@
+#include "solver/proof.h"
+
+#include "solver/plan.h"
+
+namespace solver {
+
+namespace {
+
+bool cancelRequested(const ProofControl* control) {
+    return control != nullptr && control->cancel.load(std::memory_order_relaxed);
+}
+
+std::optional<Analysis> analyse(const Stage& stage, const StageReport& verdict,
+                                const ProofOptions& options, ProofControl* control,
+                                std::size_t& states) {
+    Analysis a;
+    a.validation = validateStage(stage, options.boardCap, options.analysisStates, control);
+    states += a.validation.states;
+    if (a.validation.cancelled) return std::nullopt;
+    a.earlyCountCosts =
+        earlyCountCosts(stage, verdict.leastMagic, options.analysisStates, states, control);
+    // A search stopped by the cancel answers no, which would be a claim.
+    if (cancelRequested(control)) return std::nullopt;
+    return a;
+}
+
+}  // namespace
+
+ProofResult prove(const Stage& stage, const ProofOptions& options, ProofControl* control) {
+    ProofResult result;
+    SolveOptions solve;
+    solve.magicCap = options.magicCap;
+    solve.maxStates = options.maxStates;
+    solve.replay = options.replay;
+    solve.control = control;
+    StageReport verdict = solveStage(stage, options.stageNo, stageFileText(stage), solve);
+    result.states = verdict.states;
+    if (verdict.cancelled || cancelRequested(control)) {
+        result.cancelled = true;
+        return result;
+    }
+    if (control != nullptr && control->onVerdict) control->onVerdict(verdict);
+    result.verdict = std::move(verdict);
+    if (!options.analyse || !result.verdict->solvable) return result;
+    result.analysis = analyse(stage, *result.verdict, options, control, result.states);
+    result.cancelled = !result.analysis;
+    return result;
+}
+
+std::variant<ProofResult, std::string> prove(const game::StageDesc& desc,
+                                             const ProofOptions& options, ProofControl* control) {
+    auto stage = stageFromDesc(desc, "stage " + std::to_string(options.stageNo));
+    if (auto* why = std::get_if<std::string>(&stage)) return *why;
+    return prove(std::get<Stage>(stage), options, control);
+}
+
+}  // namespace solver

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "game/stage_desc.h"
+#include "solver/report.h"
+#include "solver/search.h"
+#include "solver/stage.h"
+#include "solver/validate.h"
+
+namespace solver {
+
+struct ProofOptions {
+    int stageNo = 1;  // for the script's heading and the save file of the replay
+    int magicCap = 200;
+    std::size_t maxStates = 50'000'000;
+    // The analysis searches a stage once for each move left out; loose stages
+    // would take minutes, and one that needs more states than this is loose anyway.
+    std::size_t analysisStates = 1'000'000;
+    std::size_t boardCap = 100;  // final boards counted before the count stops
+    bool analyse = true;         // off: the verdict alone
+    bool replay = false;         // check the solution in the real game, which takes a while
+};
+
+// A proof running on another thread: set cancel to stop it; states counts the
+// states searched so far. onVerdict, when set, is called on the proving
+// thread as soon as the verdict is known, before the slower analysis.
+struct ProofControl : SearchControl {
+    std::function<void(const StageReport&)> onVerdict;
+};
+
+// What the budget demands beyond clearing: the moves it cannot do without,
+// the boards a clear ends on, and whether the early-count rule costs magic.
+struct Analysis {
+    Validation validation;
+    bool earlyCountCosts = false;
+    bool operator==(const Analysis&) const = default;
+};
+
+struct ProofResult {
+    bool cancelled = false;
+    // Present only when finished: whether the budget clears it, the least
+    // magic, a shortest solution as clicks, the ways off the board.
+    std::optional<StageReport> verdict;
+    // Present when the verdict says solvable and the analysis was asked for
+    // and finished.
+    std::optional<Analysis> analysis;
+    std::size_t states = 0;  // every search together, cancelled ones included
+    bool operator==(const ProofResult&) const = default;
+};
+
+// Proves one stage. Holds no state of its own outside the call, so proofs of
+// different stages may run on different threads at once.
+ProofResult prove(const Stage& stage, const ProofOptions& options = {},
+                  ProofControl* control = nullptr);
+// The same from a stage description; a start not on solid ground is the error.
+std::variant<ProofResult, std::string> prove(const game::StageDesc& desc,
+                                             const ProofOptions& options = {},
+                                             ProofControl* control = nullptr);
+
+}  // namespace solver

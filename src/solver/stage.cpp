@@ -1,0 +1,148 @@
+#include "solver/stage.h"
+
+#include <bit>
+#include <filesystem>
+
+#include "game/files.h"
+
+namespace solver {
+
+// Without the processor's own instruction, which the portable build does not
+// assume, std::popcount calls a library routine that took a tenth of every
+// search; where the processor has it, this picks the version that uses it.
+#if defined(__x86_64__)
+#define LUMORA_WITH_POPCNT [[gnu::target_clones("popcnt", "default")]]
+#else
+#define LUMORA_WITH_POPCNT
+#endif
+
+LUMORA_WITH_POPCNT int Board::count(int kind) const {
+    // Two-bit fields: 01 is a block, 10 water, 11 sand.
+    constexpr std::uint64_t kLow = 0x5555555555555555ULL;
+    int n = 0;
+    for (int i = 0; i < 3; ++i) {
+        std::uint64_t word = w[i];
+        if (i == 2) word &= (std::uint64_t{1} << 34) - 1;  // keep the player's cell out
+        const std::uint64_t lo = word & kLow, hi = (word >> 1) & kLow;
+        std::uint64_t match = 0;
+        if (kind == Block)
+            match = lo & ~hi;
+        else if (kind == Water)
+            match = hi & ~lo;
+        else if (kind == Sand)
+            match = lo & hi;
+        n += std::popcount(match);
+    }
+    return n;
+}
+
+namespace {
+
+// The board's frame and walls as the walks see them (see SolidMap).
+void fillFrame(Stage& s) {
+    for (int r = 0; r <= 10; ++r)
+        for (int c = 0; c <= 10; ++c) {
+            const bool inside = c >= 1 && r >= 1 && r <= 9 && c <= 9;
+            const bool solid = c == 10 || r == 10 || (inside && s.wall[cellIndex(c, r)]);
+            s.frame[static_cast<std::size_t>(11 * r + c)] = solid ? 1 : 0;
+        }
+}
+
+// One cell of the description: what the board holds and the letter the stage
+// file has for it.
+void placeCell(Stage& s, int cell, game::CellKind kind) {
+    char& letter = s.letter[static_cast<std::size_t>(cell)];
+    letter = '.';
+    switch (kind) {
+        case game::CellKind::Sand:
+            s.start.set(cell, Sand), letter = 'S';
+            break;
+        case game::CellKind::Block:
+            s.start.set(cell, Block), letter = 'B';
+            break;
+        case game::CellKind::Water:
+            s.start.set(cell, Water), letter = 'W';
+            break;
+        case game::CellKind::Wall:
+            s.wall[static_cast<std::size_t>(cell)] = true, letter = 'K';
+            break;
+        case game::CellKind::Empty:
+            break;
+    }
+}
+
+constexpr bool onBoard(int c, int r) { return c >= 1 && c <= 9 && r >= 1 && r <= 9; }
+
+}  // namespace
+
+std::variant<Stage, std::string> stageFromDesc(const game::StageDesc& desc, std::string name) {
+    Stage s;
+    s.name = std::move(name);
+    for (int cell = 0; cell < kCells; ++cell)
+        placeCell(s, cell, desc.cells[static_cast<std::size_t>(cell)]);
+    if (!onBoard(desc.startCol, desc.startRow))
+        return s.name + ": the board has no start cell \"P\"";
+    fillFrame(s);
+    const int start = cellIndex(desc.startCol, desc.startRow);
+    s.start.setPlayer(start);
+    s.target = desc.target;
+    s.magic = desc.magic;
+    if (!standsOnSomething(s, s.start, start))
+        return s.name + ": the character does not start on solid ground";
+    return s;
+}
+
+namespace {
+
+// A stage file's letter as the game's set-up reads it; anything else is empty.
+game::CellKind kindOfLetter(char ch) {
+    switch (ch) {
+        case 'S':
+            return game::CellKind::Sand;
+        case 'B':
+            return game::CellKind::Block;
+        case 'W':
+            return game::CellKind::Water;
+        case 'K':
+            return game::CellKind::Wall;
+        default:
+            return game::CellKind::Empty;
+    }
+}
+
+}  // namespace
+
+std::variant<Stage, std::string> parseStage(const game::MapLines& lines, const std::string& name) {
+    game::StageDesc desc;
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c) {
+            const std::string& line = lines[static_cast<std::size_t>(r)];
+            const char ch = static_cast<std::size_t>(c - 1) < line.size() ? line[c - 1] : '.';
+            desc.set(c, r, kindOfLetter(ch));
+            if (ch == 'P') desc.startCol = c, desc.startRow = r;
+        }
+    if (desc.startCol == 0) return name + ": the board has no start cell \"P\"";
+    auto target = game::stageFileNumber(name, 10, lines[10]);
+    if (auto* e = std::get_if<game::FileError>(&target)) return e->message;
+    auto magic = game::stageFileNumber(name, 11, lines[11]);
+    if (auto* e = std::get_if<game::FileError>(&magic)) return e->message;
+    desc.target = std::get<std::int16_t>(target);
+    desc.magic = std::get<std::int16_t>(magic);
+    return stageFromDesc(desc, name);
+}
+
+std::variant<Stage, std::string> loadStage(const std::string& path) {
+    const std::filesystem::path p(path);
+    const std::string folder = p.has_parent_path() ? p.parent_path().string() : std::string(".");
+    auto read = game::readMapFile(folder, p.filename().string());
+    if (auto* e = std::get_if<game::FileError>(&read)) return e->message;
+    return parseStage(std::get<game::MapLines>(read), p.filename().string());
+}
+
+bool standsOnSomething(const Stage& stage, const Board& board, int cell) {
+    if (rowOf(cell) == 9) return true;
+    const int below = cell + 9;
+    return stage.wall[below] || board.kind(below) != Empty;
+}
+
+}  // namespace solver

@@ -1,0 +1,95 @@
+// The proof as the workshop runs it: on worker threads, cancelled at any
+// moment after an edit.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <thread>
+
+#include "solver/proof.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+solver::Stage builtIn(int n) {
+    auto parsed = solver::loadStage(std::string(LUMORA_STAGES_DIR) + "/" + game::stageFileName(n));
+    if (auto* e = std::get_if<std::string>(&parsed)) throw std::runtime_error(*e);
+    return std::get<solver::Stage>(parsed);
+}
+
+// Generous for a loaded machine under the sanitizers; the search looks at the
+// flag every thousand states, well under a millisecond in a normal build.
+constexpr auto kPromptly = std::chrono::milliseconds(200);
+
+}  // namespace
+
+// Cancelled while the least magic is still being searched, and while the
+// analysis runs after the verdict: it stops at once, says so, and claims no
+// part it did not finish.
+TEST(SolverProof, ACancelledProofStopsPromptlyAndClaimsNothingUnfinished) {
+    const solver::Stage stage = builtIn(28);
+    struct Case {
+        std::uint64_t statesBeforeCancel;  // 0: cancel as the verdict arrives
+        bool verdictKept;
+    };
+    for (const Case& c : {Case{1, false}, Case{3'000, false}, Case{30'000, false}, Case{0, true}}) {
+        SCOPED_TRACE("cancelled after " + std::to_string(c.statesBeforeCancel) + " states");
+        solver::ProofControl control;
+        std::promise<void> verdict;
+        control.onVerdict = [&](const solver::StageReport&) { verdict.set_value(); };
+        auto proof =
+            std::async(std::launch::async, [&] { return solver::prove(stage, {}, &control); });
+        if (c.statesBeforeCancel == 0)
+            verdict.get_future().wait();
+        else
+            while (control.states.load() < c.statesBeforeCancel &&
+                   proof.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+                std::this_thread::yield();
+        const auto cancelledAt = Clock::now();
+        control.cancel = true;
+        ASSERT_EQ(proof.wait_for(kPromptly), std::future_status::ready);
+        const auto latency = Clock::now() - cancelledAt;
+        const solver::ProofResult result = proof.get();
+        EXPECT_LT(latency, kPromptly);
+        EXPECT_TRUE(result.cancelled);
+        EXPECT_EQ(result.verdict.has_value(), c.verdictKept);
+        EXPECT_FALSE(result.analysis.has_value());
+        EXPECT_GE(result.states, c.statesBeforeCancel);
+        if (result.verdict) {
+            EXPECT_EQ(result.verdict->leastMagic, stage.magic);
+        }
+    }
+}
+
+// Proofs on two threads at once share nothing: each gives what it gives alone.
+TEST(SolverProof, ProofsOnTwoThreadsAgreeWithTheSameProofsInTurn) {
+#ifdef LUMORA_SANITIZED
+    const std::vector<std::vector<int>> perThread = {{28, 9}, {27, 13}};
+    const solver::ProofOptions options{.analyse = false};
+#else
+    const std::vector<std::vector<int>> perThread = {{28, 9, 21}, {27, 13, 1}};
+    const solver::ProofOptions options{};
+#endif
+    auto proveAll = [&](const std::vector<int>& stages, std::vector<solver::ProofResult>& out) {
+        for (int n : stages) {
+            solver::ProofOptions numbered = options;
+            numbered.stageNo = n;
+            out.push_back(solver::prove(builtIn(n), numbered));
+        }
+    };
+    std::vector<std::vector<solver::ProofResult>> inTurn(2), together(2);
+    for (std::size_t t = 0; t < 2; ++t) proveAll(perThread[t], inTurn[t]);
+    std::thread other([&] { proveAll(perThread[1], together[1]); });
+    proveAll(perThread[0], together[0]);
+    other.join();
+    for (std::size_t t = 0; t < 2; ++t)
+        for (std::size_t i = 0; i < perThread[t].size(); ++i) {
+            SCOPED_TRACE("stage " + std::to_string(perThread[t][i]));
+            const solver::ProofResult& alone = inTurn[t][i];
+            ASSERT_TRUE(alone.verdict.has_value());
+            EXPECT_TRUE(alone.verdict->solvable);
+            EXPECT_FALSE(alone.verdict->plan.script.empty());
+            EXPECT_TRUE(together[t][i] == alone);
+        }
+}
