@@ -125,6 +125,11 @@ void EditorWindow::apply(const game::StageDesc& stage) {
     emit stageChanged(stage_);
 }
 
+void EditorWindow::replaceStage(const game::StageDesc& stage, const QString& description) {
+    if (stage == stage_) return;
+    push(Edit{Edit::Field::Board, stage_, stage, description.toStdString()});
+}
+
 void EditorWindow::newStage() {
     if (!mayDiscard()) return;
     undo_->clear();

@@ -30,6 +30,9 @@ public:
     BoardView* board() const { return board_; }
     QWidget* proofArea() const { return proofArea_; }
     QWidget* stageListArea() const { return stageListArea_; }
+    // Puts a whole new stage in place of the one being edited (a generated
+    // one, say), as one undo step.
+    void replaceStage(const game::StageDesc& stage, const QString& description);
 
 signals:
     // After every edit, undo and redo: the stage as it now is, to be proven.
