@@ -16,13 +16,11 @@ using testing_support::Game;
 
 namespace {
 
-const std::vector<std::string> kOneBlockStage = testing_support::onFloor(4, {"....P...."});
-
 // Stage 1 is cleared by one block, stage 2 lost by it.
 void addStages(Game& g) {
-    g.addStage(1, kOneBlockStage, "1", "10");
-    g.addStage(2, kOneBlockStage, "1", "1");
-    g.addStage(3, kOneBlockStage, "1", "10");
+    g.addStage(1, testing_support::oneBlockStage(), "1", "10");
+    g.addStage(2, testing_support::oneBlockStage(), "1", "1");
+    g.addStage(3, testing_support::oneBlockStage(), "1", "10");
 }
 
 void loadThen(Game& g, int stage, bool decide) {

@@ -7,11 +7,7 @@ using testing_support::Game;
 
 namespace {
 
-// The character on (5, 5) over a floor: a block on either side reaches the
-// target of one, and the budget decides whether it is a clear or a game over.
-const std::vector<std::string> kOneBlock = {".........", ".........", ".........",
-                                            ".........", "....P....", "KKKKKKKKK",
-                                            "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"};
+const std::vector<std::string> kOneBlock = testing_support::oneBlockStage();
 
 // Plays stage n to the end of its outcome sequence; the menu is then open.
 void finish(Game& g, int n, bool win) {

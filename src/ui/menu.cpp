@@ -107,7 +107,7 @@ void Menu::Command3_Click() { program().end(); }
 
 void Menu::Command4_Click() {
     bas_.intStageNo = bas_.intStageNo.value_or(0) + 1;
-    if (*bas_.intStageNo == 29) bas_.intStageNo = 1;
+    if (*bas_.intStageNo == bas_.stageCount() + 1) bas_.intStageNo = 1;
     // The fresh game window takes its stage from this file.
     saveOrTell(program(), bas_);
     reopenGame();
