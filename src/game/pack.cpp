@@ -174,13 +174,14 @@ FileResult<Pack> openPack(const std::string& folder) {
 
 std::optional<FileError> writePack(const std::string& folder, const Pack& pack) {
     const int count = static_cast<int>(pack.stages.size());
-    if (count != pack.info.stageCount)
+    if (count < 1 || count > kMaxPackStages || count != pack.info.stageCount)
         return lineError(kPackFileName, 0,
                          "Stages is " + std::to_string(pack.info.stageCount) +
-                             " but the pack holds " + std::to_string(count));
+                             " and the pack holds " + std::to_string(count) +
+                             " stages: both must be the same, from 1 to " +
+                             std::to_string(kMaxPackStages));
     auto info = parsePackText(writePackText(pack.info));
-    if (auto* e = std::get_if<FileError>(&info)) return *e;
-    if (std::get<PackInfo>(info) != pack.info)
+    if (const auto* back = std::get_if<PackInfo>(&info); back == nullptr || *back != pack.info)
         return lineError(kPackFileName, 0,
                          "a name, author or licence with a line break or blanks at either end "
                          "would not read back as it is");

@@ -50,8 +50,8 @@ Menu::Menu(forms::Program& program, game::LumoraBas& bas) : Form(program, kName)
                             {"Command5", 72, 112}};
     for (const Place& p : layout) {
         forms::Control& c = add(forms::Kind::PictureButton, p.button, -1, p.x * kTw, p.y * kTw,
-                                144 * kTw, 28 * kTw);
-        c.setPicture(forms::Picture{p.button, 144, 28});
+                                kButtonWidth * kTw, kButtonHeight * kTw);
+        c.setPicture(forms::Picture{p.button, kButtonWidth, kButtonHeight});
     }
 }
 
