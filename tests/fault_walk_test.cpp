@@ -8,6 +8,8 @@
 #include <tuple>
 
 #include "forms/program.h"
+#include "game/files.h"
+#include "game/pack.h"
 #include "support/faulty_io.h"
 #include "support/fixture.h"
 
@@ -16,13 +18,11 @@ using testing_support::Game;
 
 namespace {
 
-const std::vector<std::string> kOneBlockStage = testing_support::onFloor(4, {"....P...."});
-
 // Stage 1 is cleared by one block, stage 2 lost by it.
 void addStages(Game& g) {
-    g.addStage(1, kOneBlockStage, "1", "10");
-    g.addStage(2, kOneBlockStage, "1", "1");
-    g.addStage(3, kOneBlockStage, "1", "10");
+    g.addStage(1, testing_support::oneBlockStage(), "1", "10");
+    g.addStage(2, testing_support::oneBlockStage(), "1", "1");
+    g.addStage(3, testing_support::oneBlockStage(), "1", "10");
 }
 
 void loadThen(Game& g, int stage, bool decide) {
@@ -55,6 +55,12 @@ const Operation kOperations[] = {
      [](Game& g) { g.click("game", "Command3"); }},
     {"closing the game window", false, [](Game& g) { loadThen(g, 3, false); },
      [](Game& g) { g.program().program().close(ui::MainWindow::kName); }},
+    {"Stage Clear after a pack's last stage", false,
+     [](Game& g) {
+         g.makePack(3);
+         loadThen(g, 3, true);
+     },
+     [](Game& g) { g.click("menu", "Command4"); }},
 };
 
 struct Outcome {
@@ -190,6 +196,73 @@ TEST(FaultWalk, FirstStartMakingTheSaveFolder) {
         if (!l.empty()) {
             EXPECT_EQ(l, std::vector<std::string>{"save.bkm"}) << where;
             EXPECT_EQ(home.read("data/lumora/save.bkm"), "1\r\n") << where;
+        }
+    }
+}
+
+// Writing a pack over another: whatever call fails, the error names the file
+// and the reason, no temporary file is left, and each file is the old one or
+// the new one whole. Opening a pack fails naming the file, but for a close.
+TEST(FaultWalk, WritingAndOpeningAPack) {
+    auto stagesFrom = [](int first) {
+        game::Pack pack{{"B", "", "", 2}, {}};
+        for (int n = first; n < first + 2; ++n) {
+            auto desc = game::readStageFile(LUMORA_STAGES_DIR, game::stageFileName(n));
+            EXPECT_FALSE(game::readAnswerFile(LUMORA_STAGES_DIR, game::answerFileName(n),
+                                              std::get<game::StageDesc>(desc)));
+            pack.stages.push_back(std::get<game::StageDesc>(desc));
+        }
+        return pack;
+    };
+    const game::Pack oldPack = stagesFrom(1), newPack = stagesFrom(3);
+    testing_support::TempFolder oldFiles, newFiles;
+    ASSERT_FALSE(game::writePack(oldFiles.path(), oldPack));
+    ASSERT_FALSE(game::writePack(newFiles.path(), newPack));
+    auto walk = [&](int failAt, std::optional<game::FileError>& writeError,
+                    std::string& openError) {
+        testing_support::TempFolder f;
+        EXPECT_FALSE(game::writePack(f.path(), oldPack));
+        const auto before = f.files();
+        FaultyIo io(failAt);
+        {
+            game::ScopedFileIo failing(io);
+            writeError = game::writePack(f.path(), newPack);
+        }
+        EXPECT_EQ(f.files(), before) << failAt;
+        for (const std::string& name : before)
+            EXPECT_TRUE(f.read(name) == oldFiles.read(name) || f.read(name) == newFiles.read(name))
+                << failAt << ": " << name;
+        FaultyIo reading(failAt);
+        game::ScopedFileIo failing(reading);
+        auto opened = game::openPack(f.path());
+        openError = std::holds_alternative<game::FileError>(opened)
+                        ? std::get<game::FileError>(opened).message
+                        : "";
+        return std::make_pair(io.calls(), reading.calls());
+    };
+    std::optional<game::FileError> writeError;
+    std::string openError;
+    const auto [writeCalls, openCalls] = walk(0, writeError, openError);
+    ASSERT_FALSE(writeError);
+    ASSERT_EQ(openError, "");
+    const std::size_t points = std::max(writeCalls.size(), openCalls.size());
+    for (int n = 1; n <= static_cast<int>(points); ++n) {
+        walk(n, writeError, openError);
+        if (n <= static_cast<int>(writeCalls.size())) {
+            const std::string& call = writeCalls[n - 1];
+            ASSERT_TRUE(writeError) << call << " went unnoticed";
+            EXPECT_TRUE(namesAFile(writeError->message) ||
+                        writeError->message.starts_with("pack.ini"))
+                << call << ": " << writeError->message;
+            EXPECT_TRUE(contains(writeError->message, "Input/output error"))
+                << call << ": " << writeError->message;
+        }
+        if (n <= static_cast<int>(openCalls.size())) {
+            const std::string& call = openCalls[n - 1];
+            if (call.starts_with("close "))
+                EXPECT_EQ(openError, "") << call;
+            else
+                EXPECT_TRUE(contains(openError, "Input/output error")) << call << ": " << openError;
         }
     }
 }

@@ -7,11 +7,7 @@ using testing_support::Game;
 
 namespace {
 
-// The character on (5, 5) over a floor: a block on either side reaches the
-// target of one, and the budget decides whether it is a clear or a game over.
-const std::vector<std::string> kOneBlock = {".........", ".........", ".........",
-                                            ".........", "....P....", "KKKKKKKKK",
-                                            "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"};
+const std::vector<std::string> kOneBlock = testing_support::oneBlockStage();
 
 // Plays stage n to the end of its outcome sequence; the menu is then open.
 void finish(Game& g, int n, bool win) {
@@ -24,12 +20,17 @@ void finish(Game& g, int n, bool win) {
 
 }  // namespace
 
-// Stage Clear goes back to stage 1 after 28 only: any other stage number,
-// one past the last included, simply goes up by one.
+// Stage Clear goes back to stage 1 after the last stage only (the game's own
+// 28, or a pack's 3): any other stage number, one past the last included,
+// simply goes up by one.
 TEST(MenuRules, StageClearWrapsOnlyFromTheLastStage) {
-    for (const auto& [from, to] : {std::pair{27, 28}, std::pair{28, 1}, std::pair{29, 30}}) {
-        SCOPED_TRACE(from);
+    const struct {
+        int pack, from, to;  // pack 0: the game's own stages
+    } cases[] = {{0, 27, 28}, {0, 28, 1}, {0, 29, 30}, {3, 2, 3}, {3, 3, 1}, {3, 4, 5}};
+    for (const auto& [pack, from, to] : cases) {
+        SCOPED_TRACE(std::to_string(pack) + ": " + std::to_string(from));
         Game g;
+        if (pack > 0) g.makePack(pack);
         g.addStage(to, kOneBlock, "1", "10");
         finish(g, from, false);
         g.click("menu", "Command4");

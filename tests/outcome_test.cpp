@@ -7,12 +7,7 @@ using testing_support::Game;
 
 namespace {
 
-// The character on row 5, column 5, a floor below; one block clears it, the
-// budget decides whether that block is affordable.
-std::vector<std::string> oneBlockStage() {
-    return {".........", ".........", ".........", ".........", "....P....",
-            "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"};
-}
+using testing_support::oneBlockStage;
 
 void addWinnable(Game& g, int n) { g.addStage(n, oneBlockStage(), "1", "10"); }
 void addLosing(Game& g, int n) { g.addStage(n, oneBlockStage(), "1", "1"); }

@@ -8,9 +8,9 @@
 
 using testing_support::cell;
 using testing_support::Game;
-using testing_support::onFloor;
-using testing_support::stageFile;
+using testing_support::oneBlockStage;
 using testing_support::TempFolder;
+using testing_support::writeStage;
 
 namespace {
 
@@ -31,18 +31,12 @@ ReplayRun replayScript(const TempFolder& folder, const std::string& script) {
     return r;
 }
 
-void addStage(const TempFolder& f, int n, const std::vector<std::string>& rows,
-              const std::string& target, const std::string& budget) {
-    f.write("mmap" + std::to_string(n) + ".bkm", stageFile(rows, target, budget));
-    f.write("amap" + std::to_string(n) + ".bkm", stageFile(rows, "0", "0"));
-}
-
 void addTwoStages(const TempFolder& f) {
-    addStage(f, 1, onFloor(4, {"....P...."}), "1", "10");
-    addStage(f, 2,
-             {".........", ".........", ".........", "..P......", "KKKKKKKKK", "KKKKKKKKK",
-              "KKKKKKKKK", "KKKKKKKKK", "W........"},
-             "3", "20");
+    writeStage(f, 1, oneBlockStage(), "1", "10");
+    writeStage(f, 2,
+               {".........", ".........", ".........", "..P......", "KKKKKKKKK", "KKKKKKKKK",
+                "KKKKKKKKK", "KKKKKKKKK", "W........"},
+               "3", "20");
 }
 
 }  // namespace

@@ -16,16 +16,8 @@ namespace {
 class SaveTrouble : public ::testing::Test {
 protected:
     void SetUp() override {
-        const std::vector<std::string> rows = {".........", ".........", ".........",
-                                               ".........", "....P....", "KKKKKKKKK",
-                                               "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"};
-        for (int n : {1, 2}) {
-            stages.write("mmap" + std::to_string(n) + ".bkm",
-                         testing_support::stageFile(rows, "1", "10"));
-            stages.write(
-                "amap" + std::to_string(n) + ".bkm",
-                testing_support::stageFile(std::vector<std::string>(9, "........."), "1", "10"));
-        }
+        for (int n : {1, 2})
+            testing_support::writeStage(stages, n, testing_support::oneBlockStage(), "1", "10");
     }
 
     void start(const std::string& saveFolder) {

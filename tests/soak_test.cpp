@@ -10,6 +10,7 @@
 
 #include "forms/program.h"
 #include "game/file_io.h"
+#include "game/files.h"
 #include "support/fixture.h"
 #include "support/random_play.h"
 
@@ -28,10 +29,30 @@ std::uint64_t fromEnv(const char* name, std::uint64_t otherwise) {
     return v != nullptr && *v != '\0' ? std::strtoull(v, nullptr, 10) : otherwise;
 }
 
+// The game's own stages, and a pack of three of them, whose Stage Clear after
+// the last goes back to the first; each takes its share of the events.
+struct Setting {
+    const char* what;
+    int packStages;  // 0: every shipped stage, no pack.ini
+    std::uint64_t quarters;
+};
+constexpr Setting kSettings[] = {{"the game's own stages", 0, 3}, {"a pack of 3", 3, 1}};
+
+void copyStages(const testing_support::TempFolder& folder, int packStages) {
+    for (const auto& e : std::filesystem::directory_iterator(LUMORA_STAGES_DIR)) {
+        const std::string name = e.path().filename().string();
+        if (e.path().extension() != ".bkm") continue;
+        const int n = std::atoi(name.c_str() + 4);
+        if (packStages == 0 || n <= packStages)
+            std::filesystem::copy_file(e.path(), folder.path() + "/" + name);
+    }
+    if (packStages > 0) testing_support::writePackIni(folder, packStages);
+}
+
 TEST(Soak, RandomGamesKeepEveryRule) {
     const std::uint64_t seed = fromEnv("LUMORA_SOAK_SEED", std::random_device{}());
-    const std::uint64_t wanted = fromEnv("LUMORA_SOAK_EVENTS", 100000);
-    std::cout << "soak seed " << seed << ", " << wanted << " events\n";
+    const std::uint64_t total = fromEnv("LUMORA_SOAK_EVENTS", 100000);
+    std::cout << "soak seed " << seed << ", " << total << " events\n";
     std::mt19937_64 rng(seed);
     auto pick = [&rng](std::uint32_t n) {
         return static_cast<std::uint32_t>(
@@ -40,33 +61,34 @@ TEST(Soak, RandomGamesKeepEveryRule) {
 
     NoFlushIo io;
     game::ScopedFileIo noFlush(io);
-    testing_support::TempFolder folder;
-    for (const auto& e : std::filesystem::directory_iterator(LUMORA_STAGES_DIR))
-        if (e.path().extension() == ".bkm")
-            std::filesystem::copy_file(e.path(),
-                                       folder.path() + "/" + e.path().filename().string());
-
-    std::uint64_t events = 0, games = 0;
-    while (events < wanted) {
-        const float twips = pick(2) == 0 ? 15.0f : 12.0f;
-        ui::LumoraProgram game(folder.path(), twips);
-        game.start();
-        ++games;
-        testing_support::RandomPlayer player(game, twips, pick);
-        while (!game.program().ended() && events + player.events() < wanted) {
-            const std::string broken = player.step();
-            if (!broken.empty()) {
-                FAIL() << "seed " << seed << ", event " << events + player.events() << ": "
-                       << broken << "\nReplay with the stages in an empty folder F:\n"
-                       << "  lumora-replay F <<'EOF'\n"
-                       << player.script() << "show\nboard\nEOF";
+    for (const Setting& setting : kSettings) {
+        testing_support::TempFolder folder;
+        copyStages(folder, setting.packStages);
+        const int stageCount = setting.packStages > 0 ? setting.packStages : game::kStageCount;
+        const std::uint64_t wanted = total * setting.quarters / 4;
+        std::uint64_t events = 0, games = 0;
+        while (events < wanted) {
+            const float twips = pick(2) == 0 ? 15.0f : 12.0f;
+            ui::LumoraProgram game(folder.path(), folder.path(), twips, stageCount);
+            game.start();
+            ++games;
+            testing_support::RandomPlayer player(game, twips, pick);
+            while (!game.program().ended() && events + player.events() < wanted) {
+                const std::string broken = player.step();
+                if (!broken.empty()) {
+                    FAIL() << "seed " << seed << ", " << setting.what << ", event "
+                           << events + player.events() << ": " << broken
+                           << "\nReplay with the same stages (and pack.ini) in an empty folder F:\n"
+                           << "  lumora-replay F <<'EOF'\n"
+                           << player.script() << "show\nboard\nEOF";
+                }
             }
+            ASSERT_FALSE(game.program().fatalError())
+                << "seed " << seed << ", " << setting.what << ": " << *game.program().fatalError();
+            events += player.events();
         }
-        ASSERT_FALSE(game.program().fatalError())
-            << "seed " << seed << ": " << *game.program().fatalError();
-        events += player.events();
+        std::cout << setting.what << ": " << games << " programs run\n";
     }
-    std::cout << games << " programs run\n";
 }
 
 }  // namespace

@@ -8,8 +8,10 @@ namespace game {
 
 LumoraBas::LumoraBas(std::string programFolder) : LumoraBas(programFolder, programFolder) {}
 
-LumoraBas::LumoraBas(std::string stageFolder, std::string saveFolder)
-    : folder_(std::move(stageFolder)), saveFolder_(std::move(saveFolder)) {}
+LumoraBas::LumoraBas(std::string stageFolder, std::string saveFolder, int stageCount)
+    : folder_(std::move(stageFolder)),
+      saveFolder_(std::move(saveFolder)),
+      stageCount_(stageCount) {}
 
 std::string decimalText(long value) { return std::to_string(value); }
 

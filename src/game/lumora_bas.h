@@ -18,9 +18,11 @@ using Grid = std::array<std::array<std::int16_t, 10>, 10>;
 class LumoraBas {
 public:
     // Run from its own folder the game reads its stages and keeps its save in
-    // one folder; installed, the two are apart.
+    // one folder; installed, or playing a pack from the workshop, the two are
+    // apart. `stageCount` is how many stages the stage folder holds: after
+    // the last, Stage Clear goes back to the first.
     explicit LumoraBas(std::string programFolder);
-    LumoraBas(std::string stageFolder, std::string saveFolder);
+    LumoraBas(std::string stageFolder, std::string saveFolder, int stageCount = kStageCount);
 
     // ---- Board
     Grid SandGrid{};
@@ -94,6 +96,7 @@ public:
     // The folder the stage and answer files are read from.
     std::string AppFolder() const;
     std::string saveFolder() const;
+    int stageCount() const { return stageCount_; }
     // Writes intStageNo. A save that cannot be written never ends the game:
     // the stage it should have held is kept here and stage set-up takes it
     // from here until a write succeeds. Returns the failure only when it is
@@ -130,10 +133,12 @@ private:
     void probeSide(int dx, std::int16_t& canWalk);
     void probeJump(int dx, std::int16_t& canWalk, std::int16_t& canJump);
     void showGreen();
+    void keepLines(const MapLines& lines);
     std::optional<FileError> writeSave(std::int32_t stage);
 
     std::string folder_;
     std::string saveFolder_;
+    int stageCount_;
     std::optional<std::int32_t> unsaved_;
     std::string lastSaveError_;
 };

@@ -3,9 +3,11 @@
 #include <fcntl.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <random>
-#include <system_error>
+#include <string_view>
 #include <vector>
 
 #include "game/file_io.h"
@@ -13,6 +15,34 @@
 namespace game {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// FNV-1a, 32 bits: small, fixed and documented, so a pack keeps its save
+// from one version of the game to the next.
+std::uint32_t fnv1a32(std::string_view bytes) {
+    std::uint32_t hash = 2166136261u;
+    for (const char ch : bytes) {
+        hash ^= static_cast<unsigned char>(ch);
+        hash *= 16777619u;
+    }
+    return hash;
+}
+
+// The folder name with only letters, digits, "-" and "_" kept and no more
+// than a folder name needs; the hash tells packs apart, not the name.
+std::string safeName(const std::string& name) {
+    constexpr std::size_t kLongest = 32;
+    std::string out;
+    for (const char ch : name.substr(0, kLongest)) {
+        const bool safe = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') ||
+                          (ch >= '0' && ch <= '9') || ch == '-' || ch == '_';
+        out.push_back(safe ? ch : '_');
+    }
+    return out.empty() ? "pack" : out;
+}
+
+}  // namespace
 
 std::string playerDataFolder(const std::string& xdgDataHome, const std::string& home) {
     // A relative XDG_DATA_HOME is invalid and must be ignored, not resolved
@@ -46,11 +76,11 @@ std::string chooseSaveFolder(const std::string& preferred, const std::string& xd
     return playerDataFolder(xdgDataHome, home);
 }
 
-std::optional<FileError> makeSaveFolder(const std::string& folder) {
-    const std::string savePath = folderText(folder) + kSaveFileName;
-    auto isFolder = [](const std::string& path) {
+std::optional<FileError> makeFolderFor(const std::string& folder, const std::string& fileName) {
+    const std::string path = folderText(folder) + fileName;
+    auto isFolder = [](const std::string& p) {
         FileKind kind{};
-        return fileIo().kindOf(path, true, kind) == 0 && kind == FileKind::Folder;
+        return fileIo().kindOf(p, true, kind) == 0 && kind == FileKind::Folder;
     };
     if (isFolder(folderText(folder))) return std::nullopt;
     fs::path p = fs::path(folder).lexically_normal();
@@ -62,14 +92,32 @@ std::optional<FileError> makeSaveFolder(const std::string& folder) {
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
         const int r = fileIo().makeFolder(it->string());
         if (r < 0 && r != -EEXIST)
-            return FileError{std::string(kSaveFileName) + ": cannot write " + savePath +
-                             " (cannot make the folder " + it->string() + ": " +
-                             std::generic_category().message(-r) + ")"};
+            return cannot(fileName, "write", path,
+                          "cannot make the folder " + it->string() + ": " + describeErrno(-r));
     }
     if (!isFolder(folderText(folder)))
-        return FileError{std::string(kSaveFileName) + ": cannot write " + savePath + " (" + folder +
-                         " is not a folder)"};
+        return cannot(fileName, "write", path, folder + " is not a folder");
     return std::nullopt;
+}
+
+std::optional<FileError> makeSaveFolder(const std::string& folder) {
+    return makeFolderFor(folder, kSaveFileName);
+}
+
+FileResult<std::string> packSaveFolder(const std::string& packFolder,
+                                       const std::string& xdgDataHome, const std::string& home) {
+    const std::string data = playerDataFolder(xdgDataHome, home);
+    if (data.empty())
+        return FileError{std::string(kSaveFileName) +
+                         ": no folder for the pack's save (neither XDG_DATA_HOME nor HOME is an "
+                         "absolute path)"};
+    std::error_code ec;
+    fs::path path = fs::absolute(packFolder, ec).lexically_normal();
+    if (ec) return cannot(kSaveFileName, "find the folder of", packFolder, ec.message());
+    if (!path.has_filename()) path = path.parent_path();
+    char hash[9];
+    std::snprintf(hash, sizeof hash, "%08x", fnv1a32(path.string()));
+    return folderText(data) + "packs/" + safeName(path.filename().string()) + "-" + hash;
 }
 
 GameFolders findGameFolders(const std::string& exeFolder, const std::string& dataFromBin,

@@ -23,9 +23,21 @@ bool folderIsWritable(const std::string& folder);
 std::string chooseSaveFolder(const std::string& preferred, const std::string& xdgDataHome,
                              const std::string& home);
 
-// Makes the save folder and the folders above it that are missing, new ones
-// private to the player. The error names save.bkm in that folder.
+// Makes a folder and the folders above it that are missing, new ones private
+// to the player, for `fileName` to be written in it; the error names that file.
+std::optional<FileError> makeFolderFor(const std::string& folder, const std::string& fileName);
 std::optional<FileError> makeSaveFolder(const std::string& folder);
+
+// Where the save of a pack played from the workshop lives, apart from the
+// game's own: <player data folder>/packs/ID. ID is the pack folder's name
+// (letters, digits, "-" and "_" kept, any other byte made "_", at most 32
+// bytes; "pack" when nothing is left), "-", and the FNV-1a 32-bit hash of the
+// folder's absolute path (made lexically normal, no "/" at its end) as eight
+// lower-case hex digits, so two packs of one name never share a save. An
+// error when there is no player data folder: the current folder would be the
+// game's own.
+FileResult<std::string> packSaveFolder(const std::string& packFolder,
+                                       const std::string& xdgDataHome, const std::string& home);
 
 struct GameFolders {
     std::string stages;  // where mmapN.bkm and amapN.bkm are read

@@ -5,12 +5,59 @@
 namespace game {
 namespace {
 
+constexpr int kCellPixels = 48;
+constexpr int kAnswerPixels = 12;
+constexpr int kAnswerLeft = 450;
+constexpr int kAnswerTop = 85;
+
+// The stock picture a cell kind or an answer mark shows; none for empty.
+forms::Control* pictureOf(GameWindow& w, CellKind kind) {
+    switch (kind) {
+        case CellKind::Sand:
+            return w.Sand;
+        case CellKind::Block:
+            return w.Block;
+        case CellKind::Water:
+            return w.Water;
+        case CellKind::Wall:
+            return w.Wall;
+        default:
+            return nullptr;
+    }
+}
+
+forms::Control* pictureOf(GameWindow& w, AnswerMark mark) {
+    switch (mark) {
+        case AnswerMark::Sand:
+            return w.Sand;
+        case AnswerMark::Block:
+            return w.Block;
+        case AnswerMark::Water:
+            return w.Water;
+        case AnswerMark::Wall:
+            return w.Wall;
+        default:
+            return nullptr;
+    }
+}
+
 std::string cellText(const std::string& line, int c) {
     auto i = static_cast<std::size_t>(c - 1);
     return i < line.size() ? line.substr(i, 1) : std::string{};
 }
 
 }  // namespace
+
+// The scratch buffers and the debug fields hold the file read last, as they
+// always have.
+void LumoraBas::keepLines(const MapLines& lines) {
+    for (int i = 1; i <= 11; ++i) {
+        MapLine[i] = lines[i];
+        if (i <= 9) Win->Text1[i]->Text = MapLine[i];
+    }
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c) MapCell[c][r] = cellText(MapLine[r], c);
+}
 
 std::optional<FileError> LumoraBas::LoadStage() {
     GameWindow& w = *Win;
@@ -45,59 +92,34 @@ std::optional<FileError> LumoraBas::LoadStage() {
         intStageNo = std::get<std::int32_t>(saved);
     }
 
-    const std::string file = stageFileName(*intStageNo);
-    const MapRead read = readMapLines(AppFolder(), file);
-    // Lines are taken in the order they were read, so the first problem in the
-    // file is the one reported.
-    for (int i = 1; i <= read.count; ++i) {
-        MapLine[i] = read.lines[i];
-        if (i <= 9) {
-            w.Text1[i]->Text = MapLine[i];
-        } else {
-            auto n = stageFileNumber(file, i, MapLine[i]);
-            if (auto* e = std::get_if<FileError>(&n)) return *e;
-            (i == 10 ? BlockTarget : MagicCount) = std::get<std::int16_t>(n);
-        }
-    }
-    if (read.error) return *read.error;
+    MapLines lines{};
+    auto read = readStageFile(AppFolder(), stageFileName(*intStageNo), &lines);
+    keepLines(lines);
+    if (auto* e = std::get_if<FileError>(&read)) return *e;
+    const StageDesc& desc = std::get<StageDesc>(read);
+    BlockTarget = desc.target;
+    MagicCount = desc.magic;
 
-    bool foundStart = false;
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c) {
-            MapCell[c][r] = cellText(MapLine[r], c);
-            const std::string& ch = MapCell[c][r];
             forms::Control& tile = *w.Tile[TileIndex];
-            if (ch == "S") {
-                tile.setPicture(*w.Sand);
-                SandGrid[c][r] = 1;
-                SolidGrid[c][r] = 1;
-            } else if (ch == "B") {
-                tile.setPicture(*w.Block);
-                BlockGrid[c][r] = 1;
-                SolidGrid[c][r] = 1;
-                addClamped(BlockCount, 1);
-            } else if (ch == "W") {
-                tile.setPicture(*w.Water);
-                WaterGrid[c][r] = 1;
-                SolidGrid[c][r] = 1;
-                addClamped(WaterCount, 1);
-            } else if (ch == "K") {
-                tile.setPicture(*w.Wall);
-                WallGrid[c][r] = 1;
-                SolidGrid[c][r] = 1;
-            } else if (ch == "P") {
-                w.AnimeFrame->Top = static_cast<float>(48 * (r - 1));
-                w.AnimeFrame->Left = static_cast<float>(48 * (c - 1));
-                PlayerCol = static_cast<std::int16_t>(c);
-                PlayerRow = static_cast<std::int16_t>(r);
-                foundStart = true;
-            }
-            tile.Top = static_cast<float>(48 * (r - 1));
-            tile.Left = static_cast<float>(48 * (c - 1));
+            const CellKind kind = desc.at(c, r);
+            if (forms::Control* picture = pictureOf(w, kind)) tile.setPicture(*picture);
+            SandGrid[c][r] = kind == CellKind::Sand;
+            BlockGrid[c][r] = kind == CellKind::Block;
+            WaterGrid[c][r] = kind == CellKind::Water;
+            WallGrid[c][r] = kind == CellKind::Wall;
+            SolidGrid[c][r] = kind != CellKind::Empty;
+            if (kind == CellKind::Block) addClamped(BlockCount, 1);
+            if (kind == CellKind::Water) addClamped(WaterCount, 1);
+            tile.Top = static_cast<float>(kCellPixels * (r - 1));
+            tile.Left = static_cast<float>(kCellPixels * (c - 1));
             ++TileIndex;
         }
-    // Without a start cell the character would stand where no move can use it.
-    if (!foundStart) return FileError{file + ": the board has no start cell \"P\""};
+    w.AnimeFrame->Top = static_cast<float>(kCellPixels * (desc.startRow - 1));
+    w.AnimeFrame->Left = static_cast<float>(kCellPixels * (desc.startCol - 1));
+    PlayerCol = static_cast<std::int16_t>(desc.startCol);
+    PlayerRow = static_cast<std::int16_t>(desc.startRow);
 
     w.StageNo->Caption = stageText();
     showGreen();
@@ -109,34 +131,22 @@ std::optional<FileError> LumoraBas::LoadStage() {
 std::optional<FileError> LumoraBas::LoadAnswerMarks() {
     GameWindow& w = *Win;
     int TileIndex = 1;
-    const std::string file = answerFileName(intStageNo.value_or(0));
-    auto read = readMapFile(AppFolder(), file);
-    if (auto* e = std::get_if<FileError>(&read)) return *e;
-    const MapLines& lines = std::get<MapLines>(read);
-    for (int i = 1; i <= 11; ++i) {
-        MapLine[i] = lines[i];
-        if (i <= 9) w.Text1[i]->Text = MapLine[i];
-    }
+    StageDesc answer;
+    MapLines lines{};
+    if (auto e =
+            readAnswerFile(AppFolder(), answerFileName(intStageNo.value_or(0)), answer, &lines))
+        return e;
+    keepLines(lines);
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c) {
-            MapCell[c][r] = cellText(MapLine[r], c);
-            const std::string& ch = MapCell[c][r];
             forms::Control& box = *w.Ans[TileIndex];
-            if (ch == "S") {
-                box.setPicture(*w.Sand);
-            } else if (ch == "B") {
-                box.setPicture(*w.Block);
-            } else if (ch == "W") {
-                box.setPicture(*w.Water);
-            } else if (ch == "K") {
-                box.setPicture(*w.Wall);
-            } else if (ch == "O") {
-                box.BackColor = forms::kWhite;
-            }
-            box.Height = 12;
-            box.Width = 12;
-            box.Top = static_cast<float>(85 + 12 * (r - 1));
-            box.Left = static_cast<float>(450 + 12 * (c - 1));
+            const AnswerMark mark = answer.answer[static_cast<std::size_t>(boardIndex(c, r))];
+            if (forms::Control* picture = pictureOf(w, mark)) box.setPicture(*picture);
+            if (mark == AnswerMark::Answer) box.BackColor = forms::kWhite;
+            box.Height = kAnswerPixels;
+            box.Width = kAnswerPixels;
+            box.Top = static_cast<float>(kAnswerTop + kAnswerPixels * (r - 1));
+            box.Left = static_cast<float>(kAnswerLeft + kAnswerPixels * (c - 1));
             ++TileIndex;
         }
     return std::nullopt;

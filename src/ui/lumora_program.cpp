@@ -9,8 +9,9 @@ LumoraProgram::LumoraProgram(std::string programFolder, float screenTwipsPerPixe
     : LumoraProgram(programFolder, programFolder, screenTwipsPerPixel) {}
 
 LumoraProgram::LumoraProgram(std::string stageFolder, std::string saveFolder,
-                             float screenTwipsPerPixel)
-    : bas_(std::move(stageFolder), std::move(saveFolder)), program_(screenTwipsPerPixel) {
+                             float screenTwipsPerPixel, int stageCount)
+    : bas_(std::move(stageFolder), std::move(saveFolder), stageCount),
+      program_(screenTwipsPerPixel) {
     program_.registerForm(MainWindow::kName, [this](forms::Program& p) {
         return std::make_unique<MainWindow>(p, bas_);
     });

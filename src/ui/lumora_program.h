@@ -15,7 +15,8 @@ class Menu;
 class LumoraProgram {
 public:
     LumoraProgram(std::string programFolder, float screenTwipsPerPixel);
-    LumoraProgram(std::string stageFolder, std::string saveFolder, float screenTwipsPerPixel);
+    LumoraProgram(std::string stageFolder, std::string saveFolder, float screenTwipsPerPixel,
+                  int stageCount = game::kStageCount);
 
     forms::Program& program() { return program_; }
     game::LumoraBas& bas() { return bas_; }

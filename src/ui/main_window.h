@@ -9,6 +9,10 @@
 
 namespace ui {
 
+// The picture buttons of both windows, in pixels.
+inline constexpr int kButtonWidth = 144;
+inline constexpr int kButtonHeight = 28;
+
 // The game window: the board, the sprite, the tray and the timers that make
 // the character move.
 class MainWindow : public forms::Form {

@@ -114,9 +114,9 @@ void MainWindow::buildLayout() {
     w_.Text6 = textBox("Text6", -1, 328, 456, 249, 18 * kTw, "Text6");
 
     auto button = [&](const std::string& name, float y) {
-        forms::Control& c =
-            add(Kind::PictureButton, name, -1, 432 * kTw, y * kTw, 144 * kTw, 28 * kTw);
-        c.setPicture(art(name, 144, 28));
+        forms::Control& c = add(Kind::PictureButton, name, -1, 432 * kTw, y * kTw,
+                                kButtonWidth * kTw, kButtonHeight * kTw);
+        c.setPicture(art(name, kButtonWidth, kButtonHeight));
         return &c;
     };
     Command1_ = button("Command1", 368);

@@ -50,8 +50,8 @@ Menu::Menu(forms::Program& program, game::LumoraBas& bas) : Form(program, kName)
                             {"Command5", 72, 112}};
     for (const Place& p : layout) {
         forms::Control& c = add(forms::Kind::PictureButton, p.button, -1, p.x * kTw, p.y * kTw,
-                                144 * kTw, 28 * kTw);
-        c.setPicture(forms::Picture{p.button, 144, 28});
+                                kButtonWidth * kTw, kButtonHeight * kTw);
+        c.setPicture(forms::Picture{p.button, kButtonWidth, kButtonHeight});
     }
 }
 
@@ -107,7 +107,7 @@ void Menu::Command3_Click() { program().end(); }
 
 void Menu::Command4_Click() {
     bas_.intStageNo = bas_.intStageNo.value_or(0) + 1;
-    if (*bas_.intStageNo == 29) bas_.intStageNo = 1;
+    if (*bas_.intStageNo == bas_.stageCount() + 1) bas_.intStageNo = 1;
     // The fresh game window takes its stage from this file.
     saveOrTell(program(), bas_);
     reopenGame();

@@ -18,6 +18,7 @@
 #include <variant>
 
 #include "game/files.h"
+#include "game/stage_desc.h"
 #include "game/number_text.h"
 #include "support/random_play.h"
 #include "ui/lumora_program.h"
@@ -73,6 +74,16 @@ void mapFile(const std::string& bytes) {
         const std::string& line = read.lines[static_cast<std::size_t>(i)];
         check(line.size() <= game::kMaxLineBytes, "line length");
         check(line.find('\r') == std::string::npos, "no CR inside a line");
+    }
+    // A stage the game accepts is written as a file that reads as the same stage.
+    auto desc = game::parseStageText("m.bkm", bytes);
+    check(!std::holds_alternative<game::StageDesc>(desc) || !read.error,
+          "a stage parses only when its lines do");
+    if (auto* first = std::get_if<game::StageDesc>(&desc)) {
+        auto again = game::parseStageText("m.bkm", game::writeStageText(*first));
+        check(std::holds_alternative<game::StageDesc>(again) &&
+                  std::get<game::StageDesc>(again) == *first,
+              "a written stage reads as the same stage");
     }
 }
 

@@ -22,12 +22,7 @@ Harness::~Harness() {
 
 void Harness::addStage(int n, const std::vector<std::string>& rows, const std::string& target,
                        const std::string& budget, const std::vector<std::string>& answer) {
-    temp_.write("mmap" + std::to_string(n) + ".bkm",
-                testing_support::stageFile(rows, target, budget));
-    temp_.write(
-        "amap" + std::to_string(n) + ".bkm",
-        testing_support::stageFile(
-            answer.empty() ? std::vector<std::string>(9, ".........") : answer, target, budget));
+    testing_support::writeStage(temp_, n, rows, target, budget, answer);
 }
 
 void Harness::start() {

@@ -6,6 +6,7 @@
 #include <random>
 #include <sstream>
 
+#include "game/pack.h"
 #include "snapshot.h"
 
 namespace fs = std::filesystem;
@@ -68,16 +69,30 @@ std::string stageFile(const std::vector<std::string>& rows, const std::string& t
     return s + target + "\r\n" + budget + "\r\n";
 }
 
-void Game::addStage(int n, const std::vector<std::string>& rows, const std::string& target,
-                    const std::string& budget, const std::vector<std::string>& answer) {
-    folder_.write("mmap" + std::to_string(n) + ".bkm", stageFile(rows, target, budget));
-    folder_.write("amap" + std::to_string(n) + ".bkm",
-                  stageFile(answer.empty() ? std::vector<std::string>(9, ".........") : answer,
-                            target, budget));
+std::vector<std::string> oneBlockStage() { return onFloor(4, {"....P...."}); }
+
+void writeStage(const TempFolder& folder, int n, const std::vector<std::string>& rows,
+                const std::string& target, const std::string& budget,
+                const std::vector<std::string>& answer) {
+    folder.write(game::stageFileName(n), stageFile(rows, target, budget));
+    folder.write(game::answerFileName(n),
+                 stageFile(answer.empty() ? std::vector<std::string>(9, ".........") : answer,
+                           target, budget));
+}
+
+void writePackIni(const TempFolder& folder, int stages) {
+    folder.write(game::kPackFileName,
+                 "[Pack]\r\nName=Test\r\nStages=" + std::to_string(stages) + "\r\n");
+}
+
+void Game::makePack(int stages) {
+    writePackIni(folder_, stages);
+    stageCount_ = stages;
 }
 
 void Game::start() {
-    game_ = std::make_unique<ui::LumoraProgram>(folder_.path(), twips_);
+    game_ =
+        std::make_unique<ui::LumoraProgram>(folder_.path(), folder_.path(), twips_, stageCount_);
     game_->start();
 }
 

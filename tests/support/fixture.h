@@ -46,6 +46,18 @@ std::vector<std::string> onFloor(int floorRows, std::vector<std::string> top);
 std::string stageFile(const std::vector<std::string>& rows, const std::string& target,
                       const std::string& budget);
 
+// The character on (5, 5) over a floor of walls: a block cast on either side
+// reaches a target of one, and the budget decides whether that is a clear.
+std::vector<std::string> oneBlockStage();
+
+// Writes stage `n` and its answer (all dots unless given) into the folder.
+void writeStage(const TempFolder& folder, int n, const std::vector<std::string>& rows,
+                const std::string& target, const std::string& budget,
+                const std::vector<std::string>& answer = {});
+
+// Makes the folder a pack of `stages` stages (the stage files are not written).
+void writePackIni(const TempFolder& folder, int stages);
+
 // A whole game in a folder of its own, driven through the same entry points as
 // the front end, in virtual time.
 class Game {
@@ -56,7 +68,11 @@ public:
     // Writes stage and answer files for stage `n` (the answer is all dots
     // unless given).
     void addStage(int n, const std::vector<std::string>& rows, const std::string& target,
-                  const std::string& budget, const std::vector<std::string>& answer = {});
+                  const std::string& budget, const std::vector<std::string>& answer = {}) {
+        writeStage(folder_, n, rows, target, budget, answer);
+    }
+    // Makes the folder a pack of `stages` stages; the game started next plays it.
+    void makePack(int stages);
     // Writes stage 1 and opens it through the menu's Load.
     void play(const std::vector<std::string>& rows, const std::string& target,
               const std::string& budget, const std::vector<std::string>& answer = {}) {
@@ -97,6 +113,7 @@ public:
 
 private:
     float twips_;
+    int stageCount_ = game::kStageCount;
     TempFolder folder_;
     std::unique_ptr<ui::LumoraProgram> game_;
 };

@@ -55,7 +55,8 @@ std::string RandomPlayer::onMenu() {
                                      [](const forms::Control* b) { return b->name == "Command2"; });
     if (roll < 20 && canLoad) {
         // Loading any stage, as a save left by an earlier run would.
-        const auto stage = static_cast<std::int32_t>(1 + pick_(28));
+        const auto stage = static_cast<std::int32_t>(
+            1 + pick_(static_cast<std::uint32_t>(game_.bas().stageCount())));
         if (game::writeSaveFile(game_.bas().saveFolder(), stage))
             return "the save cannot be written";
         script_ += "save " + std::to_string(stage) + "\nclick menu Command2\n";

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/files.h"
+#include "game/pack.h"
 #include "snapshot.h"
 #include "ui/lumora_program.h"
 #include "ui/main_window.h"
@@ -74,7 +75,14 @@ int run(const std::string& folder, std::istream& script, std::ostream& out, std:
         return 2;
     }
 
-    ui::LumoraProgram game(folder, twips);
+    // A pack says in its pack.ini how many stages it holds; any other folder
+    // holds the game's own.
+    const auto stageCount = game::folderStageCount(folder);
+    if (const auto* e = std::get_if<game::FileError>(&stageCount)) {
+        err << "error: " << e->message << "\n";
+        return 1;
+    }
+    ui::LumoraProgram game(folder, folder, twips, std::get<int>(stageCount));
     forms::Program& program = game.program();
     // What the game tells the player without stopping goes to `err`, one line
     // each, as it happens.

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "game/file_error.h"
+
+namespace game {
+
+// Replaces the file at `path` with `bytes`, atomically and durably: a new file
+// beside it flushed to the disk, a rename over the old one, then a flush of
+// the folder. A file that is a symbolic link keeps the link and replaces the
+// file it leads to; a link that leads nowhere is an error. Errors name the
+// file as `name`.
+std::optional<FileError> writeFileDurably(const std::string& name, const std::string& path,
+                                          const std::string& bytes);
+
+}  // namespace game

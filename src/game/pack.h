@@ -1,0 +1,64 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/file_error.h"
+#include "game/stage_desc.h"
+
+namespace game {
+
+// A pack is a folder of stages mmap1..N.bkm with their answers amap1..N.bkm,
+// and pack.ini:
+//   [Pack]
+//   Name=Tower of Pools
+//   Author=...
+//   License=CC-BY-SA-4.0
+//   Stages=3
+inline constexpr const char* kPackFileName = "pack.ini";
+inline constexpr int kMaxPackStages = 99;
+
+struct PackInfo {
+    std::string name;
+    std::string author;
+    std::string license;
+    int stageCount = 0;  // 1..kMaxPackStages
+    bool operator==(const PackInfo&) const = default;
+};
+
+struct Pack {
+    PackInfo info;
+    std::vector<StageDesc> stages;  // stage n at n - 1, its answer with it
+};
+
+// Parses and validates pack.ini: keys of the [Pack] section, blanks around
+// keys and values ignored, lines starting ";" or "#" and keys it does not
+// know skipped. Stages must be a whole number from 1 to kMaxPackStages.
+// Errors name pack.ini and the line where there is one.
+FileResult<PackInfo> parsePackText(std::string_view text);
+// pack.ini as the workshop writes it, CR LF at each line's end.
+std::string writePackText(const PackInfo& info);
+
+// Whether the folder is a pack: anything named pack.ini, a link to nowhere
+// included, makes it one (and a broken one is an error, not the game's own).
+bool isPack(const std::string& folder);
+FileResult<PackInfo> readPackInfo(const std::string& folder);
+
+// How many stages the folder holds: its pack.ini's count, or the game's own
+// kStageCount without one.
+FileResult<int> folderStageCount(const std::string& folder);
+
+// Reads pack.ini and every stage and answer file it counts, each validated as
+// the game would when it comes to play it.
+FileResult<Pack> openPack(const std::string& folder);
+
+// Writes every stage and answer file, then pack.ini, each durably (see
+// writeFileDurably): until the last write the folder holds no new pack.ini,
+// so a pack half written is never taken for a whole one. Makes the folder
+// when it is missing. What would not read back as it is is refused before
+// anything is written.
+std::optional<FileError> writePack(const std::string& folder, const Pack& pack);
+
+}  // namespace game
