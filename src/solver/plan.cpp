@@ -20,28 +20,26 @@ namespace {
 constexpr int kCastPauseMs = 200;
 constexpr int kMarginMs = 100;
 
-std::string crlfLines(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const auto& l : lines) out += l + "\r\n";
-    return out;
-}
-
 }  // namespace
 
-std::string stageFileText(const Stage& stage) {
-    std::vector<std::string> lines;
-    for (int r = 1; r <= 9; ++r) {
-        std::string row;
-        for (int c = 1; c <= 9; ++c) {
-            const int cell = cellIndex(c, r);
-            row.push_back(
-                cell == stage.start.player() ? 'P' : stage.letter[static_cast<std::size_t>(cell)]);
-        }
-        lines.push_back(row);
+std::string stageFileText(const Stage& stage) { return game::writeStageText(stage.desc); }
+
+game::StageDesc answerFor(const Stage& stage, const Board& board,
+                          const std::array<bool, kCells>& touched) {
+    game::StageDesc desc = stage.desc;
+    for (int cell = 0; cell < kCells; ++cell) {
+        const auto i = static_cast<std::size_t>(cell);
+        game::AnswerMark mark = game::AnswerMark::None;
+        if (stage.wall[i])
+            mark = game::AnswerMark::Wall;
+        else if (board.kind(cell) == Sand)
+            mark = game::AnswerMark::Sand;
+        else if (board.kind(cell) == Block)
+            mark = stage.letter[i] == 'B' && !touched[i] ? game::AnswerMark::Block
+                                                         : game::AnswerMark::Answer;
+        desc.answer[i] = mark;
     }
-    lines.push_back(std::to_string(stage.target));
-    lines.push_back(std::to_string(stage.budget()));
-    return crlfLines(lines);
+    return desc;
 }
 
 std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<Cast>& casts,
@@ -129,40 +127,21 @@ std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<C
     s << "click menu Command2\n" << body.str() << "show\n";
     plan.script = s.str();
 
-    std::vector<std::string> lines;
-    for (int r = 1; r <= 9; ++r) {
-        std::string row;
-        for (int c = 1; c <= 9; ++c) {
-            const int cell = cellIndex(c, r);
-            char ch = '.';
-            if (stage.wall[static_cast<std::size_t>(cell)])
-                ch = 'K';
-            else if (board.kind(cell) == Sand)
-                ch = 'S';
-            else if (board.kind(cell) == Block)
-                ch = (stage.letter[static_cast<std::size_t>(cell)] == 'B' &&
-                      !touched[static_cast<std::size_t>(cell)])
-                         ? 'B'
-                         : 'O';
-            row.push_back(ch);
-        }
-        lines.push_back(row);
-    }
-    lines.push_back(std::to_string(stage.target));
-    lines.push_back(std::to_string(stage.budget()));
-    plan.answer = crlfLines(lines);
+    plan.answer = game::writeAnswerText(answerFor(stage, board, touched));
     return plan;
 }
 
 std::string answerAsBoard(const std::string& answer) {
-    std::istringstream in(answer);
+    // The replay's board shows every block as "B", the ones of the answer too.
+    static constexpr char kShown[] = {'.', 'S', 'B', 'W', 'K', 'B'};  // by AnswerMark
+    game::StageDesc desc;
+    if (game::parseAnswerText("answer", answer, desc)) return {};
     std::string out;
-    std::string line;
-    for (int r = 0; r < 9 && std::getline(in, line); ++r) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        for (char& ch : line)
-            if (ch == 'O') ch = 'B';
-        out += line + "\n";
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c)
+            out += kShown[static_cast<std::size_t>(
+                desc.answer[static_cast<std::size_t>(game::boardIndex(c, r))])];
+        out += "\n";
     }
     return out;
 }

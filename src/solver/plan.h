@@ -30,6 +30,12 @@ std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<C
 // The stage as a file the game reads: board, target, budget, CR LF.
 std::string stageFileText(const Stage& stage);
 
+// The stage with the answer a board ends on: its blocks are the answer ("O"),
+// but for blocks the stage began with that were never cast on (`touched`),
+// which keep their own picture, as do walls and sand left standing.
+game::StageDesc answerFor(const Stage& stage, const Board& board,
+                          const std::array<bool, kCells>& touched);
+
 // What the real game made of a script.
 struct Replayed {
     bool cleared = false;  // the last snapshot shows StageClearTimer running

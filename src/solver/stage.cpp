@@ -78,6 +78,8 @@ constexpr bool onBoard(int c, int r) { return c >= 1 && c <= 9 && r >= 1 && r <=
 std::variant<Stage, std::string> stageFromDesc(const game::StageDesc& desc, std::string name) {
     Stage s;
     s.name = std::move(name);
+    s.desc = desc;
+    s.desc.answer = {};
     for (int cell = 0; cell < kCells; ++cell)
         placeCell(s, cell, desc.cells[static_cast<std::size_t>(cell)]);
     if (!onBoard(desc.startCol, desc.startRow))
@@ -92,51 +94,20 @@ std::variant<Stage, std::string> stageFromDesc(const game::StageDesc& desc, std:
     return s;
 }
 
-namespace {
-
-// A stage file's letter as the game's set-up reads it; anything else is empty.
-game::CellKind kindOfLetter(char ch) {
-    switch (ch) {
-        case 'S':
-            return game::CellKind::Sand;
-        case 'B':
-            return game::CellKind::Block;
-        case 'W':
-            return game::CellKind::Water;
-        case 'K':
-            return game::CellKind::Wall;
-        default:
-            return game::CellKind::Empty;
-    }
-}
-
-}  // namespace
-
 std::variant<Stage, std::string> parseStage(const game::MapLines& lines, const std::string& name) {
-    game::StageDesc desc;
-    for (int r = 1; r <= 9; ++r)
-        for (int c = 1; c <= 9; ++c) {
-            const std::string& line = lines[static_cast<std::size_t>(r)];
-            const char ch = static_cast<std::size_t>(c - 1) < line.size() ? line[c - 1] : '.';
-            desc.set(c, r, kindOfLetter(ch));
-            if (ch == 'P') desc.startCol = c, desc.startRow = r;
-        }
-    if (desc.startCol == 0) return name + ": the board has no start cell \"P\"";
-    auto target = game::stageFileNumber(name, 10, lines[10]);
-    if (auto* e = std::get_if<game::FileError>(&target)) return e->message;
-    auto magic = game::stageFileNumber(name, 11, lines[11]);
-    if (auto* e = std::get_if<game::FileError>(&magic)) return e->message;
-    desc.target = std::get<std::int16_t>(target);
-    desc.magic = std::get<std::int16_t>(magic);
-    return stageFromDesc(desc, name);
+    std::string text;
+    for (int i = 1; i <= 11; ++i) text += lines[static_cast<std::size_t>(i)] + "\r\n";
+    auto desc = game::parseStageText(name, text);
+    if (auto* e = std::get_if<game::FileError>(&desc)) return e->message;
+    return stageFromDesc(std::get<game::StageDesc>(desc), name);
 }
 
 std::variant<Stage, std::string> loadStage(const std::string& path) {
     const std::filesystem::path p(path);
     const std::string folder = p.has_parent_path() ? p.parent_path().string() : std::string(".");
-    auto read = game::readMapFile(folder, p.filename().string());
-    if (auto* e = std::get_if<game::FileError>(&read)) return e->message;
-    return parseStage(std::get<game::MapLines>(read), p.filename().string());
+    auto desc = game::readStageFile(folder, p.filename().string());
+    if (auto* e = std::get_if<game::FileError>(&desc)) return e->message;
+    return stageFromDesc(std::get<game::StageDesc>(desc), p.filename().string());
 }
 
 bool standsOnSomething(const Stage& stage, const Board& board, int cell) {

@@ -53,7 +53,8 @@ struct Board {
 struct Stage {
     std::string name;  // the file name, for messages
     std::array<bool, kCells> wall{};
-    std::array<char, kCells> letter{};  // S, B, W, K or '.' as the game read the file
+    game::StageDesc desc;               // what the stage was built from, without an answer
+    std::array<char, kCells> letter{};  // S, B, W, K or '.' by the cell's kind at the start
     Board start;                        // the start board with the start cell
     // The board's frame and walls as the walks see them, 11 by 11 with rows
     // and columns 0 and 10 (see SolidMap); filled in by parseStage.
@@ -69,6 +70,7 @@ std::variant<Stage, std::string> stageFromDesc(const game::StageDesc& desc, std:
 
 // Builds a stage from the lines the game's reader returns, the way stage
 // set-up reads them.
+// The lines go through the game's own parser, as CR LF lines.
 std::variant<Stage, std::string> parseStage(const game::MapLines& lines, const std::string& name);
 // Reads and parses a stage file through the game's reader.
 std::variant<Stage, std::string> loadStage(const std::string& path);

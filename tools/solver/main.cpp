@@ -1,11 +1,12 @@
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
 
+#include "game/durable_file.h"
 #include "game/files.h"
+#include "game/pack.h"
 #include "solver/proof.h"
 
 namespace fs = std::filesystem;
@@ -20,25 +21,21 @@ void usage() {
                  "       lumora-solve --table DIR [--write]\n"
                  "The first form solves one stage and prints the proof and a replay script;\n"
                  "--boards sets how many final boards it counts before it stops (100).\n"
-                 "The second solves the stages of DIR, mmap1.bkm .. mmap28.bkm, and prints a\n"
-                 "markdown table; --write also stores DIR/amapN.bkm and "
+                 "The second solves the stages of DIR, mmap1.bkm .. mmap28.bkm, or as many as\n"
+                 "its pack.ini names, and prints a markdown table; --write also stores\n"
+                 "DIR/amapN.bkm and "
                  "DIR/solutions/stageN.replay.\n"
                  "Exit status: 0 when every stage has a checked solution and every file was\n"
                  "written, 1 when not, 2 when the one stage of the first form cannot be read\n"
                  "or the command line is wrong.\n";
 }
 
-// Closed before it is judged, so that a full disk shows in the result.
-bool writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    out.close();
-    return !out.fail();
-}
-
+// Through the game's durable writer, so a stage folder is never left with a
+// torn answer file.
 bool writeOrSay(const fs::path& path, const std::string& bytes) {
-    if (writeBytes(path, bytes)) return true;
-    std::cerr << "lumora-solve: cannot write " << path.string() << "\n";
+    const auto failed = game::writeFileDurably(path.filename().string(), path.string(), bytes);
+    if (!failed) return true;
+    std::cerr << "lumora-solve: cannot write " << path.string() << ": " << failed->message << "\n";
     return false;
 }
 
@@ -122,13 +119,23 @@ std::string exitsText(const solver::StageReport& rep) {
     return out;
 }
 
-// How many stages a folder holds and the name its heading shows: the one
-// place that tells a pack from the game's own folder of 28, which has no name.
+// How many stages a folder holds and the name its heading shows: a pack's
+// pack.ini tells both; the game's own folder holds its 28 and has no name.
 struct FolderShape {
-    int stages = 28;
+    int stages = game::kStageCount;
     std::string name;
 };
-FolderShape folderShape(const std::string& /*dir*/) { return {}; }
+
+std::optional<FolderShape> folderShape(const std::string& dir) {
+    if (!game::isPack(dir)) return FolderShape{};
+    auto info = game::readPackInfo(dir);
+    if (auto* e = std::get_if<game::FileError>(&info)) {
+        std::cerr << "lumora-solve: " << e->message << "\n";
+        return std::nullopt;
+    }
+    const auto& pack = std::get<game::PackInfo>(info);
+    return FolderShape{pack.stageCount, pack.name};
+}
 
 void printTableHead(const FolderShape& shape) {
     if (!shape.name.empty()) std::cout << "## " << shape.name << "\n\n";
@@ -162,7 +169,9 @@ bool writeSolution(const fs::path& dir, int n, const solver::StageReport& rep) {
 }
 
 int table(const std::string& dir, bool write, solver::ProofOptions options) {
-    const FolderShape shape = folderShape(dir);
+    const std::optional<FolderShape> found = folderShape(dir);
+    if (!found) return 1;
+    const FolderShape& shape = *found;
     options.boardCap = kBoardCap;
     if (write) {
         std::error_code ec;
