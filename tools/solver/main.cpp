@@ -35,7 +35,7 @@ void usage() {
 bool writeOrSay(const fs::path& path, const std::string& bytes) {
     const auto failed = game::writeFileDurably(path.filename().string(), path.string(), bytes);
     if (!failed) return true;
-    std::cerr << "lumora-solve: cannot write " << path.string() << ": " << failed->message << "\n";
+    std::cerr << "lumora-solve: " << failed->message << "\n";
     return false;
 }
 
