@@ -65,9 +65,10 @@ using Scheduler = workshop::ProofScheduler<int>;
 
 std::unique_ptr<Scheduler> schedulerFor(FakeProver& fake) {
     return std::make_unique<Scheduler>(
-        [&fake](const game::StageDesc& s, const std::atomic<bool>& cancel,
-                std::atomic<std::uint64_t>&,
-                const Scheduler::ReportVerdict& verdict) { return fake.prove(s, cancel, verdict); },
+        [&fake](const game::StageDesc& s, workshop::ProofFlags& control,
+                const Scheduler::ReportVerdict& verdict) {
+            return fake.prove(s, control.cancel, verdict);
+        },
         [&fake](std::uint64_t g, const int& v) { fake.note('v', g, v); },
         [&fake](std::uint64_t g, const int& r) { fake.note('r', g, r); });
 }

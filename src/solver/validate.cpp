@@ -31,6 +31,8 @@ Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t m
     if (!r.exhausted) v.complete = false;
     v.capped = r.finalBoards.size() > boardCap;
     v.finalBoards = std::min(r.finalBoards.size(), boardCap);
+    v.boards.assign(r.finalBoards.begin(),
+                    r.finalBoards.begin() + static_cast<std::ptrdiff_t>(v.finalBoards));
     return v;
 }
 

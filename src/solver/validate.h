@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "solver/search.h"
 #include "solver/stage.h"
@@ -17,6 +18,8 @@ struct Validation {
     bool complete = true;         // false when a search hit the state limit: a move
                                   // shown as required may then not be
     bool cancelled = false;       // stopped on request: the figures above are partial
+    std::vector<Board> boards;    // the final boards themselves, up to the cap, the
+                                  // character's cell left out
     bool operator==(const Validation&) const = default;
 };
 

@@ -12,6 +12,7 @@ namespace {
 constexpr const char* kForm = "MainWindow";  // the game window, whose pictures the board shows
 const QColor kBoardColor(Qt::white);
 const QColor kGridColor(0xD8, 0xD8, 0xD8);  // only between empty cells, where nothing else shows
+const QColor kMarkColor(0xE0, 0x20, 0x20);  // a cell the proof warns about
 
 // One cell filling `r`. The picture is stretched without smoothing, so at
 // any scale its pixels stay sharp-edged blocks.
@@ -60,6 +61,21 @@ void BoardView::paintEvent(QPaintEvent*) {
         for (int c = 1; c <= game::kBoardSide; ++c)
             drawCell(p, QRect(origin + QPoint((c - 1) * side, (r - 1) * side), QSize(side, side)),
                      kindAt(s, c, r), pictures_);
+    if (markCol_ > 0) {
+        const int pen = std::max(2, side / 16);
+        const QRect cell(origin + QPoint((markCol_ - 1) * side, (markRow_ - 1) * side),
+                         QSize(side, side));
+        p.setPen(QPen(kMarkColor, pen));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(cell.adjusted(pen / 2, pen / 2, -pen / 2 - 1, -pen / 2 - 1));
+    }
+}
+
+void BoardView::setMarkedCell(int c, int r) {
+    if (c == markCol_ && r == markRow_) return;
+    markCol_ = c;
+    markRow_ = r;
+    update();
 }
 
 void BoardView::strokeTo(const QPointF& at) {

@@ -26,6 +26,8 @@ public:
     // stage this one replaces (an undo pressed while dragging).
     void setStage(const game::StageDesc& stage);
     void setKind(Kind kind) { kind_ = kind; }
+    // Rings a cell (a way off the board the proof found); (0, 0) rings none.
+    void setMarkedCell(int c, int r);
     Kind kind() const { return kind_; }
 
     QSize sizeHint() const override;
@@ -48,6 +50,8 @@ private:
     Kind kind_ = Kind::Sand;
     std::optional<Stroke> stroke_;
     Qt::MouseButton strokeButton_ = Qt::NoButton;
+    int markCol_ = 0;
+    int markRow_ = 0;
 };
 
 // The picture a kind is shown with, on the board's white, for the palette.

@@ -25,6 +25,7 @@ const QString kKindKey = QStringLiteral("editor/kind");
 
 // Wide enough for a stage list or a proof to be read in; the lead fills them.
 constexpr int kDockMinWidth = 200;
+constexpr QSize kFirstSize(1180, 680);
 
 QSpinBox* numberBox(int low, int high, const QString& tip, QWidget* parent) {
     auto* box = new QSpinBox(parent);
@@ -61,6 +62,7 @@ EditorWindow::EditorWindow(qtfront::PictureLibrary& pictures, QWidget* parent)
     undo_ = new QUndoStack(this);
     makeCentralArea();
     makeDocks();
+    makeProofPanel();
     makeMenus();
     connect(undo_, &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
@@ -155,7 +157,8 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
 
 void EditorWindow::restoreSettings() {
     QSettings s = settings();
-    restoreGeometry(s.value(kGeometryKey).toByteArray());
+    // The first time, room for the stage list, the board and the proof side by side.
+    if (!restoreGeometry(s.value(kGeometryKey).toByteArray())) resize(kFirstSize);
     restoreState(s.value(kStateKey).toByteArray());
     chooseKind(kindNamed(s.value(kKindKey).toString().toStdString()).value_or(Kind::Sand));
 }

@@ -16,6 +16,7 @@ class PictureLibrary;
 namespace workshop {
 
 class BoardView;
+class ProofPanel;
 
 // The workshop's main window: the board with its palette, the target and
 // starting magic, the undo stack, and places for the pack's stage list and
@@ -33,6 +34,7 @@ public:
     // Puts a whole new stage in place of the one being edited (a generated
     // one, say), as one undo step.
     void replaceStage(const game::StageDesc& stage, const QString& description);
+    ProofPanel* proofPanel() const { return proofPanel_; }
 
 signals:
     // After every edit, undo and redo: the stage as it now is, to be proven.
@@ -44,6 +46,10 @@ protected:
 private:
     void makeCentralArea();
     void makeDocks();
+    void makeProofPanel();  // editor_window_proof.cpp
+    // The answer a proof gives a stage that has none: no undo step of its own,
+    // it follows from the edit that left the stage without one.
+    void takeAnswer(const AnswerMarks& answer, bool chosen);
     void makeMenus();  // editor_window_menus.cpp
     void makeFileMenu();
     void makeStageMenu();
@@ -67,6 +73,7 @@ private:
     QSpinBox* magic_ = nullptr;
     QActionGroup* kinds_ = nullptr;
     QWidget* proofArea_ = nullptr;
+    ProofPanel* proofPanel_ = nullptr;
     QWidget* stageListArea_ = nullptr;
 };
 

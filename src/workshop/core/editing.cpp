@@ -46,6 +46,8 @@ std::optional<Edit> numberEdit(const game::StageDesc& stage, Edit::Field field, 
         e.description = "Set the starting magic to " + std::to_string(e.after.magic);
     }
     if (e.after == e.before) return std::nullopt;
+    // The answer was the end of a solution of the stage as it was.
+    e.after.answer = {};
     return e;
 }
 
@@ -119,8 +121,9 @@ void Stroke::to(int c, int r) {
 
 std::optional<Edit> Stroke::finish() const {
     if (after_ == before_) return std::nullopt;
-    return Edit{Edit::Field::Board, before_, after_,
-                strokeText(kind_, changedCells(before_, after_))};
+    Edit e{Edit::Field::Board, before_, after_, strokeText(kind_, changedCells(before_, after_))};
+    e.after.answer = {};  // it was the end of a solution of the old board
+    return e;
 }
 
 std::optional<Edit> setTarget(const game::StageDesc& stage, int target) {
@@ -129,6 +132,17 @@ std::optional<Edit> setTarget(const game::StageDesc& stage, int target) {
 
 std::optional<Edit> setMagic(const game::StageDesc& stage, int magic) {
     return numberEdit(stage, Edit::Field::Magic, magic);
+}
+
+}  // namespace workshop
+
+namespace workshop {
+
+std::optional<Edit> setAnswer(const game::StageDesc& stage, const AnswerMarks& answer) {
+    if (stage.answer == answer) return std::nullopt;
+    Edit e{Edit::Field::Answer, stage, stage, "Choose the answer"};
+    e.after.answer = answer;
+    return e;
 }
 
 }  // namespace workshop

@@ -31,7 +31,7 @@ bool paint(game::StageDesc& stage, int c, int r, Kind kind);
 
 // One undoable change: the whole stage before and after, and what it did.
 struct Edit {
-    enum class Field { Board, Target, Magic };  // edits of one field may merge
+    enum class Field { Board, Target, Magic, Answer };  // edits of one field may merge
     Field field = Field::Board;
     game::StageDesc before;
     game::StageDesc after;
@@ -65,5 +65,11 @@ private:
 // out of range are brought into it.
 std::optional<Edit> setTarget(const game::StageDesc& stage, int target);
 std::optional<Edit> setMagic(const game::StageDesc& stage, int magic);
+
+// Every edit of the board, the target or the magic leaves the stage without
+// an answer, which belonged to the stage as it was; the proof gives it one
+// again. Choosing one of the proof's final boards is an edit of its own.
+using AnswerMarks = decltype(game::StageDesc::answer);
+std::optional<Edit> setAnswer(const game::StageDesc& stage, const AnswerMarks& answer);
 
 }  // namespace workshop

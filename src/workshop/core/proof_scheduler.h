@@ -20,19 +20,27 @@ namespace workshop {
 // is delivered for a generation older than the newest submitted: a result
 // for a board already edited away never reaches the window.
 //
+// What the scheduler and a running proof share: the flag that stops it and
+// the work it has counted. A prover with richer needs (the solver's own
+// control, with its verdict callback) derives from it or brings its own type
+// with these two members.
+struct ProofFlags {
+    std::atomic<bool> cancel{false};
+    std::atomic<std::uint64_t> states{0};
+};
+
 // `Result` is what a whole proof gives, `Verdict` what a prover may report
 // before it has finished (the answer first, the analysis after).
-template <class Result, class Verdict = Result>
+template <class Result, class Verdict = Result, class Control = ProofFlags>
 class ProofScheduler {
 public:
     using Generation = std::uint64_t;
     using ReportVerdict = std::function<void(const Verdict&)>;
-    // Returns nothing when it stopped because `cancel` was set. It should
-    // look at `cancel` often, may count its work in `progress` and must not
-    // throw (it would end the program on the worker thread).
-    using Prover = std::function<std::optional<Result>(
-        const game::StageDesc&, const std::atomic<bool>& cancel,
-        std::atomic<std::uint64_t>& progress, const ReportVerdict& verdict)>;
+    // Returns nothing when it stopped because `control.cancel` was set. It
+    // should look at the flag often, may count its work in `control.states`
+    // and must not throw (it would end the program on the worker thread).
+    using Prover = std::function<std::optional<Result>(const game::StageDesc&, Control& control,
+                                                       const ReportVerdict& verdict)>;
     // Called on the worker thread, with the scheduler's lock held: they must
     // return quickly (hand the value to the window's thread) and must not call
     // back into the scheduler.
@@ -49,7 +57,7 @@ public:
         {
             std::lock_guard lock(mutex_);
             stopping_ = true;
-            cancel_ = true;
+            control_.cancel = true;
         }
         wake_.notify_one();
         worker_.join();
@@ -65,7 +73,7 @@ public:
             std::lock_guard lock(mutex_);
             g = ++latest_;
             pending_ = stage;
-            cancel_ = true;
+            control_.cancel = true;
         }
         wake_.notify_one();
         return g;
@@ -77,7 +85,7 @@ public:
         std::lock_guard lock(mutex_);
         ++latest_;
         pending_.reset();
-        cancel_ = true;
+        control_.cancel = true;
     }
 
     Generation latest() const {
@@ -86,7 +94,7 @@ public:
     }
 
     // The work counted by the running proof, for a progress display.
-    std::uint64_t progress() const { return progress_.load(std::memory_order_relaxed); }
+    std::uint64_t progress() const { return control_.states.load(std::memory_order_relaxed); }
 
 private:
     void run() {
@@ -97,14 +105,14 @@ private:
             const game::StageDesc stage = std::move(*pending_);
             pending_.reset();
             const Generation g = latest_;
-            cancel_ = false;
-            progress_ = 0;
+            control_.cancel = false;
+            control_.states = 0;
             lock.unlock();
             const ReportVerdict verdict = [this, g](const Verdict& v) {
                 std::lock_guard relock(mutex_);
                 if (g == latest_ && !stopping_) onVerdict_(g, v);
             };
-            std::optional<Result> result = prover_(stage, cancel_, progress_, verdict);
+            std::optional<Result> result = prover_(stage, control_, verdict);
             lock.lock();
             if (result && g == latest_ && !stopping_) onResult_(g, *result);
         }
@@ -119,8 +127,7 @@ private:
     std::optional<game::StageDesc> pending_;  // waiting to be proven
     Generation latest_ = 0;                   // of the newest submission
     bool stopping_ = false;
-    std::atomic<bool> cancel_{false};
-    std::atomic<std::uint64_t> progress_{0};
+    Control control_;  // of the proof running now
 
     std::thread worker_;  // last: starts once everything above is made
 };

@@ -1,0 +1,125 @@
+#include "workshop/core/stage_proof.h"
+
+#include <algorithm>
+#include <array>
+#include <variant>
+
+#include "solver/plan.h"
+
+namespace workshop {
+namespace {
+
+// The workshop proves on every edit: the verdict must come at once, and an
+// analysis may stop early on a loose stage rather than keep the designer waiting.
+solver::ProofOptions panelOptions() {
+    solver::ProofOptions o;
+    o.replay = false;
+    return o;
+}
+
+// The same board to a player's eye: a block the stage began with and one of
+// the answer look alike on the board.
+bool sameBoard(const AnswerMarks& a, const AnswerMarks& b) {
+    auto plain = [](game::AnswerMark m) {
+        return m == game::AnswerMark::Answer ? game::AnswerMark::Block : m;
+    };
+    return std::equal(a.begin(), a.end(), b.begin(),
+                      [&](game::AnswerMark x, game::AnswerMark y) { return plain(x) == plain(y); });
+}
+
+AnswerMarks answerOfPlan(const solver::StageReport& report) {
+    game::StageDesc desc;
+    if (game::parseAnswerText("answer", report.plan.answer, desc)) return {};
+    return desc.answer;
+}
+
+// Every final board as an answer, the shortest solution's first and none twice.
+std::vector<AnswerMarks> answersOf(const solver::Stage& stage, const StageProof& proof) {
+    std::vector<AnswerMarks> out;
+    if (proof.proof.verdict && proof.proof.verdict->solvable)
+        out.push_back(answerOfPlan(*proof.proof.verdict));
+    if (!proof.proof.analysis) return out;
+    const std::array<bool, solver::kCells> untouched{};
+    for (const solver::Board& board : proof.proof.analysis->validation.boards) {
+        const AnswerMarks marks = solver::answerFor(stage, board, untouched).answer;
+        if (std::none_of(out.begin(), out.end(),
+                         [&](const AnswerMarks& m) { return sameBoard(m, marks); }))
+            out.push_back(marks);
+    }
+    return out;
+}
+
+constexpr std::pair<int, int> kNeighbours[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+
+// The cells the character could ever stand in if every cell but the walls
+// could be cleared: walks, climbs and falls all pass through cells next to
+// each other, so this holds every cell any play reaches.
+std::array<bool, game::kBoardCells> everReachable(const game::StageDesc& stage) {
+    std::array<bool, game::kBoardCells> seen{};
+    std::vector<std::pair<int, int>> todo{{stage.startCol, stage.startRow}};
+    seen[static_cast<std::size_t>(game::boardIndex(stage.startCol, stage.startRow))] = true;
+    while (!todo.empty()) {
+        const auto [c, r] = todo.back();
+        todo.pop_back();
+        for (const auto& [dc, dr] : kNeighbours) {
+            const int nc = c + dc, nr = r + dr;
+            if (nc < 1 || nc > game::kBoardSide || nr < 1 || nr > game::kBoardSide) continue;
+            const auto i = static_cast<std::size_t>(game::boardIndex(nc, nr));
+            if (seen[i] || stage.at(nc, nr) == game::CellKind::Wall) continue;
+            seen[i] = true;
+            todo.push_back({nc, nr});
+        }
+    }
+    return seen;
+}
+
+// A pool no cast can ever reach: none of its neighbours can be stood in.
+std::optional<std::pair<int, int>> unreachablePool(const game::StageDesc& stage) {
+    const auto reach = everReachable(stage);
+    for (int r = 1; r <= game::kBoardSide; ++r)
+        for (int c = 1; c <= game::kBoardSide; ++c) {
+            if (stage.at(c, r) != game::CellKind::Water) continue;
+            bool near = false;
+            for (const auto& [dc, dr] : kNeighbours) {
+                const int nc = c + dc, nr = r + dr;
+                if (nc >= 1 && nc <= game::kBoardSide && nr >= 1 && nr <= game::kBoardSide)
+                    near = near || reach[static_cast<std::size_t>(game::boardIndex(nc, nr))];
+            }
+            if (!near) return std::pair{c, r};
+        }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string whyNotSolvable(const game::StageDesc& stage, const solver::StageReport& report) {
+    if (report.leastMagic > 0)
+        return "not enough magic: it needs " + std::to_string(report.leastMagic) +
+               " to start with, it has " + std::to_string(stage.magic);
+    if (const auto pool = unreachablePool(stage))
+        return "no path to the pool at column " + std::to_string(pool->first) + ", row " +
+               std::to_string(pool->second);
+    return report.problem.empty() ? "no clear found" : report.problem;
+}
+
+std::optional<StageProof> proveStage(const game::StageDesc& desc, solver::ProofControl& control,
+                                     const std::function<void(const StageVerdict&)>& verdict) {
+    StageProof out;
+    auto stage = solver::stageFromDesc(desc, "the stage");
+    if (auto* why = std::get_if<std::string>(&stage)) {
+        out.problem = *why;
+        return out;
+    }
+    const solver::Stage& s = std::get<solver::Stage>(stage);
+    control.onVerdict = [&](const solver::StageReport& report) {
+        verdict(StageVerdict{report, report.solvable ? answerOfPlan(report) : AnswerMarks{}});
+    };
+    out.proof = solver::prove(s, panelOptions(), &control);
+    control.onVerdict = nullptr;
+    if (out.proof.cancelled && !out.proof.verdict) return std::nullopt;
+    // A proof stopped in its analysis still has its verdict to show.
+    out.answers = answersOf(s, out);
+    return out;
+}
+
+}  // namespace workshop

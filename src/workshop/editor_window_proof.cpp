@@ -1,0 +1,46 @@
+// The proof panel in its dock, and what it hands back to the editor.
+#include <QDockWidget>
+#include <QScrollArea>
+#include <QUndoStack>
+
+#include "workshop/board_view.h"
+#include "workshop/edit_command.h"
+#include "workshop/editor_window.h"
+#include "workshop/proof_panel.h"
+
+namespace workshop {
+namespace {
+
+constexpr int kProofMinWidth = 300;  // the verdict and a figure on one line, mostly
+
+}  // namespace
+
+void EditorWindow::makeProofPanel() {
+    auto* dock = proofArea_->parentWidget();
+    proofPanel_ = new ProofPanel(pictures_, dock);
+    auto* scroll = new QScrollArea(dock);
+    scroll->setWidget(proofPanel_);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    // The figures wrap to the dock's width rather than hide past its edge.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(kProofMinWidth);
+    static_cast<QDockWidget*>(dock)->setWidget(scroll);
+    proofArea_->deleteLater();
+    proofArea_ = proofPanel_;
+    connect(this, &EditorWindow::stageChanged, proofPanel_, &ProofPanel::prove);
+    connect(proofPanel_, &ProofPanel::answerChosen, this, &EditorWindow::takeAnswer);
+    connect(proofPanel_, &ProofPanel::markCell, board_, &BoardView::setMarkedCell);
+    proofPanel_->prove(stage_);
+}
+
+void EditorWindow::takeAnswer(const AnswerMarks& answer, bool chosen) {
+    if (chosen) {
+        if (auto edit = setAnswer(stage_, answer)) push(*edit);
+        return;
+    }
+    stage_.answer = answer;
+    emit stageChanged(stage_);
+}
+
+}  // namespace workshop

@@ -1,0 +1,324 @@
+#include "workshop/proof_panel.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "qt/picture_library.h"
+#include "solver/moves.h"
+#include "solver/validate.h"
+
+namespace workshop {
+namespace {
+
+// How often the progress is shown, and after how many of those the Stop
+// button appears: a proof that ends sooner never shows it.
+constexpr int kTickMs = 100;
+constexpr int kTicksBeforeStop = 3;
+
+// The figures under the verdict, in the order shown.
+enum Row { LeastMagic, Solution, Requires, EarlyCount, FinalBoards, LeavesBoard, kRowCount };
+constexpr const char* kRowNames[kRowCount] = {
+    QT_TRANSLATE_NOOP("ProofPanel", "Least starting magic:"),
+    QT_TRANSLATE_NOOP("ProofPanel", "Shortest solution:"),
+    QT_TRANSLATE_NOOP("ProofPanel", "Moves it requires:"),
+    QT_TRANSLATE_NOOP("ProofPanel", "Early count rule:"),
+    QT_TRANSLATE_NOOP("ProofPanel", "Final boards:"),
+    QT_TRANSLATE_NOOP("ProofPanel", "Leaves the board:"),
+};
+
+const QColor kGood(0x1B, 0x7A, 0x2E);
+const QColor kGrid(0xE4, 0xE4, 0xE4);
+const QColor kBad(0xB0, 0x1E, 0x1E);
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+game::StageDesc withoutAnswer(game::StageDesc stage) {
+    stage.answer = {};
+    return stage;
+}
+
+}  // namespace
+
+// A final board, small: the pictures the board shows, the answer's blocks
+// among them, so the designer sees what the mini-map will mark.
+class AnswerView : public QWidget {
+public:
+    static constexpr int kCell = 16;
+    AnswerView(qtfront::PictureLibrary& pictures, QWidget* parent)
+        : QWidget(parent), pictures_(pictures) {
+        setFixedSize(kCell * game::kBoardSide, kCell * game::kBoardSide);
+    }
+    void show(const game::StageDesc& stage, const AnswerMarks* answer) {
+        stage_ = stage;
+        answer_ = answer != nullptr ? std::optional(*answer) : std::nullopt;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        static constexpr const char* kPictures[] = {nullptr, "Sand", "Block",
+                                                    "Water", "Wall", "Block"};
+        QPainter p(this);
+        p.fillRect(rect(), answer_ ? Qt::white : palette().window().color());
+        if (!answer_) return;
+        p.setPen(kGrid);
+        for (int i = 0; i <= game::kBoardSide; ++i) {
+            p.drawLine(i * kCell, 0, i * kCell, height());
+            p.drawLine(0, i * kCell, width(), i * kCell);
+        }
+        for (int r = 1; r <= game::kBoardSide; ++r)
+            for (int c = 1; c <= game::kBoardSide; ++c) {
+                const QRect cell((c - 1) * kCell, (r - 1) * kCell, kCell, kCell);
+                const auto mark = (*answer_)[static_cast<std::size_t>(game::boardIndex(c, r))];
+                const char* name = kPictures[static_cast<std::size_t>(mark)];
+                if (name == nullptr) continue;
+                if (const QPixmap* pixmap = pictures_.find("MainWindow", name))
+                    p.drawPixmap(cell, *pixmap);
+                if (mark == game::AnswerMark::Answer) {  // what the player must make
+                    p.setPen(QPen(Qt::white, 1));
+                    p.drawRect(cell.adjusted(0, 0, -1, -1));
+                }
+            }
+    }
+
+private:
+    qtfront::PictureLibrary& pictures_;
+    game::StageDesc stage_;
+    std::optional<AnswerMarks> answer_;
+};
+
+ProofPanel::ProofPanel(qtfront::PictureLibrary& pictures, QWidget* parent)
+    : QWidget(parent), pictures_(pictures) {
+    setObjectName(QStringLiteral("proofPanel"));
+    build();
+    // The scheduler calls back on its own thread; each value is handed to this
+    // thread, where a newer edit may already have made it stale.
+    scheduler_ = std::make_unique<StageProofScheduler>(
+        [](const game::StageDesc& stage, solver::ProofControl& control,
+           const StageProofScheduler::ReportVerdict& verdict) {
+            return proveStage(stage, control, verdict);
+        },
+        [this](std::uint64_t g, const StageVerdict& v) {
+            QMetaObject::invokeMethod(
+                this, [this, g, v] { showVerdict(g, v); }, Qt::QueuedConnection);
+        },
+        [this](std::uint64_t g, const StageProof& r) {
+            QMetaObject::invokeMethod(
+                this, [this, g, r] { showResult(g, r); }, Qt::QueuedConnection);
+        });
+}
+
+// The scheduler goes first: its thread may still hand values to this panel.
+ProofPanel::~ProofPanel() { scheduler_.reset(); }
+
+void ProofPanel::build() {
+    auto* layout = new QVBoxLayout(this);
+    verdict_ = new QLabel(this);
+    verdict_->setObjectName(QStringLiteral("verdict"));
+    verdict_->setWordWrap(true);
+    QFont big = verdict_->font();
+    big.setPointSizeF(big.pointSizeF() * 1.25);
+    big.setBold(true);
+    verdict_->setFont(big);
+    layout->addWidget(verdict_);
+
+    auto* progressRow = new QHBoxLayout;
+    progress_ = new QLabel(this);
+    progress_->setWordWrap(true);
+    stop_ = new QPushButton(tr("Stop"), this);
+    stop_->setObjectName(QStringLiteral("stopProof"));
+    stop_->hide();
+    progressRow->addWidget(progress_, 1);
+    progressRow->addWidget(stop_);
+    layout->addLayout(progressRow);
+    connect(stop_, &QPushButton::clicked, this, &ProofPanel::stop);
+
+    auto* figures = new QFormLayout;
+    for (int i = 0; i < kRowCount; ++i) {
+        auto* value = new QLabel(this);
+        value->setWordWrap(true);
+        value->setObjectName(QStringLiteral("proofRow%1").arg(i));
+        figures->addRow(tr(kRowNames[i]), value);
+        rows_.push_back(value);
+    }
+    layout->addLayout(figures);
+
+    auto* answerTitle = new QLabel(tr("<b>Answer</b> (the board the mini-map shows)"), this);
+    layout->addWidget(answerTitle);
+    answerView_ = new AnswerView(pictures_, this);
+    layout->addWidget(answerView_, 0, Qt::AlignHCenter);
+    answerLabel_ = new QLabel(this);
+    answerLabel_->setAlignment(Qt::AlignHCenter);
+    answerLabel_->setWordWrap(true);
+    layout->addWidget(answerLabel_);
+    auto* steps = new QHBoxLayout;
+    previous_ = new QPushButton(tr("◀"), this);
+    next_ = new QPushButton(tr("▶"), this);
+    use_ = new QPushButton(tr("Use as Answer"), this);
+    use_->setObjectName(QStringLiteral("useAnswer"));
+    for (QPushButton* step : {previous_, next_})
+        step->setFixedWidth(step->fontMetrics().horizontalAdvance(QStringLiteral("MMM")));
+    previous_->setToolTip(tr("The previous final board"));
+    next_->setToolTip(tr("The next final board"));
+    steps->addWidget(previous_);
+    steps->addWidget(next_);
+    steps->addWidget(use_, 1);
+    layout->addLayout(steps);
+    layout->addStretch();
+    connect(previous_, &QPushButton::clicked, this, [this] { stepAnswer(-1); });
+    connect(next_, &QPushButton::clicked, this, [this] { stepAnswer(1); });
+    connect(use_, &QPushButton::clicked, this, [this] {
+        if (answerIndex_ < static_cast<int>(answers_.size()))
+            emit answerChosen(answers_[static_cast<std::size_t>(answerIndex_)], true);
+    });
+
+    ticker_ = new QTimer(this);
+    ticker_->setInterval(kTickMs);
+    connect(ticker_, &QTimer::timeout, this, &ProofPanel::tick);
+    showAnswers();
+}
+
+void ProofPanel::prove(const game::StageDesc& stage) {
+    current_ = stage;
+    const game::StageDesc plain = withoutAnswer(stage);
+    if (proved_ && plain == proving_) {
+        // The answer alone changed: chosen, or lost to a redo of an edit.
+        if (stage.answer == AnswerMarks{} && !answers_.empty())
+            emit answerChosen(answers_.front(), false);
+        showAnswers();
+        return;
+    }
+    if (!proved_ && plain == proving_ && ticker_->isActive()) return;
+    proving_ = plain;
+    proved_ = false;
+    script_.clear();
+    answers_.clear();
+    answerIndex_ = 0;
+    scheduler_->submit(plain);
+    clearFigures();
+    verdict_->setText(tr("Proving…"));
+    verdict_->setStyleSheet(QString());
+    ticks_ = 0;
+    ticker_->start();
+    emit markCell(0, 0);
+}
+
+void ProofPanel::clearFigures() {
+    for (QLabel* row : rows_) row->clear();
+    progress_->clear();
+    stop_->hide();
+    showAnswers();
+}
+
+void ProofPanel::setRow(int row, const QString& value) {
+    rows_[static_cast<std::size_t>(row)]->setText(value);
+}
+
+void ProofPanel::tick() {
+    ++ticks_;
+    progress_->setText(tr("%L1 states searched").arg(scheduler_->progress()));
+    if (ticks_ >= kTicksBeforeStop) stop_->show();
+}
+
+void ProofPanel::stop() {
+    scheduler_->cancel();
+    ticker_->stop();
+    stop_->hide();
+    verdict_->setText(tr("Stopped: the proof was stopped before it ended"));
+    verdict_->setStyleSheet(QString());
+}
+
+void ProofPanel::showVerdict(std::uint64_t generation, const StageVerdict& v) {
+    if (generation != scheduler_->latest()) return;
+    const solver::StageReport& rep = v.report;
+    if (rep.solvable) {
+        verdict_->setText(tr("✔ Solvable with its magic"));
+        verdict_->setStyleSheet(QStringLiteral("color: %1").arg(kGood.name()));
+        script_ = rep.plan.script;
+        answers_ = {v.answer};
+        answerIndex_ = 0;
+        if (current_.answer == AnswerMarks{}) emit answerChosen(v.answer, false);
+    } else {
+        verdict_->setText(tr("✘ Not solvable: %1").arg(text(whyNotSolvable(proving_, rep))));
+        verdict_->setStyleSheet(QStringLiteral("color: %1").arg(kBad.name()));
+    }
+    setRow(LeastMagic, rep.leastMagic > 0
+                           ? tr("%1 (the stage gives %2)").arg(rep.leastMagic).arg(proving_.magic)
+                           : tr("none clears it up to 200"));
+    if (rep.solvable)
+        setRow(Solution,
+               tr("%n cast(s)", "", rep.plan.casts) + tr(", %n walk(s)", "", rep.plan.walks));
+    if (rep.leaves >= 0) {
+        const int c = solver::columnOf(rep.leaves), r = solver::rowOf(rep.leaves);
+        QString way = (rep.exits & solver::kOffTop) ? tr("over the top") : tr("past column 1");
+        setRow(LeavesBoard,
+               tr("yes: a walk from column %1, row %2 goes %3").arg(c).arg(r).arg(way));
+        emit markCell(c, r);
+    } else {
+        setRow(LeavesBoard, tr("no"));
+    }
+    showAnswers();
+    emit verdictShown();
+}
+
+void ProofPanel::showResult(std::uint64_t generation, const StageProof& result) {
+    if (generation != scheduler_->latest()) return;
+    ticker_->stop();
+    stop_->hide();
+    proved_ = true;
+    if (!result.problem.empty()) {
+        showProblem(result.problem);
+        return;
+    }
+    progress_->setText(tr("%L1 states searched in all").arg(result.proof.states));
+    answers_ = result.answers;
+    if (const auto& a = result.proof.analysis) {
+        const solver::Validation& v = a->validation;
+        setRow(Requires, text(solver::moveNames(v.required)) +
+                             (v.complete ? QString() : tr(" (a search was cut short)")));
+        setRow(EarlyCount, a->earlyCountCosts ? tr("costs magic") : tr("costs nothing"));
+        setRow(FinalBoards, (v.capped ? tr("more than %1") : tr("%1")).arg(v.finalBoards));
+    } else {
+        for (Row row : {Requires, EarlyCount, FinalBoards}) setRow(row, tr("—"));
+    }
+    showAnswers();
+    emit analysisShown();
+}
+
+void ProofPanel::showProblem(const std::string& problem) {
+    verdict_->setText(tr("✘ Cannot be played: %1").arg(text(problem)));
+    verdict_->setStyleSheet(QStringLiteral("color: %1").arg(kBad.name()));
+    progress_->clear();
+    showAnswers();
+}
+
+void ProofPanel::stepAnswer(int by) {
+    if (answers_.empty()) return;
+    const int n = static_cast<int>(answers_.size());
+    answerIndex_ = ((answerIndex_ + by) % n + n) % n;
+    showAnswers();
+}
+
+void ProofPanel::showAnswers() {
+    const bool any = !answers_.empty();
+    const AnswerMarks* shown = any ? &answers_[static_cast<std::size_t>(answerIndex_)] : nullptr;
+    answerView_->show(current_, shown);
+    previous_->setEnabled(answers_.size() > 1);
+    next_->setEnabled(answers_.size() > 1);
+    use_->setEnabled(any && *shown != current_.answer);
+    if (!any) {
+        answerLabel_->setText(tr("no final board yet"));
+        return;
+    }
+    QString where = tr("final board %1 of %2").arg(answerIndex_ + 1).arg(answers_.size());
+    if (answerIndex_ == 0) where += tr(", the shortest solution's");
+    if (*shown == current_.answer) where += tr(" (stored)");
+    answerLabel_->setText(where);
+}
+
+}  // namespace workshop
