@@ -21,7 +21,7 @@ namespace {
 
 std::vector<std::pair<solver::Stage, std::string>> loadStages(benchmark::State& state) {
     std::vector<std::pair<solver::Stage, std::string>> stages;
-    for (int n = 1; n <= 28; ++n) {
+    for (int n = 1; n <= game::kStageCount; ++n) {
         const std::string path = std::string(LUMORA_STAGES_DIR) + "/" + game::stageFileName(n);
         auto parsed = solver::loadStage(path);
         if (!std::holds_alternative<solver::Stage>(parsed)) {

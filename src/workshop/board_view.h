@@ -38,6 +38,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // X11 sends a double click in place of a quick second press.
+    void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

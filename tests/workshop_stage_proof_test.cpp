@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+
+#include "game/files.h"
+#include "workshop/core/editing.h"
+#include "workshop/core/stage_proof.h"
+
+namespace {
+
+game::StageDesc shipped(int n) {
+    auto desc = game::readStageFile(LUMORA_STAGES_DIR, game::stageFileName(n));
+    return std::get<game::StageDesc>(desc);
+}
+
+std::optional<workshop::StageProof> proof(const game::StageDesc& stage) {
+    solver::ProofControl control;
+    return workshop::proveStage(stage, control, [](const workshop::StageVerdict&) {});
+}
+
+// Walls along row 9, the start at (1, 8), one pool at (5, 8).
+game::StageDesc floorWithPool() {
+    game::StageDesc s = workshop::blankStage();
+    for (int c = 1; c <= 9; ++c) s.set(c, 9, game::CellKind::Wall);
+    s.startCol = 1;
+    s.startRow = 8;
+    s.set(5, 8, game::CellKind::Water);
+    s.target = 0;
+    return s;
+}
+
+}  // namespace
+
+// The designer is told why a stage does not clear: the magic it lacks, or a
+// pool the character can never come near.
+TEST(WorkshopProof, SaysWhyAStageDoesNotClear) {
+    game::StageDesc poor = floorWithPool();
+    poor.magic = 2;  // clearing the pool costs 2 and leaves none
+    game::StageDesc walled = floorWithPool();
+    for (auto [c, r] : {std::pair{5, 7}, {4, 8}, {6, 8}}) walled.set(c, r, game::CellKind::Wall);
+    const struct {
+        game::StageDesc stage;
+        std::string why;
+    } cases[] = {
+        {poor, "not enough magic: it needs 3 to start with, it has 2"},
+        {walled, "no path to the pool at column 5, row 8"},
+    };
+    for (const auto& t : cases) {
+        const auto p = proof(t.stage);
+        ASSERT_TRUE(p && p->proof.verdict);
+        EXPECT_FALSE(p->proof.verdict->solvable);
+        EXPECT_EQ(workshop::whyNotSolvable(t.stage, *p->proof.verdict), t.why);
+    }
+}
+
+// The answers a proof offers are its final boards, each once, the shortest
+// solution's first: the one the game's own answer file was made from.
+TEST(WorkshopProof, OffersEveryFinalBoardOnceTheShortestFirst) {
+    for (int n : {1, 11, 20}) {
+        SCOPED_TRACE(n);
+        game::StageDesc stage = shipped(n);
+        ASSERT_FALSE(game::readAnswerFile(LUMORA_STAGES_DIR, game::answerFileName(n), stage));
+        const auto p = proof(stage);
+        ASSERT_TRUE(p && p->proof.analysis);
+        EXPECT_EQ(p->answers.size(), p->proof.analysis->validation.finalBoards);
+        ASSERT_FALSE(p->answers.empty());
+        EXPECT_EQ(p->answers.front(), stage.answer);
+    }
+}
+
+// An edit of the board or the numbers leaves no stale answer behind; undoing
+// it brings the old answer back with the old board.
+TEST(WorkshopProof, EditsDropTheAnswerUndoKeepsIt) {
+    game::StageDesc stage = shipped(1);
+    ASSERT_FALSE(game::readAnswerFile(LUMORA_STAGES_DIR, game::answerFileName(1), stage));
+    workshop::Stroke stroke(stage, workshop::Kind::Sand);
+    stroke.to(5, 1);
+    for (const auto& edit : {stroke.finish(), workshop::setTarget(stage, stage.target + 1),
+                             workshop::setMagic(stage, stage.magic + 1)}) {
+        ASSERT_TRUE(edit);
+        EXPECT_EQ(edit->after.answer, workshop::AnswerMarks{});
+        EXPECT_EQ(edit->before.answer, stage.answer);
+    }
+    EXPECT_FALSE(workshop::setAnswer(stage, stage.answer));
+}
