@@ -6,6 +6,7 @@
 #include "workshop/core/editing.h"
 
 class QActionGroup;
+class QMenu;
 class QSpinBox;
 class QUndoStack;
 
@@ -16,6 +17,8 @@ class PictureLibrary;
 namespace workshop {
 
 class BoardView;
+class PlaySession;
+class SolutionFinder;
 
 // The workshop's main window: the board with its palette, the target and
 // starting magic, the undo stack, and places for the pack's stage list and
@@ -30,6 +33,7 @@ public:
     BoardView* board() const { return board_; }
     QWidget* proofArea() const { return proofArea_; }
     QWidget* stageListArea() const { return stageListArea_; }
+    PlaySession* playSession() const { return play_; }
     // Puts a whole new stage in place of the one being edited (a generated
     // one, say), as one undo step.
     void replaceStage(const game::StageDesc& stage, const QString& description);
@@ -47,6 +51,7 @@ private:
     void makeMenus();  // editor_window_menus.cpp
     void makeFileMenu();
     void makeStageMenu();
+    void makePlayCommands(QMenu* stage);
     void restoreSettings();
     void saveSettings() const;
 
@@ -68,6 +73,8 @@ private:
     QActionGroup* kinds_ = nullptr;
     QWidget* proofArea_ = nullptr;
     QWidget* stageListArea_ = nullptr;
+    PlaySession* play_ = nullptr;
+    SolutionFinder* finder_ = nullptr;
 };
 
 }  // namespace workshop
