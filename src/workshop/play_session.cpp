@@ -82,9 +82,9 @@ bool PlaySession::play(const game::StageDesc& stage) {
 bool PlaySession::showSolution(const game::StageDesc& stage, const std::string& script) {
     auto parsed = parseShowScript(script);
     if (const auto* problem = std::get_if<std::string>(&parsed)) {
-        QMessageBox::warning(workshop_, kTitle,
-                             tr("The solution cannot be shown: %1")
-                                 .arg(QString::fromStdString(*problem)));
+        QMessageBox::warning(
+            workshop_, kTitle,
+            tr("The solution cannot be shown: %1").arg(QString::fromStdString(*problem)));
         return false;
     }
     if (!openStage(stage)) return false;
@@ -124,9 +124,9 @@ bool PlaySession::openStage(const game::StageDesc& stage) {
     stop();
     folder_ = std::make_unique<QTemporaryDir>();
     if (!folder_->isValid()) {
-        QMessageBox::critical(workshop_, kTitle,
-                              tr("There is no room to play the stage in: %1")
-                                  .arg(folder_->errorString()));
+        QMessageBox::critical(
+            workshop_, kTitle,
+            tr("There is no room to play the stage in: %1").arg(folder_->errorString()));
         return false;
     }
     const std::string root = folder() + "/";
@@ -156,8 +156,8 @@ void PlaySession::open(std::unique_ptr<ui::LumoraProgram> game, bool onStage) {
         QMessageBox::critical(workshop_, kTitle, message);
     };
     hooks.tellPlayer = [this](const QString& message) {
-        auto* box = new QMessageBox(QMessageBox::Warning, kTitle, message, QMessageBox::Ok,
-                                    workshop_);
+        auto* box =
+            new QMessageBox(QMessageBox::Warning, kTitle, message, QMessageBox::Ok, workshop_);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->show();
     };
