@@ -19,7 +19,8 @@ public:
         : QWidget(window), colour_(colour) {
         // Under the ring the board still takes the mouse.
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        setGeometry(cell.adjusted(-kRingWidth, -kRingWidth, kRingWidth, kRingWidth));
+        // Inside the cell: a cell at the window's edge keeps its whole ring.
+        setGeometry(cell);
         auto* fade = new QVariantAnimation(this);
         fade->setStartValue(1.0);
         fade->setEndValue(0.0);

@@ -91,6 +91,7 @@ void EditorWindow::makeStageMenu() {
 void EditorWindow::makePlayCommands(QMenu* stage) {
     play_ = new PlaySession(this);
     finder_ = new SolutionFinder(this);
+    statusBar();  // there from the start, so an outcome does not resize the window
     connect(play_, &PlaySession::finished, this,
             [this](PlaySession::Outcome o) { statusBar()->showMessage(outcomeText(o)); });
     connect(finder_, &SolutionFinder::found, this,

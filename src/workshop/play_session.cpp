@@ -28,6 +28,9 @@ constexpr const char* kStagePackName = "Workshop stage";
 constexpr std::int16_t kMenuAfterClear = 1;
 constexpr std::int16_t kMenuAfterGameOver = 2;
 
+// The stage as it starts stays in sight this long before the first click.
+constexpr int kShowLeadInMs = 800;
+
 const QString kTitle = QStringLiteral(" Lumora");
 
 // In a session on one stage the workshop stands where the menu would open:
@@ -88,7 +91,8 @@ bool PlaySession::showSolution(const game::StageDesc& stage, const std::string& 
         return false;
     }
     if (!openStage(stage)) return false;
-    show_ = std::move(std::get<std::vector<ShowStep>>(parsed));
+    show_ = {{ShowStep::Kind::Wait, kShowLeadInMs}};
+    for (const ShowStep& step : std::get<std::vector<ShowStep>>(parsed)) show_.push_back(step);
     nextStep_ = 0;
     ignorePlayerMouse();
     runShow();
