@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "game/save_folder.h"
 #include "qt/form_window.h"
 #include "qt/picture_library.h"
 #include "qt/window_manager.h"
@@ -191,4 +192,24 @@ TEST(PlaySession, ShowScriptsNameTheirBadLine) {
         EXPECT_EQ(std::get<std::string>(parsed).rfind(c.problem, 0), 0u)
             << std::get<std::string>(parsed);
     }
+}
+
+// A pack plays from the menu with its save in the player's data folder for
+// that pack; the menu's Exit ends the session, not the workshop.
+TEST(PlaySession, APackKeepsItsSaveInThePlayersDataFolder) {
+    Workshop w;
+    testing_support::TempFolder pack;
+    testing_support::writePackIni(pack, 1);
+    testing_support::writeStage(pack, 1, testing_support::oneBlockStage(), "1", "2");
+    ASSERT_TRUE(w.session->playPack(pack.path(), 1));
+    ASSERT_NE(w.session->game()->menu(), nullptr);
+    w.session->windows()->deliver(*w.session->game()->menu(),
+                                  {qtfront::MouseDelivery::Kind::Click, "Command3"});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.outcome, Outcome::Closed);
+    EXPECT_FALSE(w.gameWindowsOpen());
+    EXPECT_TRUE(w.window->isVisible());
+    const auto save = game::packSaveFolder(pack.path(), w.dataFolder.path(), {});
+    EXPECT_TRUE(std::filesystem::exists(std::get<std::string>(save) + "/save.bkm"));
+    EXPECT_EQ(pack.files(), (std::vector<std::string>{"amap1.bkm", "mmap1.bkm", "pack.ini"}));
 }
