@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QDir>
-#include <QScreen>
 #include <cstdio>
 
 #include "game/save_folder.h"
@@ -29,9 +28,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     qtfront::installFontSubstitutes();
 
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const qreal dpi = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
-    const float twipsPerPixel = static_cast<float>(1440.0 / (dpi > 0 ? dpi : 96.0));
+    const float twipsPerPixel = qtfront::screenTwipsPerPixel();
 
     const game::GameFolders folders = game::findGameFolders(
         QCoreApplication::applicationDirPath().toStdString(), LUMORA_DATA_FROM_BIN,

@@ -40,6 +40,14 @@ void returnTo(QWidget& widget, const QRect& frame) {
 
 }  // namespace
 
+float screenTwipsPerPixel() {
+    constexpr qreal kTwipsPerInch = 1440.0;
+    constexpr qreal kDefaultDpi = 96.0;
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen != nullptr ? screen->logicalDotsPerInchX() : kDefaultDpi;
+    return static_cast<float>(kTwipsPerInch / (dpi > 0 ? dpi : kDefaultDpi));
+}
+
 WindowManager::WindowManager(ui::LumoraProgram& game, ClockDriver::Elapsed elapsed, Hooks hooks)
     : game_(game), clock_(game.program(), std::move(elapsed)), hooks_(std::move(hooks)) {
     if (!hooks_.reportError)
@@ -61,8 +69,12 @@ WindowManager::~WindowManager() {
     for (auto& [form, widget] : widgets_) delete widget;
 }
 
-void WindowManager::start() {
-    game_.start();
+void WindowManager::start(Opening opening) {
+    if (opening == Opening::Game) {
+        game_.startGame();
+    } else {
+        game_.start();
+    }
     afterEvent();
 }
 

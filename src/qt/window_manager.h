@@ -37,8 +37,9 @@ public:
     WindowManager(const WindowManager&) = delete;
     WindowManager& operator=(const WindowManager&) = delete;
 
-    // Opens the menu and shows it.
-    void start();
+    enum class Opening { Menu, Game };
+    // Opens the menu, or the game window on stage 1, and shows it.
+    void start(Opening opening = Opening::Menu);
 
     // Runs the ticks due by now before an input is looked at, so the input
     // meets the board as it stands. False when the form has closed meanwhile.
@@ -71,5 +72,8 @@ private:
     bool finished_ = false;
     int exitCode_ = 0;
 };
+
+// The screen's twips per pixel, as the game lays its windows out by.
+float screenTwipsPerPixel();
 
 }  // namespace qtfront

@@ -24,6 +24,12 @@ void LumoraProgram::start() {
     program_.start(Menu::kName);
 }
 
+void LumoraProgram::startGame() {
+    bas_.intStartFrag = 1;
+    bas_.intStageNo = 1;
+    program_.start(MainWindow::kName);
+}
+
 std::string savePlayerMessage(const game::FileError& e) {
     return e.message + "\n\nPlay goes on: the game keeps your progress while it runs.";
 }

@@ -24,6 +24,9 @@ public:
     // Makes sure a save file exists (a first game needs one), then opens the
     // menu; a save that cannot be made is told, not fatal.
     void start();
+    // Opens the game window on stage 1 as New Game does, with no menu first:
+    // the workshop plays the stage it edits this way.
+    void startGame();
 
     MainWindow* gameWindow() const;
     Menu* menu() const;

@@ -6,6 +6,7 @@
 #include "workshop/core/editing.h"
 
 class QActionGroup;
+class QMenu;
 class QSpinBox;
 class QUndoStack;
 
@@ -16,7 +17,9 @@ class PictureLibrary;
 namespace workshop {
 
 class BoardView;
+class PlaySession;
 class ProofPanel;
+class SolutionFinder;
 
 // The workshop's main window: the board with its palette, the target and
 // starting magic, the undo stack, and places for the pack's stage list and
@@ -31,6 +34,7 @@ public:
     BoardView* board() const { return board_; }
     QWidget* proofArea() const { return proofArea_; }
     QWidget* stageListArea() const { return stageListArea_; }
+    PlaySession* playSession() const { return play_; }
     // Puts a whole new stage in place of the one being edited (a generated
     // one, say), as one undo step.
     void replaceStage(const game::StageDesc& stage, const QString& description);
@@ -53,6 +57,7 @@ private:
     void makeMenus();  // editor_window_menus.cpp
     void makeFileMenu();
     void makeStageMenu();
+    void makePlayCommands(QMenu* stage);
     void restoreSettings();
     void saveSettings() const;
 
@@ -75,6 +80,8 @@ private:
     QWidget* proofArea_ = nullptr;
     ProofPanel* proofPanel_ = nullptr;
     QWidget* stageListArea_ = nullptr;
+    PlaySession* play_ = nullptr;
+    SolutionFinder* finder_ = nullptr;
 };
 
 }  // namespace workshop

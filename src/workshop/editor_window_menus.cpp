@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QUndoStack>
 
 #include "workshop/board_view.h"
 #include "workshop/editor_window.h"
+#include "workshop/play_session.h"
+#include "workshop/solution_finder.h"
 
 namespace workshop {
 namespace {
@@ -80,6 +83,34 @@ void EditorWindow::makeStageMenu() {
         palette->addAction(action);
         connect(action, &QAction::triggered, this, [this, kind = k.kind] { chooseKind(kind); });
     }
+    makePlayCommands(stage);
+}
+
+// Play and the show run the real game on the stage as it stands; its end,
+// whatever it is, shows in the status bar.
+void EditorWindow::makePlayCommands(QMenu* stage) {
+    play_ = new PlaySession(this);
+    finder_ = new SolutionFinder(this);
+    statusBar();  // there from the start, so an outcome does not resize the window
+    connect(play_, &PlaySession::finished, this,
+            [this](PlaySession::Outcome o) { statusBar()->showMessage(outcomeText(o)); });
+    connect(finder_, &SolutionFinder::found, this,
+            [this](const game::StageDesc& s, const std::string& script) {
+                statusBar()->clearMessage();
+                play_->showSolution(s, script);
+            });
+    connect(finder_, &SolutionFinder::notFound, this, [this](const QString& why) {
+        statusBar()->clearMessage();
+        QMessageBox::information(this, tr("Show Solution"), why);
+    });
+    stage->addSeparator();
+    QAction* play = stage->addAction(tr("&Play"), this, [this] { play_->play(stage_); });
+    play->setShortcut(Qt::Key_F5);
+    QAction* show = stage->addAction(tr("Show S&olution"), this, [this] {
+        statusBar()->showMessage(tr("Looking for the shortest solution…"));
+        finder_->find(stage_);
+    });
+    show->setShortcut(Qt::Key_F6);
 }
 
 void EditorWindow::chooseKind(Kind kind) {
