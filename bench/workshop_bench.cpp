@@ -61,11 +61,8 @@ public:
                  const workshop::StageProofScheduler::ReportVerdict& v) {
                   return workshop::proveStage(s, c, v);
               },
-              [this](std::uint64_t, const workshop::StageVerdict&) { note(times_.verdict); },
-              [this](std::uint64_t, const workshop::StageProof&) {
-                  note(times_.analysis);
-                  done_ = true;
-              }) {}
+              [this](std::uint64_t, const workshop::StageVerdict&) { note(times_.verdict, false); },
+              [this](std::uint64_t, const workshop::StageProof&) { note(times_.analysis, true); }) {}
 
     Times edit(const game::StageDesc& stage) {
         std::unique_lock lock(mutex_);
@@ -78,9 +75,10 @@ public:
     }
 
 private:
-    void note(double& at) {
+    void note(double& at, bool done) {
         std::lock_guard lock(mutex_);
         at = msSince(start_);
+        done_ = done;
         arrived_.notify_all();
     }
 
