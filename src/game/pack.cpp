@@ -182,7 +182,8 @@ FileResult<Pack> openPack(const std::string& folder) {
 }
 
 FileResult<Pack> openGameStages(const std::string& folder) {
-    return readStages(folder, Pack{PackInfo{kGameStagesName, "", "", kStageCount}, {}});
+    return readStages(folder,
+                      Pack{PackInfo{kGameStagesName, "", kGameStagesLicense, kStageCount}, {}});
 }
 
 std::optional<FileError> checkPackFolder(const std::string& folder) {

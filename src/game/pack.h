@@ -57,6 +57,7 @@ FileResult<Pack> openPack(const std::string& folder);
 // The game's own kStageCount stages, from a folder without pack.ini, as a
 // pack named kGameStagesName.
 inline constexpr const char* kGameStagesName = "Lumora";
+inline constexpr const char* kGameStagesLicense = "CC-BY-SA-4.0";  // as COPYING.CC-BY-SA-4.0 says
 FileResult<Pack> openGameStages(const std::string& folder);
 
 // Whether a pack may be saved to the folder: one that is missing, empty or

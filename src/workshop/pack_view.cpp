@@ -17,6 +17,8 @@ namespace {
 constexpr int kStageColumn = static_cast<int>(solver::TableColumn::Stage);
 constexpr int kColumns = static_cast<int>(solver::kTableColumns);
 const QColor kUnsolvable(0xF8, 0xD0, 0xD0);
+constexpr int kChartMinHeight = 150;
+constexpr int kMostStageTicks = 14;  // more and their numbers run into each other
 
 enum class Curve { LeastMagic, Casts, ProofStates };
 struct CurveInfo {
@@ -26,7 +28,7 @@ struct CurveInfo {
 constexpr CurveInfo kCurves[] = {
     {QT_TRANSLATE_NOOP("PackView", "Least magic"), false},
     {QT_TRANSLATE_NOOP("PackView", "Casts"), false},
-    {QT_TRANSLATE_NOOP("PackView", "Proof states"), true},
+    {QT_TRANSLATE_NOOP("PackView", "Proof states (right)"), true},
 };
 
 double curveValue(Curve curve, const ProvenStage& row) {
@@ -62,10 +64,14 @@ PackView::PackView(QWidget* parent) : QWidget(parent) {
     table_->setHorizontalHeaderLabels(headings);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The moves a stage requires can run long: they take what room is left.
+    table_->horizontalHeader()->setSectionResizeMode(
+        static_cast<int>(solver::TableColumn::Requires), QHeaderView::Stretch);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     makeChart();
     split->addWidget(table_);
     split->addWidget(chartView_);
+    split->setSizes({1, 1});  // half each; the designer drags it from there
     layout->addWidget(split);
     // The worker hands each row over to this thread; a row for a view that
     // is gone is dropped with the view.
@@ -79,17 +85,19 @@ PackView::~PackView() = default;
 
 void PackView::makeChart() {
     auto* chart = new QChart;  // the view takes it
-    chart->setTitle(tr("The curve of the pack"));
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    // No title and the legend at the side: a short dock keeps its height for the curve.
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setMargins(QMargins(4, 4, 4, 4));
     auto* stagesAxis = new QValueAxis(chart);
     stagesAxis->setLabelFormat(QStringLiteral("%d"));
     stagesAxis->setTitleText(tr("Stage"));
+    // The legend names the curves; the states' axis wears its curve's colour.
+    stagesAxis->setTickType(QValueAxis::TicksDynamic);
+    stagesAxis->setTickAnchor(1);
     auto* countAxis = new QValueAxis(chart);
     countAxis->setLabelFormat(QStringLiteral("%d"));
-    countAxis->setTitleText(tr("Magic, casts"));
     auto* statesAxis = new QLogValueAxis(chart);
     statesAxis->setLabelFormat(QStringLiteral("%.0g"));
-    statesAxis->setTitleText(tr("Proof states"));
     chart->addAxis(stagesAxis, Qt::AlignBottom);
     chart->addAxis(countAxis, Qt::AlignLeft);
     chart->addAxis(statesAxis, Qt::AlignRight);
@@ -101,11 +109,12 @@ void PackView::makeChart() {
         series_[i]->attachAxis(stagesAxis);
         series_[i]->attachAxis(kCurves[i].states ? static_cast<QAbstractAxis*>(statesAxis)
                                                  : countAxis);
+        if (kCurves[i].states) statesAxis->setLabelsColor(series_[i]->color());
     }
     chartView_ = new QChartView(chart, this);
     chartView_->setObjectName(QStringLiteral("packChart"));
     chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setMinimumHeight(220);
+    chartView_->setMinimumHeight(kChartMinHeight);
 }
 
 void PackView::setStages(const std::vector<game::StageDesc>& stages) {
@@ -190,7 +199,7 @@ void PackView::showPlot() {
     const int count = std::max(1, static_cast<int>(keys_.size()));
     chart->axes(Qt::Horizontal).first()->setRange(1, count);
     if (auto* axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).first()))
-        axis->setTickCount(std::min(count, 15));
+        axis->setTickInterval((count + kMostStageTicks - 1) / kMostStageTicks);
     for (QAbstractAxis* axis : chart->axes(Qt::Vertical)) {
         if (auto* counts = qobject_cast<QValueAxis*>(axis)) counts->setRange(0, most * 1.1);
         if (auto* states = qobject_cast<QLogValueAxis*>(axis)) states->setRange(1, mostStates * 2);
