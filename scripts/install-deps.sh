@@ -4,7 +4,7 @@
 #   build: compile and test; play: also a display; x11: play solutions by mouse on a display
 set -eu
 want="g++ cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-      qt6-base-dev libgl-dev fonts-liberation fonts-ipafont-gothic
+      qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation fonts-ipafont-gothic
       desktop-file-utils appstream"
 case "${1:-build}" in
     play) want="$want xvfb xauth" ;;

@@ -1,5 +1,6 @@
 #include "game/file_io.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -96,6 +97,20 @@ int FileIo::readLink(const std::string& path, std::string& target) {
 }
 
 int FileIo::remove(const std::string& path) { return ::unlink(path.c_str()) < 0 ? -errno : 0; }
+
+int FileIo::listFolder(const std::string& path, std::vector<std::string>& names) {
+    DIR* dir = ::opendir(path.c_str());
+    if (dir == nullptr) return -errno;
+    names.clear();
+    errno = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    const int err = errno;
+    ::closedir(dir);
+    return err != 0 ? -err : 0;
+}
 
 FileIo& fileIo() {
     static FileIo system;

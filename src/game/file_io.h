@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace game {
 
@@ -30,6 +31,8 @@ public:
     virtual int kindOf(int fd, FileKind& kind);
     virtual int readLink(const std::string& path, std::string& target);
     virtual int remove(const std::string& path);
+    // The names in a folder, "." and ".." left out.
+    virtual int listFolder(const std::string& path, std::vector<std::string>& names);
 };
 
 // The file layer in use: the operating system's, unless a test put another in.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 
 #include "game/durable_file.h"
 #include "game/file_reader.h"
@@ -158,10 +159,10 @@ FileResult<int> folderStageCount(const std::string& folder) {
     return std::get<PackInfo>(info).stageCount;
 }
 
-FileResult<Pack> openPack(const std::string& folder) {
-    auto info = readPackInfo(folder);
-    if (auto* e = std::get_if<FileError>(&info)) return *e;
-    Pack pack{std::get<PackInfo>(info), {}};
+namespace {
+
+// Stages 1..count of the folder with their answers, after `pack`'s info.
+FileResult<Pack> readStages(const std::string& folder, Pack pack) {
     for (int n = 1; n <= pack.info.stageCount; ++n) {
         auto stage = readStageFile(folder, stageFileName(n));
         if (auto* e = std::get_if<FileError>(&stage)) return *e;
@@ -170,6 +171,29 @@ FileResult<Pack> openPack(const std::string& folder) {
         pack.stages.push_back(desc);
     }
     return pack;
+}
+
+}  // namespace
+
+FileResult<Pack> openPack(const std::string& folder) {
+    auto info = readPackInfo(folder);
+    if (auto* e = std::get_if<FileError>(&info)) return *e;
+    return readStages(folder, Pack{std::get<PackInfo>(info), {}});
+}
+
+FileResult<Pack> openGameStages(const std::string& folder) {
+    return readStages(folder,
+                      Pack{PackInfo{kGameStagesName, "", kGameStagesLicense, kStageCount}, {}});
+}
+
+std::optional<FileError> checkPackFolder(const std::string& folder) {
+    FileKind kind{};
+    if (const int err = fileIo().kindOf(folder, true, kind); err == -ENOENT) return std::nullopt;
+    std::vector<std::string> names;
+    if (const int err = fileIo().listFolder(folder, names); err < 0)
+        return cannot(kPackFileName, "read the folder", folder, describeErrno(-err));
+    if (names.empty() || isPack(folder)) return std::nullopt;
+    return FileError{folder + " holds files that are not a pack; choose an empty folder"};
 }
 
 std::optional<FileError> writePack(const std::string& folder, const Pack& pack) {

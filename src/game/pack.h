@@ -54,6 +54,17 @@ FileResult<int> folderStageCount(const std::string& folder);
 // the game would when it comes to play it.
 FileResult<Pack> openPack(const std::string& folder);
 
+// The game's own kStageCount stages, from a folder without pack.ini, as a
+// pack named kGameStagesName.
+inline constexpr const char* kGameStagesName = "Lumora";
+inline constexpr const char* kGameStagesLicense = "CC-BY-SA-4.0";  // as COPYING.CC-BY-SA-4.0 says
+FileResult<Pack> openGameStages(const std::string& folder);
+
+// Whether a pack may be saved to the folder: one that is missing, empty or
+// a pack already. A folder holding anything else is refused, so a pack is
+// never mixed into other files (the game's own stages among them).
+std::optional<FileError> checkPackFolder(const std::string& folder);
+
 // Writes every stage and answer file, then pack.ini, each durably (see
 // writeFileDurably): until the last write the folder holds no new pack.ini,
 // so a pack half written is never taken for a whole one. Makes the folder

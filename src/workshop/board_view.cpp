@@ -108,6 +108,19 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
     emit edited(*edit);
 }
 
+QPixmap stagePicture(qtfront::PictureLibrary& pictures, const game::StageDesc& stage,
+                     int cellPixels) {
+    QPixmap pixmap(QSize(cellPixels, cellPixels) * game::kBoardSide);
+    QPainter p(&pixmap);
+    for (int r = 1; r <= game::kBoardSide; ++r)
+        for (int c = 1; c <= game::kBoardSide; ++c)
+            drawCell(p, QRect((c - 1) * cellPixels, (r - 1) * cellPixels, cellPixels, cellPixels),
+                     kindAt(stage, c, r), pictures);
+    p.setPen(kGridColor);  // the bottom and right edges no cell draws
+    p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    return pixmap;
+}
+
 QPixmap kindPicture(qtfront::PictureLibrary& pictures, Kind kind) {
     QPixmap pixmap(BoardView::kCellPixels, BoardView::kCellPixels);
     QPainter p(&pixmap);

@@ -56,6 +56,10 @@ private:
     int markRow_ = 0;
 };
 
+// The whole board at `cellPixels` a cell, for the pack's list of stages.
+QPixmap stagePicture(qtfront::PictureLibrary& pictures, const game::StageDesc& stage,
+                     int cellPixels);
+
 // The picture a kind is shown with, on the board's white, for the palette.
 QPixmap kindPicture(qtfront::PictureLibrary& pictures, Kind kind);
 

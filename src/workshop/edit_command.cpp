@@ -4,9 +4,10 @@
 
 namespace workshop {
 
-EditCommand::EditCommand(Edit edit, Apply apply)
+EditCommand::EditCommand(Edit edit, int index, Apply apply)
     : QUndoCommand(QString::fromStdString(edit.description)),
       edit_(std::move(edit)),
+      index_(index),
       apply_(std::move(apply)) {}
 
 int EditCommand::id() const {
@@ -16,6 +17,7 @@ int EditCommand::id() const {
 
 bool EditCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = static_cast<const EditCommand*>(other);  // same id(): same class
+    if (next->index_ != index_) return false;                   // the same number of another stage
     edit_.after = next->edit_.after;
     edit_.description = next->edit_.description;
     setText(next->text());

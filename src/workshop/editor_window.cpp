@@ -13,6 +13,8 @@
 
 #include "workshop/board_view.h"
 #include "workshop/edit_command.h"
+#include "workshop/pack_view.h"
+#include "workshop/stage_list.h"
 
 namespace workshop {
 namespace {
@@ -58,7 +60,7 @@ QWidget* placeholderDock(QMainWindow* window, const QString& title, const QStrin
 }  // namespace
 
 EditorWindow::EditorWindow(qtfront::PictureLibrary& pictures, QWidget* parent)
-    : QMainWindow(parent), pictures_(pictures), stage_(blankStage()) {
+    : QMainWindow(parent), pictures_(pictures) {
     undo_ = new QUndoStack(this);
     makeCentralArea();
     makeDocks();
@@ -66,9 +68,8 @@ EditorWindow::EditorWindow(qtfront::PictureLibrary& pictures, QWidget* parent)
     makeMenus();
     connect(undo_, &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
-    setWindowTitle(tr("Untitled[*] — Lumora Workshop"));
     restoreSettings();
-    apply(stage_);
+    showPack();
     board_->setFocus();
 }
 
@@ -86,6 +87,7 @@ void EditorWindow::makeCentralArea() {
                        tr("The magic the player has when the stage starts. The stage file "
                           "stores one less, the budget."),
                        central);
+    target_->setObjectName(QStringLiteral("targetBox"));
     numbers->addRow(tr("&Target blocks:"), target_);
     numbers->addRow(tr("Starting &magic:"), magic_);
     layout->addLayout(numbers);
@@ -94,56 +96,85 @@ void EditorWindow::makeCentralArea() {
 
     connect(board_, &BoardView::edited, this, &EditorWindow::push);
     connect(target_, &QSpinBox::valueChanged, this, [this](int v) {
-        if (auto e = setTarget(stage_, v)) push(*e);
+        if (auto e = setTarget(stage(), v)) push(*e);
     });
     connect(magic_, &QSpinBox::valueChanged, this, [this](int v) {
-        if (auto e = setMagic(stage_, v)) push(*e);
+        if (auto e = setMagic(stage(), v)) push(*e);
     });
 }
 
 void EditorWindow::makeDocks() {
-    stageListArea_ =
-        placeholderDock(this, tr("Stages"), QStringLiteral("stageListDock"),
-                        tr("The pack's stages will be listed here."), Qt::LeftDockWidgetArea);
+    auto* listDock = new QDockWidget(tr("Stages"), this);
+    listDock->setObjectName(QStringLiteral("stageListDock"));
+    stageList_ = new StageList(pictures_, listDock);
+    stageList_->setObjectName(QStringLiteral("stageListDockArea"));
+    stageList_->setMinimumWidth(kDockMinWidth);
+    listDock->setWidget(stageList_);
+    addDockWidget(Qt::LeftDockWidgetArea, listDock);
+    connect(stageList_, &StageList::selected, this, &EditorWindow::selectStage);
+    connect(stageList_, &StageList::moved, this, &EditorWindow::moveStage);
+    connect(stageList_, &StageList::infoEdited, this, &EditorWindow::editInfo);
+
     proofArea_ = placeholderDock(this, tr("Proof"), QStringLiteral("proofDock"),
                                  tr("Whether the stage can be cleared will be shown here."),
                                  Qt::RightDockWidgetArea);
+
+    auto* packDock = new QDockWidget(tr("Pack"), this);
+    packDock->setObjectName(QStringLiteral("packDock"));
+    packView_ = new PackView(packDock);
+    packDock->setWidget(packView_);
+    addDockWidget(Qt::BottomDockWidgetArea, packDock);
 }
+
+QWidget* EditorWindow::stageListArea() const { return stageList_; }
 
 void EditorWindow::push(const Edit& edit) {
-    // The stack owns its commands.
-    undo_->push(new EditCommand(edit, [this](const game::StageDesc& s) { apply(s); }));
+    // The stack owns its commands. Each remembers its stage, so undoing it
+    // goes back to that stage whichever is shown by then.
+    undo_->push(new EditCommand(edit, doc_.current(), [this](int index, const game::StageDesc& s) {
+        applyStage(index, s);
+    }));
 }
 
-void EditorWindow::apply(const game::StageDesc& stage) {
-    stage_ = stage;
-    board_->setStage(stage);
+void EditorWindow::applyStage(int index, const game::StageDesc& stage) {
+    doc_.setStage(index, stage);
+    stageList_->showStage(doc_, index);
+    showCurrent();
+}
+
+void EditorWindow::showCurrent() {
+    board_->setStage(stage());
     {
         const QSignalBlocker targetQuiet(target_);
         const QSignalBlocker magicQuiet(magic_);
-        target_->setValue(stage.target);
-        magic_->setValue(stage.magic);
+        target_->setValue(stage().target);
+        magic_->setValue(stage().magic);
     }
-    emit stageChanged(stage_);
+    const int at = doc_.current();
+    addStage_->setEnabled(doc_.canAdd());
+    duplicateStage_->setEnabled(doc_.canAdd());
+    deleteStage_->setEnabled(doc_.canRemove());
+    moveUp_->setEnabled(at > 0);
+    moveDown_->setEnabled(at + 1 < doc_.count());
+    packView_->setStages(doc_.stages());
+    emit stageChanged(stage());
+}
+
+void EditorWindow::showPack() {
+    stageList_->showPack(doc_);
+    showCurrent();
+    updateTitle();
+}
+
+void EditorWindow::selectStage(int index) {
+    if (index == doc_.current() || !doc_.select(index)) return;
+    stageList_->showStage(doc_, index);
+    showCurrent();
 }
 
 void EditorWindow::replaceStage(const game::StageDesc& stage, const QString& description) {
-    if (stage == stage_) return;
-    push(Edit{Edit::Field::Board, stage_, stage, description.toStdString()});
-}
-
-void EditorWindow::newStage() {
-    if (!mayDiscard()) return;
-    undo_->clear();
-    apply(blankStage());
-}
-
-bool EditorWindow::mayDiscard() {
-    if (undo_->isClean()) return true;
-    return QMessageBox::question(this, tr("Discard the changes?"),
-                                 tr("The stage has changes that are not saved. Discard them?"),
-                                 QMessageBox::Discard | QMessageBox::Cancel,
-                                 QMessageBox::Cancel) == QMessageBox::Discard;
+    if (stage == this->stage()) return;
+    push(Edit{Edit::Field::Board, this->stage(), stage, description.toStdString()});
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {

@@ -12,6 +12,7 @@
 #include "workshop/editor_window.h"
 #include "workshop/play_session.h"
 #include "workshop/solution_finder.h"
+#include "workshop/stage_list.h"
 
 namespace workshop {
 namespace {
@@ -34,6 +35,7 @@ void EditorWindow::makeMenus() {
     edit->addAction(redo);
 
     makeStageMenu();
+    makePackMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&About Lumora Workshop"), this, &EditorWindow::about);
@@ -43,29 +45,67 @@ void EditorWindow::makeFileMenu() {
     struct FileCommand {
         const char* text;
         QKeySequence::StandardKey key;
-        void (EditorWindow::*run)();
+        void (*run)(EditorWindow*);
+        QAction* EditorWindow::*keep;  // the window's own handle, or null
     };
-    // Open and Save come with the packs.
     static constexpr FileCommand kCommands[] = {
-        {QT_TR_NOOP("&New"), QKeySequence::New, &EditorWindow::newStage},
-        {QT_TR_NOOP("&Open…"), QKeySequence::Open, nullptr},
-        {QT_TR_NOOP("&Save"), QKeySequence::Save, nullptr},
-        {QT_TR_NOOP("Save &As…"), QKeySequence::SaveAs, nullptr},
+        {QT_TR_NOOP("&New Pack"), QKeySequence::New, [](EditorWindow* w) { w->newPack(); },
+         nullptr},
+        {QT_TR_NOOP("&Open…"), QKeySequence::Open, [](EditorWindow* w) { w->open(); }, nullptr},
+        {nullptr, QKeySequence::UnknownKey, nullptr, nullptr},  // Open Recent
+        {QT_TR_NOOP("Open the &Game's Stages"), QKeySequence::UnknownKey,
+         [](EditorWindow* w) { w->openGameStages(); }, nullptr},
+        {QT_TR_NOOP("&Save"), QKeySequence::Save, [](EditorWindow* w) { w->save(); },
+         &EditorWindow::save_},
+        {QT_TR_NOOP("Save &As…"), QKeySequence::SaveAs, [](EditorWindow* w) { w->saveAs(); },
+         nullptr},
     };
     QMenu* file = menuBar()->addMenu(tr("&File"));
     for (const FileCommand& c : kCommands) {
-        const QString name = tr(c.text);
-        QAction* action = file->addAction(name);
-        action->setShortcut(c.key);
-        if (c.run != nullptr) {
-            connect(action, &QAction::triggered, this, c.run);
-        } else {
-            connect(action, &QAction::triggered, this, [this, name] { notYet(name); });
+        if (c.text == nullptr) {
+            recentMenu_ = file->addMenu(tr("Open &Recent"));
+            continue;
         }
+        QAction* action = file->addAction(tr(c.text));
+        action->setShortcut(c.key);
+        connect(action, &QAction::triggered, this, [this, run = c.run] { run(this); });
+        if (c.keep != nullptr) this->*c.keep = action;
     }
+    connect(file, &QMenu::aboutToShow, this, &EditorWindow::fillRecentMenu);
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
+}
+
+void EditorWindow::makePackMenu() {
+    struct PackCommand {
+        const char* text;
+        QKeySequence key;
+        void (*run)(EditorWindow*);
+        QAction* EditorWindow::*keep;
+    };
+    static const PackCommand kCommands[] = {
+        {QT_TR_NOOP("&Add Stage"), QKeySequence(), [](EditorWindow* w) { w->addStage(); },
+         &EditorWindow::addStage_},
+        {QT_TR_NOOP("&Duplicate Stage"), QKeySequence(),
+         [](EditorWindow* w) { w->duplicateStage(); }, &EditorWindow::duplicateStage_},
+        {QT_TR_NOOP("D&elete Stage"), QKeySequence(), [](EditorWindow* w) { w->deleteStage(); },
+         &EditorWindow::deleteStage_},
+        {QT_TR_NOOP("Move &Up"), QKeySequence(Qt::ALT | Qt::Key_Up),
+         [](EditorWindow* w) { w->moveShown(-1); }, &EditorWindow::moveUp_},
+        {QT_TR_NOOP("Move Do&wn"), QKeySequence(Qt::ALT | Qt::Key_Down),
+         [](EditorWindow* w) { w->moveShown(1); }, &EditorWindow::moveDown_},
+    };
+    QMenu* pack = menuBar()->addMenu(tr("&Pack"));
+    for (const PackCommand& c : kCommands) {
+        QAction* action = pack->addAction(tr(c.text));
+        action->setShortcut(c.key);
+        connect(action, &QAction::triggered, this, [this, run = c.run] { run(this); });
+        this->*c.keep = action;
+        stageList_->buttons()->addAction(action);
+    }
+    pack->addSeparator();
+    pack->addAction(tr("&Play Pack"), this, &EditorWindow::playPack);
 }
 
 void EditorWindow::makeStageMenu() {
@@ -116,12 +156,6 @@ void EditorWindow::makePlayCommands(QMenu* stage) {
 void EditorWindow::chooseKind(Kind kind) {
     board_->setKind(kind);
     kinds_->actions().at(static_cast<int>(kind))->setChecked(true);
-}
-
-void EditorWindow::notYet(const QString& what) {
-    QString command = what;
-    command.remove(QLatin1Char('&'));
-    QMessageBox::information(this, command, tr("%1 is not there yet.").arg(command));
 }
 
 void EditorWindow::about() {

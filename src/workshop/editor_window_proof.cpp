@@ -7,6 +7,7 @@
 #include "workshop/edit_command.h"
 #include "workshop/editor_window.h"
 #include "workshop/proof_panel.h"
+#include "workshop/stage_list.h"
 
 namespace workshop {
 namespace {
@@ -31,16 +32,18 @@ void EditorWindow::makeProofPanel() {
     connect(this, &EditorWindow::stageChanged, proofPanel_, &ProofPanel::prove);
     connect(proofPanel_, &ProofPanel::answerChosen, this, &EditorWindow::takeAnswer);
     connect(proofPanel_, &ProofPanel::markCell, board_, &BoardView::setMarkedCell);
-    proofPanel_->prove(stage_);
+    proofPanel_->prove(stage());
 }
 
 void EditorWindow::takeAnswer(const AnswerMarks& answer, bool chosen) {
     if (chosen) {
-        if (auto edit = setAnswer(stage_, answer)) push(*edit);
+        if (auto edit = setAnswer(stage(), answer)) push(*edit);
         return;
     }
-    stage_.answer = answer;
-    emit stageChanged(stage_);
+    game::StageDesc taken = stage();
+    taken.answer = answer;
+    doc_.setStage(doc_.current(), taken);
+    emit stageChanged(stage());
 }
 
 }  // namespace workshop

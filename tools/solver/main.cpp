@@ -8,6 +8,7 @@
 #include "game/files.h"
 #include "game/pack.h"
 #include "solver/proof.h"
+#include "solver/table.h"
 
 namespace fs = std::filesystem;
 
@@ -109,16 +110,6 @@ int solveOne(const std::string& path, const std::string& scriptOut, const std::s
     return 0;
 }
 
-// "-", or where a walk leaves the board and which way.
-std::string exitsText(const solver::StageReport& rep) {
-    if (rep.leaves < 0) return "-";
-    std::string out = "from " + std::to_string(solver::columnOf(rep.leaves)) + "," +
-                      std::to_string(solver::rowOf(rep.leaves));
-    if (rep.exits & solver::kOffTop) out += ", over the top";
-    if (rep.exits & solver::kOffLeft) out += ", past column 1";
-    return out;
-}
-
 // How many stages a folder holds and the name its heading shows: a pack's
 // pack.ini tells both; the game's own folder holds its 28 and has no name.
 struct FolderShape {
@@ -139,25 +130,19 @@ std::optional<FolderShape> folderShape(const std::string& dir) {
 
 void printTableHead(const FolderShape& shape) {
     if (!shape.name.empty()) std::cout << "## " << shape.name << "\n\n";
-    std::cout << "| Stage | Target | Budget | Least magic | Spare | Casts | Walks | Requires | "
-                 "Early count | Final boards | Proof states | States | Leaves the board |\n"
-                 "|---:|---:|---:|---:|---:|---:|---:|---|---|---:|---:|---:|---|\n";
+    std::string heads = "|", aligns = "|";
+    for (const solver::TableColumnInfo& c : solver::kTableColumnInfo) {
+        heads += std::string(" ") + c.heading + " |";
+        aligns += c.number ? "---:|" : "---|";
+    }
+    std::cout << heads << "\n" << aligns << "\n";
 }
 
 void printTableRow(int n, const solver::Stage& stage, const solver::ProofResult& proof) {
-    const solver::StageReport& rep = *proof.verdict;
-    const solver::Analysis a = proof.analysis.value_or(solver::Analysis{});
-    const solver::Validation& v = a.validation;
-    std::cout << "| " << n << " | " << stage.target << " | " << stage.budget() << " | "
-              << rep.leastMagic << " | " << stage.magic - rep.leastMagic << " | " << rep.plan.casts
-              << " | " << rep.plan.walks << " | " << solver::moveNames(v.required)
-              << (v.complete ? "" : " (cut short)") << " | " << (a.earlyCountCosts ? "costs" : "-")
-              << " | "
-              << (v.capped     ? "> "
-                  : v.complete ? ""
-                               : ">= ")
-              << v.finalBoards << " | " << rep.proofStates << " | " << proof.states << " | "
-              << exitsText(rep) << " |\n";
+    std::cout << "|";
+    for (const std::string& cell : solver::tableRow(n, stage, proof))
+        std::cout << " " << cell << " |";
+    std::cout << "\n";
 }
 
 // The checked solution's answer and script beside the stage.
@@ -192,7 +177,8 @@ int table(const std::string& dir, bool write, solver::ProofOptions options) {
         }
         printTableRow(n, proved->stage, proved->proof);
         solver::StageReport& rep = *proved->proof.verdict;
-        if (rep.leaves >= 0) rep.problem = "a walk can leave the board (" + exitsText(rep) + ")";
+        if (rep.leaves >= 0)
+            rep.problem = "a walk can leave the board (" + solver::exitsText(rep) + ")";
         if (!rep.problem.empty()) {
             std::cerr << "stage " << n << ": " << rep.problem << "\n";
             ++failures;

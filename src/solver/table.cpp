@@ -1,0 +1,36 @@
+#include "solver/table.h"
+
+namespace solver {
+
+std::string exitsText(const StageReport& rep) {
+    if (rep.leaves < 0) return "-";
+    std::string out =
+        "from " + std::to_string(columnOf(rep.leaves)) + "," + std::to_string(rowOf(rep.leaves));
+    if (rep.exits & kOffTop) out += ", over the top";
+    if (rep.exits & kOffLeft) out += ", past column 1";
+    return out;
+}
+
+TableRow tableRow(int n, const Stage& stage, const ProofResult& proof) {
+    const StageReport& rep = *proof.verdict;
+    const Analysis a = proof.analysis.value_or(Analysis{});
+    const Validation& v = a.validation;
+    const char* boundary = v.capped ? "> " : v.complete ? "" : ">= ";
+    return {
+        std::to_string(n),
+        std::to_string(stage.target),
+        std::to_string(stage.budget()),
+        std::to_string(rep.leastMagic),
+        std::to_string(stage.magic - rep.leastMagic),
+        std::to_string(rep.plan.casts),
+        std::to_string(rep.plan.walks),
+        moveNames(v.required) + (v.complete ? "" : " (cut short)"),
+        a.earlyCountCosts ? "costs" : "-",
+        boundary + std::to_string(v.finalBoards),
+        std::to_string(rep.proofStates),
+        std::to_string(proof.states),
+        exitsText(rep),
+    };
+}
+
+}  // namespace solver

@@ -1,0 +1,209 @@
+#include "workshop/pack_view.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QHeaderView>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace workshop {
+namespace {
+
+constexpr int kStageColumn = static_cast<int>(solver::TableColumn::Stage);
+constexpr int kColumns = static_cast<int>(solver::kTableColumns);
+const QColor kUnsolvable(0xF8, 0xD0, 0xD0);
+constexpr int kChartMinHeight = 150;
+constexpr int kMostStageTicks = 14;  // more and their numbers run into each other
+
+enum class Curve { LeastMagic, Casts, ProofStates };
+struct CurveInfo {
+    const char* name;
+    bool states;  // on the logarithmic axis at the right
+};
+constexpr CurveInfo kCurves[] = {
+    {QT_TRANSLATE_NOOP("PackView", "Least magic"), false},
+    {QT_TRANSLATE_NOOP("PackView", "Casts"), false},
+    {QT_TRANSLATE_NOOP("PackView", "Proof states (right)"), true},
+};
+
+double curveValue(Curve curve, const ProvenStage& row) {
+    switch (curve) {
+        case Curve::LeastMagic:
+            return row.leastMagic;
+        case Curve::Casts:
+            return row.casts;
+        // A stage cleared with the least magic there is needs no states to
+        // prove it; the logarithmic axis has no 0.
+        case Curve::ProofStates:
+            return static_cast<double>(std::max<std::size_t>(row.proofStates, 1));
+    }
+    return 0;
+}
+
+QTableWidgetItem* cell(const QString& text, bool number) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(number ? (Qt::AlignRight | Qt::AlignVCenter) : Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+}  // namespace
+
+PackView::PackView(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    table_ = new QTableWidget(0, kColumns, split);
+    table_->setObjectName(QStringLiteral("stageTable"));
+    QStringList headings;
+    for (const solver::TableColumnInfo& c : solver::kTableColumnInfo) headings << tr(c.heading);
+    table_->setHorizontalHeaderLabels(headings);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The moves a stage requires can run long: they take what room is left.
+    table_->horizontalHeader()->setSectionResizeMode(
+        static_cast<int>(solver::TableColumn::Requires), QHeaderView::Stretch);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    makeChart();
+    split->addWidget(table_);
+    split->addWidget(chartView_);
+    split->setSizes({1, 1});  // half each; the designer drags it from there
+    layout->addWidget(split);
+    // The worker hands each row over to this thread; a row for a view that
+    // is gone is dropped with the view.
+    prover_ = std::make_unique<PackProver>([this](const std::string& key, const ProvenStage& row) {
+        QMetaObject::invokeMethod(
+            this, [this, key, row] { proven(key, row); }, Qt::QueuedConnection);
+    });
+}
+
+PackView::~PackView() = default;
+
+void PackView::makeChart() {
+    auto* chart = new QChart;  // the view takes it
+    // No title and the legend at the side: a short dock keeps its height for the curve.
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    auto* stagesAxis = new QValueAxis(chart);
+    stagesAxis->setLabelFormat(QStringLiteral("%d"));
+    stagesAxis->setTitleText(tr("Stage"));
+    // The legend names the curves; the states' axis wears its curve's colour.
+    stagesAxis->setTickType(QValueAxis::TicksDynamic);
+    stagesAxis->setTickAnchor(1);
+    auto* countAxis = new QValueAxis(chart);
+    countAxis->setLabelFormat(QStringLiteral("%d"));
+    auto* statesAxis = new QLogValueAxis(chart);
+    statesAxis->setLabelFormat(QStringLiteral("%.0g"));
+    chart->addAxis(stagesAxis, Qt::AlignBottom);
+    chart->addAxis(countAxis, Qt::AlignLeft);
+    chart->addAxis(statesAxis, Qt::AlignRight);
+    for (std::size_t i = 0; i < series_.size(); ++i) {
+        series_[i] = new QLineSeries(chart);
+        series_[i]->setName(tr(kCurves[i].name));
+        series_[i]->setPointsVisible(true);
+        chart->addSeries(series_[i]);
+        series_[i]->attachAxis(stagesAxis);
+        series_[i]->attachAxis(kCurves[i].states ? static_cast<QAbstractAxis*>(statesAxis)
+                                                 : countAxis);
+        if (kCurves[i].states) statesAxis->setLabelsColor(series_[i]->color());
+    }
+    chartView_ = new QChartView(chart, this);
+    chartView_->setObjectName(QStringLiteral("packChart"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumHeight(kChartMinHeight);
+}
+
+void PackView::setStages(const std::vector<game::StageDesc>& stages) {
+    if (stages == stages_) return;
+    stages_ = stages;
+    keys_.clear();
+    std::vector<game::StageDesc> unknown;
+    for (const game::StageDesc& s : stages_) {
+        keys_.push_back(proofKey(s));
+        if (!known_.contains(keys_.back())) unknown.push_back(s);
+    }
+    table_->clearSpans();
+    table_->setRowCount(static_cast<int>(stages_.size()));
+    for (int i = 0; i < table_->rowCount(); ++i) showRow(i);
+    showPlot();
+    prover_->submit(std::move(unknown));
+}
+
+void PackView::proven(const std::string& key, const ProvenStage& row) {
+    known_.insert_or_assign(key, row);
+    bool shown = false;
+    for (int i = 0; i < static_cast<int>(keys_.size()); ++i)
+        if (keys_[static_cast<std::size_t>(i)] == key) {
+            showRow(i);
+            shown = true;
+        }
+    if (shown) showPlot();
+}
+
+int PackView::provenCount() const {
+    return static_cast<int>(std::count_if(
+        keys_.begin(), keys_.end(), [this](const std::string& k) { return known_.contains(k); }));
+}
+
+void PackView::showRow(int index) {
+    const auto found = known_.find(keys_[static_cast<std::size_t>(index)]);
+    if (table_->columnSpan(index, 1) > 1) table_->setSpan(index, 1, 1, 1);
+    for (int c = 0; c < kColumns; ++c) {
+        const bool number = solver::kTableColumnInfo[static_cast<std::size_t>(c)].number;
+        QString text =
+            c == kStageColumn ? QString::number(index + 1)
+            : found == known_.end()
+                ? tr("…")
+                : QString::fromStdString(found->second.cells[static_cast<std::size_t>(c)]);
+        table_->setItem(index, c, cell(text, number));
+    }
+    if (found == known_.end()) return;
+    const ProvenStage& row = found->second;
+    if (!row.error.empty()) {
+        table_->setSpan(index, 1, 1, kColumns - 1);
+        table_->setItem(
+            index, 1,
+            cell(tr("Cannot be proven: %1").arg(QString::fromStdString(row.error)), false));
+    }
+    if (!row.error.empty() || !row.solvable) {
+        const QString why = row.error.empty() ? tr("The budget does not clear this stage")
+                                              : QString::fromStdString(row.error);
+        for (int c = 0; c < kColumns; ++c)
+            if (QTableWidgetItem* item = table_->item(index, c)) {
+                item->setBackground(kUnsolvable);
+                item->setToolTip(why);
+            }
+    }
+}
+
+void PackView::showPlot() {
+    std::array<QList<QPointF>, 3> points;
+    double most = 1;
+    double mostStates = 10;
+    for (std::size_t i = 0; i < keys_.size(); ++i) {
+        const auto found = known_.find(keys_[i]);
+        if (found == known_.end() || !found->second.error.empty()) continue;
+        for (std::size_t k = 0; k < points.size(); ++k) {
+            const double v = curveValue(static_cast<Curve>(k), found->second);
+            points[k].append(QPointF(static_cast<double>(i + 1), v));
+            double& top = kCurves[k].states ? mostStates : most;
+            top = std::max(top, v);
+        }
+    }
+    for (std::size_t k = 0; k < points.size(); ++k) series_[k]->replace(points[k]);
+    QChart* chart = chartView_->chart();
+    const int count = std::max(1, static_cast<int>(keys_.size()));
+    chart->axes(Qt::Horizontal).first()->setRange(1, count);
+    if (auto* axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).first()))
+        axis->setTickInterval((count + kMostStageTicks - 1) / kMostStageTicks);
+    for (QAbstractAxis* axis : chart->axes(Qt::Vertical)) {
+        if (auto* counts = qobject_cast<QValueAxis*>(axis)) counts->setRange(0, most * 1.1);
+        if (auto* states = qobject_cast<QLogValueAxis*>(axis)) states->setRange(1, mostStates * 2);
+    }
+}
+
+}  // namespace workshop

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/stage_desc.h"
+#include "workshop/pack_prover.h"
+
+class QChart;
+class QChartView;
+class QLineSeries;
+class QTableWidget;
+
+namespace workshop {
+
+// The pack at a glance: the stage table lumora-solve --table prints, filled
+// in as the stages are proven on a worker thread, and a plot of least magic,
+// casts and proof states per stage, so the designer sees the curve. Proofs
+// are remembered by the stage, so a reorder or an edit of one stage proves
+// only what is new.
+class PackView : public QWidget {
+    Q_OBJECT
+public:
+    explicit PackView(QWidget* parent = nullptr);
+    ~PackView() override;
+
+    void setStages(const std::vector<game::StageDesc>& stages);
+    QTableWidget* table() const { return table_; }
+    // How many of the stages shown have their row.
+    int provenCount() const;
+
+private:
+    void proven(const std::string& key, const ProvenStage& row);
+    void showRow(int index);
+    void showPlot();
+    void makeChart();
+
+    QTableWidget* table_ = nullptr;
+    QChartView* chartView_ = nullptr;
+    std::array<QLineSeries*, 3> series_{};
+    std::vector<game::StageDesc> stages_;
+    std::vector<std::string> keys_;
+    std::map<std::string, ProvenStage> known_;
+    std::unique_ptr<PackProver> prover_;  // last: its thread stops before the rest goes
+};
+
+}  // namespace workshop

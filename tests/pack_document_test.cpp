@@ -1,0 +1,155 @@
+#include "workshop/core/pack_document.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "workshop/core/editing.h"
+
+using workshop::PackDocument;
+
+namespace {
+
+// Stages told apart by their target; a blank stage's is 0.
+game::StageDesc stageNo(int target) {
+    game::StageDesc s = workshop::blankStage();
+    s.target = static_cast<std::int16_t>(target);
+    return s;
+}
+
+PackDocument packOf(int count, int current) {
+    game::Pack pack;
+    for (int i = 1; i <= count; ++i) pack.stages.push_back(stageNo(i));
+    pack.info.stageCount = count;
+    PackDocument doc(pack, "/packs/p", false);
+    doc.select(current);
+    return doc;
+}
+
+std::vector<int> targets(const PackDocument& doc) {
+    std::vector<int> out;
+    for (const game::StageDesc& s : doc.stages()) out.push_back(s.target);
+    return out;
+}
+
+struct ListCase {
+    const char* name;
+    int count;
+    int current;
+    std::function<bool(PackDocument&)> op;
+    bool done;
+    std::vector<int> after;
+    int currentAfter;
+};
+
+}  // namespace
+
+TEST(PackDocument, ListOperationsKeepTheShownStageAndTheLimits) {
+    const int max = workshop::kMaxPackStages;
+    std::vector<int> full(static_cast<std::size_t>(max));
+    for (int i = 0; i < max; ++i) full[static_cast<std::size_t>(i)] = i + 1;
+    const ListCase cases[] = {
+        {"add after the shown",
+         3,
+         0,
+         [](PackDocument& d) { return d.add(); },
+         true,
+         {1, 0, 2, 3},
+         1},
+        {"duplicate the last",
+         3,
+         2,
+         [](PackDocument& d) { return d.duplicate(); },
+         true,
+         {1, 2, 3, 3},
+         3},
+        {"insert at the end",
+         2,
+         0,
+         [](PackDocument& d) { return d.insert(2, stageNo(9)); },
+         true,
+         {1, 2, 9},
+         2},
+        {"insert past the end",
+         2,
+         0,
+         [](PackDocument& d) { return d.insert(3, stageNo(9)); },
+         false,
+         {1, 2},
+         0},
+        {"no more than the most", max, 0, [](PackDocument& d) { return d.add(); }, false, full, 0},
+        {"remove the first", 3, 2, [](PackDocument& d) { return d.remove(0); }, true, {2, 3}, 0},
+        {"remove the last shows the new last",
+         3,
+         2,
+         [](PackDocument& d) { return d.remove(2); },
+         true,
+         {1, 2},
+         1},
+        {"never the only stage", 1, 0, [](PackDocument& d) { return d.remove(0); }, false, {1}, 0},
+        {"remove one not there",
+         2,
+         0,
+         [](PackDocument& d) { return d.remove(-1); },
+         false,
+         {1, 2},
+         0},
+        {"move down", 4, 0, [](PackDocument& d) { return d.move(0, 2); }, true, {2, 3, 1, 4}, 2},
+        {"move up", 4, 0, [](PackDocument& d) { return d.move(3, 1); }, true, {1, 4, 2, 3}, 1},
+        {"move onto itself", 2, 0, [](PackDocument& d) { return d.move(1, 1); }, true, {1, 2}, 1},
+        {"move past the end", 2, 0, [](PackDocument& d) { return d.move(0, 2); }, false, {1, 2}, 0},
+        {"set a stage",
+         2,
+         0,
+         [](PackDocument& d) { return d.setStage(1, stageNo(7)); },
+         true,
+         {1, 7},
+         1},
+        {"set one not there",
+         2,
+         0,
+         [](PackDocument& d) { return d.setStage(2, stageNo(7)); },
+         false,
+         {1, 2},
+         0},
+    };
+    for (const ListCase& c : cases) {
+        PackDocument doc = packOf(c.count, c.current);
+        EXPECT_EQ(c.op(doc), c.done) << c.name;
+        EXPECT_EQ(targets(doc), c.after) << c.name;
+        EXPECT_EQ(doc.current(), c.currentAfter) << c.name;
+        // What is saved counts what is there, whatever the operations did.
+        EXPECT_EQ(doc.pack().info.stageCount, doc.count()) << c.name;
+    }
+}
+
+TEST(PackDocument, AMoveAndItsReverseGiveThePackBack) {
+    // The undo of a move is the move the other way; any pair must cancel.
+    for (int from = 0; from < 5; ++from)
+        for (int to = 0; to < 5; ++to) {
+            PackDocument doc = packOf(5, 0);
+            ASSERT_TRUE(doc.move(from, to));
+            ASSERT_TRUE(doc.move(to, from));
+            EXPECT_EQ(targets(doc), (std::vector<int>{1, 2, 3, 4, 5})) << from << "->" << to;
+        }
+}
+
+TEST(PackDocument, ANewPackAndTheGamesOwn) {
+    const PackDocument fresh;
+    EXPECT_EQ(fresh.count(), 1);
+    EXPECT_EQ(fresh.currentStage(), workshop::blankStage());
+    EXPECT_EQ(fresh.info().license, workshop::kDefaultLicense);
+    EXPECT_TRUE(fresh.folder().empty());
+
+    game::Pack game;
+    game.stages = {stageNo(1), stageNo(2)};
+    game.info.stageCount = 28;  // a count that disagrees gives way to the stages
+    PackDocument own(game, "/usr/share/lumora", true);
+    EXPECT_TRUE(own.readOnly());
+    EXPECT_EQ(own.pack().info.stageCount, 2);
+    own.savedTo("/home/me/copy");
+    EXPECT_FALSE(own.readOnly());
+    EXPECT_EQ(own.folder(), "/home/me/copy");
+}

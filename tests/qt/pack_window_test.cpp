@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QUndoStack>
+#include <map>
+#include <memory>
+
+#include "game/pack.h"
+#include "qt/picture_library.h"
+#include "support/fixture.h"
+#include "workshop/core/editing.h"
+#include "workshop/editor_window.h"
+#include "workshop/stage_list.h"
+
+namespace {
+
+using testing_support::TempFolder;
+
+// Stages told apart by their target.
+game::StageDesc stageNo(int target) {
+    game::StageDesc s = workshop::blankStage();
+    s.target = static_cast<std::int16_t>(target);
+    return s;
+}
+
+void writeTwoStagePack(const TempFolder& folder) {
+    const game::Pack pack{{"Two", "Me", "CC0-1.0", 2}, {stageNo(1), stageNo(2)}};
+    ASSERT_FALSE(game::writePack(folder.path(), pack));
+}
+
+std::vector<int> targets(const std::vector<game::StageDesc>& stages) {
+    std::vector<int> out;
+    for (const game::StageDesc& s : stages) out.push_back(s.target);
+    return out;
+}
+
+std::map<std::string, std::string> contents(const TempFolder& folder) {
+    std::map<std::string, std::string> out;
+    for (const std::string& name : folder.files()) out[name] = folder.read(name);
+    return out;
+}
+
+struct Window {
+    Window() {
+        QStandardPaths::setTestModeEnabled(true);  // no settings or recent packs of the player's
+        window = std::make_unique<workshop::EditorWindow>(pictures);
+        window->setErrorReporter([this](const QString&, const QString& text) { errors << text; });
+    }
+    qtfront::PictureLibrary pictures;
+    std::unique_ptr<workshop::EditorWindow> window;
+    QStringList errors;
+};
+
+}  // namespace
+
+TEST(PackWindow, ADraggedStageIsSavedInItsNewPlace) {
+    TempFolder folder;
+    writeTwoStagePack(folder);
+    Window w;
+    ASSERT_TRUE(w.window->openFolder(QString::fromStdString(folder.path())));
+    QUndoStack* undo = w.window->undoStack();
+
+    // What a drop does to the list: its model moves the row, stage 1 below stage 2.
+    QListWidget* list = w.window->stageList()->list();
+    ASSERT_EQ(list->count(), 2);
+    ASSERT_TRUE(list->model()->moveRow(QModelIndex(), 0, QModelIndex(), 2));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(targets(w.window->document().stages()), (std::vector<int>{2, 1}));
+    EXPECT_EQ(undo->count(), 1);
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(w.window->stage().target, 1);  // the moved stage is shown
+
+    ASSERT_TRUE(w.window->saveTo(QString::fromStdString(folder.path())));
+    EXPECT_TRUE(undo->isClean());
+    EXPECT_TRUE(w.errors.isEmpty()) << w.errors.join('\n').toStdString();
+    auto back = game::openPack(folder.path());
+    ASSERT_TRUE(std::holds_alternative<game::Pack>(back));
+    const game::Pack& pack = std::get<game::Pack>(back);
+    EXPECT_EQ(targets(pack.stages), (std::vector<int>{2, 1}));
+    EXPECT_EQ(pack.info, (game::PackInfo{"Two", "Me", "CC0-1.0", 2}));
+}
+
+TEST(PackWindow, UndoingAnEditGoesBackToTheStageItWasMadeOn) {
+    TempFolder folder;
+    writeTwoStagePack(folder);
+    Window w;
+    ASSERT_TRUE(w.window->openFolder(QString::fromStdString(folder.path())));
+    auto* target = w.window->findChild<QSpinBox*>(QStringLiteral("targetBox"));
+    ASSERT_NE(target, nullptr);
+    target->setValue(7);
+    w.window->selectStage(1);
+    // Edits of the same number in a row merge; of two stages they must not.
+    target->setValue(8);
+    w.window->selectStage(0);
+    w.window->undoStack()->undo();
+    EXPECT_EQ(w.window->document().current(), 1);
+    EXPECT_EQ(targets(w.window->document().stages()), (std::vector<int>{7, 2}));
+    w.window->undoStack()->undo();
+    EXPECT_EQ(w.window->document().current(), 0);
+    EXPECT_EQ(target->value(), 1);
+}
+
+TEST(PackWindow, WhatCannotBeOpenedOrSavedIsToldAndTouchesNothing) {
+    struct Case {
+        const char* name;
+        const char* file;
+        const char* bytes;
+        bool open;  // else a save into the folder
+        const char* told;
+    };
+    const Case cases[] = {
+        {"a count that is no number", game::kPackFileName, "[Pack]\r\nStages=two\r\n", true,
+         "pack.ini line 2"},
+        {"a stage file cut short", "mmap2.bkm", ".........\r\n", true, "mmap2.bkm"},
+        {"a folder of other files", "notes.txt", "keep me", false, "not a pack"},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        if (c.open) writeTwoStagePack(folder);
+        folder.write(c.file, c.bytes);
+        const auto before = contents(folder);
+        Window w;
+        w.window->replaceStage(stageNo(5), "five");
+        const QString path = QString::fromStdString(folder.path());
+        EXPECT_FALSE(c.open ? w.window->openFolder(path) : w.window->saveTo(path)) << c.name;
+        ASSERT_EQ(w.errors.size(), 1) << c.name;
+        EXPECT_TRUE(w.errors[0].contains(QString::fromLatin1(c.told))) << w.errors[0].toStdString();
+        EXPECT_EQ(contents(folder), before) << c.name;
+        // The pack being edited is still there, with its changes unsaved.
+        EXPECT_EQ(w.window->stage().target, 5) << c.name;
+        EXPECT_FALSE(w.window->undoStack()->isClean()) << c.name;
+    }
+}
