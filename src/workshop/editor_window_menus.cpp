@@ -139,16 +139,19 @@ void EditorWindow::makePlayCommands(QMenu* stage) {
                 statusBar()->clearMessage();
                 play_->showSolution(s, script);
             });
+    connect(
+        this, &EditorWindow::playPackRequested, play_,
+        [this](const QString& folder, int count) { play_->playPack(folder.toStdString(), count); });
     connect(finder_, &SolutionFinder::notFound, this, [this](const QString& why) {
         statusBar()->clearMessage();
         QMessageBox::information(this, tr("Show Solution"), why);
     });
     stage->addSeparator();
-    QAction* play = stage->addAction(tr("&Play"), this, [this] { play_->play(stage_); });
+    QAction* play = stage->addAction(tr("&Play"), this, [this] { play_->play(this->stage()); });
     play->setShortcut(Qt::Key_F5);
     QAction* show = stage->addAction(tr("Show S&olution"), this, [this] {
         statusBar()->showMessage(tr("Looking for the shortest solution…"));
-        finder_->find(stage_);
+        finder_->find(this->stage());
     });
     show->setShortcut(Qt::Key_F6);
 }
