@@ -121,8 +121,7 @@ TEST(WorkshopJournal, EveryFieldReadsBackAsWritten) {
     a.magic = 32767;
     a.answer[0] = game::AnswerMark::Answer;
     a.answer[80] = game::AnswerMark::Wall;
-    game::StageDesc noStart;  // as a new board may be before the start is placed
-    j.stages = {a, noStart};
+    j.stages = {a, sample()};
     j.selected = 1;
     auto back = workshop::parseJournal(workshop::journalText(j));
     ASSERT_TRUE(std::holds_alternative<workshop::Journal>(back))
@@ -149,14 +148,12 @@ TEST(WorkshopJournal, ADamagedJournalIsAnErrorNamingTheLine) {
         std::string text;
         std::string error;
     } cases[] = {
-        {replaced("board .........", "board P........"), "journal line 17: a second start"},
-        {replaced("board .........", "board ....X...."), "journal line 9: not 9 of"},
-        {replaced("target 0", "target 32768"), "journal line 18: not a number from"},
-        {replaced("magic 11", "magic 1 1"), "journal line 19: not a number"},
+        {replaced("| 0\n", "| x\n"), "journal line 19: stage 1 line 10: \"x\" is not"},
+        {replaced("stage\n| ", "stage\nboard "), "journal line 9: expected \"|\""},
         {replaced("selected 0", "selected 1"), "journal line 7: not a number from -1 to 0"},
         {replaced("name ", "name \\x"), "journal line 2: a broken escape"},
-        {replaced("stages 1", "stages 2"), "journal line 29: expected \"stage\""},
-        {good + "end\n", "journal line 29: more after the end"},
+        {replaced("stages 1", "stages 2"), "journal line 31: expected \"stage\""},
+        {good + "end\n", "journal line 31: more after the end"},
         {"lumora workshop journal 2\n", "journal line 1: expected"},
     };
     for (const auto& t : cases) {

@@ -70,4 +70,10 @@ std::optional<FileError> writeFileDurably(const std::string& name, const std::st
     return std::nullopt;
 }
 
+std::optional<FileError> removeFile(const std::string& name, const std::string& path) {
+    const int r = fileIo().remove(path);
+    if (r < 0 && r != -ENOENT) return cannot(name, "remove", path, describeErrno(-r));
+    return std::nullopt;
+}
+
 }  // namespace game

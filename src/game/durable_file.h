@@ -15,4 +15,7 @@ namespace game {
 std::optional<FileError> writeFileDurably(const std::string& name, const std::string& path,
                                           const std::string& bytes);
 
+// Takes the file away; one that is not there is no error.
+std::optional<FileError> removeFile(const std::string& name, const std::string& path);
+
 }  // namespace game

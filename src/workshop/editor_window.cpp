@@ -66,6 +66,7 @@ EditorWindow::EditorWindow(qtfront::PictureLibrary& pictures, QWidget* parent)
     makeDocks();
     makeProofPanel();
     makeMenus();
+    makeJournal();
     connect(undo_, &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
     restoreSettings();
@@ -183,6 +184,7 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     saveSettings();
+    dropJournal();  // saved or let go: nothing to offer back
     event->accept();
 }
 

@@ -11,6 +11,7 @@ class QAction;
 class QActionGroup;
 class QMenu;
 class QSpinBox;
+class QTimer;
 class QUndoStack;
 
 namespace qtfront {
@@ -66,6 +67,12 @@ public:
     // playPackRequested.
     void playPack();
 
+    // Offers back the work of a session that ended without saving it
+    // (`ask` answers whether to); true when it came back.
+    bool restoreJournal(const std::function<bool(const QString&)>& ask);
+    // Writes the journal of unsaved work now (a moment after each edit burst otherwise).
+    void writeJournal();
+
 signals:
     // After every edit, undo and redo and every change of the stage shown:
     // the stage being edited now, to be proven.
@@ -79,6 +86,8 @@ private:
     void makeCentralArea();
     void makeDocks();
     void makeProofPanel();  // editor_window_proof.cpp
+    void makeJournal();     // editor_window_journal.cpp
+    void dropJournal();
     // The answer a proof gives a stage that has none: no undo step of its own,
     // it follows from the edit that left the stage without one.
     void takeAnswer(const AnswerMarks& answer, bool chosen);
@@ -129,6 +138,9 @@ private:
     QActionGroup* kinds_ = nullptr;
     QWidget* proofArea_ = nullptr;
     ProofPanel* proofPanel_ = nullptr;
+    std::string journalFolder_;  // empty: no state folder to keep unsaved work in
+    QTimer* quiet_ = nullptr;
+    bool journalDue_ = false;
     PlaySession* play_ = nullptr;
     SolutionFinder* finder_ = nullptr;
     StageList* stageList_ = nullptr;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 
 #include "qt/command_line.h"
@@ -48,5 +49,11 @@ int main(int argc, char** argv) {
         pictures.programIcon(qtfront::PictureLibrary::ProgramIcon::Workshop));
     workshop::EditorWindow window(pictures);
     window.show();
+    // Work the last session could not save, after a crash or a kill.
+    window.restoreJournal([&window](const QString& question) {
+        return QMessageBox::question(&window, QObject::tr("Restore Unsaved Work"), question,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes) == QMessageBox::Yes;
+    });
     return QApplication::exec();
 }

@@ -84,3 +84,31 @@ TEST(WorkshopWindow, AnUndoInTheMiddleOfADragDropsTheDrag) {
     EXPECT_EQ(w.window->stage(), workshop::blankStage());
     EXPECT_EQ(w.window->undoStack()->index(), 0);
 }
+
+// Work that was never saved comes back after the workshop was killed: the
+// window is gone without closing (as kill -9 leaves it), and the next one
+// offers the journal. Refused, it is gone for good.
+TEST(WorkshopJournalFile, UnsavedWorkComesBackAfterAKill) {
+    game::StageDesc edited;
+    {
+        Window w;
+        w.drag(Qt::LeftButton, {{3, 3}, {5, 3}});
+        w.window->writeJournal();
+        edited = w.window->stage();
+    }  // no close: nothing drops the journal
+    for (bool restore : {true, false}) {
+        Window w;
+        QString asked;
+        const bool back = w.window->restoreJournal([&](const QString& q) {
+            asked = q;
+            return restore;
+        });
+        EXPECT_EQ(back, restore);
+        EXPECT_TRUE(asked.contains(QStringLiteral("Restore"))) << asked.toStdString();
+        EXPECT_EQ(w.window->stage() == edited, restore);
+        EXPECT_EQ(w.window->isWindowModified(), restore);
+        if (restore) w.window->writeJournal();  // still unsaved: kept for the next start
+    }
+    Window w;  // the refused journal is not offered again
+    EXPECT_FALSE(w.window->restoreJournal([](const QString&) { return true; }));
+}

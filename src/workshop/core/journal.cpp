@@ -1,22 +1,23 @@
 #include "workshop/core/journal.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <utility>
+#include <variant>
 
-#include "workshop/core/palette.h"
+#include "game/durable_file.h"
+#include "game/file_reader.h"
+#include "game/save_folder.h"
 
 namespace workshop {
 namespace {
 
 constexpr std::string_view kHeader = "lumora workshop journal 1";
 constexpr std::string_view kEnd = "end";
-
-// The answer file's letters, in the order of game::AnswerMark.
-constexpr std::array<char, 6> kAnswerLetters{'.', 'S', 'B', 'W', 'K', 'O'};
 
 // Keeps every value on one line.
 std::string escaped(std::string_view value) {
@@ -50,25 +51,24 @@ std::optional<std::string> unescaped(std::string_view value) {
     return out;
 }
 
+// A stage goes in as its stage file and its answer file, line for line, so
+// the game's own reader and writer are the only ones of the letters.
+constexpr int kFileLines = 11;
+constexpr std::string_view kFileLine = "|";
+
+void writeFileLines(std::string& out, const std::string& file) {
+    std::size_t at = 0;
+    while (at < file.size()) {
+        const std::size_t end = file.find("\r\n", at);
+        out += std::string(kFileLine) + " " + file.substr(at, end - at) + "\n";
+        at = end == std::string::npos ? file.size() : end + 2;
+    }
+}
+
 void writeStage(std::string& out, const game::StageDesc& s) {
     out += "stage\n";
-    for (int r = 1; r <= game::kBoardSide; ++r) {
-        out += "board ";
-        for (int c = 1; c <= game::kBoardSide; ++c) {
-            const bool start = s.startCol == c && s.startRow == r;
-            out += kindInfo(start ? Kind::Start : paletteKindOf(s.at(c, r))).letter;
-        }
-        out += '\n';
-    }
-    out += "target " + std::to_string(s.target) + "\n";
-    out += "magic " + std::to_string(s.magic) + "\n";
-    for (int r = 1; r <= game::kBoardSide; ++r) {
-        out += "answer ";
-        for (int c = 1; c <= game::kBoardSide; ++c)
-            out += kAnswerLetters[static_cast<std::size_t>(
-                s.answer[static_cast<std::size_t>(game::boardIndex(c, r))])];
-        out += '\n';
-    }
+    writeFileLines(out, game::writeStageText(s));
+    writeFileLines(out, game::writeAnswerText(s));
 }
 
 // The journal's lines one at a time, each "keyword value", with errors naming
@@ -110,17 +110,6 @@ public:
         return n;
     }
 
-    // Nine letters of `letters`, for row `r` of a stage.
-    std::optional<std::string_view> row(std::string_view keyword, std::string_view letters) {
-        auto value = next(keyword);
-        if (!value) return std::nullopt;
-        if (value->size() != game::kBoardSide ||
-            value->find_first_not_of(letters) != std::string_view::npos)
-            return fail("not " + std::to_string(game::kBoardSide) + " of \"" +
-                        std::string(letters) + "\"");
-        return value;
-    }
-
     bool atEnd() const { return text_.empty(); }
     std::nullopt_t fail(const std::string& what) {
         if (!error_)
@@ -135,43 +124,29 @@ private:
     std::optional<game::FileError> error_;
 };
 
-std::string boardLetters() {
-    std::string letters;
-    for (const KindInfo& k : kKinds) letters += k.letter;
-    return letters;
+// The eleven lines of one file, back in the file's own form.
+std::optional<std::string> readFileLines(Lines& in) {
+    std::string file;
+    for (int i = 0; i < kFileLines; ++i) {
+        auto line = in.next(kFileLine);
+        if (!line) return std::nullopt;
+        file += std::string(*line) + "\r\n";
+    }
+    return file;
 }
 
-std::optional<game::StageDesc> readStage(Lines& in) {
+std::optional<game::StageDesc> readStage(Lines& in, int number) {
+    const std::string name = "stage " + std::to_string(number);
     if (!in.next("stage")) return std::nullopt;
-    game::StageDesc s;
-    int starts = 0;
-    for (int r = 1; r <= game::kBoardSide; ++r) {
-        auto row = in.row("board", boardLetters());
-        if (!row) return std::nullopt;
-        for (int c = 1; c <= game::kBoardSide; ++c) {
-            const Kind kind = *kindOfLetter((*row)[static_cast<std::size_t>(c - 1)]);
-            s.set(c, r, cellKindOf(kind));
-            if (kind != Kind::Start) continue;
-            if (++starts > 1) return in.fail("a second start");
-            s.startCol = c;
-            s.startRow = r;
-        }
-    }
-    constexpr int low = std::numeric_limits<std::int16_t>::min();
-    constexpr int high = std::numeric_limits<std::int16_t>::max();
-    auto target = in.number("target", low, high);
-    auto magic = target ? in.number("magic", low, high) : std::nullopt;
-    if (!magic) return std::nullopt;
-    s.target = static_cast<std::int16_t>(*target);
-    s.magic = static_cast<std::int16_t>(*magic);
-    const std::string_view marks(kAnswerLetters.data(), kAnswerLetters.size());
-    for (int r = 1; r <= game::kBoardSide; ++r) {
-        auto row = in.row("answer", marks);
-        if (!row) return std::nullopt;
-        for (int c = 1; c <= game::kBoardSide; ++c)
-            s.answer[static_cast<std::size_t>(game::boardIndex(c, r))] =
-                static_cast<game::AnswerMark>(marks.find((*row)[static_cast<std::size_t>(c - 1)]));
-    }
+    const auto stageFile = readFileLines(in);
+    if (!stageFile) return std::nullopt;
+    auto parsed = game::parseStageText(name, *stageFile);
+    if (auto* e = std::get_if<game::FileError>(&parsed)) return in.fail(e->message);
+    game::StageDesc s = std::get<game::StageDesc>(parsed);
+    const auto answerFile = readFileLines(in);
+    if (!answerFile) return std::nullopt;
+    if (auto e = game::parseAnswerText(name + " answer", *answerFile, s))
+        return in.fail(e->message);
     return s;
 }
 
@@ -191,7 +166,7 @@ std::optional<Journal> readJournal(Lines& in) {
     if (!selected) return std::nullopt;
     j.selected = *selected;
     for (int i = 0; i < *count; ++i) {
-        auto stage = readStage(in);
+        auto stage = readStage(in, i + 1);
         if (!stage) return std::nullopt;
         j.stages.push_back(*stage);
     }
@@ -228,6 +203,34 @@ std::string workshopStateFolder(const std::string& xdgStateHome, const std::stri
         return game::folderText(xdgStateHome) + "lumora";
     if (!home.empty() && home.front() == '/') return game::folderText(home) + ".local/state/lumora";
     return {};
+}
+
+namespace {
+
+// Far more than 99 stages take; a bigger file is no journal of ours.
+constexpr std::size_t kMaxJournalBytes = 1 << 20;
+
+std::string journalPath(const std::string& folder) {
+    return game::folderText(folder) + kJournalFileName;
+}
+
+}  // namespace
+
+std::optional<game::FileError> writeJournalFile(const std::string& folder, const Journal& journal) {
+    if (auto e = game::makeFolderFor(folder, kJournalFileName)) return e;
+    return game::writeFileDurably(kJournalFileName, journalPath(folder), journalText(journal));
+}
+
+std::optional<game::FileResult<Journal>> readJournalFile(const std::string& folder) {
+    game::FileKind kind{};
+    if (game::fileIo().kindOf(journalPath(folder), false, kind) == -ENOENT) return std::nullopt;
+    auto bytes = game::readFileBytes(kJournalFileName, journalPath(folder), kMaxJournalBytes);
+    if (auto* e = std::get_if<game::FileError>(&bytes)) return *e;
+    return parseJournal(std::get<std::string>(bytes));
+}
+
+std::optional<game::FileError> removeJournalFile(const std::string& folder) {
+    return game::removeFile(kJournalFileName, journalPath(folder));
 }
 
 }  // namespace workshop
