@@ -17,13 +17,20 @@ enum class Verdict { Found, Unsolvable, TooLoose, Leaves, TooFew, TooMany, Other
 
 int* counterFor(GenerateTally& t, Verdict v) {
     switch (v) {
-        case Verdict::Unsolvable: return &t.unsolvable;
-        case Verdict::TooLoose: return &t.tooLoose;
-        case Verdict::Leaves: return &t.leaves;
-        case Verdict::TooFew: return &t.tooFewCasts;
-        case Verdict::TooMany: return &t.tooManyCasts;
-        case Verdict::OtherMoves: return &t.otherMoves;
-        default: return nullptr;
+        case Verdict::Unsolvable:
+            return &t.unsolvable;
+        case Verdict::TooLoose:
+            return &t.tooLoose;
+        case Verdict::Leaves:
+            return &t.leaves;
+        case Verdict::TooFew:
+            return &t.tooFewCasts;
+        case Verdict::TooMany:
+            return &t.tooManyCasts;
+        case Verdict::OtherMoves:
+            return &t.otherMoves;
+        default:
+            return nullptr;
     }
 }
 
@@ -65,7 +72,8 @@ std::int16_t firstMagic(const game::StageDesc& d, int cap) {
         return static_cast<int>(std::count(d.cells.begin(), d.cells.end(), kind));
     };
     const int missing = std::max(0, d.target - count(game::CellKind::Block));
-    return static_cast<std::int16_t>(std::min(cap, 1 + 2 * (count(game::CellKind::Water) + missing)));
+    return static_cast<std::int16_t>(
+        std::min(cap, 1 + 2 * (count(game::CellKind::Water) + missing)));
 }
 
 Verdict judgeBoard(game::StageDesc desc, const GenerateOptions& o, GenerateControl* control,
@@ -75,7 +83,8 @@ Verdict judgeBoard(game::StageDesc desc, const GenerateOptions& o, GenerateContr
     if (std::holds_alternative<std::string>(loose)) return Verdict::Unsolvable;
     if (auto v = unfit(std::get<ProofResult>(loose), o)) return *v;
 
-    desc.magic = static_cast<std::int16_t>(std::get<ProofResult>(loose).verdict->leastMagic + o.spare);
+    desc.magic =
+        static_cast<std::int16_t>(std::get<ProofResult>(loose).verdict->leastMagic + o.spare);
     auto tight = prove(desc, proofOptions(o, true), control);
     const ProofResult& proof = std::get<ProofResult>(tight);
     if (auto v = unfit(proof, o)) return *v;
@@ -112,9 +121,10 @@ GenerateResult generate(const GenerateOptions& options, GenerateControl* control
     };
     Draw draw(options.seed);
     if (!castsPossible(options))
-        result.impossible = "a stage that requires neither place nor remove keeps its own blocks "
-                            "as its count and clears with one cast; ask for one cast, or add "
-                            "place or remove";
+        result.impossible =
+            "a stage that requires neither place nor remove keeps its own blocks "
+            "as its count and clears with one cast; ask for one cast, or add "
+            "place or remove";
     while (result.impossible.empty() && result.tally.attempts < options.maxAttempts) {
         if (cancelled(control)) {
             result.cancelled = true;
@@ -124,7 +134,8 @@ GenerateResult generate(const GenerateOptions& options, GenerateControl* control
             result.timedOut = true;
             break;
         }
-        const game::StageDesc board = randomBoard(draw, options.required, options.minCasts, options.maxCasts);
+        const game::StageDesc board =
+            randomBoard(draw, options.required, options.minCasts, options.maxCasts);
         ++result.tally.attempts;
         if (control != nullptr) control->attempts.fetch_add(1, std::memory_order_relaxed);
         Candidate found;
@@ -157,8 +168,7 @@ std::string describeTries(const GenerateResult& r) {
     if (r.timedOut) s << " (out of time)";
     s << ": " << t.unsolvable << " unsolvable, " << t.tooLoose << " too loose to prove, "
       << t.leaves << " with a way off the board, " << t.tooFewCasts << " with too few casts, "
-      << t.tooManyCasts << " with too many casts, " << t.otherMoves
-      << " requiring other moves";
+      << t.tooManyCasts << " with too many casts, " << t.otherMoves << " requiring other moves";
     return s.str();
 }
 

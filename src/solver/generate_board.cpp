@@ -11,8 +11,8 @@ namespace solver {
 
 int Draw::below(int n) {
     const auto range = static_cast<std::uint64_t>(n);
-    const std::uint64_t limit =
-        std::numeric_limits<std::uint64_t>::max() - std::numeric_limits<std::uint64_t>::max() % range;
+    const std::uint64_t limit = std::numeric_limits<std::uint64_t>::max() -
+                                std::numeric_limits<std::uint64_t>::max() % range;
     std::uint64_t x = engine_();
     while (x >= limit) x = engine_();
     return static_cast<int>(x % range);
@@ -35,18 +35,20 @@ struct Leaning {
 
 Leaning leaningFor(Draw& draw, std::optional<unsigned> required) {
     if (!required) {
-        return {draw.chance(70), draw.chance(50), draw.chance(60), draw.chance(60),
-                draw.chance(40), true,            true};
+        return {draw.chance(70),
+                draw.chance(50),
+                draw.chance(60),
+                draw.chance(60),
+                draw.chance(40),
+                true,
+                true};
     }
     const unsigned r = *required;
     const bool climbs = r & (moves::kClimb | moves::kClimbOwn);
-    return {(r & moves::kClearWater) != 0,
-            (r & moves::kSand) != 0,
+    return {(r & moves::kClearWater) != 0, (r & moves::kSand) != 0,
             // Without placing, the target can only be met with the stage's own blocks.
             (r & (moves::kRemove | moves::kPlace)) != moves::kPlace || draw.chance(25),
-            climbs && draw.chance(70),
-            (r & moves::kWalkIntoHole) != 0,
-            (r & moves::kPlace) != 0,
+            climbs && draw.chance(70), (r & moves::kWalkIntoHole) != 0, (r & moves::kPlace) != 0,
             (r & (moves::kRemove | moves::kTakeBack)) != 0};
 }
 
@@ -81,17 +83,21 @@ void buildLedges(Draw& draw, const Leaning& lean, StageDesc& d) {
     }
 }
 
-bool wallBelow(const StageDesc& d, int c, int r) {
-    return r == kSide || d.at(c, r + 1) == CellKind::Wall || d.at(c, r + 1) == CellKind::Sand;
+// Pools sit on the ground; blocks may stand on blocks, as stairs and stacks.
+bool restsOn(const StageDesc& d, int c, int r, CellKind kind) {
+    if (r == kSide) return true;
+    const CellKind below = d.at(c, r + 1);
+    return below == CellKind::Wall || below == CellKind::Sand ||
+           (kind == CellKind::Block && below == CellKind::Block);
 }
 
 // Empty cells on the ground or a ledge, so that nothing is stacked; a hollow
 // (solid on both sides) counts twice, so pools lean towards them.
-std::vector<int> standingCells(const StageDesc& d, bool hollowsTwice) {
+std::vector<int> standingCells(const StageDesc& d, CellKind kind, bool hollowsTwice) {
     std::vector<int> out;
     for (int r = 1; r <= kSide; ++r)
         for (int c = 2; c <= kSide; ++c) {
-            if (d.at(c, r) != CellKind::Empty || !wallBelow(d, c, r)) continue;
+            if (d.at(c, r) != CellKind::Empty || !restsOn(d, c, r, kind)) continue;
             out.push_back(game::boardIndex(c, r));
             if (hollowsTwice && solid(d, c - 1, r) && solid(d, c + 1, r))
                 out.push_back(game::boardIndex(c, r));
@@ -101,10 +107,10 @@ std::vector<int> standingCells(const StageDesc& d, bool hollowsTwice) {
 
 void scatter(Draw& draw, StageDesc& d, CellKind kind, int count, bool hollowsTwice) {
     for (int i = 0; i < count; ++i) {
-        const std::vector<int> cells = standingCells(d, hollowsTwice);
+        const std::vector<int> cells = standingCells(d, kind, hollowsTwice);
         if (cells.empty()) return;
-        d.cells[static_cast<std::size_t>(cells[static_cast<std::size_t>(
-            draw.below(static_cast<int>(cells.size())))])] = kind;
+        d.cells[static_cast<std::size_t>(
+            cells[static_cast<std::size_t>(draw.below(static_cast<int>(cells.size())))])] = kind;
     }
 }
 
@@ -159,7 +165,7 @@ StageDesc randomBoard(Draw& draw, std::optional<unsigned> required, int minCasts
     placeSand(draw, d, plan.sand);
     const int kept = lean.blocks ? draw.between(lean.place ? 0 : 1, 2) : 0;
     scatter(draw, d, CellKind::Block, plan.removed + kept, false);
-    const std::vector<int> starts = standingCells(d, false);
+    const std::vector<int> starts = standingCells(d, CellKind::Empty, false);
     if (!starts.empty()) {
         const int start =
             starts[static_cast<std::size_t>(draw.below(static_cast<int>(starts.size())))];

@@ -9,6 +9,7 @@
 
 #include "workshop/board_view.h"
 #include "workshop/editor_window.h"
+#include "workshop/generate_dialog.h"
 
 namespace workshop {
 namespace {
@@ -80,6 +81,15 @@ void EditorWindow::makeStageMenu() {
         palette->addAction(action);
         connect(action, &QAction::triggered, this, [this, kind = k.kind] { chooseKind(kind); });
     }
+    stage->addSeparator();
+    QAction* generate = stage->addAction(tr("&Generate…"), this, [this] {
+        auto* dialog = findChild<GenerateDialog*>();
+        if (dialog == nullptr) dialog = new GenerateDialog(this);
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    });
+    generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 }
 
 void EditorWindow::chooseKind(Kind kind) {

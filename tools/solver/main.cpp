@@ -224,7 +224,8 @@ int generateStage(const solvecli::GenerateArgs& args, const std::string& answerO
         return 1;
     }
     // The answer first: a stage printed beside a failed answer would read as done.
-    if (!answerOut.empty() && !writeOrSay(answerOut, game::writeAnswerText(*result.stage))) return 1;
+    if (!answerOut.empty() && !writeOrSay(answerOut, game::writeAnswerText(*result.stage)))
+        return 1;
     std::cout << game::writeStageText(*result.stage);
     return 0;
 }
