@@ -10,6 +10,7 @@
 
 #include "workshop/board_view.h"
 #include "workshop/editor_window.h"
+#include "workshop/generate_dialog.h"
 #include "workshop/play_session.h"
 #include "workshop/solution_finder.h"
 #include "workshop/stage_list.h"
@@ -123,6 +124,15 @@ void EditorWindow::makeStageMenu() {
         palette->addAction(action);
         connect(action, &QAction::triggered, this, [this, kind = k.kind] { chooseKind(kind); });
     }
+    stage->addSeparator();
+    QAction* generate = stage->addAction(tr("&Generate…"), this, [this] {
+        auto* dialog = findChild<GenerateDialog*>();
+        if (dialog == nullptr) dialog = new GenerateDialog(this);
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    });
+    generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     makePlayCommands(stage);
 }
 

@@ -7,6 +7,7 @@
 #include "game/durable_file.h"
 #include "game/files.h"
 #include "game/pack.h"
+#include "generate_args.h"
 #include "solver/proof.h"
 #include "solver/table.h"
 
@@ -20,15 +21,22 @@ void usage() {
     std::cerr << "usage: lumora-solve STAGEFILE [--script FILE] [--answer FILE] [--no-replay] "
                  "[--cap MAGIC] [--boards N]\n"
                  "       lumora-solve --table DIR [--write]\n"
+                 "       lumora-solve --generate SEED [--require MOVE,MOVE...] [--casts MIN-MAX]\n"
+                 "                    [--answer FILE]\n"
                  "The first form solves one stage and prints the proof and a replay script;\n"
                  "--boards sets how many final boards it counts before it stops (100).\n"
                  "The second solves the stages of DIR, mmap1.bkm .. mmap28.bkm, or as many as\n"
                  "its pack.ini names, and prints a markdown table; --write also stores\n"
                  "DIR/amapN.bkm and "
                  "DIR/solutions/stageN.replay.\n"
+                 "The third searches random boards from SEED for a stage whose budget requires\n"
+                 "exactly the MOVEs (any, without --require; names as the table's Requires\n"
+                 "column, a hyphen for a space: take-back, climb-own) and whose shortest\n"
+                 "solution takes MIN to MAX casts (4-8), for up to 30 s; it prints the stage\n"
+                 "file, writes its answer to --answer FILE, and says what it tried if none.\n"
                  "Exit status: 0 when every stage has a checked solution and every file was\n"
-                 "written, 1 when not, 2 when the one stage of the first form cannot be read\n"
-                 "or the command line is wrong.\n";
+                 "written, or a stage was generated, 1 when not, 2 when the one stage of the\n"
+                 "first form cannot be read or the command line is wrong.\n";
 }
 
 // Through the game's durable writer, so a stage folder is never left with a
@@ -189,10 +197,31 @@ int table(const std::string& dir, bool write, solver::ProofOptions options) {
     return failures == 0 ? 0 : 1;
 }
 
+int generateStage(const solvecli::GenerateArgs& args, const std::string& answerOut) {
+    auto options = solvecli::generateOptions(args);
+    if (auto* why = std::get_if<std::string>(&options)) {
+        std::cerr << "lumora-solve: " << *why << "\n";
+        return 2;
+    }
+    const solver::GenerateResult result =
+        solver::generate(std::get<solver::GenerateOptions>(options));
+    if (!result.stage) {
+        std::cerr << "lumora-solve: no stage found; " << solver::describeTries(result) << "\n";
+        return 1;
+    }
+    // The answer first: a stage printed beside a failed answer would read as done.
+    if (!answerOut.empty() && !writeOrSay(answerOut, game::writeAnswerText(*result.stage)))
+        return 1;
+    std::cout << game::writeStageText(*result.stage);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string stageFile, scriptOut, answerOut, tableDir;
+    solvecli::GenerateArgs gen;
+    bool generating = false;
     bool write = false;
     solver::ProofOptions options;
     options.replay = true;
@@ -211,6 +240,12 @@ int main(int argc, char** argv) {
             answerOut = next();
         else if (a == "--table")
             tableDir = next();
+        else if (a == "--generate")
+            gen.seed = next(), generating = true;
+        else if (a == "--require")
+            gen.require = next();
+        else if (a == "--casts")
+            gen.casts = next();
         else if (a == "--write")
             write = true;
         else if (a == "--no-replay")
@@ -226,7 +261,10 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (tableDir.empty() == stageFile.empty()) {
+    const bool noGenerateArgs = gen.require.empty() && gen.casts.empty();
+    if (generating && tableDir.empty() && stageFile.empty() && scriptOut.empty() && !write)
+        return generateStage(gen, answerOut);
+    if (tableDir.empty() == stageFile.empty() || generating || !noGenerateArgs) {
         usage();
         return 2;
     }
