@@ -9,10 +9,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <cmath>
 #include <algorithm>
 
 namespace workshop {
 namespace {
+
+constexpr double kCountTicks = 5;  // about this many steps up the left axis
 
 constexpr int kStageColumn = static_cast<int>(solver::TableColumn::Stage);
 constexpr int kColumns = static_cast<int>(solver::kTableColumns);
@@ -96,6 +99,10 @@ void PackView::makeChart() {
     stagesAxis->setTickAnchor(1);
     auto* countAxis = new QValueAxis(chart);
     countAxis->setLabelFormat(QStringLiteral("%d"));
+    // Whole steps from 0: magic and casts are counts, and "%d" of a fractional
+    // tick would print the same number twice.
+    countAxis->setTickType(QValueAxis::TicksDynamic);
+    countAxis->setTickAnchor(0);
     auto* statesAxis = new QLogValueAxis(chart);
     statesAxis->setLabelFormat(QStringLiteral("%.0g"));
     chart->addAxis(stagesAxis, Qt::AlignBottom);
@@ -201,7 +208,11 @@ void PackView::showPlot() {
     if (auto* axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).first()))
         axis->setTickInterval((count + kMostStageTicks - 1) / kMostStageTicks);
     for (QAbstractAxis* axis : chart->axes(Qt::Vertical)) {
-        if (auto* counts = qobject_cast<QValueAxis*>(axis)) counts->setRange(0, most * 1.1);
+        if (auto* counts = qobject_cast<QValueAxis*>(axis)) {
+            const double top = std::max(1.0, std::ceil(most * 1.1));
+            counts->setRange(0, top);
+            counts->setTickInterval(std::max(1.0, std::ceil(top / kCountTicks)));
+        }
         if (auto* states = qobject_cast<QLogValueAxis*>(axis)) states->setRange(1, mostStates * 2);
     }
 }

@@ -1,0 +1,156 @@
+// The workshop in a real window on an X server, driven by real X events from
+// xdotool, as a designer's mouse and keyboard drive it: paint a stage, see it
+// proven, check the proof against lumora-solve on the saved file, play it in
+// the game window and clear it with a real click.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "qt/form_window.h"
+#include "qt/picture_library.h"
+#include "qt/window_manager.h"
+#include "workshop/board_view.h"
+#include "workshop/editor_window.h"
+#include "workshop/play_session.h"
+
+namespace {
+
+constexpr int kCell = workshop::BoardView::kCellPixels;
+
+// The X server takes xdotool's events; Qt sees them as a player's.
+void xdotool(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), args);
+    ASSERT_TRUE(p.waitForFinished(10'000)) << args.join(' ').toStdString();
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+}
+
+// Runs the event loop until `done` holds or the time is up.
+bool waitFor(const std::function<bool()>& done, int ms) {
+    QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired()) QTest::qWait(20);
+    return done();
+}
+
+QString screenAt(const QWidget* w, int c, int r) {
+    const QPoint p =
+        w->mapToGlobal(QPoint(kCell * (c - 1) + kCell / 2, kCell * (r - 1) + kCell / 2));
+    return QStringLiteral("%1 %2").arg(p.x()).arg(p.y());
+}
+
+void moveTo(const QWidget* w, int c, int r) {
+    xdotool(QStringList{QStringLiteral("mousemove")} + screenAt(w, c, r).split(' '));
+}
+
+// Pictures for a person to look at once, beside the test's binary.
+void shot(const QString& name) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    screen->grabWindow(0).save(QCoreApplication::applicationDirPath() + "/x11-" + name + ".png");
+}
+
+QString verdictText(workshop::EditorWindow& w) {
+    auto* label = w.findChild<QLabel*>(QStringLiteral("verdict"));
+    return label != nullptr ? label->text() : QString();
+}
+
+}  // namespace
+
+TEST(WorkshopUnderX11, PaintProvePlayAndClearWithRealEvents) {
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+    qputenv("XDG_STATE_HOME", (home.path() + "/state").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    qtfront::PictureLibrary pictures;
+    workshop::EditorWindow window(pictures);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    xdotool({"windowfocus", "--sync", QString::number(window.winId())});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // The X server may still be placing the window: input waits until it stands.
+    QTest::qWait(500);
+    const QWidget* board = window.board();
+
+    // Walls along the bottom (the start's cell is skipped), the start moved
+    // to (2, 8), the old start's cell walled: a block beside the start clears it.
+    xdotool({"key", "4"});
+    moveTo(board, 1, 9);
+    xdotool({"mousedown", "1"});
+    moveTo(board, 5, 9);
+    moveTo(board, 9, 9);
+    xdotool({"mouseup", "1"});
+    xdotool({"key", "5"});
+    moveTo(board, 2, 8);
+    xdotool({"click", "1"});
+    xdotool({"key", "4"});
+    moveTo(board, 1, 9);
+    xdotool({"click", "1"});
+    QTest::qWait(100);
+    ASSERT_EQ(window.stage().startCol, 2);
+    for (int c = 1; c <= 9; ++c) ASSERT_EQ(window.stage().at(c, 9), game::CellKind::Wall) << c;
+
+    // Target 1 and magic 3: typed into the spin boxes as a designer would.
+    auto* target = window.findChild<QWidget*>(QStringLiteral("targetBox"));
+    ASSERT_NE(target, nullptr);
+    const QPoint t = target->mapToGlobal(target->rect().center());
+    xdotool({"mousemove", QString::number(t.x()), QString::number(t.y()), "click", "--repeat", "3",
+             "1"});
+    xdotool({"type", "1"});
+    xdotool({"key", "Tab"});
+    xdotool({"type", "3"});
+    xdotool({"key", "Return"});
+    ASSERT_TRUE(waitFor([&] { return window.stage().target == 1; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return window.stage().magic == 3; }, 5000)) << window.stage().magic;
+
+    ASSERT_TRUE(waitFor([&] { return verdictText(window).contains("Solvable"); }, 10'000))
+        << verdictText(window).toStdString();
+    shot(QStringLiteral("proven"));
+
+    // The saved file, proven by the command-line solver, says the same.
+    QTemporaryDir packFolder;
+    ASSERT_TRUE(window.saveTo(packFolder.path() + "/pack"));
+    QProcess solve;
+    solve.start(QStringLiteral(LUMORA_SOLVE),
+                {packFolder.path() + "/pack/mmap1.bkm", "--no-replay"});
+    ASSERT_TRUE(solve.waitForFinished(60'000));
+    const QString said = QString::fromUtf8(solve.readAllStandardOutput());
+    EXPECT_TRUE(said.contains("solvable with the budget: yes")) << said.toStdString();
+    EXPECT_TRUE(said.contains("least starting magic: 3")) << said.toStdString();
+    auto* rows = window.findChild<QLabel*>(QStringLiteral("proofRow0"));
+    ASSERT_NE(rows, nullptr);
+    EXPECT_TRUE(rows->text().startsWith("3 ")) << rows->text().toStdString();
+
+    // Play: F5 opens the real game window; a real right click next to the
+    // character places the block and clears the stage.
+    xdotool({"windowfocus", "--sync", QString::number(window.winId())});
+    xdotool({"key", "F5"});
+    workshop::PlaySession* play = window.playSession();
+    ASSERT_TRUE(
+        waitFor([&] { return play->windows() && play->windows()->widget("MainWindow"); }, 10'000));
+    QWidget* game = play->windows()->widget("MainWindow");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(game));
+    QTest::qWait(300);
+    moveTo(game, 3, 8);
+    xdotool({"click", "3"});
+    ASSERT_TRUE(waitFor([&] { return play->game()->bas().BlockCount == 1; }, 5000));
+    shot(QStringLiteral("cleared"));
+    // The outcome plays for eight seconds of real time, then the workshop is back.
+    ASSERT_TRUE(waitFor([&] { return !play->running(); }, 20'000));
+    EXPECT_EQ(window.statusBar()->currentMessage(), QStringLiteral("Cleared"));
+    EXPECT_TRUE(window.isVisible());
+    shot(QStringLiteral("back"));
+}
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return RUN_ALL_TESTS();
+}
