@@ -57,6 +57,23 @@ TEST(MenuRules, ScreensOtherThanNinetySixDpiTakeTheSecondSetOfSizes) {
     }
 }
 
+// The workshop opens the game window without the menu: it measures the screen
+// all the same, so the window takes the sizes the menu's path would give it.
+TEST(MenuRules, AGameStartedWithoutTheMenuKnowsTheScreen) {
+    for (float twips : {15.0f, 12.0f}) {
+        Game throughMenu(twips);
+        throughMenu.play(testing_support::oneBlockStage(), "1", "2");
+        testing_support::TempFolder folder;
+        testing_support::writeStage(folder, 1, testing_support::oneBlockStage(), "1", "2");
+        ui::LumoraProgram direct(folder.path(), folder.path(), twips, 1);
+        direct.startGame();
+        ASSERT_NE(direct.gameWindow(), nullptr);
+        EXPECT_EQ(direct.bas().TwipsPerPixel, twips);
+        EXPECT_EQ(direct.gameWindow()->Width, throughMenu.win().Width);
+        EXPECT_EQ(direct.gameWindow()->Height, throughMenu.win().Height);
+    }
+}
+
 // Load only reads the save file: it leaves the bytes as they were, even in a
 // form the game would not write itself.
 TEST(MenuRules, LoadLeavesTheSaveFileAsItWas) {

@@ -25,6 +25,9 @@ void LumoraProgram::start() {
 }
 
 void LumoraProgram::startGame() {
+    // The menu's load measures the screen; opened without it, the game
+    // window would take its sizes for a screen it was never told of.
+    bas_.TwipsPerPixel = program_.screenTwipsPerPixel();
     bas_.intStartFrag = 1;
     bas_.intStageNo = 1;
     program_.start(MainWindow::kName);
