@@ -69,6 +69,10 @@ void EditorWindow::makeFileMenu() {
         }
         QAction* action = file->addAction(tr(c.text));
         action->setShortcut(c.key);
+        // Without a desktop's theme Qt knows no key for Save As; the one every
+        // desktop uses is given then.
+        if (action->shortcut().isEmpty() && c.key == QKeySequence::SaveAs)
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
         connect(action, &QAction::triggered, this, [this, run = c.run] { run(this); });
         if (c.keep != nullptr) this->*c.keep = action;
     }
