@@ -7,6 +7,7 @@
 
 #include "workshop/core/journal.h"
 #include "workshop/editor_window.h"
+#include "workshop/wording.h"
 
 namespace workshop {
 namespace {
@@ -70,10 +71,9 @@ bool EditorWindow::restoreJournal(const std::function<bool(const QString&)>& ask
     }
     const Journal& j = std::get<Journal>(*found);
     const QString name = j.name.empty() ? tr("an untitled pack") : text(j.name);
-    if (j.stages.empty() || !ask(tr("The workshop ended with unsaved work on %1 (%n stage(s)). "
-                                    "Restore it?",
-                                    "", static_cast<int>(j.stages.size()))
-                                     .arg(name))) {
+    if (j.stages.empty() || !ask(tr("The workshop ended with unsaved work on %1 (%2). Restore it?")
+                                     .arg(name, counted(static_cast<long long>(j.stages.size()),
+                                                        tr("stage"), tr("stages"))))) {
         dropJournal();
         return false;
     }

@@ -15,6 +15,7 @@
 #include "solver/moves.h"
 #include "solver/validate.h"
 #include "workshop/editor_window.h"
+#include "workshop/wording.h"
 
 namespace workshop {
 
@@ -132,8 +133,8 @@ void GenerateDialog::joinWorker() {
 
 void GenerateDialog::showProgress() {
     if (!control_) return;
-    status_->setText(tr("Searching… %n board(s) tried", nullptr,
-                        static_cast<int>(control_->attempts.load(std::memory_order_relaxed))));
+    const auto tried = static_cast<long long>(control_->attempts.load(std::memory_order_relaxed));
+    status_->setText(tr("Searching… %1 tried").arg(counted(tried, tr("board"), tr("boards"))));
 }
 
 void GenerateDialog::finished(const solver::GenerateResult& result) {
@@ -145,10 +146,10 @@ void GenerateDialog::finished(const solver::GenerateResult& result) {
         return;
     }
     editor_->replaceStage(*result.stage, tr("Generate stage"));
-    status_->setText(
-        tr("Found after %n board(s): %1 casts, requires %2.", nullptr, result.tally.attempts)
-            .arg(result.casts)
-            .arg(QString::fromStdString(solver::moveNames(result.required))));
+    status_->setText(tr("Found after %1: %2, requires %3.")
+                         .arg(counted(result.tally.attempts, tr("board"), tr("boards")),
+                              counted(result.casts, tr("cast"), tr("casts")),
+                              QString::fromStdString(solver::moveNames(result.required))));
 }
 
 void GenerateDialog::setRunning(bool running) {

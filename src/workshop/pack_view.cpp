@@ -9,8 +9,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 
 namespace workshop {
 namespace {

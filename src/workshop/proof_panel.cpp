@@ -11,6 +11,7 @@
 #include "qt/picture_library.h"
 #include "solver/moves.h"
 #include "solver/validate.h"
+#include "workshop/wording.h"
 
 namespace workshop {
 namespace {
@@ -251,8 +252,8 @@ void ProofPanel::showVerdict(std::uint64_t generation, const StageVerdict& v) {
                            ? tr("%1 (the stage gives %2)").arg(rep.leastMagic).arg(proving_.magic)
                            : tr("none clears it up to 200"));
     if (rep.solvable)
-        setRow(Solution,
-               tr("%n cast(s)", "", rep.plan.casts) + tr(", %n walk(s)", "", rep.plan.walks));
+        setRow(Solution, counted(rep.plan.casts, tr("cast"), tr("casts")) + QStringLiteral(", ") +
+                             counted(rep.plan.walks, tr("walk"), tr("walks")));
     if (rep.leaves >= 0) {
         const int c = solver::columnOf(rep.leaves), r = solver::rowOf(rep.leaves);
         QString way = (rep.exits & solver::kOffTop) ? tr("over the top") : tr("past column 1");

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace workshop {
+
+// "1 cast", "3 casts": the workshop ships no translations, so Qt's plural
+// forms would show as "3 cast(s)".
+inline QString counted(long long n, const QString& one, const QString& many) {
+    return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? one : many);
+}
+
+}  // namespace workshop
