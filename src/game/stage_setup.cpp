@@ -26,19 +26,12 @@ forms::Control* pictureOf(GameWindow& w, CellKind kind) {
     }
 }
 
+// An answer shows the same four pictures; its own marks ("O") show none.
+static_assert(static_cast<int>(AnswerMark::Wall) == static_cast<int>(CellKind::Wall) &&
+              static_cast<int>(AnswerMark::Sand) == static_cast<int>(CellKind::Sand));
 forms::Control* pictureOf(GameWindow& w, AnswerMark mark) {
-    switch (mark) {
-        case AnswerMark::Sand:
-            return w.Sand;
-        case AnswerMark::Block:
-            return w.Block;
-        case AnswerMark::Water:
-            return w.Water;
-        case AnswerMark::Wall:
-            return w.Wall;
-        default:
-            return nullptr;
-    }
+    if (mark == AnswerMark::Answer) return nullptr;
+    return pictureOf(w, static_cast<CellKind>(mark));
 }
 
 std::string cellText(const std::string& line, int c) {

@@ -24,7 +24,6 @@ class BoardView;
 class PackView;
 class PlaySession;
 class ProofPanel;
-class SolutionFinder;
 class StageList;
 
 // The workshop's main window: a pack of stages, the one shown on the board
@@ -91,6 +90,9 @@ private:
     // The answer a proof gives a stage that has none: no undo step of its own,
     // it follows from the edit that left the stage without one.
     void takeAnswer(const AnswerMarks& answer, bool chosen);
+    // Stage ▸ Show Solution: plays the live proof's solution, once it has one.
+    void showSolution();
+    void showKnownSolution();
     void makeMenus();  // editor_window_menus.cpp
     void makeFileMenu();
     void makeStageMenu();
@@ -142,7 +144,7 @@ private:
     QTimer* quiet_ = nullptr;
     bool journalDue_ = false;
     PlaySession* play_ = nullptr;
-    SolutionFinder* finder_ = nullptr;
+    bool showWhenSolved_ = false;  // Show Solution waits for the proof under way
     StageList* stageList_ = nullptr;
     PackView* packView_ = nullptr;
     QMenu* recentMenu_ = nullptr;

@@ -12,7 +12,6 @@
 #include "workshop/editor_window.h"
 #include "workshop/generate_dialog.h"
 #include "workshop/play_session.h"
-#include "workshop/solution_finder.h"
 #include "workshop/stage_list.h"
 
 namespace workshop {
@@ -144,29 +143,16 @@ void EditorWindow::makeStageMenu() {
 // whatever it is, shows in the status bar.
 void EditorWindow::makePlayCommands(QMenu* stage) {
     play_ = new PlaySession(this);
-    finder_ = new SolutionFinder(this);
     statusBar();  // there from the start, so an outcome does not resize the window
     connect(play_, &PlaySession::finished, this,
             [this](PlaySession::Outcome o) { statusBar()->showMessage(outcomeText(o)); });
-    connect(finder_, &SolutionFinder::found, this,
-            [this](const game::StageDesc& s, const std::string& script) {
-                statusBar()->clearMessage();
-                play_->showSolution(s, script);
-            });
     connect(
         this, &EditorWindow::playPackRequested, play_,
         [this](const QString& folder, int count) { play_->playPack(folder.toStdString(), count); });
-    connect(finder_, &SolutionFinder::notFound, this, [this](const QString& why) {
-        statusBar()->clearMessage();
-        QMessageBox::information(this, tr("Show Solution"), why);
-    });
     stage->addSeparator();
     QAction* play = stage->addAction(tr("&Play"), this, [this] { play_->play(this->stage()); });
     play->setShortcut(Qt::Key_F5);
-    QAction* show = stage->addAction(tr("Show S&olution"), this, [this] {
-        statusBar()->showMessage(tr("Looking for the shortest solution…"));
-        finder_->find(this->stage());
-    });
+    QAction* show = stage->addAction(tr("Show S&olution"), this, &EditorWindow::showSolution);
     show->setShortcut(Qt::Key_F6);
 }
 

@@ -1,11 +1,14 @@
 // The proof panel in its dock, and what it hands back to the editor.
 #include <QDockWidget>
+#include <QMessageBox>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QUndoStack>
 
 #include "workshop/board_view.h"
 #include "workshop/edit_command.h"
 #include "workshop/editor_window.h"
+#include "workshop/play_session.h"
 #include "workshop/proof_panel.h"
 #include "workshop/stage_list.h"
 
@@ -32,6 +35,9 @@ void EditorWindow::makeProofPanel() {
     connect(this, &EditorWindow::stageChanged, proofPanel_, &ProofPanel::prove);
     connect(proofPanel_, &ProofPanel::answerChosen, this, &EditorWindow::takeAnswer);
     connect(proofPanel_, &ProofPanel::markCell, board_, &BoardView::setMarkedCell);
+    connect(proofPanel_, &ProofPanel::solutionSettled, this, [this] {
+        if (showWhenSolved_) showKnownSolution();
+    });
     proofPanel_->prove(stage());
 }
 
@@ -44,6 +50,27 @@ void EditorWindow::takeAnswer(const AnswerMarks& answer, bool chosen) {
     taken.answer = answer;
     doc_.setStage(doc_.current(), taken);
     emit stageChanged(stage());
+}
+
+// The live proof has the shortest solution of the stage shown, or is about to
+// have it: Show Solution proves nothing again.
+void EditorWindow::showSolution() {
+    if (proofPanel_->solutionKnown()) {
+        showKnownSolution();
+        return;
+    }
+    showWhenSolved_ = true;
+    statusBar()->showMessage(tr("Looking for the shortest solution…"));
+}
+
+void EditorWindow::showKnownSolution() {
+    showWhenSolved_ = false;
+    statusBar()->clearMessage();
+    if (proofPanel_->solutionScript().empty()) {
+        QMessageBox::information(this, tr("Show Solution"), proofPanel_->whyNoSolution());
+        return;
+    }
+    play_->showSolution(stage(), proofPanel_->solutionScript());
 }
 
 }  // namespace workshop

@@ -197,7 +197,9 @@ void ProofPanel::prove(const game::StageDesc& stage) {
     if (!proved_ && plain == proving_ && ticker_->isActive()) return;
     proving_ = plain;
     proved_ = false;
+    settled_ = false;
     script_.clear();
+    noSolution_.clear();
     answers_.clear();
     answerIndex_ = 0;
     scheduler_->submit(plain);
@@ -264,7 +266,10 @@ void ProofPanel::showVerdict(std::uint64_t generation, const StageVerdict& v) {
         setRow(LeavesBoard, tr("no"));
     }
     showAnswers();
+    settled_ = true;
+    if (!rep.solvable) noSolution_ = tr("The stage cannot be cleared with its magic.");
     emit verdictShown();
+    emit solutionSettled();
 }
 
 void ProofPanel::showResult(std::uint64_t generation, const StageProof& result) {
@@ -296,6 +301,9 @@ void ProofPanel::showProblem(const std::string& problem) {
     verdict_->setStyleSheet(QStringLiteral("color: %1").arg(kBad.name()));
     progress_->clear();
     showAnswers();
+    settled_ = true;
+    noSolution_ = text(problem);
+    emit solutionSettled();
 }
 
 void ProofPanel::stepAnswer(int by) {

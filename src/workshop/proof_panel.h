@@ -34,8 +34,11 @@ public:
     // The stage as it now is. A change of the answer alone proves nothing again.
     void prove(const game::StageDesc& stage);
 
-    // The newest finished verdict's solution script, empty without one.
+    // Whether the newest proof has said if there is a solution; then its
+    // script, or why there is none.
+    bool solutionKnown() const { return settled_; }
     const std::string& solutionScript() const { return script_; }
+    const QString& whyNoSolution() const { return noSolution_; }
 
 signals:
     // The designer chose an answer (`chosen`), or the stage had none and the
@@ -45,6 +48,8 @@ signals:
     void markCell(int c, int r);
     // The verdict and the whole analysis arrived, for the benchmark and tests.
     void verdictShown();
+    // The newest proof now knows its solution, or that there is none.
+    void solutionSettled();
     void analysisShown();
 
 private:
@@ -65,6 +70,8 @@ private:
     game::StageDesc current_;  // with the answer it holds
     bool proved_ = false;      // the newest proof has finished
     std::string script_;
+    QString noSolution_;
+    bool settled_ = false;
     std::vector<AnswerMarks> answers_;
     int answerIndex_ = 0;
 
