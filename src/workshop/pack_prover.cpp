@@ -1,7 +1,5 @@
 #include "workshop/pack_prover.h"
 
-#include <utility>
-
 #include "solver/stage.h"
 
 namespace workshop {
@@ -26,47 +24,15 @@ ProvenStage proveForTable(const game::StageDesc& stage, solver::ProofControl* co
     return out;
 }
 
-PackProver::PackProver(OnProven onProven)
-    : onProven_(std::move(onProven)), worker_([this] { run(); }) {}
-
-PackProver::~PackProver() {
-    {
-        std::lock_guard lock(mutex_);
-        stopping_ = true;
-        if (running_ != nullptr) running_->cancel = true;
+std::optional<bool> proveRows(const std::vector<game::StageDesc>& stages,
+                              solver::ProofControl& control,
+                              const PackProver::ReportVerdict& report) {
+    for (const game::StageDesc& stage : stages) {
+        const ProvenStage row = proveForTable(stage, &control);
+        if (control.cancel) return std::nullopt;
+        report(ProvenRow{proofKey(stage), row});
     }
-    wake_.notify_one();
-    worker_.join();
-}
-
-void PackProver::submit(std::vector<game::StageDesc> stages) {
-    {
-        std::lock_guard lock(mutex_);
-        pending_ = std::move(stages);
-        if (running_ != nullptr) running_->cancel = true;
-    }
-    wake_.notify_one();
-}
-
-void PackProver::run() {
-    std::unique_lock lock(mutex_);
-    for (;;) {
-        wake_.wait(lock, [this] { return stopping_ || pending_.has_value(); });
-        if (stopping_) return;
-        const std::vector<game::StageDesc> stages = std::move(*pending_);
-        pending_.reset();
-        for (const game::StageDesc& stage : stages) {
-            if (stopping_ || pending_) break;
-            solver::ProofControl control;
-            running_ = &control;
-            lock.unlock();
-            const ProvenStage row = proveForTable(stage, &control);
-            const bool finished = !control.cancel;
-            lock.lock();
-            running_ = nullptr;
-            if (finished && !stopping_) onProven_(proofKey(stage), row);
-        }
-    }
+    return true;
 }
 
 }  // namespace workshop

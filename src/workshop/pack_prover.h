@@ -1,17 +1,14 @@
 #pragma once
 
-#include <condition_variable>
 #include <cstddef>
-#include <functional>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "game/stage_desc.h"
 #include "solver/proof.h"
 #include "solver/table.h"
+#include "workshop/core/proof_scheduler.h"
 
 namespace workshop {
 
@@ -32,32 +29,19 @@ std::string proofKey(const game::StageDesc& stage);
 
 ProvenStage proveForTable(const game::StageDesc& stage, solver::ProofControl* control);
 
-// Proves stages one after another on a worker thread of its own. Each
-// submission replaces the one before and stops the proof that is running:
-// the pack changed, so what was left to prove may be proven already.
-class PackProver {
-public:
-    // Called on the worker thread for each stage proven, with its key: it
-    // must return quickly (hand the row to the window's thread).
-    using OnProven = std::function<void(const std::string& key, const ProvenStage& row)>;
-
-    explicit PackProver(OnProven onProven);
-    ~PackProver();
-    PackProver(const PackProver&) = delete;
-    PackProver& operator=(const PackProver&) = delete;
-
-    void submit(std::vector<game::StageDesc> stages);
-
-private:
-    void run();
-
-    const OnProven onProven_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::optional<std::vector<game::StageDesc>> pending_;
-    solver::ProofControl* running_ = nullptr;  // the proof under way, to stop it
-    bool stopping_ = false;
-    std::thread worker_;  // last: starts once everything above is made
+// A proven stage with the key it is remembered by.
+struct ProvenRow {
+    std::string key;
+    ProvenStage row;
 };
+
+// Proves a pack's stages one after another on the workshop's proof scheduler:
+// each stage's row is handed over as it is proven, and a new submission (the
+// pack changed) stops the rest, which may be proven already.
+using PackProver =
+    ProofScheduler<bool, ProvenRow, solver::ProofControl, std::vector<game::StageDesc>>;
+std::optional<bool> proveRows(const std::vector<game::StageDesc>& stages,
+                              solver::ProofControl& control,
+                              const PackProver::ReportVerdict& report);
 
 }  // namespace workshop

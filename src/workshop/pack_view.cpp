@@ -78,10 +78,13 @@ PackView::PackView(QWidget* parent) : QWidget(parent) {
     layout->addWidget(split);
     // The worker hands each row over to this thread; a row for a view that
     // is gone is dropped with the view.
-    prover_ = std::make_unique<PackProver>([this](const std::string& key, const ProvenStage& row) {
-        QMetaObject::invokeMethod(
-            this, [this, key, row] { proven(key, row); }, Qt::QueuedConnection);
-    });
+    prover_ = std::make_unique<PackProver>(
+        proveRows,
+        [this](std::uint64_t, const ProvenRow& r) {
+            QMetaObject::invokeMethod(
+                this, [this, r] { proven(r.key, r.row); }, Qt::QueuedConnection);
+        },
+        [](std::uint64_t, bool) {});
 }
 
 PackView::~PackView() = default;

@@ -30,8 +30,10 @@ struct ProofFlags {
 };
 
 // `Result` is what a whole proof gives, `Verdict` what a prover may report
-// before it has finished (the answer first, the analysis after).
-template <class Result, class Verdict = Result, class Control = ProofFlags>
+// before it has finished (the answer first, the analysis after). `Input` is
+// what is proven: the stage being edited, or a pack's stages one by one.
+template <class Result, class Verdict = Result, class Control = ProofFlags,
+          class Input = game::StageDesc>
 class ProofScheduler {
 public:
     using Generation = std::uint64_t;
@@ -39,7 +41,7 @@ public:
     // Returns nothing when it stopped because `control.cancel` was set. It
     // should look at the flag often, may count its work in `control.states`
     // and must not throw (it would end the program on the worker thread).
-    using Prover = std::function<std::optional<Result>(const game::StageDesc&, Control& control,
+    using Prover = std::function<std::optional<Result>(const Input&, Control& control,
                                                        const ReportVerdict& verdict)>;
     // Called on the worker thread, with the scheduler's lock held: they must
     // return quickly (hand the value to the window's thread) and must not call
@@ -67,7 +69,7 @@ public:
     ProofScheduler& operator=(const ProofScheduler&) = delete;
 
     // The stage as it now is; returns its generation.
-    Generation submit(const game::StageDesc& stage) {
+    Generation submit(const Input& stage) {
         Generation g;
         {
             std::lock_guard lock(mutex_);
@@ -102,7 +104,7 @@ private:
         for (;;) {
             wake_.wait(lock, [this] { return stopping_ || pending_.has_value(); });
             if (stopping_) return;
-            const game::StageDesc stage = std::move(*pending_);
+            const Input stage = std::move(*pending_);
             pending_.reset();
             const Generation g = latest_;
             control_.cancel = false;
@@ -124,8 +126,8 @@ private:
 
     mutable std::mutex mutex_;
     std::condition_variable wake_;
-    std::optional<game::StageDesc> pending_;  // waiting to be proven
-    Generation latest_ = 0;                   // of the newest submission
+    std::optional<Input> pending_;  // waiting to be proven
+    Generation latest_ = 0;         // of the newest submission
     bool stopping_ = false;
     Control control_;  // of the proof running now
 
