@@ -15,8 +15,6 @@ namespace {
 constexpr int kQuietMs = 1000;  // an edit burst is over after this long without one
 constexpr int kEveryMs = 4000;  // and during a long one the journal is written this often
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
-
 }  // namespace
 
 void EditorWindow::makeJournal() {

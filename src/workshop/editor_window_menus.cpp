@@ -13,15 +13,10 @@
 #include "workshop/generate_dialog.h"
 #include "workshop/play_session.h"
 #include "workshop/stage_list.h"
+#include "workshop/wording.h"
 
 namespace workshop {
-namespace {
-
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void EditorWindow::makeMenus() {
     makeFileMenu();

@@ -13,6 +13,7 @@
 #include "game/save_folder.h"
 #include "workshop/editor_window.h"
 #include "workshop/stage_list.h"
+#include "workshop/wording.h"
 
 namespace workshop {
 namespace {
@@ -21,8 +22,6 @@ const QString kRecentKey = QStringLiteral("files/recentPacks");
 constexpr int kMaxRecent = 8;
 
 QSettings settings() { return QSettings(QStringLiteral("lumora"), QStringLiteral("workshop")); }
-
-QString text(const std::string& s) { return QString::fromStdString(s); }
 
 // One change of the pack's list or of its name, author or licence.
 class PackStep : public QUndoCommand {

@@ -36,8 +36,6 @@ const QColor kGood(0x1B, 0x7A, 0x2E);
 const QColor kGrid(0xE4, 0xE4, 0xE4);
 const QColor kBad(0xB0, 0x1E, 0x1E);
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
-
 game::StageDesc withoutAnswer(game::StageDesc stage) {
     stage.answer = {};
     return stage;
