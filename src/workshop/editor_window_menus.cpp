@@ -16,8 +16,6 @@
 #include "workshop/wording.h"
 
 namespace workshop {
-namespace {}  // namespace
-
 void EditorWindow::makeMenus() {
     makeFileMenu();
 
