@@ -1,6 +1,10 @@
 #include "qt/command_line.h"
 
+#include <QGuiApplication>
+#include <cstdio>
 #include <string_view>
+
+#include "qt/font_substitutes.h"
 
 namespace qtfront {
 namespace {
@@ -45,6 +49,21 @@ CommandLine readCommandLine(int argc, const char* const* argv, const ProgramHelp
                 "'\n" + usage + "Try '" + help.name + " --help' " + help.more + ".\n";
     }
     return c;
+}
+
+std::optional<int> answerCommandLine(const CommandLine& command) {
+    if (command.play) return std::nullopt;
+    std::fputs(command.out.c_str(), stdout);
+    std::fputs(command.err.c_str(), stderr);
+    return command.exitCode;
+}
+
+void identifyApplication(const char* appId) {
+    const QString id = QString::fromLatin1(appId);
+    QGuiApplication::setApplicationName(id);
+    QGuiApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
+    QGuiApplication::setDesktopFileName(id);
+    installFontSubstitutes();
 }
 
 }  // namespace qtfront

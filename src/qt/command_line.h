@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace qtfront {
@@ -26,5 +27,14 @@ const ProgramHelp& gameHelp();
 
 CommandLine readCommandLine(int argc, const char* const* argv,
                             const ProgramHelp& help = gameHelp());
+
+// Prints what an answered command line says; its exit status, or nothing
+// when the program is to run.
+std::optional<int> answerCommandLine(const CommandLine& command);
+
+// One id for the desktop entry, the icon and the window class, so the desktop
+// puts the running program under its menu entry; with the version, and the
+// fonts the pictures' texts stand in for. After the application is made.
+void identifyApplication(const char* appId);
 
 }  // namespace qtfront

@@ -1,32 +1,20 @@
 #include <QApplication>
 #include <QDir>
-#include <cstdio>
 
 #include "game/save_folder.h"
 #include "qt/command_line.h"
-#include "qt/font_substitutes.h"
 #include "qt/window_manager.h"
 #include "ui/lumora_program.h"
 
 int main(int argc, char** argv) {
     // Answered before Qt starts, so --help works without a display.
-    const qtfront::CommandLine command = qtfront::readCommandLine(argc, argv);
-    if (!command.play) {
-        std::fputs(command.out.c_str(), stdout);
-        std::fputs(command.err.c_str(), stderr);
-        return command.exitCode;
-    }
+    if (auto status = qtfront::answerCommandLine(qtfront::readCommandLine(argc, argv)))
+        return *status;
 
     QApplication app(argc, argv);
-    // One id for the desktop entry, the icon and the window class, so the
-    // desktop puts the running game under its menu entry.
-    const QString appId = QStringLiteral("io.github.lumora.Lumora");
-    QGuiApplication::setApplicationName(appId);
-    QGuiApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
-    QGuiApplication::setDesktopFileName(appId);
+    qtfront::identifyApplication("io.github.lumora.Lumora");
     // Windows come and go between stages; only the program says when it is over.
     QApplication::setQuitOnLastWindowClosed(false);
-    qtfront::installFontSubstitutes();
 
     const float twipsPerPixel = qtfront::screenTwipsPerPixel();
 

@@ -1,9 +1,7 @@
 #include <QApplication>
 #include <QMessageBox>
-#include <cstdio>
 
 #include "qt/command_line.h"
-#include "qt/font_substitutes.h"
 #include "qt/picture_library.h"
 #include "workshop/core/palette.h"
 #include "workshop/editor_window.h"
@@ -30,19 +28,12 @@ qtfront::ProgramHelp workshopHelp() {
 
 int main(int argc, char** argv) {
     // Answered before Qt starts, so --help works without a display.
-    const qtfront::CommandLine command = qtfront::readCommandLine(argc, argv, workshopHelp());
-    if (!command.play) {
-        std::fputs(command.out.c_str(), stdout);
-        std::fputs(command.err.c_str(), stderr);
-        return command.exitCode;
-    }
+    if (auto status =
+            qtfront::answerCommandLine(qtfront::readCommandLine(argc, argv, workshopHelp())))
+        return *status;
 
     QApplication app(argc, argv);
-    const QString appId = QStringLiteral("io.github.lumora.Workshop");
-    QGuiApplication::setApplicationName(appId);
-    QGuiApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
-    QGuiApplication::setDesktopFileName(appId);
-    qtfront::installFontSubstitutes();
+    qtfront::identifyApplication("io.github.lumora.Workshop");
 
     qtfront::PictureLibrary pictures;
     QApplication::setWindowIcon(
