@@ -157,7 +157,7 @@ void EditorWindow::showCurrent() {
     deleteStage_->setEnabled(doc_.canRemove());
     moveUp_->setEnabled(at > 0);
     moveDown_->setEnabled(at + 1 < doc_.count());
-    packView_->setStages(doc_.stages());
+    packView_->setStages(doc_.stages(), doc_.current());
     emit stageChanged(stage());
 }
 

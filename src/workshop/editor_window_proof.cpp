@@ -8,6 +8,7 @@
 #include "workshop/board_view.h"
 #include "workshop/edit_command.h"
 #include "workshop/editor_window.h"
+#include "workshop/pack_view.h"
 #include "workshop/play_session.h"
 #include "workshop/proof_panel.h"
 #include "workshop/stage_list.h"
@@ -35,6 +36,11 @@ void EditorWindow::makeProofPanel() {
     connect(this, &EditorWindow::stageChanged, proofPanel_, &ProofPanel::prove);
     connect(proofPanel_, &ProofPanel::answerChosen, this, &EditorWindow::takeAnswer);
     connect(proofPanel_, &ProofPanel::markCell, board_, &BoardView::setMarkedCell);
+    // The pack's table takes the shown stage's row from this proof: one
+    // proof of it, not two racing for the same two cores.
+    connect(
+        proofPanel_, &ProofPanel::proved, packView_,
+        [this](const game::StageDesc& s, const StageProof& p) { packView_->learn(s, p.proof); });
     connect(proofPanel_, &ProofPanel::solutionSettled, this, [this] {
         if (showWhenSolved_) showKnownSolution();
     });

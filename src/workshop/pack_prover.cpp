@@ -16,6 +16,11 @@ ProvenStage proveForTable(const game::StageDesc& stage, solver::ProofControl* co
     const auto& s = std::get<solver::Stage>(parsed);
     const solver::ProofResult proof = solver::prove(s, solver::ProofOptions{}, control);
     if (proof.cancelled || !proof.verdict) return out;
+    return rowOf(s, proof);
+}
+
+ProvenStage rowOf(const solver::Stage& s, const solver::ProofResult& proof) {
+    ProvenStage out;
     out.cells = solver::tableRow(0, s, proof);
     out.solvable = proof.verdict->solvable;
     out.leastMagic = proof.verdict->leastMagic;

@@ -28,6 +28,8 @@ struct ProvenStage {
 std::string proofKey(const game::StageDesc& stage);
 
 ProvenStage proveForTable(const game::StageDesc& stage, solver::ProofControl* control);
+// The row of a proof made elsewhere (the live proof of the stage being edited).
+ProvenStage rowOf(const solver::Stage& stage, const solver::ProofResult& proof);
 
 // A proven stage with the key it is remembered by.
 struct ProvenRow {

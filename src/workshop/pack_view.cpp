@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "solver/stage.h"
+
 namespace workshop {
 namespace {
 
@@ -127,20 +129,32 @@ void PackView::makeChart() {
     chartView_->setMinimumHeight(kChartMinHeight);
 }
 
-void PackView::setStages(const std::vector<game::StageDesc>& stages) {
-    if (stages == stages_) return;
+void PackView::setStages(const std::vector<game::StageDesc>& stages, int live) {
+    if (stages == stages_ && live == live_) return;
     stages_ = stages;
+    live_ = live;
     keys_.clear();
     std::vector<game::StageDesc> unknown;
     for (const game::StageDesc& s : stages_) {
         keys_.push_back(proofKey(s));
-        if (!known_.contains(keys_.back())) unknown.push_back(s);
+        const bool proving = static_cast<int>(keys_.size()) - 1 == live;
+        if (!proving && !known_.contains(keys_.back())) unknown.push_back(s);
     }
     table_->clearSpans();
     table_->setRowCount(static_cast<int>(stages_.size()));
     for (int i = 0; i < table_->rowCount(); ++i) showRow(i);
     showPlot();
     prover_->submit(std::move(unknown));
+}
+
+void PackView::learn(const game::StageDesc& stage, const solver::ProofResult& proof) {
+    auto parsed = solver::stageFromDesc(stage, "stage");
+    ProvenStage row;
+    if (auto* e = std::get_if<std::string>(&parsed))
+        row.error = *e;
+    else
+        row = rowOf(std::get<solver::Stage>(parsed), proof);
+    proven(proofKey(stage), row);
 }
 
 void PackView::proven(const std::string& key, const ProvenStage& row) {

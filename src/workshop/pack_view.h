@@ -27,7 +27,11 @@ public:
     explicit PackView(QWidget* parent = nullptr);
     ~PackView() override;
 
-    void setStages(const std::vector<game::StageDesc>& stages);
+    // `live` is the stage the editor's own proof is proving (-1: none): its
+    // row comes from that proof through learn(), not from a second one here.
+    void setStages(const std::vector<game::StageDesc>& stages, int live = -1);
+    // A stage the solver cannot take gets its reason whatever `proof` holds.
+    void learn(const game::StageDesc& stage, const solver::ProofResult& proof);
     QTableWidget* table() const { return table_; }
     // How many of the stages shown have their row.
     int provenCount() const;
@@ -42,6 +46,7 @@ private:
     QChartView* chartView_ = nullptr;
     std::array<QLineSeries*, 3> series_{};
     std::vector<game::StageDesc> stages_;
+    int live_ = -1;
     std::vector<std::string> keys_;
     std::map<std::string, ProvenStage> known_;
     std::unique_ptr<PackProver> prover_;  // last: its thread stops before the rest goes

@@ -275,6 +275,7 @@ void ProofPanel::showResult(std::uint64_t generation, const StageProof& result) 
     ticker_->stop();
     stop_->hide();
     proved_ = true;
+    emit proved(proving_, result);
     if (!result.problem.empty()) {
         showProblem(result.problem);
         return;

@@ -50,6 +50,8 @@ signals:
     void verdictShown();
     // The newest proof now knows its solution, or that there is none.
     void solutionSettled();
+    // The whole proof of `stage` (without its answer) has ended.
+    void proved(const game::StageDesc& stage, const workshop::StageProof& proof);
     void analysisShown();
 
 private:
