@@ -52,6 +52,10 @@ void EditorWindow::takeAnswer(const AnswerMarks& answer, bool chosen) {
         if (auto edit = setAnswer(stage(), answer)) push(*edit);
         return;
     }
+    // Taken quietly, so it must not come back as a change: an answer equal to
+    // the one the stage holds (no marks on a board with no blocks, say) would
+    // send the proof round again and again.
+    if (answer == stage().answer) return;
     game::StageDesc taken = stage();
     taken.answer = answer;
     doc_.setStage(doc_.current(), taken);

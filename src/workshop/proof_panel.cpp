@@ -187,7 +187,8 @@ void ProofPanel::prove(const game::StageDesc& stage) {
     const game::StageDesc plain = withoutAnswer(stage);
     if (proved_ && plain == proving_) {
         // The answer alone changed: chosen, or lost to a redo of an edit.
-        if (stage.answer == AnswerMarks{} && !answers_.empty())
+        if (stage.answer == AnswerMarks{} && !answers_.empty() &&
+            answers_.front() != stage.answer)
             emit answerChosen(answers_.front(), false);
         showAnswers();
         return;
@@ -243,7 +244,8 @@ void ProofPanel::showVerdict(std::uint64_t generation, const StageVerdict& v) {
         script_ = rep.plan.script;
         answers_ = {v.answer};
         answerIndex_ = 0;
-        if (current_.answer == AnswerMarks{}) emit answerChosen(v.answer, false);
+        if (current_.answer == AnswerMarks{} && v.answer != current_.answer)
+            emit answerChosen(v.answer, false);
     } else {
         verdict_->setText(tr("✘ Not solvable: %1").arg(text(whyNotSolvable(proving_, rep))));
         verdict_->setStyleSheet(QStringLiteral("color: %1").arg(kBad.name()));
