@@ -12,13 +12,19 @@ namespace {
 
 namespace moves = solver::moves;
 
+constexpr int kMostBoards = 20'000;
+
 solver::GenerateOptions options(std::uint64_t seed, std::optional<unsigned> required = {}) {
     solver::GenerateOptions o;
     o.seed = seed;
     o.required = required;
-    // Small stages keep this fast under the sanitizers too.
+    // Small stages keep this fast under the sanitizers too. The search ends
+    // by boards tried, never by the clock, so a slow or busy machine finds
+    // the same stage as a fast one, only later.
     o.minCasts = 3;
     o.maxCasts = 5;
+    o.timeLimit = std::chrono::milliseconds::max();
+    o.maxAttempts = kMostBoards;
     return o;
 }
 
@@ -75,10 +81,8 @@ TEST(Generate, ACancelStopsTheSearchAndSaysSo) {
     solver::GenerateResult r;
     std::thread worker([&] { r = solver::generate(o, &control); });
     while (control.attempts.load() < 3) std::this_thread::yield();
-    const auto asked = std::chrono::steady_clock::now();
     control.cancel = true;
-    worker.join();
-    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(2));
+    worker.join();  // a cancel that was not seen would run to kMostBoards
     EXPECT_TRUE(r.cancelled);
     EXPECT_FALSE(r.stage);
     EXPECT_GE(r.tally.attempts, 3);

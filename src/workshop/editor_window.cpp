@@ -74,6 +74,10 @@ EditorWindow::EditorWindow(qtfront::PictureLibrary& pictures, QWidget* parent)
     board_->setFocus();
 }
 
+// The undo stack goes with the window's children, after the window's own
+// members, and tells of its emptying as it goes: nothing may hear it then.
+EditorWindow::~EditorWindow() { undo_->disconnect(); }
+
 void EditorWindow::makeCentralArea() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);

@@ -34,6 +34,7 @@ class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit EditorWindow(qtfront::PictureLibrary& pictures, QWidget* parent = nullptr);
+    ~EditorWindow() override;
 
     // The stage being edited now: the pack's shown stage.
     const game::StageDesc& stage() const { return doc_.currentStage(); }

@@ -274,7 +274,9 @@ private:
         ASSERT_TRUE(std::holds_alternative<game::Pack>(read));
         EXPECT_TRUE(samePack(std::get<game::Pack>(read), window_->document().pack()))
             << "saved and read back";
-        if (below(2)) ASSERT_TRUE(window_->openFolder(folder));
+        if (below(2)) {
+            ASSERT_TRUE(window_->openFolder(folder));
+        }
         noteClean();
     }
 
