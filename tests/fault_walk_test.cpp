@@ -4,7 +4,10 @@
 // temporary file behind.
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <map>
+#include <sstream>
 #include <tuple>
 
 #include "forms/program.h"
@@ -200,70 +203,163 @@ TEST(FaultWalk, FirstStartMakingTheSaveFolder) {
     }
 }
 
-// Writing a pack over another: whatever call fails, the error names the file
-// and the reason, no temporary file is left, and each file is the old one or
-// the new one whole. Opening a pack fails naming the file, but for a close.
-TEST(FaultWalk, WritingAndOpeningAPack) {
-    auto stagesFrom = [](int first) {
-        game::Pack pack{{"B", "", "", 2}, {}};
-        for (int n = first; n < first + 2; ++n) {
-            auto desc = game::readStageFile(LUMORA_STAGES_DIR, game::stageFileName(n));
-            EXPECT_FALSE(game::readAnswerFile(LUMORA_STAGES_DIR, game::answerFileName(n),
-                                              std::get<game::StageDesc>(desc)));
-            pack.stages.push_back(std::get<game::StageDesc>(desc));
-        }
-        return pack;
+// What a folder holds, file by file, for comparing one state with another.
+using Files = std::map<std::string, std::string>;
+Files filesIn(const std::string& folder) {
+    Files out;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
+        std::ifstream in(e.path(), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        out[e.path().filename().string()] = bytes.str();
+    }
+    return out;
+}
+
+game::Pack shippedPack(const char* name, int first, int count) {
+    game::Pack pack{{name, "", "", count}, {}};
+    for (int n = first; n < first + count; ++n) {
+        auto desc = game::readStageFile(LUMORA_STAGES_DIR, game::stageFileName(n));
+        EXPECT_FALSE(game::readAnswerFile(LUMORA_STAGES_DIR, game::answerFileName(n),
+                                          std::get<game::StageDesc>(desc)));
+        pack.stages.push_back(std::get<game::StageDesc>(desc));
+    }
+    return pack;
+}
+
+// A file system that cannot swap two folders in one step.
+class NoExchangeIo : public FaultyIo {
+public:
+    using FaultyIo::FaultyIo;
+    int exchange(const std::string&, const std::string&) override { return -EINVAL; }
+};
+
+struct SaveRun {
+    std::vector<std::string> calls;
+    std::optional<game::FileError> error;
+    Files folder;                         // the pack's folder afterwards
+    bool aside = false;                   // missing, and the old pack beside it
+    std::vector<std::string> beside;      // what else its parent holds
+    std::optional<game::FileError> next;  // a save after it, without faults
+    Files folderAfterNext;
+    std::vector<std::string> besideAfterNext;
+};
+
+std::vector<std::string> besidePack(const testing_support::TempFolder& root) {
+    std::vector<std::string> names = root.files();
+    std::erase(names, std::string("pack"));
+    return names;
+}
+
+// Saves `newPack` over `oldPack` with the fault planted, then once more
+// without one, as the workshop's next save would.
+template <class Io>
+SaveRun saveOver(const game::Pack& oldPack, const game::Pack& newPack, int failAt,
+                 FaultyIo::Fault fault) {
+    testing_support::TempFolder root;
+    const std::string folder = root.path() + "/pack";
+    EXPECT_FALSE(game::writePack(folder, oldPack));
+    SaveRun r;
+    {
+        Io io(failAt, EIO, fault, true);
+        game::ScopedFileIo failing(io);
+        r.error = game::writePack(folder, newPack);
+        r.calls = io.calls();
+    }
+    r.folder = filesIn(folder);
+    r.beside = besidePack(root);
+    r.aside = r.folder.empty() && !r.beside.empty();
+    if (r.aside) r.folder = filesIn(root.path() + "/.pack.old");
+    r.next = game::writePack(folder, newPack);
+    r.folderAfterNext = filesIn(folder);
+    r.besideAfterNext = besidePack(root);
+    return r;
+}
+
+// Saving a pack of two stages over one of three, under a fault at every call
+// (writes, flushes, renames, the swap, the clean-up), and under a kill at every
+// call (that call and all after it fail): the folder reads back as the old pack
+// or the new one, never a mix and never a stage past the count; a failure
+// names what failed; and the next save puts the new pack in place with nothing
+// left beside it. Where the folders cannot be swapped in one step, a kill
+// between the two renames leaves the folder missing and the old pack whole
+// beside it, as writePack says, and the next save mends that too.
+TEST(FaultWalk, SavingAPackOverAnother) {
+    const game::Pack oldPack = shippedPack("Old", 1, 3), newPack = shippedPack("New", 4, 2);
+    testing_support::TempFolder oldRoot, newRoot;
+    ASSERT_FALSE(game::writePack(oldRoot.path() + "/pack", oldPack));
+    ASSERT_FALSE(game::writePack(newRoot.path() + "/pack", newPack));
+    const Files oldFiles = filesIn(oldRoot.path() + "/pack");
+    const Files newFiles = filesIn(newRoot.path() + "/pack");
+    ASSERT_EQ(oldFiles.size(), 7u);
+    ASSERT_EQ(newFiles.size(), 5u);
+
+    using Fault = FaultyIo::Fault;
+    const struct Walk {
+        const char* name;
+        std::function<SaveRun(int)> save;
+        bool mayLeaveAside;
+    } walks[] = {
+        {"a fault", [&](int n) { return saveOver<FaultyIo>(oldPack, newPack, n, Fault::Once); },
+         false},
+        {"a kill",
+         [&](int n) { return saveOver<FaultyIo>(oldPack, newPack, n, Fault::FromThenOn); }, false},
+        {"a fault, no swap",
+         [&](int n) { return saveOver<NoExchangeIo>(oldPack, newPack, n, Fault::Once); }, false},
+        {"a kill, no swap",
+         [&](int n) { return saveOver<NoExchangeIo>(oldPack, newPack, n, Fault::FromThenOn); },
+         true},
     };
-    const game::Pack oldPack = stagesFrom(1), newPack = stagesFrom(3);
-    testing_support::TempFolder oldFiles, newFiles;
-    ASSERT_FALSE(game::writePack(oldFiles.path(), oldPack));
-    ASSERT_FALSE(game::writePack(newFiles.path(), newPack));
-    auto walk = [&](int failAt, std::optional<game::FileError>& writeError,
-                    std::string& openError) {
-        testing_support::TempFolder f;
-        EXPECT_FALSE(game::writePack(f.path(), oldPack));
-        const auto before = f.files();
-        FaultyIo io(failAt);
-        {
-            game::ScopedFileIo failing(io);
-            writeError = game::writePack(f.path(), newPack);
+    int points = 0;
+    for (const Walk& walk : walks) {
+        const SaveRun clean = walk.save(0);
+        ASSERT_FALSE(clean.error) << walk.name << ": " << clean.error->message;
+        ASSERT_EQ(clean.folder, newFiles) << walk.name;
+        ASSERT_EQ(clean.beside, std::vector<std::string>{}) << walk.name;
+        for (int n = 1; n <= static_cast<int>(clean.calls.size()); ++n, ++points) {
+            const SaveRun r = walk.save(n);
+            const std::string where = std::string(walk.name) + " at " + clean.calls[n - 1];
+            EXPECT_TRUE(r.folder == oldFiles || r.folder == newFiles) << where;
+            if (r.aside) EXPECT_TRUE(walk.mayLeaveAside && r.folder == oldFiles) << where;
+            if (r.error) {
+                EXPECT_TRUE(namesAFile(r.error->message) ||
+                            r.error->message.starts_with("pack.ini") ||
+                            r.error->message.starts_with("pack folder: "))
+                    << where << ": " << r.error->message;
+                EXPECT_TRUE(contains(r.error->message, "Input/output error"))
+                    << where << ": " << r.error->message;
+            } else {
+                EXPECT_EQ(r.folder, newFiles) << where << " went unnoticed";
+            }
+            EXPECT_FALSE(r.next) << where << ": " << r.next->message;
+            EXPECT_EQ(r.folderAfterNext, newFiles) << where;
+            EXPECT_EQ(r.besideAfterNext, std::vector<std::string>{}) << where;
         }
-        EXPECT_EQ(f.files(), before) << failAt;
-        for (const std::string& name : before)
-            EXPECT_TRUE(f.read(name) == oldFiles.read(name) || f.read(name) == newFiles.read(name))
-                << failAt << ": " << name;
+    }
+    std::cout << points << " fault points walked\n";
+}
+
+// Opening a pack fails naming the file under a fault at any call but a close.
+TEST(FaultWalk, OpeningAPack) {
+    testing_support::TempFolder f;
+    ASSERT_FALSE(game::writePack(f.path() + "/pack", shippedPack("P", 1, 2)));
+    auto open = [&](int failAt) {
         FaultyIo reading(failAt);
         game::ScopedFileIo failing(reading);
-        auto opened = game::openPack(f.path());
-        openError = std::holds_alternative<game::FileError>(opened)
-                        ? std::get<game::FileError>(opened).message
-                        : "";
-        return std::make_pair(io.calls(), reading.calls());
+        auto opened = game::openPack(f.path() + "/pack");
+        const auto* e = std::get_if<game::FileError>(&opened);
+        return std::make_pair(reading.calls(), e != nullptr ? e->message : std::string());
     };
-    std::optional<game::FileError> writeError;
-    std::string openError;
-    const auto [writeCalls, openCalls] = walk(0, writeError, openError);
-    ASSERT_FALSE(writeError);
-    ASSERT_EQ(openError, "");
-    const std::size_t points = std::max(writeCalls.size(), openCalls.size());
-    for (int n = 1; n <= static_cast<int>(points); ++n) {
-        walk(n, writeError, openError);
-        if (n <= static_cast<int>(writeCalls.size())) {
-            const std::string& call = writeCalls[n - 1];
-            ASSERT_TRUE(writeError) << call << " went unnoticed";
-            EXPECT_TRUE(namesAFile(writeError->message) ||
-                        writeError->message.starts_with("pack.ini"))
-                << call << ": " << writeError->message;
-            EXPECT_TRUE(contains(writeError->message, "Input/output error"))
-                << call << ": " << writeError->message;
-        }
-        if (n <= static_cast<int>(openCalls.size())) {
-            const std::string& call = openCalls[n - 1];
-            if (call.starts_with("close "))
-                EXPECT_EQ(openError, "") << call;
-            else
-                EXPECT_TRUE(contains(openError, "Input/output error")) << call << ": " << openError;
-        }
+    const auto [calls, error] = open(0);
+    ASSERT_EQ(error, "");
+    for (int n = 1; n <= static_cast<int>(calls.size()); ++n) {
+        const std::string& call = calls[n - 1];
+        const std::string e = open(n).second;
+        if (call.starts_with("close "))
+            EXPECT_EQ(e, "") << call;
+        else
+            EXPECT_TRUE(contains(e, "Input/output error")) << call << ": " << e;
     }
 }
 

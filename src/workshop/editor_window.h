@@ -2,9 +2,11 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 #include "game/stage_desc.h"
 #include "workshop/core/editing.h"
+#include "workshop/core/journal_store.h"
 #include "workshop/core/pack_document.h"
 
 class QAction;
@@ -66,8 +68,9 @@ public:
     // playPackRequested.
     void playPack();
 
-    // Offers back the work of a session that ended without saving it
-    // (`ask` answers whether to); true when it came back.
+    // Offers back, one by one, the work of every workshop that ended without
+    // saving it (`ask` answers whether to). The first taken comes back in this
+    // window, each other one in a window of its own; true when one came here.
     bool restoreJournal(const std::function<bool(const QString&)>& ask);
     // Writes the journal of unsaved work now (a moment after each edit burst otherwise).
     void writeJournal();
@@ -87,6 +90,9 @@ private:
     void makeProofPanel();  // editor_window_proof.cpp
     void makeJournal();     // editor_window_journal.cpp
     void dropJournal();
+    // Puts a journal's work in this window and keeps it in this window's own
+    // journal; false when it could not be kept there.
+    bool takeJournal(const Journal& journal);
     // The answer a proof gives a stage that has none: no undo step of its own,
     // it follows from the edit that left the stage without one.
     void takeAnswer(const AnswerMarks& answer, bool chosen);
@@ -140,7 +146,8 @@ private:
     QActionGroup* kinds_ = nullptr;
     QWidget* proofArea_ = nullptr;
     ProofPanel* proofPanel_ = nullptr;
-    std::string journalFolder_;  // empty: no state folder to keep unsaved work in
+    std::string journalFolder_;           // empty: no state folder to keep unsaved work in
+    std::optional<JournalSlot> journal_;  // this window's own, while it lives
     QTimer* quiet_ = nullptr;
     bool journalDue_ = false;
     PlaySession* play_ = nullptr;

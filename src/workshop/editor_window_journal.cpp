@@ -1,11 +1,14 @@
 // Unsaved work kept in the player's state folder: written a moment after each
 // burst of edits and every few seconds while edits go on, dropped once the
 // work is saved or let go, offered back at the next start after a crash.
+// Each window keeps a journal of its own, so that two workshops side by side
+// never write, offer or drop each other's work.
+#include <QDateTime>
 #include <QDir>
+#include <QLocale>
 #include <QTimer>
 #include <QUndoStack>
 
-#include "workshop/core/journal.h"
 #include "workshop/editor_window.h"
 #include "workshop/wording.h"
 
@@ -15,11 +18,27 @@ namespace {
 constexpr int kQuietMs = 1000;  // an edit burst is over after this long without one
 constexpr int kEveryMs = 4000;  // and during a long one the journal is written this often
 
+std::string stateFolder() {
+    return workshopStateFolder(qEnvironmentVariable("XDG_STATE_HOME").toStdString(),
+                               QDir::homePath().toStdString());
+}
+
+QString writtenWhen(std::int64_t seconds) {
+    if (seconds <= 0) return QObject::tr("at a time not known");
+    return QLocale().toString(QDateTime::fromSecsSinceEpoch(seconds), QLocale::ShortFormat);
+}
+
 }  // namespace
 
 void EditorWindow::makeJournal() {
-    journalFolder_ = workshopStateFolder(qEnvironmentVariable("XDG_STATE_HOME").toStdString(),
-                                         QDir::homePath().toStdString());
+    journalFolder_ = stateFolder();
+    if (!journalFolder_.empty()) {
+        auto claimed = claimJournal(journalFolder_);
+        if (auto* e = std::get_if<game::FileError>(&claimed))
+            setStatusTip(tr("Unsaved work cannot be kept safe: %1").arg(text(e->message)));
+        else
+            journal_.emplace(std::move(std::get<JournalSlot>(claimed)));
+    }
     quiet_ = new QTimer(this);
     quiet_->setSingleShot(true);
     quiet_->setInterval(kQuietMs);
@@ -39,7 +58,7 @@ void EditorWindow::makeJournal() {
 void EditorWindow::writeJournal() {
     journalDue_ = false;
     quiet_->stop();
-    if (journalFolder_.empty()) return;
+    if (!journal_) return;
     if (undo_->isClean()) {
         dropJournal();
         return;
@@ -48,33 +67,54 @@ void EditorWindow::writeJournal() {
               doc_.folder(),    doc_.stages(),      doc_.current()};
     // A journal that cannot be written is told once, in the status line:
     // the work itself is not at risk until the workshop ends.
-    if (auto e = writeJournalFile(journalFolder_, j))
+    if (auto e = journal_->write(j))
         setStatusTip(tr("Unsaved work cannot be kept safe: %1").arg(text(e->message)));
 }
 
 void EditorWindow::dropJournal() {
-    if (!journalFolder_.empty()) removeJournalFile(journalFolder_);
+    journalDue_ = false;
+    if (journal_) journal_->remove();
 }
 
 bool EditorWindow::restoreJournal(const std::function<bool(const QString&)>& ask) {
     if (journalFolder_.empty()) return false;
-    auto found = readJournalFile(journalFolder_);
-    if (!found) return false;
-    if (auto* e = std::get_if<game::FileError>(&*found)) {
-        tellError(
-            tr("Unsaved work"),
-            tr("The unsaved work of the last session cannot be read: %1").arg(text(e->message)));
-        dropJournal();
-        return false;
+    bool here = false;
+    for (OrphanedJournal& orphan : orphanedJournals(journalFolder_)) {
+        if (auto* e = std::get_if<game::FileError>(&orphan.journal)) {
+            tellError(tr("Unsaved work"),
+                      tr("Unsaved work of a workshop that ended cannot be read: %1")
+                          .arg(text(e->message)));
+            orphan.slot.remove();
+            continue;
+        }
+        const Journal& j = std::get<Journal>(orphan.journal);
+        const QString name = j.name.empty() ? tr("an untitled pack") : text(j.name);
+        if (j.stages.empty() ||
+            !ask(tr("A workshop ended with unsaved work on %1 (%2), written %3. Restore it?")
+                     .arg(name,
+                          counted(static_cast<long long>(j.stages.size()), tr("stage"),
+                                  tr("stages")),
+                          writtenWhen(orphan.writtenAt)))) {
+            orphan.slot.remove();
+            continue;
+        }
+        // The first comes back here, in the window just opened; each other
+        // one in a window of its own.
+        EditorWindow* into = this;
+        if (here) {
+            into = new EditorWindow(pictures_);
+            into->setAttribute(Qt::WA_DeleteOnClose);
+            into->setErrorReporter(reportError_);
+            into->show();
+        }
+        here = true;
+        // Its old journal goes only once the window keeps it in its own.
+        if (into->takeJournal(j)) orphan.slot.remove();
     }
-    const Journal& j = std::get<Journal>(*found);
-    const QString name = j.name.empty() ? tr("an untitled pack") : text(j.name);
-    if (j.stages.empty() || !ask(tr("The workshop ended with unsaved work on %1 (%2). Restore it?")
-                                     .arg(name, counted(static_cast<long long>(j.stages.size()),
-                                                        tr("stage"), tr("stages"))))) {
-        dropJournal();
-        return false;
-    }
+    return here;
+}
+
+bool EditorWindow::takeJournal(const Journal& j) {
     game::Pack pack{{j.name, j.author, j.license, static_cast<int>(j.stages.size())}, j.stages};
     PackDocument doc(std::move(pack), j.folder, false);
     doc.select(j.selected);
@@ -82,6 +122,11 @@ bool EditorWindow::restoreJournal(const std::function<bool(const QString&)>& ask
     // What came back is not saved anywhere yet.
     undo_->resetClean();
     setWindowModified(true);
+    if (!journal_) return false;
+    if (auto e = journal_->write(j)) {
+        setStatusTip(tr("Unsaved work cannot be kept safe: %1").arg(text(e->message)));
+        return false;
+    }
     return true;
 }
 

@@ -188,15 +188,14 @@ bool EditorWindow::saveAs() {
 
 bool EditorWindow::saveTo(const QString& folder) {
     const std::string path = folder.toStdString();
-    auto refused = game::checkPackFolder(path);
-    if (!refused) refused = game::writePack(path, doc_.pack());
-    if (refused) {
+    if (auto refused = game::writePack(path, doc_.pack())) {
         tellError(tr("Cannot Save the Pack"),
                   tr("The pack was not saved in %1:\n%2").arg(folder, text(refused->message)));
         return false;
     }
     doc_.savedTo(path);
     undo_->setClean();
+    dropJournal();  // the work is in the pack now
     rememberRecent(folder);
     updateTitle();
     return true;
