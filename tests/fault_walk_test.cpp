@@ -203,15 +203,12 @@ TEST(FaultWalk, FirstStartMakingTheSaveFolder) {
     }
 }
 
-// What a folder holds, file by file, for comparing one state with another.
-using Files = std::map<std::string, std::string>;
-Files filesIn(const std::string& folder) {
-    Files out;
+std::map<std::string, std::string> filesIn(const std::string& folder) {
+    std::map<std::string, std::string> out;
     std::error_code ec;
     for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
-        std::ifstream in(e.path(), std::ios::binary);
         std::ostringstream bytes;
-        bytes << in.rdbuf();
+        bytes << std::ifstream(e.path(), std::ios::binary).rdbuf();
         out[e.path().filename().string()] = bytes.str();
     }
     return out;
@@ -235,108 +232,59 @@ public:
     int exchange(const std::string&, const std::string&) override { return -EINVAL; }
 };
 
-struct SaveRun {
-    std::vector<std::string> calls;
-    std::optional<game::FileError> error;
-    Files folder;                         // the pack's folder afterwards
-    bool aside = false;                   // missing, and the old pack beside it
-    std::vector<std::string> beside;      // what else its parent holds
-    std::optional<game::FileError> next;  // a save after it, without faults
-    Files folderAfterNext;
-    std::vector<std::string> besideAfterNext;
-};
-
-std::vector<std::string> besidePack(const testing_support::TempFolder& root) {
-    std::vector<std::string> names = root.files();
-    std::erase(names, std::string("pack"));
-    return names;
-}
-
-// Saves `newPack` over `oldPack` with the fault planted, then once more
-// without one, as the workshop's next save would.
-template <class Io>
-SaveRun saveOver(const game::Pack& oldPack, const game::Pack& newPack, int failAt,
-                 FaultyIo::Fault fault) {
-    testing_support::TempFolder root;
-    const std::string folder = root.path() + "/pack";
-    EXPECT_FALSE(game::writePack(folder, oldPack));
-    SaveRun r;
-    {
-        Io io(failAt, EIO, fault, true);
-        game::ScopedFileIo failing(io);
-        r.error = game::writePack(folder, newPack);
-        r.calls = io.calls();
-    }
-    r.folder = filesIn(folder);
-    r.beside = besidePack(root);
-    r.aside = r.folder.empty() && !r.beside.empty();
-    if (r.aside) r.folder = filesIn(root.path() + "/.pack.old");
-    r.next = game::writePack(folder, newPack);
-    r.folderAfterNext = filesIn(folder);
-    r.besideAfterNext = besidePack(root);
-    return r;
-}
-
-// Saving a pack of two stages over one of three, under a fault at every call
-// (writes, flushes, renames, the swap, the clean-up), and under a kill at every
-// call (that call and all after it fail): the folder reads back as the old pack
-// or the new one, never a mix and never a stage past the count; a failure
-// names what failed; and the next save puts the new pack in place with nothing
-// left beside it. Where the folders cannot be swapped in one step, a kill
-// between the two renames leaves the folder missing and the old pack whole
-// beside it, as writePack says, and the next save mends that too.
+// Saving a pack of two stages over one of three with a fault at each call
+// (writes, flushes, renames, the swap, the clean-up) and with a kill there
+// (that call and every one after it fail): the folder holds the old pack or
+// the new one, file for file, never a mix nor a stage past the count; a
+// failure names what failed; the next save puts the new pack in place with
+// nothing left beside it. Without the swap, a kill between the two renames
+// leaves the folder missing and the old pack whole beside it, as writePack
+// says, and the next save mends that too.
 TEST(FaultWalk, SavingAPackOverAnother) {
     const game::Pack oldPack = shippedPack("Old", 1, 3), newPack = shippedPack("New", 4, 2);
-    testing_support::TempFolder oldRoot, newRoot;
-    ASSERT_FALSE(game::writePack(oldRoot.path() + "/pack", oldPack));
-    ASSERT_FALSE(game::writePack(newRoot.path() + "/pack", newPack));
-    const Files oldFiles = filesIn(oldRoot.path() + "/pack");
-    const Files newFiles = filesIn(newRoot.path() + "/pack");
-    ASSERT_EQ(oldFiles.size(), 7u);
-    ASSERT_EQ(newFiles.size(), 5u);
-
-    using Fault = FaultyIo::Fault;
-    const struct Walk {
-        const char* name;
-        std::function<SaveRun(int)> save;
-        bool mayLeaveAside;
-    } walks[] = {
-        {"a fault", [&](int n) { return saveOver<FaultyIo>(oldPack, newPack, n, Fault::Once); },
-         false},
-        {"a kill",
-         [&](int n) { return saveOver<FaultyIo>(oldPack, newPack, n, Fault::FromThenOn); }, false},
-        {"a fault, no swap",
-         [&](int n) { return saveOver<NoExchangeIo>(oldPack, newPack, n, Fault::Once); }, false},
-        {"a kill, no swap",
-         [&](int n) { return saveOver<NoExchangeIo>(oldPack, newPack, n, Fault::FromThenOn); },
-         true},
-    };
+    testing_support::TempFolder model;
+    ASSERT_FALSE(game::writePack(model.path() + "/old", oldPack));
+    ASSERT_FALSE(game::writePack(model.path() + "/new", newPack));
+    const auto oldFiles = filesIn(model.path() + "/old"), newFiles = filesIn(model.path() + "/new");
     int points = 0;
-    for (const Walk& walk : walks) {
-        const SaveRun clean = walk.save(0);
-        ASSERT_FALSE(clean.error) << walk.name << ": " << clean.error->message;
-        ASSERT_EQ(clean.folder, newFiles) << walk.name;
-        ASSERT_EQ(clean.beside, std::vector<std::string>{}) << walk.name;
-        for (int n = 1; n <= static_cast<int>(clean.calls.size()); ++n, ++points) {
-            const SaveRun r = walk.save(n);
-            const std::string where = std::string(walk.name) + " at " + clean.calls[n - 1];
-            EXPECT_TRUE(r.folder == oldFiles || r.folder == newFiles) << where;
-            if (r.aside) EXPECT_TRUE(walk.mayLeaveAside && r.folder == oldFiles) << where;
-            if (r.error) {
-                EXPECT_TRUE(namesAFile(r.error->message) ||
-                            r.error->message.starts_with("pack.ini") ||
-                            r.error->message.starts_with("pack folder: "))
-                    << where << ": " << r.error->message;
-                EXPECT_TRUE(contains(r.error->message, "Input/output error"))
-                    << where << ": " << r.error->message;
-            } else {
-                EXPECT_EQ(r.folder, newFiles) << where << " went unnoticed";
+    for (const bool swaps : {true, false})
+        for (const auto fault : {FaultyIo::Fault::Once, FaultyIo::Fault::FromThenOn}) {
+            std::vector<std::string> calls;
+            for (int n = 0; n == 0 || n <= static_cast<int>(calls.size()); ++n, ++points) {
+                testing_support::TempFolder root;
+                const std::string folder = root.path() + "/pack";
+                ASSERT_FALSE(game::writePack(folder, oldPack));
+                std::unique_ptr<FaultyIo> io =
+                    swaps ? std::make_unique<FaultyIo>(n, EIO, fault, true)
+                          : std::make_unique<NoExchangeIo>(n, EIO, fault, true);
+                std::optional<game::FileError> e;
+                {
+                    game::ScopedFileIo failing(*io);
+                    e = game::writePack(folder, newPack);
+                }
+                if (n == 0) calls = io->calls();
+                const std::string where =
+                    (swaps ? "" : "no swap, ") +
+                    std::string(fault == FaultyIo::Fault::Once ? "fault" : "kill") + " at " +
+                    (n == 0 ? "none" : calls[n - 1]);
+                auto now = filesIn(folder);
+                if (now.empty() && !swaps && fault == FaultyIo::Fault::FromThenOn) {
+                    now = filesIn(root.path() + "/.pack.old");
+                    EXPECT_EQ(now, oldFiles) << where;
+                }
+                EXPECT_TRUE(now == oldFiles || now == newFiles) << where;
+                if (e)
+                    EXPECT_TRUE(contains(e->message, "Input/output error") &&
+                                (namesAFile(e->message) || e->message.starts_with("pack")))
+                        << where << ": " << e->message;
+                else
+                    EXPECT_EQ(now, newFiles) << where << " went unnoticed";
+                const auto next = game::writePack(folder, newPack);
+                EXPECT_FALSE(next) << where << ": " << next->message;
+                EXPECT_EQ(filesIn(folder), newFiles) << where;
+                EXPECT_EQ(root.files(), std::vector<std::string>{"pack"}) << where;
             }
-            EXPECT_FALSE(r.next) << where << ": " << r.next->message;
-            EXPECT_EQ(r.folderAfterNext, newFiles) << where;
-            EXPECT_EQ(r.besideAfterNext, std::vector<std::string>{}) << where;
         }
-    }
     std::cout << points << " fault points walked\n";
 }
 
