@@ -238,6 +238,9 @@ TEST(Pack, ASaveNeverTakesAwayWhatIsNotThePacks) {
         two.stages.pop_back();
         two.info.stageCount = 2;
         ASSERT_FALSE(game::writePack(f.path() + "/pack", two));
+        namespace fs = std::filesystem;
+        fs::permissions(f.path() + "/pack",
+                        fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
         std::filesystem::create_directories(f.path() + "/other");
         std::filesystem::create_directories(f.path() + "/.pack.saving");
         c.before(f);
@@ -254,6 +257,8 @@ TEST(Pack, ASaveNeverTakesAwayWhatIsNotThePacks) {
         ASSERT_EQ(errorOf(again), "(none)");
         EXPECT_EQ(std::get<game::Pack>(again).stages, pack.stages);
         EXPECT_FALSE(f.exists(".pack.saving"));
+        EXPECT_EQ(fs::status(f.path() + "/pack").permissions(),
+                  fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
         EXPECT_EQ(std::filesystem::is_symlink(f.path() + "/" + c.saveTo),
                   c.saveTo == std::string("link"));
     }

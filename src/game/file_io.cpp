@@ -92,6 +92,17 @@ int FileIo::makeFolder(const std::string& path) {
     return ::mkdir(path.c_str(), 0700) < 0 ? -errno : 0;
 }
 
+int FileIo::permissions(const std::string& path, unsigned& mode) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) < 0) return -errno;
+    mode = static_cast<unsigned>(st.st_mode) & 07777u;
+    return 0;
+}
+
+int FileIo::setPermissions(const std::string& path, unsigned mode) {
+    return ::chmod(path.c_str(), static_cast<mode_t>(mode)) < 0 ? -errno : 0;
+}
+
 int FileIo::kindOf(const std::string& path, bool followLinks, FileKind& kind) {
     struct stat st {};
     const int r = followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);

@@ -29,6 +29,9 @@ public:
     virtual int exchange(const std::string& a, const std::string& b);
     virtual int flushFolder(const std::string& folder);
     virtual int makeFolder(const std::string& path);  // for the owner alone
+    // The permission bits (07777) of a file or folder, and setting them.
+    virtual int permissions(const std::string& path, unsigned& mode);
+    virtual int setPermissions(const std::string& path, unsigned mode);
 
     // Questions and clean-up.
     virtual int kindOf(const std::string& path, bool followLinks, FileKind& kind);

@@ -108,9 +108,21 @@ FileResult<std::optional<std::string>> saveToCarry(const std::string& folder) {
     return std::optional<std::string>(std::get<std::string>(std::move(bytes)));
 }
 
-std::optional<FileError> writeWhole(const std::string& folder, const Pack& pack,
-                                    const std::optional<std::string>& save) {
+// The new folder takes the old one's permissions, so that a pack shared with
+// others stays shared; a pack new to its folder is the player's alone.
+std::optional<FileError> makeLike(const std::string& folder, const std::string& model) {
     if (const int r = fileIo().makeFolder(folder); r < 0) return folderError("make " + folder, -r);
+    unsigned mode = 0;
+    if (fileIo().permissions(model, mode) < 0) return std::nullopt;
+    if (const int r = fileIo().setPermissions(folder, mode); r < 0)
+        return folderError("give " + folder + " the permissions of " + model, -r);
+    return std::nullopt;
+}
+
+std::optional<FileError> writeWhole(const Places& p, const Pack& pack,
+                                    const std::optional<std::string>& save) {
+    const std::string& folder = p.saving;
+    if (auto e = makeLike(folder, p.folder)) return e;
     auto put = [&](const std::string& name, const std::string& bytes) {
         return writeNewFileDurably(name, folderText(folder) + name, bytes);
     };
@@ -220,7 +232,7 @@ std::optional<FileError> writePack(const std::string& folder, const Pack& pack) 
     if (auto e = clearFolder(p.aside)) return e;
     auto save = saveToCarry(p.folder);
     if (auto* e = std::get_if<FileError>(&save)) return *e;
-    if (auto e = writeWhole(p.saving, pack, std::get<std::optional<std::string>>(save))) {
+    if (auto e = writeWhole(p, pack, std::get<std::optional<std::string>>(save))) {
         clearFolder(p.saving);
         return e;
     }

@@ -64,6 +64,9 @@ public:
         return cleanUpToo_ && fault("removeFolder " + leaf(path)) ? -err_
                                                                   : FileIo::removeFolder(path);
     }
+    int setPermissions(const std::string& path, unsigned mode) override {
+        return fault("setPermissions " + leaf(path)) ? -err_ : FileIo::setPermissions(path, mode);
+    }
     int makeFolder(const std::string& path) override {
         return fault("makeFolder " + path.substr(path.rfind('/') + 1)) ? -err_
                                                                        : FileIo::makeFolder(path);
