@@ -8,6 +8,7 @@
 #include "workshop/core/editing.h"
 #include "workshop/core/journal_store.h"
 #include "workshop/core/pack_document.h"
+#include "workshop/core/pack_edits.h"
 
 class QAction;
 class QActionGroup;
@@ -117,7 +118,7 @@ private:
     void about();
 
     // The pack's own edits (editor_window_pack.cpp), each an undo step.
-    void pushStep(const QString& text, std::function<void()> redo, std::function<void()> undo);
+    void pushPackEdit(std::optional<PackEdit> edit);
     void addStage();
     void duplicateStage();
     void deleteStage();
