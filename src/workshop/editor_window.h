@@ -6,7 +6,7 @@
 
 #include "game/stage_desc.h"
 #include "workshop/core/editing.h"
-#include "workshop/core/journal_store.h"
+#include "workshop/core/journal.h"
 #include "workshop/core/pack_document.h"
 #include "workshop/core/pack_edits.h"
 
@@ -27,6 +27,7 @@ class BoardView;
 class PackView;
 class PlaySession;
 class ProofPanel;
+class JournalKeeper;
 class StageList;
 
 // The workshop's main window: a pack of stages, the one shown on the board
@@ -147,10 +148,7 @@ private:
     QActionGroup* kinds_ = nullptr;
     QWidget* proofArea_ = nullptr;
     ProofPanel* proofPanel_ = nullptr;
-    std::string journalFolder_;           // empty: no state folder to keep unsaved work in
-    std::optional<JournalSlot> journal_;  // this window's own, while it lives
-    QTimer* quiet_ = nullptr;
-    bool journalDue_ = false;
+    JournalKeeper* journal_ = nullptr;
     PlaySession* play_ = nullptr;
     bool showWhenSolved_ = false;  // Show Solution waits for the proof under way
     StageList* stageList_ = nullptr;
