@@ -39,6 +39,10 @@ public:
     bool solutionKnown() const { return settled_; }
     const std::string& solutionScript() const { return script_; }
     const QString& whyNoSolution() const { return noSolution_; }
+    // Whether the newest proof has ended, its analysis shown.
+    bool finished() const { return proved_; }
+    // The stage the figures shown are of, without its answer.
+    const game::StageDesc& provenStage() const { return proving_; }
 
 signals:
     // The designer chose an answer (`chosen`), or the stage had none and the

@@ -5,6 +5,7 @@
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUndoStack>
 #include <QWidget>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "qt/picture_library.h"
 #include "workshop/board_view.h"
 #include "workshop/editor_window.h"
+#include "workshop/proof_panel.h"
 
 using workshop::Kind;
 
@@ -146,4 +148,14 @@ TEST(WorkshopJournalFile, EachWorkshopKeepsItsOwn) {
     EXPECT_TRUE(next.window->restoreJournal(ask));
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(next.window->stage(), firstWork);
+}
+
+// The blank stage's one final board has no marks, the same as no answer: a
+// fresh workshop's first Add Stage once sent the proof and the editor round
+// each other until the stack ran out.
+TEST(WorkshopWindow, AddStageOnAFreshWorkshop) {
+    Window w;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.window->proofPanel()->finished(); }, 20'000));
+    w.window->findChild<QAction*>(QStringLiteral("addStage"))->trigger();
+    EXPECT_EQ(w.window->document().count(), 2);
 }
