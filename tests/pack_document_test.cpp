@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "workshop/core/editing.h"
+#include "workshop/core/pack_edits.h"
 
 using workshop::PackDocument;
 
@@ -152,4 +153,54 @@ TEST(PackDocument, ANewPackAndTheGamesOwn) {
     own.savedTo("/home/me/copy");
     EXPECT_FALSE(own.readOnly());
     EXPECT_EQ(own.folder(), "/home/me/copy");
+}
+
+// Each pack edit is its operation as data: applied, the pack is what the
+// operation makes of it; undone, the pack comes back with the stage shown
+// before it (a moved stage in its old place); what the pack refuses is none.
+TEST(PackEdits, AppliedAndUndoneAsData) {
+    using workshop::PackEdit;
+    struct Case {
+        const char* name;
+        std::function<std::optional<PackEdit>(const PackDocument&)> edit;
+        std::vector<int> after;  // targets
+        int shownAfter, shownUndone;
+        const char* text;
+    };
+    const game::PackInfo renamed{"Renamed", "Me", "CC0-1.0", 3};
+    const Case cases[] = {
+        {"add", workshop::addStageEdit, {1, 2, 0, 3}, 2, 1, "Add stage 3"},
+        {"duplicate", workshop::duplicateStageEdit, {1, 2, 2, 3}, 2, 1, "Duplicate stage 2"},
+        {"delete", workshop::deleteStageEdit, {1, 3}, 1, 1, "Delete stage 2"},
+        {"move",
+         [](const PackDocument& d) { return workshop::moveStageEdit(d, 2, 0); },
+         {3, 1, 2},
+         0,
+         2,
+         "Move stage 3 to 1"},
+        {"info",
+         [&](const PackDocument& d) { return workshop::infoEdit(d, renamed); },
+         {1, 2, 3},
+         1,
+         1,
+         "Edit the pack's name, author or licence"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PackDocument doc = packOf(3, 1);
+        const PackDocument before = doc;
+        const auto edit = c.edit(doc);
+        ASSERT_TRUE(edit);
+        EXPECT_EQ(edit->description, c.text);
+        doc.setContents(edit->after);
+        EXPECT_EQ(targets(doc), c.after);
+        EXPECT_EQ(doc.current(), c.shownAfter);
+        doc.setContents(edit->before);
+        EXPECT_EQ(doc.stages(), before.stages());
+        EXPECT_EQ(doc.info(), before.info());
+        EXPECT_EQ(doc.current(), c.shownUndone);
+    }
+    EXPECT_FALSE(workshop::moveStageEdit(packOf(3, 1), 1, 1));
+    EXPECT_FALSE(workshop::moveStageEdit(packOf(3, 1), 1, 3));
+    EXPECT_FALSE(workshop::deleteStageEdit(packOf(1, 0)));
 }

@@ -198,3 +198,68 @@ TEST(Pack, EachPackFolderHasASaveFolderOfItsOwn) {
     EXPECT_EQ(folderOf("/").rfind("/data/lumora/packs/pack-", 0), 0u);
     EXPECT_EQ(errorOf(game::packSaveFolder("/a/Tower", "", "")).rfind("save.bkm: ", 0), 0u);
 }
+
+// A save puts a whole folder in place of the old one, so a folder holding
+// more than a pack is refused and left as it is; a link to a pack folder is
+// saved through and stays a link; what an interrupted save left beside the
+// folder is cleared first, unless it holds something no save put there.
+TEST(Pack, ASaveNeverTakesAwayWhatIsNotThePacks) {
+    struct Case {
+        const char* what;
+        std::function<void(const TempFolder&)> before;  // "pack" already holds a pack of 2
+        const char* saveTo;
+        std::string refused;  // empty: saved
+        const char* kept = "";
+    };
+    const std::vector<Case> cases = {
+        {"a file beside the pack", [](const TempFolder& f) { f.write("pack/notes.txt", "x"); },
+         "pack", "holds \"notes.txt\" beside the pack", "pack/notes.txt"},
+        {"a folder of other files", [](const TempFolder& f) { f.write("other/notes.txt", "x"); },
+         "other", "holds files that are not a pack", "other/notes.txt"},
+        {"a link to the pack",
+         [](const TempFolder& f) {
+             std::filesystem::create_directory_symlink("pack", f.path() + "/link");
+         },
+         "link", ""},
+        {"a save cut short", [](const TempFolder& f) { f.write(".pack.saving/mmap1.bkm", "x"); },
+         "pack", ""},
+        {"a stranger's file where a save was cut short",
+         [](const TempFolder& f) { f.write(".pack.saving/notes.txt", "x"); }, "pack",
+         "holds \"notes.txt\", which no save put there", ".pack.saving/notes.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder f;
+        copyShipped(f, 3);
+        auto opened = game::openPack(f.path());
+        ASSERT_EQ(errorOf(opened), "(none)");
+        game::Pack pack = std::get<game::Pack>(opened);
+        game::Pack two = pack;
+        two.stages.pop_back();
+        two.info.stageCount = 2;
+        ASSERT_FALSE(game::writePack(f.path() + "/pack", two));
+        namespace fs = std::filesystem;
+        fs::permissions(f.path() + "/pack",
+                        fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+        std::filesystem::create_directories(f.path() + "/other");
+        std::filesystem::create_directories(f.path() + "/.pack.saving");
+        c.before(f);
+        const auto e = game::writePack(f.path() + "/" + c.saveTo, pack);
+        if (!c.refused.empty()) {
+            ASSERT_TRUE(e);
+            EXPECT_NE(e->message.find(c.refused), std::string::npos) << e->message;
+            EXPECT_EQ(errorOf(game::openPack(f.path() + "/pack")), "(none)");
+            EXPECT_EQ(f.read(c.kept), "x");
+            continue;
+        }
+        ASSERT_FALSE(e) << e->message;
+        auto again = game::openPack(f.path() + "/pack");
+        ASSERT_EQ(errorOf(again), "(none)");
+        EXPECT_EQ(std::get<game::Pack>(again).stages, pack.stages);
+        EXPECT_FALSE(f.exists(".pack.saving"));
+        EXPECT_EQ(fs::status(f.path() + "/pack").permissions(),
+                  fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+        EXPECT_EQ(std::filesystem::is_symlink(f.path() + "/" + c.saveTo),
+                  c.saveTo == std::string("link"));
+    }
+}

@@ -70,6 +70,13 @@ std::optional<FileError> writeFileDurably(const std::string& name, const std::st
     return std::nullopt;
 }
 
+std::optional<FileError> writeNewFileDurably(const std::string& name, const std::string& path,
+                                             const std::string& bytes) {
+    if (auto failed = writeNewFile(path, bytes))
+        return cannot(name, "write", path, failed->message);
+    return std::nullopt;
+}
+
 std::optional<FileError> removeFile(const std::string& name, const std::string& path) {
     const int r = fileIo().remove(path);
     if (r < 0 && r != -ENOENT) return cannot(name, "remove", path, describeErrno(-r));

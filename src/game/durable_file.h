@@ -15,6 +15,12 @@ namespace game {
 std::optional<FileError> writeFileDurably(const std::string& name, const std::string& path,
                                           const std::string& bytes);
 
+// Makes a file that is not there yet, with `bytes`, flushed to the disk; a
+// file half written is taken away again. For a folder of new files, which is
+// flushed as a whole once they are all in it.
+std::optional<FileError> writeNewFileDurably(const std::string& name, const std::string& path,
+                                             const std::string& bytes);
+
 // Takes the file away; one that is not there is no error.
 std::optional<FileError> removeFile(const std::string& name, const std::string& path);
 

@@ -2,7 +2,9 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -58,6 +60,24 @@ int FileIo::rename(const std::string& from, const std::string& to) {
     return ::rename(from.c_str(), to.c_str()) < 0 ? -errno : 0;
 }
 
+#ifndef RENAME_EXCHANGE
+#define RENAME_EXCHANGE (1 << 1)
+#endif
+
+// Through the system call itself: a C library older than the kernel may not
+// have renameat2, and then the kernel still answers ENOSYS or EINVAL.
+int FileIo::exchange(const std::string& a, const std::string& b) {
+#ifdef SYS_renameat2
+    return ::syscall(SYS_renameat2, AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) < 0
+               ? -errno
+               : 0;
+#else
+    (void)a;
+    (void)b;
+    return -ENOSYS;
+#endif
+}
+
 // One call as the seam sees it, so a test counts a folder flush once.
 int FileIo::flushFolder(const std::string& folder) {
     const int fd = static_cast<int>(
@@ -70,6 +90,17 @@ int FileIo::flushFolder(const std::string& folder) {
 
 int FileIo::makeFolder(const std::string& path) {
     return ::mkdir(path.c_str(), 0700) < 0 ? -errno : 0;
+}
+
+int FileIo::permissions(const std::string& path, unsigned& mode) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) < 0) return -errno;
+    mode = static_cast<unsigned>(st.st_mode) & 07777u;
+    return 0;
+}
+
+int FileIo::setPermissions(const std::string& path, unsigned mode) {
+    return ::chmod(path.c_str(), static_cast<mode_t>(mode)) < 0 ? -errno : 0;
 }
 
 int FileIo::kindOf(const std::string& path, bool followLinks, FileKind& kind) {
@@ -97,6 +128,24 @@ int FileIo::readLink(const std::string& path, std::string& target) {
 }
 
 int FileIo::remove(const std::string& path) { return ::unlink(path.c_str()) < 0 ? -errno : 0; }
+
+int FileIo::removeFolder(const std::string& path) { return ::rmdir(path.c_str()) < 0 ? -errno : 0; }
+
+int FileIo::modifiedTime(const std::string& path, std::int64_t& seconds) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) < 0) return -errno;
+    seconds = static_cast<std::int64_t>(st.st_mtime);
+    return 0;
+}
+
+int FileIo::lock(const std::string& path) {
+    const int fd = static_cast<int>(retried(
+        [&] { return ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600); }));
+    if (fd < 0) return fd;
+    const int r = static_cast<int>(retried([&] { return ::flock(fd, LOCK_EX | LOCK_NB); }));
+    if (r < 0) ::close(fd);
+    return r < 0 ? r : fd;
+}
 
 int FileIo::listFolder(const std::string& path, std::vector<std::string>& names) {
     DIR* dir = ::opendir(path.c_str());

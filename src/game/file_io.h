@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,16 +24,31 @@ public:
     virtual int flush(int fd);  // to the disk, not just to the system
     virtual int close(int fd);
     virtual int rename(const std::string& from, const std::string& to);
+    // Swaps two names in one step, folders included; -EINVAL or -ENOSYS where
+    // the file system or the kernel cannot.
+    virtual int exchange(const std::string& a, const std::string& b);
     virtual int flushFolder(const std::string& folder);
     virtual int makeFolder(const std::string& path);  // for the owner alone
+    // The permission bits (07777) of a file or folder, and setting them.
+    virtual int permissions(const std::string& path, unsigned& mode);
+    virtual int setPermissions(const std::string& path, unsigned mode);
 
     // Questions and clean-up.
     virtual int kindOf(const std::string& path, bool followLinks, FileKind& kind);
     virtual int kindOf(int fd, FileKind& kind);
     virtual int readLink(const std::string& path, std::string& target);
     virtual int remove(const std::string& path);
+    virtual int removeFolder(const std::string& path);  // an empty one
     // The names in a folder, "." and ".." left out.
     virtual int listFolder(const std::string& path, std::vector<std::string>& names);
+    // When the file's contents last changed, in seconds since 1970.
+    virtual int modifiedTime(const std::string& path, std::int64_t& seconds);
+
+    // Opens the file, making it when missing, and holds an exclusive lock on
+    // it until the descriptor is closed: a descriptor, or -EWOULDBLOCK while
+    // another holds it. The system lets go of it when its holder dies,
+    // however it dies, and no lock outlives a reboot.
+    virtual int lock(const std::string& path);
 };
 
 // The file layer in use: the operating system's, unless a test put another in.

@@ -2,12 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 
-#include "game/durable_file.h"
 #include "game/file_reader.h"
 #include "game/files.h"
-#include "game/save_folder.h"
 
 namespace game {
 namespace {
@@ -78,16 +75,6 @@ std::optional<FileError> takeSetting(int lineNo, std::string_view key, std::stri
                 break;
         }
     }
-    return std::nullopt;
-}
-
-std::optional<FileError> checkReadsBack(int n, const StageDesc& desc) {
-    const std::string file = stageFileName(n);
-    auto again = parseStageText(file, writeStageText(desc));
-    if (auto* e = std::get_if<FileError>(&again)) return *e;
-    StageDesc& read = std::get<StageDesc>(again);
-    if (auto e = parseAnswerText(answerFileName(n), writeAnswerText(desc), read)) return e;
-    if (read != desc) return lineError(file, 0, "the start cell \"P\" must be empty to be written");
     return std::nullopt;
 }
 
@@ -184,44 +171,6 @@ FileResult<Pack> openPack(const std::string& folder) {
 FileResult<Pack> openGameStages(const std::string& folder) {
     return readStages(folder,
                       Pack{PackInfo{kGameStagesName, "", kGameStagesLicense, kStageCount}, {}});
-}
-
-std::optional<FileError> checkPackFolder(const std::string& folder) {
-    FileKind kind{};
-    if (const int err = fileIo().kindOf(folder, true, kind); err == -ENOENT) return std::nullopt;
-    std::vector<std::string> names;
-    if (const int err = fileIo().listFolder(folder, names); err < 0)
-        return cannot(kPackFileName, "read the folder", folder, describeErrno(-err));
-    if (names.empty() || isPack(folder)) return std::nullopt;
-    return FileError{folder + " holds files that are not a pack; choose an empty folder"};
-}
-
-std::optional<FileError> writePack(const std::string& folder, const Pack& pack) {
-    const int count = static_cast<int>(pack.stages.size());
-    if (count < 1 || count > kMaxPackStages || count != pack.info.stageCount)
-        return lineError(kPackFileName, 0,
-                         "Stages is " + std::to_string(pack.info.stageCount) +
-                             " and the pack holds " + std::to_string(count) +
-                             " stages: both must be the same, from 1 to " +
-                             std::to_string(kMaxPackStages));
-    auto info = parsePackText(writePackText(pack.info));
-    if (const auto* back = std::get_if<PackInfo>(&info); back == nullptr || *back != pack.info)
-        return lineError(kPackFileName, 0,
-                         "a name, author or licence with a line break or blanks at either end "
-                         "would not read back as it is");
-    for (int n = 1; n <= count; ++n)
-        if (auto e = checkReadsBack(n, pack.stages[static_cast<std::size_t>(n - 1)])) return e;
-
-    if (auto e = makeFolderFor(folder, kPackFileName)) return e;
-    auto put = [&](const std::string& name, const std::string& bytes) {
-        return writeFileDurably(name, folderText(folder) + name, bytes);
-    };
-    for (int n = 1; n <= count; ++n) {
-        const StageDesc& desc = pack.stages[static_cast<std::size_t>(n - 1)];
-        if (auto e = put(stageFileName(n), writeStageText(desc))) return e;
-        if (auto e = put(answerFileName(n), writeAnswerText(desc))) return e;
-    }
-    return put(kPackFileName, writePackText(pack.info));
 }
 
 }  // namespace game

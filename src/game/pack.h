@@ -60,16 +60,28 @@ inline constexpr const char* kGameStagesName = "Lumora";
 inline constexpr const char* kGameStagesLicense = "CC-BY-SA-4.0";  // as COPYING.CC-BY-SA-4.0 says
 FileResult<Pack> openGameStages(const std::string& folder);
 
-// Whether a pack may be saved to the folder: one that is missing, empty or
-// a pack already. A folder holding anything else is refused, so a pack is
-// never mixed into other files (the game's own stages among them).
+// Whether a pack may be saved to the folder: one that is missing, empty or a
+// pack and nothing else. A folder holding anything more is refused, so a save
+// never mixes a pack into other files (the game's own stages among them) nor
+// takes them away with the pack it replaces.
 std::optional<FileError> checkPackFolder(const std::string& folder);
 
-// Writes every stage and answer file, then pack.ini, each durably (see
-// writeFileDurably): until the last write the folder holds no new pack.ini,
-// so a pack half written is never taken for a whole one. Makes the folder
-// when it is missing. What would not read back as it is is refused before
-// anything is written.
+// Saves the pack whole or not at all. The new pack is written into a fresh
+// folder beside the old one, NAME.saving (hidden, a dot in front), every file
+// and the folder flushed to the disk; then the two folders swap names in one
+// step and the old pack is taken away. A failure or a kill at any moment
+// leaves the folder holding the old pack or the new one, whole, and never a
+// stage past the pack's count.
+//
+// Where the file system cannot swap two folders in one step, the old folder
+// is first renamed to NAME.old beside it and the new one then takes its name.
+// A crash between the two leaves no folder of that name, the old pack whole in
+// NAME.old and the new one whole in NAME.saving; the next save puts the old
+// one back before it starts, and a person can rename either into place.
+//
+// Makes the folders above when missing. What would not read back as it is is
+// refused before anything is written, and so is a folder checkPackFolder
+// refuses.
 std::optional<FileError> writePack(const std::string& folder, const Pack& pack);
 
 }  // namespace game

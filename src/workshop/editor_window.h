@@ -2,10 +2,13 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 #include "game/stage_desc.h"
 #include "workshop/core/editing.h"
+#include "workshop/core/journal.h"
 #include "workshop/core/pack_document.h"
+#include "workshop/core/pack_edits.h"
 
 class QAction;
 class QActionGroup;
@@ -24,6 +27,7 @@ class BoardView;
 class PackView;
 class PlaySession;
 class ProofPanel;
+class JournalKeeper;
 class StageList;
 
 // The workshop's main window: a pack of stages, the one shown on the board
@@ -67,8 +71,9 @@ public:
     // playPackRequested.
     void playPack();
 
-    // Offers back the work of a session that ended without saving it
-    // (`ask` answers whether to); true when it came back.
+    // Offers back, one by one, the work of every workshop that ended without
+    // saving it (`ask` answers whether to). The first taken comes back in this
+    // window, each other one in a window of its own; true when one came here.
     bool restoreJournal(const std::function<bool(const QString&)>& ask);
     // Writes the journal of unsaved work now (a moment after each edit burst otherwise).
     void writeJournal();
@@ -88,6 +93,9 @@ private:
     void makeProofPanel();  // editor_window_proof.cpp
     void makeJournal();     // editor_window_journal.cpp
     void dropJournal();
+    // Puts a journal's work in this window and keeps it in this window's own
+    // journal; false when it could not be kept there.
+    bool takeJournal(const Journal& journal);
     // The answer a proof gives a stage that has none: no undo step of its own,
     // it follows from the edit that left the stage without one.
     void takeAnswer(const AnswerMarks& answer, bool chosen);
@@ -112,7 +120,7 @@ private:
     void about();
 
     // The pack's own edits (editor_window_pack.cpp), each an undo step.
-    void pushStep(const QString& text, std::function<void()> redo, std::function<void()> undo);
+    void pushPackEdit(std::optional<PackEdit> edit);
     void addStage();
     void duplicateStage();
     void deleteStage();
@@ -141,9 +149,7 @@ private:
     QActionGroup* kinds_ = nullptr;
     QWidget* proofArea_ = nullptr;
     ProofPanel* proofPanel_ = nullptr;
-    std::string journalFolder_;  // empty: no state folder to keep unsaved work in
-    QTimer* quiet_ = nullptr;
-    bool journalDue_ = false;
+    JournalKeeper* journal_ = nullptr;
     PlaySession* play_ = nullptr;
     bool showWhenSolved_ = false;  // Show Solution waits for the proof under way
     StageList* stageList_ = nullptr;

@@ -11,6 +11,7 @@
 
 #include "game/pack.h"
 #include "game/save_folder.h"
+#include "workshop/core/pack_edits.h"
 #include "workshop/editor_window.h"
 #include "workshop/stage_list.h"
 #include "workshop/wording.h"
@@ -26,76 +27,43 @@ QSettings settings() { return QSettings(QStringLiteral("lumora"), QStringLiteral
 // One change of the pack's list or of its name, author or licence.
 class PackStep : public QUndoCommand {
 public:
-    PackStep(const QString& text, std::function<void()> redo, std::function<void()> undo)
-        : QUndoCommand(text), redo_(std::move(redo)), undo_(std::move(undo)) {}
-    void redo() override { redo_(); }
-    void undo() override { undo_(); }
+    using Apply = std::function<void(const PackContents&)>;
+    PackStep(PackEdit edit, Apply apply)
+        : QUndoCommand(QString::fromStdString(edit.description)),
+          edit_(std::move(edit)),
+          apply_(std::move(apply)) {}
+    void redo() override { apply_(edit_.after); }
+    void undo() override { apply_(edit_.before); }
 
 private:
-    std::function<void()> redo_;
-    std::function<void()> undo_;
+    PackEdit edit_;
+    Apply apply_;
 };
 
 }  // namespace
 
-void EditorWindow::pushStep(const QString& text, std::function<void()> redo,
-                            std::function<void()> undo) {
-    undo_->push(new PackStep(
-        text,
-        [this, redo = std::move(redo)] {
-            redo();
-            showPack();
-        },
-        [this, undo = std::move(undo)] {
-            undo();
-            showPack();
-        }));
-}
-
-void EditorWindow::addStage() {
-    if (!doc_.canAdd()) return;
-    const int at = doc_.current() + 1;
-    pushStep(
-        tr("Add stage %1").arg(at + 1), [this, at] { doc_.insert(at, blankStage()); },
-        [this, at] { doc_.remove(at) && doc_.select(at - 1); });
-}
-
-void EditorWindow::duplicateStage() {
-    if (!doc_.canAdd()) return;
-    const int at = doc_.current() + 1;
-    const game::StageDesc copy = stage();
-    pushStep(
-        tr("Duplicate stage %1").arg(at), [this, at, copy] { doc_.insert(at, copy); },
-        [this, at] { doc_.remove(at) && doc_.select(at - 1); });
-}
-
-void EditorWindow::deleteStage() {
-    if (!doc_.canRemove()) return;
-    const int at = doc_.current();
-    const game::StageDesc gone = stage();
-    pushStep(
-        tr("Delete stage %1").arg(at + 1), [this, at] { doc_.remove(at); },
-        [this, at, gone] { doc_.insert(at, gone); });
-}
-
-void EditorWindow::moveStage(int from, int to) {
-    if (from == to || !doc_.contains(from) || !doc_.contains(to)) {
+void EditorWindow::pushPackEdit(std::optional<PackEdit> edit) {
+    if (!edit) {
         showPack();  // a drop that moved nothing still moved the list's item
         return;
     }
-    pushStep(
-        tr("Move stage %1 to %2").arg(from + 1).arg(to + 1),
-        [this, from, to] { doc_.move(from, to); }, [this, from, to] { doc_.move(to, from); });
+    undo_->push(new PackStep(std::move(*edit), [this](const PackContents& contents) {
+        doc_.setContents(contents);
+        showPack();
+    }));
 }
+
+void EditorWindow::addStage() { pushPackEdit(addStageEdit(doc_)); }
+
+void EditorWindow::duplicateStage() { pushPackEdit(duplicateStageEdit(doc_)); }
+
+void EditorWindow::deleteStage() { pushPackEdit(deleteStageEdit(doc_)); }
+
+void EditorWindow::moveStage(int from, int to) { pushPackEdit(moveStageEdit(doc_, from, to)); }
 
 void EditorWindow::moveShown(int by) { moveStage(doc_.current(), doc_.current() + by); }
 
-void EditorWindow::editInfo(const game::PackInfo& info) {
-    const game::PackInfo before = doc_.info();
-    pushStep(
-        tr("Edit the pack's name, author or licence"), [this, info] { doc_.setInfo(info); },
-        [this, before] { doc_.setInfo(before); });
-}
+void EditorWindow::editInfo(const game::PackInfo& info) { pushPackEdit(infoEdit(doc_, info)); }
 
 void EditorWindow::playPack() {
     // The game plays files: an unsaved pack is saved first.
@@ -188,15 +156,14 @@ bool EditorWindow::saveAs() {
 
 bool EditorWindow::saveTo(const QString& folder) {
     const std::string path = folder.toStdString();
-    auto refused = game::checkPackFolder(path);
-    if (!refused) refused = game::writePack(path, doc_.pack());
-    if (refused) {
+    if (auto refused = game::writePack(path, doc_.pack())) {
         tellError(tr("Cannot Save the Pack"),
                   tr("The pack was not saved in %1:\n%2").arg(folder, text(refused->message)));
         return false;
     }
     doc_.savedTo(path);
     undo_->setClean();
+    dropJournal();  // the work is in the pack now
     rememberRecent(folder);
     updateTitle();
     return true;

@@ -39,9 +39,8 @@ TEST(BakedArt, EveryPictureEqualsItsPng) {
         ASSERT_FALSE(png.isNull());
         QImage baked;
         if (name.rfind("icon/", 0) == 0) {
-            const QIcon& icon = library.programIcon(name.rfind("icon/Workshop/", 0) == 0
-                                                        ? Which::Workshop
-                                                        : Which::Game);
+            const QIcon& icon = library.programIcon(
+                name.rfind("icon/Workshop/", 0) == 0 ? Which::Workshop : Which::Game);
             ASSERT_TRUE(icon.availableSizes().contains(png.size()));
             baked = icon.pixmap(png.size()).toImage();
         } else {

@@ -14,7 +14,8 @@ TEST(FontSubstitutes, OnlyStandInForMissingFamilies) {
         {"Liberation Sans", "Liberation Sans"},           // there, and kept
         {"No Such Family Anywhere", "Liberation Serif"},  // missing, stood in for
     };
-    QFont::insertSubstitution(QStringLiteral("Liberation Sans"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Liberation Sans"),
+                              QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("No Such Family Anywhere"),
                               QStringLiteral("Liberation Serif"));
     for (const auto& c : cases)

@@ -5,6 +5,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QUndoStack>
+#include <filesystem>
 #include <map>
 #include <memory>
 
@@ -26,8 +27,9 @@ game::StageDesc stageNo(int target) {
     return s;
 }
 
-void writeTwoStagePack(const TempFolder& folder) {
-    const game::Pack pack{{"Two", "Me", "CC0-1.0", 2}, {stageNo(1), stageNo(2)}};
+void writePackOf(const TempFolder& folder, int count) {
+    game::Pack pack{{"Two", "Me", "CC0-1.0", count}, {}};
+    for (int n = 1; n <= count; ++n) pack.stages.push_back(stageNo(n % 10));
     ASSERT_FALSE(game::writePack(folder.path(), pack));
 }
 
@@ -39,7 +41,9 @@ std::vector<int> targets(const std::vector<game::StageDesc>& stages) {
 
 std::map<std::string, std::string> contents(const TempFolder& folder) {
     std::map<std::string, std::string> out;
-    for (const std::string& name : folder.files()) out[name] = folder.read(name);
+    for (const std::string& name : folder.files())
+        out[name] = std::filesystem::is_directory(folder.path() + "/" + name) ? "(folder)"
+                                                                              : folder.read(name);
     return out;
 }
 
@@ -58,7 +62,7 @@ struct Window {
 
 TEST(PackWindow, ADraggedStageIsSavedInItsNewPlace) {
     TempFolder folder;
-    writeTwoStagePack(folder);
+    writePackOf(folder, 2);
     Window w;
     ASSERT_TRUE(w.window->openFolder(QString::fromStdString(folder.path())));
     QUndoStack* undo = w.window->undoStack();
@@ -85,7 +89,7 @@ TEST(PackWindow, ADraggedStageIsSavedInItsNewPlace) {
 
 TEST(PackWindow, UndoingAnEditGoesBackToTheStageItWasMadeOn) {
     TempFolder folder;
-    writeTwoStagePack(folder);
+    writePackOf(folder, 2);
     Window w;
     ASSERT_TRUE(w.window->openFolder(QString::fromStdString(folder.path())));
     auto* target = w.window->findChild<QSpinBox*>(QStringLiteral("targetBox"));
@@ -104,23 +108,36 @@ TEST(PackWindow, UndoingAnEditGoesBackToTheStageItWasMadeOn) {
 }
 
 TEST(PackWindow, WhatCannotBeOpenedOrSavedIsToldAndTouchesNothing) {
+    enum class Spoil { Write, Remove, Folder };  // what becomes of `file`
     struct Case {
         const char* name;
         const char* file;
-        const char* bytes;
+        std::string bytes;
         bool open;  // else a save into the folder
         const char* told;
+        int stages = 2;
+        Spoil spoil = Spoil::Write;
     };
+    const std::string noTarget = testing_support::stageFile({"....P...."}, "many", "3");
     const Case cases[] = {
         {"a count that is no number", game::kPackFileName, "[Pack]\r\nStages=two\r\n", true,
          "pack.ini line 2"},
+        {"a section never closed", game::kPackFileName, "[Pack\r\nStages=2\r\n", true,
+         "pack.ini line 1"},
         {"a stage file cut short", "mmap2.bkm", ".........\r\n", true, "mmap2.bkm"},
+        {"a stage missing", "mmap2.bkm", "", true, "mmap2.bkm: cannot open", 2, Spoil::Remove},
+        {"a folder for a stage", "amap1.bkm", "", true, "amap1.bkm: ", 2, Spoil::Folder},
+        {"one stage of 99 that does not parse", "mmap57.bkm", noTarget, true,
+         "mmap57.bkm line 10: \"many\"", 99},
         {"a folder of other files", "notes.txt", "keep me", false, "not a pack"},
     };
     for (const Case& c : cases) {
         TempFolder folder;
-        if (c.open) writeTwoStagePack(folder);
-        folder.write(c.file, c.bytes);
+        if (c.open) writePackOf(folder, c.stages);
+        if (c.spoil != Spoil::Write) folder.remove(c.file);
+        if (c.spoil == Spoil::Folder)
+            std::filesystem::create_directory(folder.path() + "/" + c.file);
+        if (c.spoil == Spoil::Write) folder.write(c.file, c.bytes);
         const auto before = contents(folder);
         Window w;
         w.window->replaceStage(stageNo(5), "five");

@@ -22,8 +22,11 @@
 #include <QToolBar>
 #include <QUndoStack>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <random>
+#include <sstream>
 
 #include "game/pack.h"
 #include "qt/picture_library.h"
@@ -70,11 +73,11 @@ struct Weighted {
     int weight;
 };
 constexpr Weighted kActs[] = {
-    {Act::Stroke, 30},      {Act::Target, 4},       {Act::Magic, 4},      {Act::Undo, 10},
-    {Act::Redo, 6},         {Act::Add, 3},          {Act::Duplicate, 3},  {Act::Delete, 3},
-    {Act::MoveUp, 2},       {Act::MoveDown, 2},     {Act::Select, 5},     {Act::StepAnswer, 3},
-    {Act::UseAnswer, 3},    {Act::StopProof, 2},    {Act::Rename, 3},     {Act::SaveReopen, 1},
-    {Act::Generate, 1},     {Act::Play, 1},         {Act::ShowSolution, 1}, {Act::WaitForProof, 6},
+    {Act::Stroke, 30},      {Act::Target, 4},    {Act::Magic, 4},        {Act::Undo, 10},
+    {Act::Redo, 6},         {Act::Add, 3},       {Act::Duplicate, 3},    {Act::Delete, 3},
+    {Act::MoveUp, 2},       {Act::MoveDown, 2},  {Act::Select, 5},       {Act::StepAnswer, 3},
+    {Act::UseAnswer, 3},    {Act::StopProof, 2}, {Act::Rename, 3},       {Act::SaveReopen, 1},
+    {Act::Generate, 1},     {Act::Play, 1},      {Act::ShowSolution, 1}, {Act::WaitForProof, 6},
     {Act::CheckHistory, 1},
 };
 
@@ -189,24 +192,41 @@ private:
 
     void perform(Act act) {
         switch (act) {
-            case Act::Stroke: return stroke();
-            case Act::Target: return setNumber("targetBox", workshop::kMaxTarget);
-            case Act::Magic: return setNumber("magicBox", 40);
-            case Act::Undo: return trigger("undo");
-            case Act::Redo: return trigger("redo");
-            case Act::Add: return trigger("addStage");
-            case Act::Duplicate: return trigger("duplicateStage");
-            case Act::Delete: return trigger("deleteStage");
-            case Act::MoveUp: return trigger("moveUp");
-            case Act::MoveDown: return trigger("moveDown");
+            case Act::Stroke:
+                return stroke();
+            case Act::Target:
+                return setNumber("targetBox", workshop::kMaxTarget);
+            case Act::Magic:
+                return setNumber("magicBox", 40);
+            case Act::Undo:
+                return trigger("undo");
+            case Act::Redo:
+                return trigger("redo");
+            case Act::Add:
+                return trigger("addStage");
+            case Act::Duplicate:
+                return trigger("duplicateStage");
+            case Act::Delete:
+                return trigger("deleteStage");
+            case Act::MoveUp:
+                return trigger("moveUp");
+            case Act::MoveDown:
+                return trigger("moveDown");
             case Act::Select:
-                return window_->stageList()->list()->setCurrentRow(below(window_->document().count()));
-            case Act::StepAnswer: return click(below(2) ? "nextAnswer" : "previousAnswer");
-            case Act::UseAnswer: return click("useAnswer");
-            case Act::StopProof: return click("stopProof");
-            case Act::Rename: return rename();
-            case Act::SaveReopen: return saveAndReopen();
-            case Act::Generate: return generate();
+                return window_->stageList()->list()->setCurrentRow(
+                    below(window_->document().count()));
+            case Act::StepAnswer:
+                return click(below(2) ? "nextAnswer" : "previousAnswer");
+            case Act::UseAnswer:
+                return click("useAnswer");
+            case Act::StopProof:
+                return click("stopProof");
+            case Act::Rename:
+                return rename();
+            case Act::SaveReopen:
+                return saveAndReopen();
+            case Act::Generate:
+                return generate();
             case Act::Play:
                 trigger("play");
                 return window_->playSession()->stop();
@@ -214,8 +234,10 @@ private:
                 trigger("showSolution");
                 QTest::qWait(below(50));
                 return window_->playSession()->stop();
-            case Act::WaitForProof: return settleProof();
-            case Act::CheckHistory: return checkHistory();
+            case Act::WaitForProof:
+                return settleProof();
+            case Act::CheckHistory:
+                return checkHistory();
         }
     }
 
@@ -338,11 +360,27 @@ private:
         checkJournal();
     }
 
+    // The one journal in the state folder, the window's own: each window keeps
+    // a workshop-N.journal of its own there.
+    static std::optional<game::FileResult<workshop::Journal>> readOwnJournal(
+        const std::string& folder) {
+        std::optional<game::FileResult<workshop::Journal>> found;
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
+            if (e.path().extension() != ".journal") continue;
+            EXPECT_FALSE(found.has_value()) << "a second journal " << e.path();
+            std::ostringstream bytes;
+            bytes << std::ifstream(e.path(), std::ios::binary).rdbuf();
+            found = workshop::parseJournal(bytes.str());
+        }
+        return found;
+    }
+
     // What the journal holds is the document, or there is none when all is saved.
     void checkJournal() {
         window_->writeJournal();
         const std::string folder = (home_.path() + "/XDG_STATE_HOME/lumora").toStdString();
-        auto read = workshop::readJournalFile(folder);
+        auto read = readOwnJournal(folder);
         if (undo()->isClean()) {
             EXPECT_FALSE(read.has_value()) << "a journal of saved work";
             return;

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 #include <QWidget>
@@ -113,6 +115,39 @@ TEST(WorkshopJournalFile, UnsavedWorkComesBackAfterAKill) {
     }
     Window w;  // the refused journal is not offered again
     EXPECT_FALSE(w.window->restoreJournal([](const QString&) { return true; }));
+}
+
+// Two workshops with unsaved work side by side: while both run a third offers
+// neither; the first killed and the second saved and closed, the next start
+// offers the first one's work alone.
+TEST(WorkshopJournalFile, EachWorkshopKeepsItsOwn) {
+    QTemporaryDir state, pack;
+    const QByteArray before = qgetenv("XDG_STATE_HOME");
+    const auto putBack = qScopeGuard([&] { qputenv("XDG_STATE_HOME", before); });
+    qputenv("XDG_STATE_HOME", state.path().toUtf8());  // no other test's journals
+    auto first = std::make_unique<Window>();
+    first->drag(Qt::LeftButton, {{2, 2}});
+    first->window->writeJournal();
+    const game::StageDesc firstWork = first->window->stage();
+    Window second;
+    second.drag(Qt::LeftButton, {{6, 6}});
+    second.window->writeJournal();
+    int asked = 0;
+    auto ask = [&asked](const QString& question) {
+        ++asked;
+        EXPECT_TRUE(question.contains(QStringLiteral("written"))) << question.toStdString();
+        return true;
+    };
+    EXPECT_FALSE(Window().window->restoreJournal(ask));
+    EXPECT_EQ(asked, 0);
+
+    first.reset();  // no close, as kill -9 leaves it
+    ASSERT_TRUE(second.window->saveTo(pack.path() + "/pack"));
+    ASSERT_TRUE(second.window->close());
+    Window next;
+    EXPECT_TRUE(next.window->restoreJournal(ask));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(next.window->stage(), firstWork);
 }
 
 // The blank stage's one final board has no marks, the same as no answer: a

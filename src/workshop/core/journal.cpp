@@ -1,7 +1,6 @@
 #include "workshop/core/journal.h"
 
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -9,9 +8,6 @@
 #include <utility>
 #include <variant>
 
-#include "game/durable_file.h"
-#include "game/file_reader.h"
-#include "game/save_folder.h"
 
 namespace workshop {
 namespace {
@@ -203,34 +199,6 @@ std::string workshopStateFolder(const std::string& xdgStateHome, const std::stri
         return game::folderText(xdgStateHome) + "lumora";
     if (!home.empty() && home.front() == '/') return game::folderText(home) + ".local/state/lumora";
     return {};
-}
-
-namespace {
-
-// Far more than 99 stages take; a bigger file is no journal of ours.
-constexpr std::size_t kMaxJournalBytes = 1 << 20;
-
-std::string journalPath(const std::string& folder) {
-    return game::folderText(folder) + kJournalFileName;
-}
-
-}  // namespace
-
-std::optional<game::FileError> writeJournalFile(const std::string& folder, const Journal& journal) {
-    if (auto e = game::makeFolderFor(folder, kJournalFileName)) return e;
-    return game::writeFileDurably(kJournalFileName, journalPath(folder), journalText(journal));
-}
-
-std::optional<game::FileResult<Journal>> readJournalFile(const std::string& folder) {
-    game::FileKind kind{};
-    if (game::fileIo().kindOf(journalPath(folder), false, kind) == -ENOENT) return std::nullopt;
-    auto bytes = game::readFileBytes(kJournalFileName, journalPath(folder), kMaxJournalBytes);
-    if (auto* e = std::get_if<game::FileError>(&bytes)) return *e;
-    return parseJournal(std::get<std::string>(bytes));
-}
-
-std::optional<game::FileError> removeJournalFile(const std::string& folder) {
-    return game::removeFile(kJournalFileName, journalPath(folder));
 }
 
 }  // namespace workshop

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,13 +31,5 @@ game::FileResult<Journal> parseJournal(std::string_view text);
 // $XDG_STATE_HOME/lumora, or ~/.local/state/lumora when that is unset, empty
 // or not an absolute path; empty when neither gives an absolute path.
 std::string workshopStateFolder(const std::string& xdgStateHome, const std::string& home);
-
-// The journal in the state folder, written durably through the game's file
-// code: a kill at any moment leaves the last journal whole or the new one.
-inline constexpr const char* kJournalFileName = "workshop.journal";
-std::optional<game::FileError> writeJournalFile(const std::string& folder, const Journal& journal);
-// Nothing when there is no journal.
-std::optional<game::FileResult<Journal>> readJournalFile(const std::string& folder);
-std::optional<game::FileError> removeJournalFile(const std::string& folder);
 
 }  // namespace workshop

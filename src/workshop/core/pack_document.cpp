@@ -77,6 +77,14 @@ bool PackDocument::move(int from, int to) {
     return true;
 }
 
+void PackDocument::setContents(PackContents contents) {
+    stages_ = std::move(contents.stages);
+    if (stages_.empty()) stages_.push_back(blankStage());
+    if (count() > kMaxPackStages) stages_.resize(kMaxPackStages);
+    setInfo(contents.info);
+    current_ = contains(contents.current) ? contents.current : 0;
+}
+
 bool PackDocument::setStage(int index, const game::StageDesc& stage) {
     if (!contains(index)) return false;
     stages_[static_cast<std::size_t>(index)] = stage;

@@ -11,6 +11,14 @@ inline constexpr int kMinPackStages = 1;  // a pack with no stage cannot be play
 inline constexpr int kMaxPackStages = game::kMaxPackStages;
 inline constexpr const char* kDefaultLicense = "CC-BY-SA-4.0";
 
+// Everything an edit of the pack changes, and what undoing it puts back.
+struct PackContents {
+    game::PackInfo info;
+    std::vector<game::StageDesc> stages;
+    int current = 0;
+    bool operator==(const PackContents&) const = default;
+};
+
 // The pack being edited: its name, author and licence, its stages, the one
 // shown, and where it was opened from or last saved to. The list operations
 // refuse what would take the pack out of kMinPackStages..kMaxPackStages or
@@ -58,6 +66,10 @@ public:
     bool move(int from, int to);
     // Puts `stage` in place of the one at `index` and shows it.
     bool setStage(int index, const game::StageDesc& stage);
+
+    PackContents contents() const { return {info_, stages_, current_}; }
+    // Contents that contents() gave; others are brought into the limits.
+    void setContents(PackContents contents);
 
 private:
     game::PackInfo info_;

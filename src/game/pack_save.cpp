@@ -1,0 +1,248 @@
+// A pack saved whole: written into a folder beside the old one and swapped in.
+#include <cerrno>
+
+#include "game/durable_file.h"
+#include "game/file_links.h"
+#include "game/file_reader.h"
+#include "game/files.h"
+#include "game/pack.h"
+#include "game/save_folder.h"
+
+namespace game {
+namespace {
+
+constexpr const char* kFolderName = "pack folder";
+constexpr std::string_view kSavingSuffix = ".saving";
+constexpr std::string_view kAsideSuffix = ".old";
+// What the file-by-file saves of earlier versions left when they were cut short.
+constexpr std::string_view kOldTempSuffix = ".new";
+
+// A pack's own files, and the save a game played in the folder keeps there,
+// which moves with the pack.
+bool isPackFileName(std::string_view name) {
+    if (name.ends_with(kOldTempSuffix)) name.remove_suffix(kOldTempSuffix.size());
+    if (name == kPackFileName || name == kSaveFileName) return true;
+    for (int n = 1; n <= kMaxPackStages; ++n)
+        if (name == stageFileName(n) || name == answerFileName(n)) return true;
+    return false;
+}
+
+FileError folderError(const std::string& what, int err) {
+    return FileError{std::string(kFolderName) + ": cannot " + what + " (" + describeErrno(err) +
+                     ")"};
+}
+
+// Some file systems cannot flush a folder at all; there a rename is as safe as
+// they make it.
+bool flushed(int r) { return r >= 0 || r == -EINVAL || r == -ENOTSUP; }
+
+// The pack's folder with its links followed, and the two names beside it that
+// a save uses.
+struct Places {
+    std::string folder;
+    std::string parent;
+    std::string saving;  // the new pack while written; the old one once swapped
+    std::string aside;   // the old pack between the two renames of the fallback
+};
+
+FileResult<Places> placesOf(std::string folder) {
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    auto followed = followLinks(kFolderName, folder);
+    if (auto* e = std::get_if<FileError>(&followed)) return *e;
+    Places p;
+    p.folder = std::get<std::string>(followed);
+    const std::size_t slash = p.folder.rfind('/');
+    const std::string base = slash == std::string::npos ? p.folder : p.folder.substr(slash + 1);
+    if (base.empty() || base == "." || base == "..")
+        return FileError{std::string(kFolderName) + ": " + folder +
+                         " does not name a folder a pack can be saved as"};
+    p.parent = folderOf(p.folder);
+    const std::string hidden = folderText(p.parent) + "." + base;
+    p.saving = hidden + std::string(kSavingSuffix);
+    p.aside = hidden + std::string(kAsideSuffix);
+    return p;
+}
+
+bool exists(const std::string& path) {
+    FileKind kind{};
+    return fileIo().kindOf(path, false, kind) == 0;
+}
+
+// Takes away a folder a save made, pack files and all; anything else in it
+// is left where it is, and so is the folder.
+std::optional<FileError> clearFolder(const std::string& folder) {
+    if (!exists(folder)) return std::nullopt;
+    std::vector<std::string> names;
+    if (const int r = fileIo().listFolder(folder, names); r < 0)
+        return folderError("read " + folder, -r);
+    for (const std::string& name : names) {
+        if (!isPackFileName(name))
+            return FileError{std::string(kFolderName) + ": " + folder + " holds " +
+                             quoteForMessage(name) +
+                             ", which no save put there; it is left as it is"};
+        if (const int r = fileIo().remove(folderText(folder) + name); r < 0 && r != -ENOENT)
+            return folderError("remove " + folderText(folder) + name, -r);
+    }
+    if (const int r = fileIo().removeFolder(folder); r < 0 && r != -ENOENT)
+        return folderError("remove " + folder, -r);
+    return std::nullopt;
+}
+
+// The fallback's two renames were cut in the middle: the old pack goes back.
+std::optional<FileError> putBackAside(const Places& p) {
+    if (exists(p.folder) || !exists(p.aside)) return std::nullopt;
+    if (const int r = fileIo().rename(p.aside, p.folder); r < 0)
+        return folderError("put the old pack in " + p.aside + " back as " + p.folder, -r);
+    return std::nullopt;
+}
+
+// The save of a game played in the pack's folder, to go with the new pack.
+FileResult<std::optional<std::string>> saveToCarry(const std::string& folder) {
+    constexpr std::size_t kMaxCarried = 1 << 16;  // the game writes a number and a line end
+    const std::string path = folderText(folder) + kSaveFileName;
+    if (!exists(path)) return std::optional<std::string>();
+    auto bytes = readFileBytes(kSaveFileName, path, kMaxCarried);
+    if (auto* e = std::get_if<FileError>(&bytes)) return *e;
+    if (std::get<std::string>(bytes).size() == kMaxCarried)
+        return FileError{std::string(kSaveFileName) + ": " + path + " is too long to be a save"};
+    return std::optional<std::string>(std::get<std::string>(std::move(bytes)));
+}
+
+// The new folder takes the old one's permissions, so that a pack shared with
+// others stays shared; a pack new to its folder is the player's alone.
+std::optional<FileError> makeLike(const std::string& folder, const std::string& model) {
+    if (const int r = fileIo().makeFolder(folder); r < 0) return folderError("make " + folder, -r);
+    unsigned mode = 0;
+    if (fileIo().permissions(model, mode) < 0) return std::nullopt;
+    if (const int r = fileIo().setPermissions(folder, mode); r < 0)
+        return folderError("give " + folder + " the permissions of " + model, -r);
+    return std::nullopt;
+}
+
+std::optional<FileError> writeWhole(const Places& p, const Pack& pack,
+                                    const std::optional<std::string>& save) {
+    const std::string& folder = p.saving;
+    if (auto e = makeLike(folder, p.folder)) return e;
+    auto put = [&](const std::string& name, const std::string& bytes) {
+        return writeNewFileDurably(name, folderText(folder) + name, bytes);
+    };
+    if (save)
+        if (auto e = put(kSaveFileName, *save)) return e;
+    for (int n = 1; n <= pack.info.stageCount; ++n) {
+        const StageDesc& desc = pack.stages[static_cast<std::size_t>(n - 1)];
+        if (auto e = put(stageFileName(n), writeStageText(desc))) return e;
+        if (auto e = put(answerFileName(n), writeAnswerText(desc))) return e;
+    }
+    if (auto e = put(kPackFileName, writePackText(pack.info))) return e;
+    if (const int r = fileIo().flushFolder(folder); !flushed(r))
+        return folderError("flush " + folder + " to the disk", -r);
+    return std::nullopt;
+}
+
+// Two renames for a file system that cannot swap: the old folder aside, the
+// new one in its place, and the old one back where the second fails.
+std::optional<FileError> renameTwice(const Places& p) {
+    if (const int r = fileIo().rename(p.folder, p.aside); r < 0)
+        return folderError("move " + p.folder + " aside to " + p.aside, -r);
+    if (const int r = fileIo().rename(p.saving, p.folder); r < 0) {
+        fileIo().rename(p.aside, p.folder);
+        return folderError("rename " + p.saving + " to " + p.folder, -r);
+    }
+    return std::nullopt;
+}
+
+// The one step that makes the new pack the pack; after it the old one lies in
+// `saving` (or `aside`). False in `swapped` when nothing changed.
+std::optional<FileError> putInPlace(const Places& p, bool& swapped) {
+    swapped = false;
+    if (!exists(p.folder)) {
+        if (const int r = fileIo().rename(p.saving, p.folder); r < 0)
+            return folderError("rename " + p.saving + " to " + p.folder, -r);
+    } else if (const int r = fileIo().exchange(p.saving, p.folder); r == -EINVAL || r == -ENOSYS) {
+        if (auto e = renameTwice(p)) return e;
+    } else if (r < 0) {
+        return folderError("swap " + p.saving + " with " + p.folder, -r);
+    }
+    swapped = true;
+    if (const int r = fileIo().flushFolder(p.parent); !flushed(r))
+        return FileError{std::string(kFolderName) + ": " + p.folder +
+                         " holds the new pack, but its folder could not be flushed to the disk (" +
+                         describeErrno(-r) + ")"};
+    return std::nullopt;
+}
+
+std::optional<FileError> checkReadsBack(int n, const StageDesc& desc) {
+    const std::string file = stageFileName(n);
+    auto again = parseStageText(file, writeStageText(desc));
+    if (auto* e = std::get_if<FileError>(&again)) return *e;
+    StageDesc& read = std::get<StageDesc>(again);
+    if (auto e = parseAnswerText(answerFileName(n), writeAnswerText(desc), read)) return e;
+    if (read != desc) return lineError(file, 0, "the start cell \"P\" must be empty to be written");
+    return std::nullopt;
+}
+
+std::optional<FileError> checkWritable(const Pack& pack) {
+    const int count = static_cast<int>(pack.stages.size());
+    if (count < 1 || count > kMaxPackStages || count != pack.info.stageCount)
+        return lineError(kPackFileName, 0,
+                         "Stages is " + std::to_string(pack.info.stageCount) +
+                             " and the pack holds " + std::to_string(count) +
+                             " stages: both must be the same, from 1 to " +
+                             std::to_string(kMaxPackStages));
+    auto info = parsePackText(writePackText(pack.info));
+    if (const auto* back = std::get_if<PackInfo>(&info); back == nullptr || *back != pack.info)
+        return lineError(kPackFileName, 0,
+                         "a name, author or licence with a line break or blanks at either end "
+                         "would not read back as it is");
+    for (int n = 1; n <= count; ++n)
+        if (auto e = checkReadsBack(n, pack.stages[static_cast<std::size_t>(n - 1)])) return e;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<FileError> checkPackFolder(const std::string& folder) {
+    FileKind kind{};
+    if (const int err = fileIo().kindOf(folder, true, kind); err == -ENOENT) return std::nullopt;
+    std::vector<std::string> names;
+    if (const int err = fileIo().listFolder(folder, names); err < 0)
+        return cannot(kPackFileName, "read the folder", folder, describeErrno(-err));
+    if (names.empty()) return std::nullopt;
+    if (!isPack(folder))
+        return FileError{folder + " holds files that are not a pack; choose an empty folder"};
+    for (const std::string& name : names)
+        if (!isPackFileName(name))
+            return FileError{folder + " holds " + quoteForMessage(name) +
+                             " beside the pack: a pack is saved whole into a folder of its own, "
+                             "so move it out or choose an empty folder"};
+    return std::nullopt;
+}
+
+std::optional<FileError> writePack(const std::string& folder, const Pack& pack) {
+    if (auto e = checkWritable(pack)) return e;
+    auto found = placesOf(folder);
+    if (auto* e = std::get_if<FileError>(&found)) return *e;
+    const Places& p = std::get<Places>(found);
+    if (auto e = makeFolderFor(p.parent, kPackFileName)) return e;
+    if (auto e = putBackAside(p)) return e;
+    if (auto e = checkPackFolder(p.folder)) return e;
+    // What a save cut short left: a new pack half written, or an old one
+    // swapped out and not yet taken away.
+    if (auto e = clearFolder(p.saving)) return e;
+    if (auto e = clearFolder(p.aside)) return e;
+    auto save = saveToCarry(p.folder);
+    if (auto* e = std::get_if<FileError>(&save)) return *e;
+    if (auto e = writeWhole(p, pack, std::get<std::optional<std::string>>(save))) {
+        clearFolder(p.saving);
+        return e;
+    }
+    bool swapped = false;
+    auto failed = putInPlace(p, swapped);
+    // The old pack, or the new one that never went in. Whatever stays behind
+    // here is taken away by the next save before it writes.
+    clearFolder(p.saving);
+    if (swapped) clearFolder(p.aside);
+    return failed;
+}
+
+}  // namespace game
