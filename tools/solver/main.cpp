@@ -8,6 +8,7 @@
 #include "game/files.h"
 #include "game/pack.h"
 #include "generate_args.h"
+#include "number_arg.h"
 #include "solver/proof.h"
 #include "solver/table.h"
 
@@ -16,6 +17,10 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kBoardCap = 100;
+// Beyond these a search's magic would not fit its counters, or the final
+// boards it keeps would not fit in memory.
+constexpr int kMostMagicCap = 30'000;
+constexpr std::size_t kMostBoards = 1'000'000;
 
 void usage() {
     std::cerr << "usage: lumora-solve STAGEFILE [--script FILE] [--answer FILE] [--no-replay] "
@@ -234,6 +239,14 @@ int main(int argc, char** argv) {
             }
             return argv[++i];
         };
+        auto number = [&]<typename T>(T lo, T hi) -> T {
+            auto read = solvecli::optionNumber<T>(a, next(), lo, hi);
+            if (const auto* why = std::get_if<std::string>(&read)) {
+                std::cerr << "lumora-solve: " << *why << "\n";
+                std::exit(2);
+            }
+            return std::get<T>(read);
+        };
         if (a == "--script")
             scriptOut = next();
         else if (a == "--answer")
@@ -251,9 +264,9 @@ int main(int argc, char** argv) {
         else if (a == "--no-replay")
             options.replay = false;
         else if (a == "--cap")
-            options.magicCap = std::atoi(next().c_str());
+            options.magicCap = number(1, kMostMagicCap);
         else if (a == "--boards")
-            options.boardCap = static_cast<std::size_t>(std::max(1, std::atoi(next().c_str())));
+            options.boardCap = number(std::size_t{1}, kMostBoards);
         else if (!a.empty() && a[0] != '-' && stageFile.empty())
             stageFile = a;
         else {
