@@ -49,9 +49,10 @@ TEST(SolverMoves, EveryClickAgreesWithTheGame) {
             const int start = reach.order[static_cast<std::size_t>(i)];
             std::vector<std::string> rows = board;
             rows[static_cast<std::size_t>(solver::rowOf(first.start.player()) - 1)]
-                [static_cast<std::size_t>(solver::columnOf(first.start.player()) - 1)] = '.';
+                [static_cast<std::size_t>(solver::columnOf(first.start.player()) - 1)] =
+                    game::cellInfo(game::CellKind::Empty).letter;
             rows[static_cast<std::size_t>(solver::rowOf(start) - 1)]
-                [static_cast<std::size_t>(solver::columnOf(start) - 1)] = 'P';
+                [static_cast<std::size_t>(solver::columnOf(start) - 1)] = game::kStartLetter;
             const solver::Stage stage = stageOf(rows, "1", "9");
             const solver::Clicks clicks =
                 solver::clicksFrom(solver::SolidMap(stage, stage.start), start);
@@ -154,7 +155,7 @@ TEST(SolverSearch, CountMeetingTheTargetTooEarlyIsTheOnlyTrap) {
     const solver::SearchResult found = solver::search(stage, {stage.magic, true});
     ASSERT_TRUE(found.cleared);
     ASSERT_FALSE(found.casts.empty());
-    EXPECT_EQ(stage.start.kind(found.casts.front().target), solver::Empty);
+    EXPECT_EQ(stage.start.kind(found.casts.front().target), game::CellKind::Empty);
     EXPECT_EQ(found.casts.size(), 4u);  // a block, two pools, the block again
 
     const solver::StageReport rep = solver::solveStage(stage, 1, solver::stageFileText(stage));

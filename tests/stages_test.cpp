@@ -60,7 +60,7 @@ TEST(Stages, EverySolutionClearsItsStageOnItsAnswerBoard) {
         for (int r = 0; r < 9; ++r) {
             std::string expected = answerLines[static_cast<std::size_t>(r)];
             for (char& ch : expected)
-                if (ch == 'O') ch = 'B';
+                if (ch == game::kAnswerLetter) ch = game::cellInfo(game::CellKind::Block).letter;
             EXPECT_EQ(lines[lines.size() - 9 + static_cast<std::size_t>(r)], expected)
                 << "row " << r + 1;
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "game/rules.h"
 #include "solver/generate_board.h"
 #include "solver/moves.h"
 
@@ -72,8 +73,10 @@ std::int16_t firstMagic(const game::StageDesc& d, int cap) {
         return static_cast<int>(std::count(d.cells.begin(), d.cells.end(), kind));
     };
     const int missing = std::max(0, d.target - count(game::CellKind::Block));
+    namespace rules = game::rules;
     return static_cast<std::int16_t>(
-        std::min(cap, 1 + 2 * (count(game::CellKind::Water) + missing)));
+        std::min(cap, rules::kLeastMagicLeft + rules::kClearWaterCost * count(game::CellKind::Water) +
+                          rules::kPlaceBlockCost * missing));
 }
 
 Verdict judgeBoard(game::StageDesc desc, const GenerateOptions& o, GenerateControl* control,

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "game/files.h"
+#include "game/rules.h"
 #include "replay.h"
 #include "solver/moves.h"
 
@@ -19,6 +20,7 @@ namespace {
 // and the slack added to every computed wait.
 constexpr int kCastPauseMs = 200;
 constexpr int kMarginMs = 100;
+constexpr int kFallMs = game::rules::kFallMsPerCell;
 
 }  // namespace
 
@@ -32,10 +34,10 @@ game::StageDesc answerFor(const Stage& stage, const Board& board,
         game::AnswerMark mark = game::AnswerMark::None;
         if (stage.wall[i])
             mark = game::AnswerMark::Wall;
-        else if (board.kind(cell) == Sand)
+        else if (board.kind(cell) == CellKind::Sand)
             mark = game::AnswerMark::Sand;
-        else if (board.kind(cell) == Block)
-            mark = stage.letter[i] == 'B' && !touched[i] ? game::AnswerMark::Block
+        else if (board.kind(cell) == CellKind::Block)
+            mark = stage.ownBlock(cell) && !touched[i] ? game::AnswerMark::Block
                                                          : game::AnswerMark::Answer;
         desc.answer[i] = mark;
     }
@@ -72,13 +74,13 @@ std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<C
                       cast.from >= board.player() && cast.from < land;
             if (midFall) {
                 if (d == 9) return which + ": no cast goes below while falling";
-                // The fall takes 400 ms a row; the cell counts as the
-                // character's from when it reaches it until it reaches the next.
-                const int due = 400 * (rowOf(cast.from) - fallRow) + 200;
+                // The cell counts as the character's from when it reaches it
+                // until it reaches the next: halfway is safely inside.
+                const int due = kFallMs * (rowOf(cast.from) - fallRow) + kFallMs / 2;
                 if (due > fallMs) body << "wait " << due - fallMs << "\n";
                 fallMs = std::max(fallMs, due);
             } else {
-                body << "wait " << 400 * (rowOf(land) - fallRow) + kMarginMs - fallMs << "\n";
+                body << "wait " << kFallMs * (rowOf(land) - fallRow) + kMarginMs - fallMs << "\n";
                 board.setPlayer(land);
                 board.setFalling(false);
             }
@@ -97,7 +99,9 @@ std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<C
                 const int column = reach.column[static_cast<std::size_t>(to)];
                 const Clicks clicks = clicksFrom(solid, via);
                 body << "tap " << tileOf(to) << " 1\n";
-                body << "wait " << 100 * clicks.ticks[static_cast<std::size_t>(column)] + kMarginMs
+                body << "wait "
+                     << game::rules::kWalkTickMs * clicks.ticks[static_cast<std::size_t>(column)] +
+                            kMarginMs
                      << "\n";
                 ++plan.walks;
             }
@@ -105,7 +109,7 @@ std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<C
         const CastEffect e = castOn(stage, board, cast.from, cast.target);
         if (!e.wall) touched[static_cast<std::size_t>(cast.target)] = true;
         magic += e.magicDelta;
-        outcome = (e.wall && board.count(Block) != stage.target) ? Outcome::Going
+        outcome = (e.wall && board.count(CellKind::Block) != stage.target) ? Outcome::Going
                                                                  : judge(stage, e.board, magic);
         if (outcome == Outcome::Lost) return which + " loses the stage";
         body << "tap " << tileOf(cast.target) << " 2\n";
@@ -131,16 +135,24 @@ std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<C
     return plan;
 }
 
+namespace {
+
+// The replay's board shows every block as a block, the ones of the answer too.
+game::CellKind shownKind(game::AnswerMark mark) {
+    if (mark == game::AnswerMark::Answer) return game::CellKind::Block;
+    return game::kindShown(mark).value_or(game::CellKind::Empty);
+}
+
+}  // namespace
+
 std::string answerAsBoard(const std::string& answer) {
-    // The replay's board shows every block as "B", the ones of the answer too.
-    static constexpr char kShown[] = {'.', 'S', 'B', 'W', 'K', 'B'};  // by AnswerMark
     game::StageDesc desc;
     if (game::parseAnswerText("answer", answer, desc)) return {};
     std::string out;
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c)
-            out += kShown[static_cast<std::size_t>(
-                desc.answer[static_cast<std::size_t>(game::boardIndex(c, r))])];
+            out += game::cellInfo(shownKind(desc.answer[static_cast<std::size_t>(game::boardIndex(c, r))]))
+                       .letter;
         out += "\n";
     }
     return out;

@@ -60,8 +60,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        static constexpr const char* kPictures[] = {nullptr, "Sand", "Block",
-                                                    "Water", "Wall", "Block"};
         QPainter p(this);
         p.fillRect(rect(), answer_ ? Qt::white : palette().window().color());
         if (!answer_) return;
@@ -74,8 +72,11 @@ protected:
             for (int c = 1; c <= game::kBoardSide; ++c) {
                 const QRect cell((c - 1) * kCell, (r - 1) * kCell, kCell, kCell);
                 const auto mark = (*answer_)[static_cast<std::size_t>(game::boardIndex(c, r))];
-                const char* name = kPictures[static_cast<std::size_t>(mark)];
-                if (name == nullptr) continue;
+                // A cell of the answer is drawn as the block it must hold.
+                const std::optional<game::CellKind> kind =
+                    mark == game::AnswerMark::Answer ? game::CellKind::Block : game::kindShown(mark);
+                if (!kind) continue;
+                const std::string name(game::cellInfo(*kind).picture);
                 if (const QPixmap* pixmap = pictures_.find("MainWindow", name))
                     p.drawPixmap(cell, *pixmap);
                 if (mark == game::AnswerMark::Answer) {  // what the player must make
