@@ -190,8 +190,7 @@ TEST(SolverAgainstTheGame, RoomsClearAndNeedTheSameLeastMagic) {
 
         solver::SolveOptions options;
         options.magicCap = kCap;
-        options.replay = false;
-        const solver::StageReport rep = solver::solveStage(stage, 1, "", options);
+        const solver::StageReport rep = solver::solveStage(stage, 1, options);
         ASSERT_LT(rep.leaves, 0);
         EXPECT_EQ(Explorer(rows, target, stage.magic).clears(), rep.solvable);
         if (rep.leastMagic == 0) {

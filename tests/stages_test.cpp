@@ -2,7 +2,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "replay.h"
+#include "headless/replay.h"
 #include "solver/validate.h"
 #include "support/fixture.h"
 
@@ -47,7 +47,7 @@ TEST(Stages, EverySolutionClearsItsStageOnItsAnswerBoard) {
         folder.write("save.bkm", std::to_string(n) + "\r\n");
         std::istringstream in(script + "board\n");
         std::ostringstream out, err;
-        EXPECT_EQ(replay::run(folder.path(), in, out, err), 0) << err.str();
+        EXPECT_EQ(headless::run(folder.path(), in, out, err), 0) << err.str();
 
         const std::vector<std::string> lines = linesOf(out.str());
         ASSERT_GE(lines.size(), 10u) << out.str();

@@ -43,6 +43,9 @@ FileResult<std::int16_t> stageFileNumber(const std::string& fileName, int line,
 inline constexpr int kBoardSide = 9;
 inline constexpr int kBoardCells = kBoardSide * kBoardSide;
 
+// What an answer file holds for each cell, by index.
+using AnswerMarks = std::array<AnswerMark, kBoardCells>;
+
 // Cell (c, r), both 1..9, at index 9 * (r - 1) + (c - 1).
 constexpr int boardIndex(int c, int r) { return kBoardSide * (r - 1) + (c - 1); }
 
@@ -61,7 +64,7 @@ struct StageDesc {
     int startRow = 0;
     std::int16_t target = 0;  // BlockTarget, line 10
     std::int16_t magic = magicForBudget(0);  // MagicCount when play starts
-    std::array<AnswerMark, kBoardCells> answer{};
+    AnswerMarks answer{};
 
     CellKind at(int c, int r) const { return cells[static_cast<std::size_t>(boardIndex(c, r))]; }
     void set(int c, int r, CellKind kind) {

@@ -184,7 +184,7 @@ public:
             if (head % kCheckEvery == 0 && !carryOn()) break;
             expand(head);
             if (table_.size() > options_.maxStates) {
-                result_.exhausted = false;
+                result_.ending.cutShort = true;
                 break;
             }
         }
@@ -217,8 +217,7 @@ private:
 
     static SearchResult cancelled() {
         SearchResult r;
-        r.cancelled = true;
-        r.exhausted = false;
+        r.ending.cancelled = true;
         return r;
     }
 

@@ -15,11 +15,11 @@ Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t m
         without.control = control;
         const SearchResult r = search(stage, without);
         v.states += r.states;
-        if (r.cancelled) {
-            v.cancelled = true;
+        if (r.ending.cancelled) {
+            v.ending.cancelled = true;
             return v;
         }
-        if (!r.exhausted && !r.cleared) v.complete = false;
+        if (r.ending.cutShort && !r.cleared) v.ending.cutShort = true;
         if (!r.cleared) v.required |= 1u << i;
     }
     SearchOptions all{stage.magic, false, maxStates};
@@ -27,8 +27,7 @@ Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t m
     all.control = control;
     const SearchResult r = search(stage, all);
     v.states += r.states;
-    v.cancelled = r.cancelled;
-    if (!r.exhausted) v.complete = false;
+    v.ending.add(r.ending);
     v.capped = r.finalBoards.size() > boardCap;
     v.finalBoards = std::min(r.finalBoards.size(), boardCap);
     v.boards.assign(r.finalBoards.begin(),

@@ -83,8 +83,11 @@ void MainWindow::buildLayout() {
     label("Label7", 448, 304, 49, 17, "Green", 12);
     label("Label9", 448, 272, 49, 25, "Magic", 12);
     label("Label10", 448, 288, 49, 17, "Stone", 12);
-    for (const char* name : {"Image1", "Stone", "Green"}) {
-        float y = name[0] == 'I' ? 272.0f : name[0] == 'S' ? 288.0f : 304.0f;
+    const struct {
+        const char* name;
+        float y;
+    } kTrayIcons[] = {{"Image1", 272.0f}, {"Stone", 288.0f}, {"Green", 304.0f}};
+    for (const auto& [name, y] : kTrayIcons) {
         forms::Control& c = add(Kind::Image, name, -1, 496 * kTw, y * kTw, 17 * kTw, 17 * kTw);
         c.Stretch = true;
         c.setPicture(art(name));

@@ -242,7 +242,7 @@ void ProofPanel::showVerdict(std::uint64_t generation, const StageVerdict& v) {
     if (rep.solvable) {
         verdict_->setText(tr("✔ Solvable with its magic"));
         verdict_->setStyleSheet(QStringLiteral("color: %1").arg(kGood.name()));
-        script_ = rep.plan.script;
+        script_ = rep.plan.steps;
         answers_ = {v.answer};
         answerIndex_ = 0;
         if (current_.answer == AnswerMarks{} && v.answer != current_.answer)
@@ -253,7 +253,7 @@ void ProofPanel::showVerdict(std::uint64_t generation, const StageVerdict& v) {
     }
     setRow(LeastMagic, rep.leastMagic > 0
                            ? tr("%1 (the stage gives %2)").arg(rep.leastMagic).arg(proving_.magic)
-                           : tr("none clears it up to 200"));
+                           : tr("none clears it up to %1").arg(panelOptions().magicCap));
     if (rep.solvable)
         setRow(Solution, counted(rep.plan.casts, tr("cast"), tr("casts")) + QStringLiteral(", ") +
                              counted(rep.plan.walks, tr("walk"), tr("walks")));
@@ -288,7 +288,7 @@ void ProofPanel::showResult(std::uint64_t generation, const StageProof& result) 
     if (const auto& a = result.proof.analysis) {
         const solver::Validation& v = a->validation;
         setRow(Requires, text(solver::moveNames(v.required)) +
-                             (v.complete ? QString() : tr(" (a search was cut short)")));
+                             (v.ending.finished() ? QString() : tr(" (a search was cut short)")));
         setRow(EarlyCount, a->earlyCountCosts ? tr("costs magic") : tr("costs nothing"));
         setRow(FinalBoards, (v.capped ? tr("more than %1") : tr("%1")).arg(v.finalBoards));
     } else {

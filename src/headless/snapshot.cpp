@@ -1,4 +1,4 @@
-#include "snapshot.h"
+#include "headless/snapshot.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include "ui/main_window.h"
 #include "ui/menu.h"
 
-namespace replay {
+namespace headless {
 
 std::string positionText(float value) {
     char buf[32];
@@ -111,4 +111,4 @@ std::string answerText(const ui::MainWindow& window) {
     return out;
 }
 
-}  // namespace replay
+}  // namespace headless
