@@ -12,8 +12,8 @@
 #include <string>
 #include <thread>
 
-#include "headless/check.h"
 #include "game/files.h"
+#include "headless/check.h"
 #include "solver/proof.h"
 #include "solver/report.h"
 #include "solver/search.h"

@@ -1,13 +1,14 @@
 // The one script format, the in-game check on files in memory, and the one
 // table of cell kinds, each against what the game itself does.
 
+#include "game/replay_script.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
 
 #include "game/files.h"
-#include "game/replay_script.h"
 #include "headless/check.h"
 #include "support/fixture.h"
 
@@ -35,7 +36,8 @@ struct Shipped {
 };
 Shipped shippedStage(int n) {
     Shipped s;
-    s.desc = std::get<game::StageDesc>(game::parseStageText("stage", shipped(game::stageFileName(n))));
+    s.desc =
+        std::get<game::StageDesc>(game::parseStageText("stage", shipped(game::stageFileName(n))));
     EXPECT_FALSE(game::parseAnswerText("answer", shipped(game::answerFileName(n)), s.desc));
     const game::ScriptRead read =
         game::readScript(shipped("solutions/stage" + std::to_string(n) + ".replay"));

@@ -145,7 +145,8 @@ std::vector<std::string> randomRoom(std::mt19937& rng) {
         starts.clear();
         for (int r = kTop; r <= 9; ++r)
             for (int c = kLeft; c <= kRight; ++c)
-                if (rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] == kEmpty &&
+                if (rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] ==
+                        kEmpty &&
                     (r == 9 ||
                      rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c - 1)] != kEmpty))
                     starts.emplace_back(c, r);

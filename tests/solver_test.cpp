@@ -202,7 +202,8 @@ TEST(SolverPlan, ScriptReplaysToAClearAndTheAnswerIsItsBoard) {
 
     // Steps cut before the last cast leave the stage running.
     std::vector<game::ScriptStep> cut = p.steps;
-    while (!cut.empty() && !(cut.back().kind == game::ScriptStep::Kind::Tap && cut.back().button == 2))
+    while (!cut.empty() &&
+           !(cut.back().kind == game::ScriptStep::Kind::Tap && cut.back().button == 2))
         cut.pop_back();
     ASSERT_FALSE(cut.empty());
     cut.back() = game::ScriptStep::of(game::ScriptStep::Kind::Show);

@@ -19,9 +19,13 @@ std::string MemoryFiles::plain(const std::string& path) {
     return out;
 }
 
-std::string MemoryFiles::pathOf(const std::string& name) const { return plain(folder_ + "/" + name); }
+std::string MemoryFiles::pathOf(const std::string& name) const {
+    return plain(folder_ + "/" + name);
+}
 
-bool MemoryFiles::isFolder(const std::string& path) const { return folders_.count(plain(path)) != 0; }
+bool MemoryFiles::isFolder(const std::string& path) const {
+    return folders_.count(plain(path)) != 0;
+}
 
 void MemoryFiles::put(const std::string& name, std::string bytes) {
     files_[pathOf(name)] = std::move(bytes);

@@ -17,9 +17,9 @@ struct Command {
     std::size_t args;
 };
 constexpr Command kCommands[] = {
-    {Kind::Twips, "twips", 1}, {Kind::Wait, "wait", 1},   {Kind::Down, "down", 2},
-    {Kind::Up, "up", 2},       {Kind::Tap, "tap", 2},     {Kind::Click, "click", 2},
-    {Kind::Close, "close", 1}, {Kind::Save, "save", 1},   {Kind::Show, "show", 0},
+    {Kind::Twips, "twips", 1}, {Kind::Wait, "wait", 1},     {Kind::Down, "down", 2},
+    {Kind::Up, "up", 2},       {Kind::Tap, "tap", 2},       {Kind::Click, "click", 2},
+    {Kind::Close, "close", 1}, {Kind::Save, "save", 1},     {Kind::Show, "show", 0},
     {Kind::Board, "board", 0}, {Kind::Answer, "answer", 0},
 };
 

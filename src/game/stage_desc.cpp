@@ -107,7 +107,9 @@ FileResult<std::int16_t> stageFileNumber(const std::string& fileName, int line,
     if (std::get<NumberError>(n) == NumberError::OutOfRange)
         return lineError(
             fileName, line,
-            quoted + (line == kBudgetLine ? " plus " + std::to_string(rules::kStartMagicBonus) : "") + " is out of range (-32768 to 32767)");
+            quoted +
+                (line == kBudgetLine ? " plus " + std::to_string(rules::kStartMagicBonus) : "") +
+                " is out of range (-32768 to 32767)");
     return lineError(
         fileName, line,
         quoted + (line == kTargetLine ? " is not a whole number" : " is not a number"));

@@ -62,7 +62,7 @@ struct StageDesc {
     std::array<CellKind, kBoardCells> cells{};
     int startCol = 0;  // 1..9, the last "P" in reading order
     int startRow = 0;
-    std::int16_t target = 0;  // BlockTarget, line 10
+    std::int16_t target = 0;                 // BlockTarget, line 10
     std::int16_t magic = magicForBudget(0);  // MagicCount when play starts
     AnswerMarks answer{};
 

@@ -59,9 +59,10 @@ std::string answerBoard(const game::StageDesc& withAnswer) {
         for (int c = 1; c <= game::kBoardSide; ++c) {
             const game::AnswerMark mark =
                 withAnswer.answer[static_cast<std::size_t>(game::boardIndex(c, r))];
-            const game::CellKind shown = mark == game::AnswerMark::Answer
-                                             ? game::CellKind::Block
-                                             : game::kindShown(mark).value_or(game::CellKind::Empty);
+            const game::CellKind shown =
+                mark == game::AnswerMark::Answer
+                    ? game::CellKind::Block
+                    : game::kindShown(mark).value_or(game::CellKind::Empty);
             out += game::cellInfo(shown).letter;
         }
         out += "\n";

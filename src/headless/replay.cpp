@@ -42,7 +42,8 @@ public:
             case Kind::Tap: {
                 requireGame();
                 const int k = static_cast<int>(s.number);
-                if (s.kind != Kind::Up) program.mouseDown(ui::MainWindow::kName, "Tile", k, s.button);
+                if (s.kind != Kind::Up)
+                    program.mouseDown(ui::MainWindow::kName, "Tile", k, s.button);
                 if (s.kind != Kind::Down && !program.ended())
                     program.mouseUp(ui::MainWindow::kName, "Tile", k, s.button);
                 break;
@@ -153,7 +154,8 @@ int play(const std::string& folder, const game::ScriptRead& script, std::ostream
 }
 
 int run(const std::string& folder, std::istream& script, std::ostream& out, std::ostream& err) {
-    const std::string text{std::istreambuf_iterator<char>(script), std::istreambuf_iterator<char>()};
+    const std::string text{std::istreambuf_iterator<char>(script),
+                           std::istreambuf_iterator<char>()};
     return play(folder, game::readScript(text), out, err);
 }
 

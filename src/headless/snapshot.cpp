@@ -90,7 +90,8 @@ std::string snapshot(const ui::LumoraProgram& gameProgram) {
 std::string boardText(const game::LumoraBas& b) {
     std::string out;
     for (int r = 1; r <= game::kBoardSide; ++r) {
-        for (int c = 1; c <= game::kBoardSide; ++c) out.push_back(game::cellInfo(kindAt(b, c, r)).letter);
+        for (int c = 1; c <= game::kBoardSide; ++c)
+            out.push_back(game::cellInfo(kindAt(b, c, r)).letter);
         out.push_back('\n');
     }
     return out;

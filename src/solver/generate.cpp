@@ -73,9 +73,9 @@ std::int16_t firstMagic(const game::StageDesc& d, int cap) {
     };
     const int missing = std::max(0, d.target - count(game::CellKind::Block));
     namespace rules = game::rules;
-    return static_cast<std::int16_t>(
-        std::min(cap, rules::kLeastMagicLeft + rules::kClearWaterCost * count(game::CellKind::Water) +
-                          rules::kPlaceBlockCost * missing));
+    return static_cast<std::int16_t>(std::min(
+        cap, rules::kLeastMagicLeft + rules::kClearWaterCost * count(game::CellKind::Water) +
+                 rules::kPlaceBlockCost * missing));
 }
 
 Verdict judgeBoard(game::StageDesc desc, const GenerateOptions& o, GenerateControl* control,

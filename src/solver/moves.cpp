@@ -15,8 +15,7 @@ SolidMap::SolidMap(const Stage& stage, const Board& board) : s_(stage.frame) {
         while (filled != 0) {
             const int cell = 32 * word + std::countr_zero(filled) / 2;
             filled &= filled - 1;
-            const bool own =
-                board.kind(cell) == CellKind::Block && !stage.ownBlock(cell);
+            const bool own = board.kind(cell) == CellKind::Block && !stage.ownBlock(cell);
             s_[static_cast<std::size_t>(11 * rowOf(cell) + columnOf(cell))] =
                 static_cast<std::uint8_t>(own ? 3 : 1);
         }

@@ -33,7 +33,7 @@ game::StageDesc answerFor(const Stage& stage, const Board& board,
             mark = game::AnswerMark::Sand;
         else if (board.kind(cell) == CellKind::Block)
             mark = stage.ownBlock(cell) && !touched[i] ? game::AnswerMark::Block
-                                                         : game::AnswerMark::Answer;
+                                                       : game::AnswerMark::Answer;
         desc.answer[i] = mark;
     }
     return desc;
@@ -97,7 +97,8 @@ std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<C
                 if (due > fallMs) body.push_back(ScriptStep::wait(due - fallMs));
                 fallMs = std::max(fallMs, due);
             } else {
-                body.push_back(ScriptStep::wait(kFallMs * (rowOf(land) - fallRow) + kMarginMs - fallMs));
+                body.push_back(
+                    ScriptStep::wait(kFallMs * (rowOf(land) - fallRow) + kMarginMs - fallMs));
                 board.setPlayer(land);
                 board.setFalling(false);
             }
@@ -116,9 +117,9 @@ std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<C
                 const int column = reach.column[static_cast<std::size_t>(to)];
                 const Clicks clicks = clicksFrom(solid, via);
                 body.push_back(ScriptStep::tap(tileOf(to), kLeftButton));
-                body.push_back(ScriptStep::wait(
-                    game::rules::kWalkTickMs * clicks.ticks[static_cast<std::size_t>(column)] +
-                    kMarginMs));
+                body.push_back(ScriptStep::wait(game::rules::kWalkTickMs *
+                                                    clicks.ticks[static_cast<std::size_t>(column)] +
+                                                kMarginMs));
                 ++plan.walks;
             }
         }

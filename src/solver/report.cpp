@@ -85,7 +85,8 @@ StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& opti
     }
     rep.plan = std::get<Plan>(plan);
     if (options.check) {
-        const auto disagreement = options.check(withAnswer(stage, rep.plan), rep.plan.steps, stageNo);
+        const auto disagreement =
+            options.check(withAnswer(stage, rep.plan), rep.plan.steps, stageNo);
         rep.replayed = !disagreement;
         if (disagreement) rep.problem = "the game disagrees with the solver:\n" + *disagreement;
     }

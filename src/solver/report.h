@@ -16,12 +16,12 @@ struct StageReport {
     int leastMagic = 0;           // least starting MagicCount that clears; 0 when none found
     std::size_t states = 0;       // states of every search run for this report, together
     std::size_t proofStates = 0;  // states searched to show leastMagic - 1 is not enough
-    int leaves = -1;         // a cell from which a walk leaves the board; -1 when none
-    Board leavesBoard;       // the board on which it does
-    int exits = 0;           // the ways off the board (kOffLeft, kOffTop)
-    Plan plan;               // the solution with leastMagic, as clicks
-    bool replayed = false;   // the real game cleared the stage with the script
-    std::string problem;     // why there is no checked solution
+    int leaves = -1;              // a cell from which a walk leaves the board; -1 when none
+    Board leavesBoard;            // the board on which it does
+    int exits = 0;                // the ways off the board (kOffLeft, kOffTop)
+    Plan plan;                    // the solution with leastMagic, as clicks
+    bool replayed = false;        // the real game cleared the stage with the script
+    std::string problem;          // why there is no checked solution
     // Cancelled: nothing above but stageNo and states holds. Cut short: a
     // search that found no clear stopped at the state limit.
     Ending ending;

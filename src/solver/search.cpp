@@ -24,12 +24,12 @@ CastEffect castOn(const Stage& stage, const Board& board, int from, int target) 
                 e.move |= moves::kClearWater;
                 break;
             case CellKind::Sand:
-                e.magicDelta = rules::kSandGain, e.board.set(target, CellKind::Empty), e.move |= moves::kSand;
+                e.magicDelta = rules::kSandGain, e.board.set(target, CellKind::Empty),
+                e.move |= moves::kSand;
                 break;
             case CellKind::Block:
                 e.magicDelta = rules::kRemoveBlockGain, e.board.set(target, CellKind::Empty);
-                e.move |= stage.ownBlock(target) ? moves::kRemove
-                                                                                : moves::kTakeBack;
+                e.move |= stage.ownBlock(target) ? moves::kRemove : moves::kTakeBack;
                 break;
             default:
                 e.magicDelta = -rules::kPlaceBlockCost, e.board.set(target, CellKind::Block);

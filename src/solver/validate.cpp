@@ -64,7 +64,8 @@ double overlapOneWay(const Stage& a, const Stage& b) {
                     for (int c = 1; c <= 9; ++c) {
                         const int tc = (mirror ? 10 - c : c) + dx, tr = r + dy;
                         const CellKind kind = kindAt(b, c, r);
-                        if (kind == CellKind::Empty || tc < 1 || tc > 9 || tr < 1 || tr > 9) continue;
+                        if (kind == CellKind::Empty || tc < 1 || tc > 9 || tr < 1 || tr > 9)
+                            continue;
                         ++inB;
                         same += kindAt(a, tc, tr) == kind;
                     }

@@ -18,8 +18,8 @@ struct Validation {
     // Cut short, a move shown as required may not be; cancelled, the figures
     // above are partial.
     Ending ending;
-    std::vector<Board> boards;    // the final boards themselves, up to the cap, the
-                                  // character's cell left out
+    std::vector<Board> boards;  // the final boards themselves, up to the cap, the
+                                // character's cell left out
     bool operator==(const Validation&) const = default;
 };
 

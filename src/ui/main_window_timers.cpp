@@ -60,9 +60,9 @@ void MainWindow::LeftWalkTimer_Timer() {
 
 void MainWindow::RightWalkTimer_Timer() {
     game::LumoraBas& b = bas_;
-    walkTick({*w_.RightJumpTimer, w_.RightWalk, b.RightWalkFrame, b.RightWalkFrameStep, rules::kWalkStepPixels,
-              &game::LumoraBas::ProbeRight, &game::LumoraBas::ProbeRightJump, b.CanWalkRight,
-              b.CanJumpRight});
+    walkTick({*w_.RightJumpTimer, w_.RightWalk, b.RightWalkFrame, b.RightWalkFrameStep,
+              rules::kWalkStepPixels, &game::LumoraBas::ProbeRight,
+              &game::LumoraBas::ProbeRightJump, b.CanWalkRight, b.CanJumpRight});
 }
 
 namespace {
@@ -119,7 +119,8 @@ void MainWindow::LeftJumpTimer_Timer() {
 void MainWindow::RightJumpTimer_Timer() {
     game::LumoraBas& b = bas_;
     climbTick(*w_.RightJumpTimer, *w_.AnimeFrame, w_.RightJump, b.RightJumpFrame,
-              b.RightJumpFrameStep, b.RightJumpPhase, rules::kClimbSidePixels, [&b] { b.UpdatePlayerCell(); });
+              b.RightJumpFrameStep, b.RightJumpPhase, rules::kClimbSidePixels,
+              [&b] { b.UpdatePlayerCell(); });
 }
 
 void MainWindow::FallTimer_Timer() {

@@ -73,8 +73,9 @@ protected:
                 const QRect cell((c - 1) * kCell, (r - 1) * kCell, kCell, kCell);
                 const auto mark = (*answer_)[static_cast<std::size_t>(game::boardIndex(c, r))];
                 // A cell of the answer is drawn as the block it must hold.
-                const std::optional<game::CellKind> kind =
-                    mark == game::AnswerMark::Answer ? game::CellKind::Block : game::kindShown(mark);
+                const std::optional<game::CellKind> kind = mark == game::AnswerMark::Answer
+                                                               ? game::CellKind::Block
+                                                               : game::kindShown(mark);
                 if (!kind) continue;
                 const std::string name(game::cellInfo(*kind).picture);
                 if (const QPixmap* pixmap = pictures_.find("MainWindow", name))
@@ -188,8 +189,7 @@ void ProofPanel::prove(const game::StageDesc& stage) {
     const game::StageDesc plain = withoutAnswer(stage);
     if (proved_ && plain == proving_) {
         // The answer alone changed: chosen, or lost to a redo of an edit.
-        if (stage.answer == AnswerMarks{} && !answers_.empty() &&
-            answers_.front() != stage.answer)
+        if (stage.answer == AnswerMarks{} && !answers_.empty() && answers_.front() != stage.answer)
             emit answerChosen(answers_.front(), false);
         showAnswers();
         return;

@@ -43,7 +43,8 @@ std::variant<std::vector<game::ScriptStep>, std::string> showSteps(
     return shown;
 }
 
-std::variant<std::vector<game::ScriptStep>, std::string> parseShowScript(const std::string& script) {
+std::variant<std::vector<game::ScriptStep>, std::string> parseShowScript(
+    const std::string& script) {
     const game::ScriptRead read = game::readScript(script);
     if (read.error) return lineText(read.error->line) + read.error->reason;
     return showSteps(read.steps);

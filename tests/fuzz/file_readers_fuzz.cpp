@@ -18,8 +18,8 @@
 #include <variant>
 
 #include "game/files.h"
-#include "game/stage_desc.h"
 #include "game/number_text.h"
+#include "game/stage_desc.h"
 #include "support/random_play.h"
 #include "ui/lumora_program.h"
 #include "ui/main_window.h"

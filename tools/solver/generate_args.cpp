@@ -50,7 +50,7 @@ bool parseCasts(const std::string& text, solver::GenerateOptions& o) {
 std::variant<solver::GenerateOptions, std::string> generateOptions(const GenerateArgs& args) {
     solver::GenerateOptions o;
     const auto seed = optionNumber<std::uint64_t>("--generate", args.seed, 0,
-                                                    std::numeric_limits<std::uint64_t>::max());
+                                                  std::numeric_limits<std::uint64_t>::max());
     if (const auto* why = std::get_if<std::string>(&seed)) return *why;
     o.seed = std::get<std::uint64_t>(seed);
     if (!args.require.empty()) {

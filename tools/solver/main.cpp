@@ -31,7 +31,8 @@ void usage() {
                  "                    [--answer FILE]\n"
                  "The first form solves one stage and prints the proof and a replay script;\n"
                  "--boards sets how many final boards it counts before it stops ("
-              << solver::kBoardCap << ").\n"
+              << solver::kBoardCap
+              << ").\n"
                  "The second solves the stages of DIR, mmap1.bkm .. mmap28.bkm, or as many as\n"
                  "its pack.ini names, and prints a markdown table; --write also stores\n"
                  "DIR/amapN.bkm and "
@@ -41,7 +42,8 @@ void usage() {
                  "column, a hyphen for a space: take-back, climb-own) and whose shortest\n"
                  "solution takes MIN to MAX casts ("
               << generate.minCasts << "-" << generate.maxCasts << "), for up to "
-              << generate.timeLimit.count() / 1000 << " s; it prints the stage\n"
+              << generate.timeLimit.count() / 1000
+              << " s; it prints the stage\n"
                  "file, writes its answer to --answer FILE, and says what it tried if none.\n"
                  "Exit status: 0 when every stage has a checked solution and every file was\n"
                  "written, or a stage was generated, 1 when not, 2 when the one stage of the\n"
