@@ -89,6 +89,7 @@ void EditorWindow::makeCentralArea() {
                           "stores one less, the budget."),
                        central);
     target_->setObjectName(QStringLiteral("targetBox"));
+    magic_->setObjectName(QStringLiteral("magicBox"));
     numbers->addRow(tr("&Target blocks:"), target_);
     numbers->addRow(tr("Starting &magic:"), magic_);
     layout->addLayout(numbers);

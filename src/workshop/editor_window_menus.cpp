@@ -22,8 +22,10 @@ void EditorWindow::makeMenus() {
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     QAction* undo = undo_->createUndoAction(this, tr("&Undo"));
     undo->setShortcut(QKeySequence::Undo);
+    undo->setObjectName(QStringLiteral("undo"));
     QAction* redo = undo_->createRedoAction(this, tr("&Redo"));
     redo->setShortcut(QKeySequence::Redo);
+    redo->setObjectName(QStringLiteral("redo"));
     edit->addAction(undo);
     edit->addAction(redo);
 
@@ -76,26 +78,28 @@ void EditorWindow::makeFileMenu() {
 
 void EditorWindow::makePackMenu() {
     struct PackCommand {
+        const char* name;  // the action's object name, for scripts and tests
         const char* text;
         QKeySequence key;
         void (*run)(EditorWindow*);
         QAction* EditorWindow::*keep;
     };
     static const PackCommand kCommands[] = {
-        {QT_TR_NOOP("&Add Stage"), QKeySequence(), [](EditorWindow* w) { w->addStage(); },
+        {"addStage", QT_TR_NOOP("&Add Stage"), QKeySequence(), [](EditorWindow* w) { w->addStage(); },
          &EditorWindow::addStage_},
-        {QT_TR_NOOP("&Duplicate Stage"), QKeySequence(),
+        {"duplicateStage", QT_TR_NOOP("&Duplicate Stage"), QKeySequence(),
          [](EditorWindow* w) { w->duplicateStage(); }, &EditorWindow::duplicateStage_},
-        {QT_TR_NOOP("D&elete Stage"), QKeySequence(), [](EditorWindow* w) { w->deleteStage(); },
+        {"deleteStage", QT_TR_NOOP("D&elete Stage"), QKeySequence(), [](EditorWindow* w) { w->deleteStage(); },
          &EditorWindow::deleteStage_},
-        {QT_TR_NOOP("Move &Up"), QKeySequence(Qt::ALT | Qt::Key_Up),
+        {"moveUp", QT_TR_NOOP("Move &Up"), QKeySequence(Qt::ALT | Qt::Key_Up),
          [](EditorWindow* w) { w->moveShown(-1); }, &EditorWindow::moveUp_},
-        {QT_TR_NOOP("Move Do&wn"), QKeySequence(Qt::ALT | Qt::Key_Down),
+        {"moveDown", QT_TR_NOOP("Move Do&wn"), QKeySequence(Qt::ALT | Qt::Key_Down),
          [](EditorWindow* w) { w->moveShown(1); }, &EditorWindow::moveDown_},
     };
     QMenu* pack = menuBar()->addMenu(tr("&Pack"));
     for (const PackCommand& c : kCommands) {
         QAction* action = pack->addAction(tr(c.text));
+        action->setObjectName(QString::fromLatin1(c.name));
         action->setShortcut(c.key);
         connect(action, &QAction::triggered, this, [this, run = c.run] { run(this); });
         this->*c.keep = action;
@@ -129,6 +133,7 @@ void EditorWindow::makeStageMenu() {
         dialog->activateWindow();
     });
     generate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    generate->setObjectName(QStringLiteral("generate"));
     makePlayCommands(stage);
 }
 
@@ -145,8 +150,10 @@ void EditorWindow::makePlayCommands(QMenu* stage) {
     stage->addSeparator();
     QAction* play = stage->addAction(tr("&Play"), this, [this] { play_->play(this->stage()); });
     play->setShortcut(Qt::Key_F5);
+    play->setObjectName(QStringLiteral("play"));
     QAction* show = stage->addAction(tr("Show S&olution"), this, &EditorWindow::showSolution);
     show->setShortcut(Qt::Key_F6);
+    show->setObjectName(QStringLiteral("showSolution"));
 }
 
 void EditorWindow::chooseKind(Kind kind) {

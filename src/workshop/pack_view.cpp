@@ -133,6 +133,7 @@ void PackView::setStages(const std::vector<game::StageDesc>& stages, int live) {
     if (stages == stages_ && live == live_) return;
     stages_ = stages;
     live_ = live;
+    const std::vector<std::string> shown = std::move(keys_);
     keys_.clear();
     std::vector<game::StageDesc> unknown;
     for (const game::StageDesc& s : stages_) {
@@ -140,9 +141,11 @@ void PackView::setStages(const std::vector<game::StageDesc>& stages, int live) {
         const bool proving = static_cast<int>(keys_.size()) - 1 == live;
         if (!proving && !known_.contains(keys_.back())) unknown.push_back(s);
     }
-    table_->clearSpans();
     table_->setRowCount(static_cast<int>(stages_.size()));
-    for (int i = 0; i < table_->rowCount(); ++i) showRow(i);
+    // An edit changes one row: the others stay as they are drawn, which
+    // keeps a long pack's edits as quick as a short one's.
+    for (std::size_t i = 0; i < keys_.size(); ++i)
+        if (i >= shown.size() || shown[i] != keys_[i]) showRow(static_cast<int>(i));
     showPlot();
     prover_->submit(std::move(unknown));
 }

@@ -164,6 +164,8 @@ void ProofPanel::build() {
     use_->setObjectName(QStringLiteral("useAnswer"));
     for (QPushButton* step : {previous_, next_})
         step->setFixedWidth(step->fontMetrics().horizontalAdvance(QStringLiteral("MMM")));
+    previous_->setObjectName(QStringLiteral("previousAnswer"));
+    next_->setObjectName(QStringLiteral("nextAnswer"));
     previous_->setToolTip(tr("The previous final board"));
     next_->setToolTip(tr("The next final board"));
     steps->addWidget(previous_);

@@ -40,6 +40,10 @@ public:
     // The shortest solution's steps; none while there is no solution.
     const std::vector<game::ScriptStep>& solutionScript() const { return script_; }
     const QString& whyNoSolution() const { return noSolution_; }
+    // Whether the newest proof has ended, its analysis shown.
+    bool finished() const { return proved_; }
+    // The stage the figures shown are of, without its answer.
+    const game::StageDesc& provenStage() const { return proving_; }
 
 signals:
     // The designer chose an answer (`chosen`), or the stage had none and the

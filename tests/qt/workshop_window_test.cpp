@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QStandardPaths>
+#include <QTest>
 #include <QUndoStack>
 #include <QWidget>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "qt/picture_library.h"
 #include "workshop/board_view.h"
 #include "workshop/editor_window.h"
+#include "workshop/proof_panel.h"
 
 using workshop::Kind;
 
@@ -111,4 +113,14 @@ TEST(WorkshopJournalFile, UnsavedWorkComesBackAfterAKill) {
     }
     Window w;  // the refused journal is not offered again
     EXPECT_FALSE(w.window->restoreJournal([](const QString&) { return true; }));
+}
+
+// The blank stage's one final board has no marks, the same as no answer: a
+// fresh workshop's first Add Stage once sent the proof and the editor round
+// each other until the stack ran out.
+TEST(WorkshopWindow, AddStageOnAFreshWorkshop) {
+    Window w;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.window->proofPanel()->finished(); }, 20'000));
+    w.window->findChild<QAction*>(QStringLiteral("addStage"))->trigger();
+    EXPECT_EQ(w.window->document().count(), 2);
 }

@@ -6,7 +6,11 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
@@ -19,6 +23,8 @@
 #include "workshop/board_view.h"
 #include "workshop/editor_window.h"
 #include "workshop/play_session.h"
+#include "workshop/proof_panel.h"
+#include "workshop/stage_list.h"
 
 namespace {
 
@@ -60,22 +66,107 @@ QString verdictText(workshop::EditorWindow& w) {
     return label != nullptr ? label->text() : QString();
 }
 
+void clickOn(const QWidget* w, const QRect& area) {
+    const QPoint p = w->mapToGlobal(area.center());
+    xdotool({"mousemove", "--sync", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+}
+
+// A workshop of its own, with a home of its own, up and focused.
+struct FreshWorkshop {
+    FreshWorkshop() {
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+        qputenv("XDG_STATE_HOME", (home.path() + "/state").toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+        window = std::make_unique<workshop::EditorWindow>(pictures);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        focus();
+        // The X server may still be placing the window: input waits until it stands.
+        QTest::qWait(500);
+    }
+    void focus() {
+        xdotool({"windowfocus", "--sync", QString::number(window->winId())});
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    // Dialogs the last command opened are answered with Escape, as a person
+    // who changed their mind does.
+    void dismissDialogs() {
+        for (int tries = 0; tries < 10 && QApplication::activeModalWidget() != nullptr; ++tries) {
+            xdotool({"key", "Escape"});
+            QTest::qWait(100);
+        }
+        for (auto* d : window->findChildren<QDialog*>())
+            if (d->isVisible()) d->close();
+    }
+    QTemporaryDir home;
+    qtfront::PictureLibrary pictures;
+    std::unique_ptr<workshop::EditorWindow> window;
+};
+
 }  // namespace
 
+// The first Add Stage of a fresh workshop, once its first proof is in: the
+// blank stage's answer has no marks, which once sent the proof and the
+// editor round each other until the stack ran out.
+TEST(WorkshopUnderX11, AddStageOnAFreshWorkshop) {
+    FreshWorkshop f;
+    workshop::EditorWindow& window = *f.window;
+    ASSERT_TRUE(waitFor([&] { return window.proofPanel()->solutionKnown(); }, 10'000));
+    QAction* add = window.findChild<QAction*>(QStringLiteral("addStage"));
+    ASSERT_NE(add, nullptr);
+    QMenu* pack = nullptr;
+    for (QAction* a : window.menuBar()->actions())
+        if (a->menu() != nullptr && a->menu()->actions().contains(add)) pack = a->menu();
+    ASSERT_NE(pack, nullptr);
+    clickOn(window.menuBar(), window.menuBar()->actionGeometry(pack->menuAction()));
+    ASSERT_TRUE(waitFor([&] { return pack->isVisible(); }, 5000));
+    clickOn(pack, pack->actionGeometry(add));
+    ASSERT_TRUE(waitFor([&] { return window.document().count() == 2; }, 5000));
+    EXPECT_EQ(window.stageList()->list()->count(), 2);
+    EXPECT_EQ(window.document().current(), 1);
+}
+
+// Every entry of every menu, clicked once with the real mouse on a fresh
+// workshop; after each, the window is still there and still takes keys.
+TEST(WorkshopUnderX11, EveryMenuEntryOnce) {
+    FreshWorkshop f;
+    workshop::EditorWindow& window = *f.window;
+    int clicked = 0;
+    for (QAction* top : window.menuBar()->actions()) {
+        QMenu* menu = top->menu();
+        if (menu == nullptr) continue;
+        for (QAction* entry : menu->actions()) {
+            // Quit is tried last, by the close it runs; a submenu is no command.
+            if (entry->isSeparator() || entry->menu() != nullptr ||
+                entry->shortcut() == QKeySequence(QKeySequence::Quit))
+                continue;
+            f.focus();
+            clickOn(window.menuBar(), window.menuBar()->actionGeometry(top));
+            ASSERT_TRUE(waitFor([&] { return menu->isVisible(); }, 5000)) << menu->title().toStdString();
+            const std::string what = (menu->title() + " > " + entry->text()).toStdString();
+            clickOn(menu, menu->actionGeometry(entry));
+            ++clicked;
+            QTest::qWait(300);
+            f.dismissDialogs();
+            window.playSession()->stop();
+            ASSERT_TRUE(window.isVisible()) << what;
+            // Still answering: a palette key chooses walls, another one empty.
+            f.focus();
+            for (auto [key, kind] : {std::pair{"4", workshop::Kind::Wall}, {"0", workshop::Kind::Empty}}) {
+                xdotool({"key", key});
+                EXPECT_TRUE(waitFor([&] { return window.board()->kind() == kind; }, 5000)) << what;
+            }
+        }
+    }
+    EXPECT_GE(clicked, 20);
+    window.close();
+    f.dismissDialogs();  // the question about unsaved changes, answered Cancel
+}
+
 TEST(WorkshopUnderX11, PaintProvePlayAndClearWithRealEvents) {
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
-    qputenv("XDG_STATE_HOME", (home.path() + "/state").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
-    qtfront::PictureLibrary pictures;
-    workshop::EditorWindow window(pictures);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    xdotool({"windowfocus", "--sync", QString::number(window.winId())});
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    // The X server may still be placing the window: input waits until it stands.
-    QTest::qWait(500);
+    FreshWorkshop f;
+    workshop::EditorWindow& window = *f.window;
     const QWidget* board = window.board();
 
     // Walls along the bottom (the start's cell is skipped), the start moved
