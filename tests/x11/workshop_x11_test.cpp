@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "qt/form_window.h"
 #include "qt/picture_library.h"
@@ -89,15 +90,28 @@ struct FreshWorkshop {
         xdotool({"windowfocus", "--sync", QString::number(window->winId())});
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-    // Dialogs the last command opened are answered with Escape, as a person
-    // who changed their mind does.
-    void dismissDialogs() {
-        for (int tries = 0; tries < 10 && QApplication::activeModalWidget() != nullptr; ++tries) {
+    // A modal dialog runs its own event loop inside the click that opened
+    // it; this timer fires in that loop and answers it with Escape, as a
+    // person who changed their mind does.
+    void answerModalDialogs() {
+        auto* answer = new QTimer(window.get());
+        QObject::connect(answer, &QTimer::timeout, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr) return;
+            xdotool({"windowfocus", "--sync", QString::number(modal->window()->winId())});
             xdotool({"key", "Escape"});
-            QTest::qWait(100);
-        }
+        });
+        answer->start(400);
+    }
+    // The dialogs that are not modal are closed by their own Escape too.
+    void closeDialogs() {
+        QTest::qWait(100);
         for (auto* d : window->findChildren<QDialog*>())
-            if (d->isVisible()) d->close();
+            if (d->isVisible()) {
+                xdotool({"windowfocus", "--sync", QString::number(d->winId())});
+                xdotool({"key", "Escape"});
+                EXPECT_TRUE(waitFor([&] { return !d->isVisible(); }, 5000));
+            }
     }
     QTemporaryDir home;
     qtfront::PictureLibrary pictures;
@@ -132,12 +146,13 @@ TEST(WorkshopUnderX11, AddStageOnAFreshWorkshop) {
 TEST(WorkshopUnderX11, EveryMenuEntryOnce) {
     FreshWorkshop f;
     workshop::EditorWindow& window = *f.window;
+    f.answerModalDialogs();
     int clicked = 0;
     for (QAction* top : window.menuBar()->actions()) {
         QMenu* menu = top->menu();
         if (menu == nullptr) continue;
         for (QAction* entry : menu->actions()) {
-            // Quit is tried last, by the close it runs; a submenu is no command.
+            // Quit is tried last; a submenu is no command.
             if (entry->isSeparator() || entry->menu() != nullptr ||
                 entry->shortcut() == QKeySequence(QKeySequence::Quit))
                 continue;
@@ -148,20 +163,34 @@ TEST(WorkshopUnderX11, EveryMenuEntryOnce) {
             clickOn(menu, menu->actionGeometry(entry));
             ++clicked;
             QTest::qWait(300);
-            f.dismissDialogs();
+            // A disabled entry leaves its menu open, as it does for a person.
+            while (QApplication::activePopupWidget() != nullptr) {
+                xdotool({"key", "Escape"});
+                QTest::qWait(100);
+            }
+            f.closeDialogs();
             window.playSession()->stop();
             ASSERT_TRUE(window.isVisible()) << what;
             // Still answering: a palette key chooses walls, another one empty.
             f.focus();
             for (auto [key, kind] : {std::pair{"4", workshop::Kind::Wall}, {"0", workshop::Kind::Empty}}) {
                 xdotool({"key", key});
-                EXPECT_TRUE(waitFor([&] { return window.board()->kind() == kind; }, 5000)) << what;
+                EXPECT_TRUE(waitFor([&] { return window.board()->kind() == kind; }, 5000))
+                    << what;
             }
         }
     }
     EXPECT_GE(clicked, 20);
-    window.close();
-    f.dismissDialogs();  // the question about unsaved changes, answered Cancel
+
+    // Quit with unsaved work asks first; Escape is Cancel, and the work stays.
+    ASSERT_TRUE(window.isWindowModified());
+    QMenu* file = window.menuBar()->actions().first()->menu();
+    f.focus();
+    clickOn(window.menuBar(), window.menuBar()->actionGeometry(file->menuAction()));
+    ASSERT_TRUE(waitFor([&] { return file->isVisible(); }, 5000));
+    clickOn(file, file->actionGeometry(file->actions().last()));
+    QTest::qWait(1000);
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST(WorkshopUnderX11, PaintProvePlayAndClearWithRealEvents) {
