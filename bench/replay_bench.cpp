@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "replay.h"
+#include "headless/replay.h"
 
 namespace fs = std::filesystem;
 
@@ -64,7 +64,7 @@ void replayStagesIn(benchmark::State& state, const fs::path& base) {
             }
             std::istringstream script(folder.scripts[static_cast<std::size_t>(n - 1)]);
             std::ostringstream out, err;
-            if (replay::run(folder.path.string(), script, out, err) != 0) {
+            if (headless::run(folder.path.string(), script, out, err) != 0) {
                 state.SkipWithError("a solution did not replay");
                 return;
             }

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "game/files.h"
+#include "headless/check.h"
 #include "solver/proof.h"
 #include "solver/report.h"
 #include "solver/search.h"
@@ -43,8 +44,9 @@ void allStagesProved(benchmark::State& state) {
     for (auto _ : state) {
         std::size_t states = 0;
         for (std::size_t i = 0; i < stages.size(); ++i) {
-            const auto rep =
-                solver::solveStage(stages[i].first, static_cast<int>(i) + 1, stages[i].second);
+            solver::SolveOptions options;
+            options.check = headless::checkInGame;
+            const auto rep = solver::solveStage(stages[i].first, static_cast<int>(i) + 1, options);
             if (!rep.replayed) state.SkipWithError("a stage has no checked solution");
             states += rep.states;
         }
@@ -156,7 +158,7 @@ void cancelLatency(benchmark::State& state) {
             bool stopped = false;
             double cpuAtReturn = 0;
             std::thread prover([&] {
-                stopped = solver::prove(stage, {}, &control).cancelled;
+                stopped = solver::prove(stage, {}, &control).ending.cancelled;
                 cpuAtReturn = cpuMs(CLOCK_THREAD_CPUTIME_ID);
             });
             clockid_t proverClock{};

@@ -62,7 +62,7 @@ TEST(Generate, AStageRequiresExactlyTheMovesAskedFor) {
         EXPECT_EQ(proof.analysis->validation.required, set);
         EXPECT_GE(proof.verdict->plan.casts, o.minCasts);
         EXPECT_LE(proof.verdict->plan.casts, o.maxCasts);
-        EXPECT_EQ(game::writeAnswerText(*r.stage), proof.verdict->plan.answer);
+        EXPECT_EQ(r.stage->answer, proof.verdict->plan.answer);
     }
 }
 
@@ -83,7 +83,7 @@ TEST(Generate, ACancelStopsTheSearchAndSaysSo) {
     while (control.attempts.load() < 3) std::this_thread::yield();
     control.cancel = true;
     worker.join();  // a cancel that was not seen would run to kMostBoards
-    EXPECT_TRUE(r.cancelled);
+    EXPECT_TRUE(r.ending.cancelled);
     EXPECT_FALSE(r.stage);
     EXPECT_GE(r.tally.attempts, 3);
 }

@@ -9,7 +9,7 @@
 
 #include "game/files.h"
 #include "game/save_folder.h"
-#include "replay.h"
+#include "headless/replay.h"
 #include "support/fixture.h"
 
 using testing_support::TempFolder;
@@ -46,7 +46,7 @@ struct Replayed {
 Replayed replayIn(const TempFolder& f, const std::string& script) {
     std::istringstream in(script);
     std::ostringstream out, err;
-    const int status = replay::run(f.path(), in, out, err);
+    const int status = headless::run(f.path(), in, out, err);
     return {status, out.str(), err.str()};
 }
 

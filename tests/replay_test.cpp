@@ -1,4 +1,4 @@
-#include "replay.h"
+#include "headless/replay.h"
 
 #include <sstream>
 #include <string>
@@ -24,7 +24,7 @@ ReplayRun replayScript(const TempFolder& folder, const std::string& script) {
     std::istringstream in(script);
     std::ostringstream out, err;
     ReplayRun r;
-    r.status = replay::run(folder.path(), in, out, err);
+    r.status = headless::run(folder.path(), in, out, err);
     std::istringstream lines(out.str());
     for (std::string line; std::getline(lines, line);) r.lines.push_back(line);
     r.err = err.str();

@@ -135,6 +135,7 @@ private:
 std::vector<std::string> randomRoom(std::mt19937& rng) {
     std::vector<std::string> rows(9, "KKKKKKKKK");
     const char kinds[] = "....BBBWWSKK";
+    constexpr char kEmpty = game::cellInfo(game::CellKind::Empty).letter;
     std::vector<std::pair<int, int>> starts;
     for (;;) {
         for (int r = kTop; r <= 9; ++r)
@@ -144,14 +145,15 @@ std::vector<std::string> randomRoom(std::mt19937& rng) {
         starts.clear();
         for (int r = kTop; r <= 9; ++r)
             for (int c = kLeft; c <= kRight; ++c)
-                if (rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] == '.' &&
+                if (rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] ==
+                        kEmpty &&
                     (r == 9 ||
-                     rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c - 1)] != '.'))
+                     rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c - 1)] != kEmpty))
                     starts.emplace_back(c, r);
         if (!starts.empty()) break;
     }
     const auto [c, r] = starts[rng() % starts.size()];
-    rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] = 'P';
+    rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] = game::kStartLetter;
     return rows;
 }
 
@@ -189,8 +191,7 @@ TEST(SolverAgainstTheGame, RoomsClearAndNeedTheSameLeastMagic) {
 
         solver::SolveOptions options;
         options.magicCap = kCap;
-        options.replay = false;
-        const solver::StageReport rep = solver::solveStage(stage, 1, "", options);
+        const solver::StageReport rep = solver::solveStage(stage, 1, options);
         ASSERT_LT(rep.leaves, 0);
         EXPECT_EQ(Explorer(rows, target, stage.magic).clears(), rep.solvable);
         if (rep.leastMagic == 0) {

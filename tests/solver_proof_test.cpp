@@ -52,7 +52,7 @@ TEST(SolverProof, ACancelledProofStopsPromptlyAndClaimsNothingUnfinished) {
         const auto latency = Clock::now() - cancelledAt;
         const solver::ProofResult result = proof.get();
         EXPECT_LT(latency, kPromptly);
-        EXPECT_TRUE(result.cancelled);
+        EXPECT_TRUE(result.ending.cancelled);
         EXPECT_EQ(result.verdict.has_value(), c.verdictKept);
         EXPECT_FALSE(result.analysis.has_value());
         EXPECT_GE(result.states, c.statesBeforeCancel);
@@ -89,7 +89,7 @@ TEST(SolverProof, ProofsOnTwoThreadsAgreeWithTheSameProofsInTurn) {
             const solver::ProofResult& alone = inTurn[t][i];
             ASSERT_TRUE(alone.verdict.has_value());
             EXPECT_TRUE(alone.verdict->solvable);
-            EXPECT_FALSE(alone.verdict->plan.script.empty());
+            EXPECT_FALSE(alone.verdict->plan.steps.empty());
             EXPECT_TRUE(together[t][i] == alone);
         }
 }

@@ -1,5 +1,6 @@
 #include <sstream>
 
+#include "headless/check.h"
 #include "solver/moves.h"
 #include "solver/plan.h"
 #include "solver/report.h"
@@ -20,6 +21,13 @@ solver::Stage stageOf(const std::vector<std::string>& rows, const std::string& t
     auto parsed = solver::parseStage(lines, "test");
     if (auto* e = std::get_if<std::string>(&parsed)) throw std::runtime_error(*e);
     return std::get<solver::Stage>(parsed);
+}
+
+// Solved with the solution played through the real game, as lumora-solve does.
+solver::StageReport solvedInGame(const solver::Stage& stage) {
+    solver::SolveOptions options;
+    options.check = headless::checkInGame;
+    return solver::solveStage(stage, 1, options);
 }
 
 // Steps, a climb, a two-high wall, a hole two rows deep and the right edge.
@@ -49,9 +57,10 @@ TEST(SolverMoves, EveryClickAgreesWithTheGame) {
             const int start = reach.order[static_cast<std::size_t>(i)];
             std::vector<std::string> rows = board;
             rows[static_cast<std::size_t>(solver::rowOf(first.start.player()) - 1)]
-                [static_cast<std::size_t>(solver::columnOf(first.start.player()) - 1)] = '.';
+                [static_cast<std::size_t>(solver::columnOf(first.start.player()) - 1)] =
+                    game::cellInfo(game::CellKind::Empty).letter;
             rows[static_cast<std::size_t>(solver::rowOf(start) - 1)]
-                [static_cast<std::size_t>(solver::columnOf(start) - 1)] = 'P';
+                [static_cast<std::size_t>(solver::columnOf(start) - 1)] = game::kStartLetter;
             const solver::Stage stage = stageOf(rows, "1", "9");
             const solver::Clicks clicks =
                 solver::clicksFrom(solver::SolidMap(stage, stage.start), start);
@@ -121,7 +130,7 @@ TEST(SolverSearch, LeastMagicIsProvedAndABudgetTooSmallIsUnsolvable) {
                                            ".........", ".P.......", "KKKKKKKKK"};
     // Two blocks cost 4: with 4 points the last cast empties the magic.
     const solver::Stage tight = stageOf(flat, "2", "3");
-    const solver::StageReport rep = solver::solveStage(tight, 1, solver::stageFileText(tight));
+    const solver::StageReport rep = solvedInGame(tight);
     EXPECT_FALSE(rep.solvable);
     EXPECT_EQ(rep.leastMagic, 5);
     EXPECT_GT(rep.proofStates, 0u);
@@ -132,7 +141,7 @@ TEST(SolverSearch, LeastMagicIsProvedAndABudgetTooSmallIsUnsolvable) {
     std::vector<std::string> sandy = flat;
     sandy[7] = ".P...S...";
     const solver::Stage paid = stageOf(sandy, "3", "0");
-    const solver::StageReport rich = solver::solveStage(paid, 1, solver::stageFileText(paid));
+    const solver::StageReport rich = solvedInGame(paid);
     EXPECT_TRUE(rich.solvable);
     EXPECT_EQ(rich.leastMagic, 1);
     EXPECT_TRUE(rich.replayed) << rich.problem;
@@ -154,10 +163,10 @@ TEST(SolverSearch, CountMeetingTheTargetTooEarlyIsTheOnlyTrap) {
     const solver::SearchResult found = solver::search(stage, {stage.magic, true});
     ASSERT_TRUE(found.cleared);
     ASSERT_FALSE(found.casts.empty());
-    EXPECT_EQ(stage.start.kind(found.casts.front().target), solver::Empty);
+    EXPECT_EQ(stage.start.kind(found.casts.front().target), game::CellKind::Empty);
     EXPECT_EQ(found.casts.size(), 4u);  // a block, two pools, the block again
 
-    const solver::StageReport rep = solver::solveStage(stage, 1, solver::stageFileText(stage));
+    const solver::StageReport rep = solvedInGame(stage);
     EXPECT_EQ(rep.leastMagic, 7);  // 2 + 2 + 2 spent before the block gives 1 back
     EXPECT_TRUE(rep.replayed) << rep.problem;
 
@@ -171,7 +180,7 @@ TEST(SolverSearch, CountMeetingTheTargetTooEarlyIsTheOnlyTrap) {
     onePool[6] = "KKKK.KWKK";
     onePool[7] = "KKKKKKKKK";
     const solver::Stage plain = stageOf(onePool, "1", "20");
-    const int least = solver::solveStage(plain, 1, solver::stageFileText(plain)).leastMagic;
+    const int least = solvedInGame(plain).leastMagic;
     EXPECT_EQ(least, 5);
     EXPECT_FALSE(solver::earlyCountCosts(plain, least, 100'000, states));
 }
@@ -183,17 +192,23 @@ TEST(SolverPlan, ScriptReplaysToAClearAndTheAnswerIsItsBoard) {
     auto plan = solver::makePlan(stage, found.casts, 4);
     ASSERT_TRUE(std::holds_alternative<solver::Plan>(plan)) << std::get<std::string>(plan);
     const solver::Plan& p = std::get<solver::Plan>(plan);
-    EXPECT_EQ(p.script.rfind("# Stage 4", 0), 0u);
-    EXPECT_NE(p.script.find("click menu Command2\n"), std::string::npos);
+    EXPECT_EQ(p.script().rfind("# Stage 4", 0), 0u);
+    EXPECT_NE(p.script().find("click menu Command2\n"), std::string::npos);
 
-    const solver::Replayed game =
-        solver::replayInGame(solver::stageFileText(stage), p.answer, p.script, 4);
+    const game::StageDesc withAnswer = solver::withAnswer(stage, p);
+    const headless::InGame game = headless::playSolution(withAnswer, p.steps, 4);
     EXPECT_TRUE(game.cleared) << game.output;
-    EXPECT_EQ(game.board, solver::answerAsBoard(p.answer));
+    EXPECT_EQ(game.board, headless::answerBoard(withAnswer));
 
-    // A script cut before its last cast leaves the stage running.
-    std::string cut = p.script.substr(0, p.script.rfind("tap ")) + "show\n";
-    EXPECT_FALSE(solver::replayInGame(solver::stageFileText(stage), p.answer, cut, 4).cleared);
+    // Steps cut before the last cast leave the stage running.
+    std::vector<game::ScriptStep> cut = p.steps;
+    while (!cut.empty() &&
+           !(cut.back().kind == game::ScriptStep::Kind::Tap && cut.back().button == 2))
+        cut.pop_back();
+    ASSERT_FALSE(cut.empty());
+    cut.back() = game::ScriptStep::of(game::ScriptStep::Kind::Show);
+    EXPECT_FALSE(headless::playSolution(withAnswer, cut, 4).cleared);
+    EXPECT_TRUE(headless::checkInGame(withAnswer, cut, 4).has_value());
 
     // A cast from a cell out of walking reach is refused.
     std::vector<solver::Cast> wrong = found.casts;
@@ -209,11 +224,11 @@ TEST(SolverPlan, ACastDuringAFallIsTimedToTheRowPassedAndValidated) {
         stageOf({"KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK",
                  "KKPKKKKKK", "KWBKKKKKK", "KK.KKKKKK"},
                 "1", "3");
-    const solver::StageReport rep = solver::solveStage(stage, 1, solver::stageFileText(stage));
+    const solver::StageReport rep = solvedInGame(stage);
     EXPECT_EQ(rep.leastMagic, 4);
     EXPECT_TRUE(rep.replayed) << rep.problem;
-    EXPECT_NE(rep.plan.script.find("tap 66 2\nwait 600\ntap 65 2\n"), std::string::npos)
-        << rep.plan.script;
+    EXPECT_NE(rep.plan.script().find("tap 66 2\nwait 600\ntap 65 2\n"), std::string::npos)
+        << rep.plan.script();
 
     const solver::Validation v = solver::validateStage(stage, 10);
     namespace m = solver::moves;

@@ -2,7 +2,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "replay.h"
+#include "headless/replay.h"
 #include "solver/validate.h"
 #include "support/fixture.h"
 
@@ -47,7 +47,7 @@ TEST(Stages, EverySolutionClearsItsStageOnItsAnswerBoard) {
         folder.write("save.bkm", std::to_string(n) + "\r\n");
         std::istringstream in(script + "board\n");
         std::ostringstream out, err;
-        EXPECT_EQ(replay::run(folder.path(), in, out, err), 0) << err.str();
+        EXPECT_EQ(headless::run(folder.path(), in, out, err), 0) << err.str();
 
         const std::vector<std::string> lines = linesOf(out.str());
         ASSERT_GE(lines.size(), 10u) << out.str();
@@ -60,7 +60,7 @@ TEST(Stages, EverySolutionClearsItsStageOnItsAnswerBoard) {
         for (int r = 0; r < 9; ++r) {
             std::string expected = answerLines[static_cast<std::size_t>(r)];
             for (char& ch : expected)
-                if (ch == 'O') ch = 'B';
+                if (ch == game::kAnswerLetter) ch = game::cellInfo(game::CellKind::Block).letter;
             EXPECT_EQ(lines[lines.size() - 9 + static_cast<std::size_t>(r)], expected)
                 << "row " << r + 1;
         }

@@ -33,7 +33,10 @@ FileKind kindOfMode(mode_t mode) {
     return FileKind::Other;
 }
 
-FileIo* current = nullptr;
+// Each thread has its own: a check of a solution playing the game on files
+// in memory on a proving thread must not take the files from under the game
+// the player is playing on another.
+thread_local FileIo* current = nullptr;
 
 }  // namespace
 

@@ -1,4 +1,5 @@
 #include "game/lumora_bas.h"
+#include "game/rules.h"
 
 namespace game {
 namespace {
@@ -7,7 +8,7 @@ namespace {
 // stands on it to the pixel.
 bool alignedIndex(float position, std::int16_t& index) {
     for (int k = 1; k <= 9; ++k) {
-        if (position == static_cast<float>(48 * (k - 1))) {
+        if (position == static_cast<float>(rules::kCellPixels * (k - 1))) {
             index = static_cast<std::int16_t>(k);
             return true;
         }
@@ -27,9 +28,9 @@ void LumoraBas::UpdatePlayerCell() {
 void LumoraBas::probeSide(int dx, std::int16_t& canWalk) {
     const int c = PlayerCol, r = PlayerRow;
     if (OnRow == 0) {
-        if (static_cast<float>(48 * r) > Win->AnimeFrame->Top)
+        if (static_cast<float>(rules::kCellPixels * r) > Win->AnimeFrame->Top)
             canWalk = (solidAt(c + dx, r - 1) == 0 && solidAt(c + dx, r) == 0) ? 1 : 0;
-        if (static_cast<float>(48 * (r - 1)) < Win->AnimeFrame->Top)
+        if (static_cast<float>(rules::kCellPixels * (r - 1)) < Win->AnimeFrame->Top)
             canWalk = (solidAt(c + dx, r + 1) != 1 && solidAt(c + dx, r) != 1) ? 1 : 0;
     }
     if (OnRow == 1) canWalk = solidAt(c + dx, r) == 1 ? 0 : 1;
@@ -48,7 +49,7 @@ void LumoraBas::ProbeRight() { probeSide(1, CanWalkRight); }
 
 void LumoraBas::ProbeBelow() {
     const int c = PlayerCol, r = PlayerRow;
-    const float column = static_cast<float>(48 * (c - 1));
+    const float column = static_cast<float>(rules::kCellPixels * (c - 1));
     if (column > Win->AnimeFrame->Left)
         CanFall = (solidAt(c - 1, r + 1) != 1 && solidAt(c, r + 1) != 1) ? 1 : 0;
     if (column < Win->AnimeFrame->Left)

@@ -1,6 +1,7 @@
 #include "game/stage_desc.h"
 
 #include "game/number_text.h"
+#include "game/rules.h"
 
 namespace game {
 namespace {
@@ -8,24 +9,8 @@ namespace {
 constexpr int kLastLine = 11;
 constexpr int kTargetLine = 10;
 constexpr int kBudgetLine = 11;
-constexpr char kStartLetter = 'P';
-constexpr char kEmptyLetter = '.';
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* kLineEnd = "\r\n";
-
-// The letters of both files: a letter not listed leaves a cell empty (or
-// unmarked), whatever it is. "O" marks the answer only; on the board it is as
-// empty as any stranger.
-struct Letter {
-    char letter;
-    CellKind cell;
-    AnswerMark mark;
-};
-constexpr Letter kLetters[] = {
-    {'S', CellKind::Sand, AnswerMark::Sand},    {'B', CellKind::Block, AnswerMark::Block},
-    {'W', CellKind::Water, AnswerMark::Water},  {'K', CellKind::Wall, AnswerMark::Wall},
-    {'O', CellKind::Empty, AnswerMark::Answer},
-};
 
 // The byte at column c of a board line; 0 past its end.
 char letterAt(const std::string& line, int c) {
@@ -33,28 +18,19 @@ char letterAt(const std::string& line, int c) {
     return i < line.size() ? line[i] : '\0';
 }
 
+// A letter no kind has leaves a cell empty (or unmarked), whatever it is. "O"
+// marks the answer only; on the board it is as empty as any stranger.
 CellKind cellOf(char letter) {
-    for (const Letter& l : kLetters)
-        if (l.letter == letter) return l.cell;
+    for (const CellInfo& c : kCellKinds)
+        if (c.letter == letter) return c.kind;
     return CellKind::Empty;
 }
 
 AnswerMark markOf(char letter) {
-    for (const Letter& l : kLetters)
-        if (l.letter == letter) return l.mark;
+    if (letter == kAnswerLetter) return AnswerMark::Answer;
+    for (const CellInfo& c : kCellKinds)
+        if (c.letter == letter) return c.mark;
     return AnswerMark::None;
-}
-
-char letterOf(CellKind kind) {
-    for (const Letter& l : kLetters)
-        if (l.cell == kind && kind != CellKind::Empty) return l.letter;
-    return kEmptyLetter;
-}
-
-char letterOf(AnswerMark mark) {
-    for (const Letter& l : kLetters)
-        if (l.mark == mark && mark != AnswerMark::None) return l.letter;
-    return kEmptyLetter;
 }
 
 // Walks the text line by line under the file's line rules.
@@ -125,17 +101,25 @@ MapRead splitMapLines(const std::string& fileName, std::string_view text) {
 
 FileResult<std::int16_t> stageFileNumber(const std::string& fileName, int line,
                                          const std::string& text) {
-    auto n = roundToInt16(text, line == kBudgetLine ? 1 : 0);
+    auto n = roundToInt16(text, line == kBudgetLine ? rules::kStartMagicBonus : 0);
     if (auto* value = std::get_if<std::int16_t>(&n)) return *value;
     const std::string quoted = quoteForMessage(text);
     if (std::get<NumberError>(n) == NumberError::OutOfRange)
         return lineError(
             fileName, line,
-            quoted + (line == kBudgetLine ? " plus 1" : "") + " is out of range (-32768 to 32767)");
+            quoted +
+                (line == kBudgetLine ? " plus " + std::to_string(rules::kStartMagicBonus) : "") +
+                " is out of range (-32768 to 32767)");
     return lineError(
         fileName, line,
         quoted + (line == kTargetLine ? " is not a whole number" : " is not a number"));
 }
+
+std::int16_t magicForBudget(int budget) {
+    return static_cast<std::int16_t>(budget + rules::kStartMagicBonus);
+}
+
+int budgetOfMagic(int magic) { return magic - rules::kStartMagicBonus; }
 
 FileResult<StageDesc> parseStageText(const std::string& fileName, std::string_view text,
                                      MapLines* lines) {
@@ -176,7 +160,7 @@ std::optional<FileError> parseAnswerText(const std::string& fileName, std::strin
 
 std::string writeStageText(const StageDesc& desc) {
     std::array<char, kBoardCells> letters{};
-    for (std::size_t i = 0; i < letters.size(); ++i) letters[i] = letterOf(desc.cells[i]);
+    for (std::size_t i = 0; i < letters.size(); ++i) letters[i] = cellInfo(desc.cells[i]).letter;
     if (desc.startCol >= 1 && desc.startCol <= kBoardSide && desc.startRow >= 1 &&
         desc.startRow <= kBoardSide)
         letters[static_cast<std::size_t>(boardIndex(desc.startCol, desc.startRow))] = kStartLetter;
@@ -185,7 +169,7 @@ std::string writeStageText(const StageDesc& desc) {
 
 std::string writeAnswerText(const StageDesc& desc) {
     std::array<char, kBoardCells> letters{};
-    for (std::size_t i = 0; i < letters.size(); ++i) letters[i] = letterOf(desc.answer[i]);
+    for (std::size_t i = 0; i < letters.size(); ++i) letters[i] = markLetter(desc.answer[i]);
     return boardText(letters, desc);
 }
 

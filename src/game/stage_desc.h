@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/cells.h"
 #include "game/file_error.h"
 
 namespace game {
@@ -42,15 +43,16 @@ FileResult<std::int16_t> stageFileNumber(const std::string& fileName, int line,
 inline constexpr int kBoardSide = 9;
 inline constexpr int kBoardCells = kBoardSide * kBoardSide;
 
-// What a stage file's letter makes of a cell. The start cell "P" is empty.
-enum class CellKind : std::uint8_t { Empty, Sand, Block, Water, Wall };
-
-// What an answer file marks a cell with: a stock picture, "O" (a cell of the
-// answer, painted white) or nothing.
-enum class AnswerMark : std::uint8_t { None, Sand, Block, Water, Wall, Answer };
+// What an answer file holds for each cell, by index.
+using AnswerMarks = std::array<AnswerMark, kBoardCells>;
 
 // Cell (c, r), both 1..9, at index 9 * (r - 1) + (c - 1).
 constexpr int boardIndex(int c, int r) { return kBoardSide * (r - 1) + (c - 1); }
+
+// The starting-magic rule: MagicCount when play starts, from the budget on
+// line 11 of a stage file, and back.
+std::int16_t magicForBudget(int budget);
+int budgetOfMagic(int magic);
 
 // One stage as the game plays it: the board, the character's start, the block
 // target, the starting magic and the answer the mini-map shows. Stage set-up,
@@ -60,15 +62,15 @@ struct StageDesc {
     std::array<CellKind, kBoardCells> cells{};
     int startCol = 0;  // 1..9, the last "P" in reading order
     int startRow = 0;
-    std::int16_t target = 0;  // BlockTarget, line 10
-    std::int16_t magic = 1;   // MagicCount when play starts: line 11 plus 1
-    std::array<AnswerMark, kBoardCells> answer{};
+    std::int16_t target = 0;                 // BlockTarget, line 10
+    std::int16_t magic = magicForBudget(0);  // MagicCount when play starts
+    AnswerMarks answer{};
 
     CellKind at(int c, int r) const { return cells[static_cast<std::size_t>(boardIndex(c, r))]; }
     void set(int c, int r, CellKind kind) {
         cells[static_cast<std::size_t>(boardIndex(c, r))] = kind;
     }
-    int budget() const { return magic - 1; }  // what line 11 holds
+    int budget() const { return budgetOfMagic(magic); }  // what line 11 holds
     bool operator==(const StageDesc&) const = default;
 };
 

@@ -1,11 +1,12 @@
 #include <variant>
 
 #include "game/lumora_bas.h"
+#include "game/rules.h"
 
 namespace game {
 namespace {
 
-constexpr int kCellPixels = 48;
+using rules::kCellPixels;
 constexpr int kAnswerPixels = 12;
 constexpr int kAnswerLeft = 450;
 constexpr int kAnswerTop = 85;
@@ -27,11 +28,9 @@ forms::Control* pictureOf(GameWindow& w, CellKind kind) {
 }
 
 // An answer shows the same four pictures; its own marks ("O") show none.
-static_assert(static_cast<int>(AnswerMark::Wall) == static_cast<int>(CellKind::Wall) &&
-              static_cast<int>(AnswerMark::Sand) == static_cast<int>(CellKind::Sand));
 forms::Control* pictureOf(GameWindow& w, AnswerMark mark) {
-    if (mark == AnswerMark::Answer) return nullptr;
-    return pictureOf(w, static_cast<CellKind>(mark));
+    const std::optional<CellKind> kind = kindShown(mark);
+    return kind ? pictureOf(w, *kind) : nullptr;
 }
 
 std::string cellText(const std::string& line, int c) {

@@ -1,4 +1,5 @@
 #include "game/lumora_bas.h"
+#include "game/rules.h"
 
 namespace game {
 
@@ -21,13 +22,13 @@ void LumoraBas::CastMagic() {
         WaterGrid[c][r] = 0;
         addClamped(WaterCount, -1);
         w.txtStone->Text = decimalText(WaterCount);
-        addClamped(MagicCount, -2);
+        addClamped(MagicCount, -rules::kClearWaterCost);
         w.txtMagic->Text = decimalText(MagicCount);
     } else if (SandGrid[c][r] == 1) {
         tile.setPicture(*w.Tile[0]);
         SolidGrid[c][r] = 0;
         SandGrid[c][r] = 0;
-        addClamped(MagicCount, 8);
+        addClamped(MagicCount, rules::kSandGain);
         w.txtMagic->Text = decimalText(MagicCount);
     } else if (BlockGrid[c][r] == 1) {
         tile.setPicture(*w.Tile[0]);
@@ -35,7 +36,7 @@ void LumoraBas::CastMagic() {
         BlockGrid[c][r] = 0;
         addClamped(BlockCount, -1);
         showGreen();
-        addClamped(MagicCount, 1);
+        addClamped(MagicCount, rules::kRemoveBlockGain);
         w.txtMagic->Text = decimalText(MagicCount);
     } else {
         tile.setPicture(*w.Block);
@@ -43,11 +44,11 @@ void LumoraBas::CastMagic() {
         BlockGrid[c][r] = 1;
         addClamped(BlockCount, 1);
         showGreen();
-        addClamped(MagicCount, -2);
+        addClamped(MagicCount, -rules::kPlaceBlockCost);
         w.txtMagic->Text = decimalText(MagicCount);
     }
 
-    if (MagicCount <= 0) {
+    if (MagicCount < rules::kLeastMagicLeft) {
         MagicCount = 0;
         w.txtMagic->Text = decimalText(MagicCount);
         w.GameOverTimer->setEnabled(true);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "game/rules.h"
 #include "solver/generate_board.h"
 #include "solver/moves.h"
 
@@ -40,16 +41,15 @@ ProofOptions proofOptions(const GenerateOptions& o, bool analyse) {
     p.maxStates = o.maxStates;
     p.analysisStates = o.maxStates;
     p.analyse = analyse;
-    p.replay = false;
     return p;
 }
 
 // Whether a verdict rules the board out before its moves are looked at.
 std::optional<Verdict> unfit(const ProofResult& proof, const GenerateOptions& o) {
-    if (proof.cancelled) return Verdict::Cancelled;
+    if (proof.ending.cancelled) return Verdict::Cancelled;
     const StageReport& rep = *proof.verdict;
     if (rep.leaves >= 0 || rep.exits != 0) return Verdict::Leaves;
-    if (!rep.complete) return Verdict::TooLoose;
+    if (!rep.complete()) return Verdict::TooLoose;
     if (!rep.solvable || !rep.problem.empty()) return Verdict::Unsolvable;
     if (rep.plan.casts < o.minCasts) return Verdict::TooFew;
     if (rep.plan.casts > o.maxCasts) return Verdict::TooMany;
@@ -72,8 +72,10 @@ std::int16_t firstMagic(const game::StageDesc& d, int cap) {
         return static_cast<int>(std::count(d.cells.begin(), d.cells.end(), kind));
     };
     const int missing = std::max(0, d.target - count(game::CellKind::Block));
-    return static_cast<std::int16_t>(
-        std::min(cap, 1 + 2 * (count(game::CellKind::Water) + missing)));
+    namespace rules = game::rules;
+    return static_cast<std::int16_t>(std::min(
+        cap, rules::kLeastMagicLeft + rules::kClearWaterCost * count(game::CellKind::Water) +
+                 rules::kPlaceBlockCost * missing));
 }
 
 Verdict judgeBoard(game::StageDesc desc, const GenerateOptions& o, GenerateControl* control,
@@ -88,12 +90,12 @@ Verdict judgeBoard(game::StageDesc desc, const GenerateOptions& o, GenerateContr
     auto tight = prove(desc, proofOptions(o, true), control);
     const ProofResult& proof = std::get<ProofResult>(tight);
     if (auto v = unfit(proof, o)) return *v;
-    if (!proof.analysis || !proof.analysis->validation.complete) return Verdict::TooLoose;
+    if (!proof.analysis || !proof.analysis->validation.ending.finished()) return Verdict::TooLoose;
     const unsigned required = proof.analysis->validation.required;
     if (o.required && required != *o.required) return Verdict::OtherMoves;
 
     const StageReport& rep = *proof.verdict;
-    if (game::parseAnswerText("answer", rep.plan.answer, desc)) return Verdict::Unsolvable;
+    desc.answer = rep.plan.answer;
     out = {desc, required, rep.plan.casts};
     return Verdict::Found;
 }
@@ -127,7 +129,7 @@ GenerateResult generate(const GenerateOptions& options, GenerateControl* control
             "place or remove";
     while (result.impossible.empty() && result.tally.attempts < options.maxAttempts) {
         if (cancelled(control)) {
-            result.cancelled = true;
+            result.ending.cancelled = true;
             break;
         }
         if (elapsed() >= options.timeLimit) {
@@ -147,7 +149,7 @@ GenerateResult generate(const GenerateOptions& options, GenerateControl* control
             break;
         }
         if (v == Verdict::Cancelled) {
-            result.cancelled = true;
+            result.ending.cancelled = true;
             break;
         }
         ++*counterFor(result.tally, v);
@@ -164,7 +166,7 @@ std::string describeTries(const GenerateResult& r) {
     if (!r.impossible.empty()) return r.impossible;
     s << t.attempts << (t.attempts == 1 ? " board" : " boards") << " tried in "
       << static_cast<double>(r.elapsed.count()) / 1000.0 << " s";
-    if (r.cancelled) s << " (stopped)";
+    if (r.ending.cancelled) s << " (stopped)";
     if (r.timedOut) s << " (out of time)";
     s << ": " << t.unsolvable << " unsolvable, " << t.tooLoose << " too loose to prove, "
       << t.leaves << " with a way off the board, " << t.tooFewCasts << " with too few casts, "

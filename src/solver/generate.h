@@ -53,7 +53,7 @@ struct GenerateResult {
     unsigned required = 0;  // the moves its budget requires
     int casts = 0;
     GenerateTally tally;
-    bool cancelled = false;
+    Ending ending;  // cancelled by the control; the limits cut no search short here
     bool timedOut = false;
     std::string impossible;  // why no board was tried: the request cannot be met
     std::chrono::milliseconds elapsed{0};

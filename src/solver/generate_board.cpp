@@ -147,7 +147,7 @@ CastShare castPlan(Draw& draw, const Leaning& lean, int minCasts, int maxCasts) 
     int casts = draw.between(minCasts, maxCasts);
     for (int i = 0; i < n && casts > 0; ++i, --casts) ++*kinds[static_cast<std::size_t>(i)];
     for (; casts > 0; --casts) ++*kinds[static_cast<std::size_t>(draw.below(n))];
-    // Sand pays eight: more than two would leave the budget slack.
+    // Sand pays well: more than two would leave the budget slack.
     if (lean.place) p.placed += std::max(0, p.sand - kMaxSand);
     p.sand = std::min(p.sand, kMaxSand);
     return p;

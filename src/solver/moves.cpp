@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "game/rules.h"
+
 namespace solver {
 
 SolidMap::SolidMap(const Stage& stage, const Board& board) : s_(stage.frame) {
@@ -13,8 +15,7 @@ SolidMap::SolidMap(const Stage& stage, const Board& board) : s_(stage.frame) {
         while (filled != 0) {
             const int cell = 32 * word + std::countr_zero(filled) / 2;
             filled &= filled - 1;
-            const bool own =
-                board.kind(cell) == Block && stage.letter[static_cast<std::size_t>(cell)] != 'B';
+            const bool own = board.kind(cell) == CellKind::Block && !stage.ownBlock(cell);
             s_[static_cast<std::size_t>(11 * rowOf(cell) + columnOf(cell))] =
                 static_cast<std::uint8_t>(own ? 3 : 1);
         }
@@ -32,12 +33,14 @@ int landing(const SolidMap& solid, int cell, int* cells) {
 
 namespace {
 
-// A walk timer's ticks between two aligned ticks: four for a step, one more
-// than four a row for a fall (the tick that sees the hole is spent waiting),
-// fifteen for a climb, whose jump timer runs 1400 ms.
-constexpr int kStepTicks = 4;
-constexpr int kFallTicksPerRow = 4;
-constexpr int kClimbTicks = 15;
+// A walk timer's ticks between two aligned ticks: a cell's worth of steps, one
+// more than a row's worth of fall ticks for a fall (the tick that sees the
+// hole is spent waiting), and for a climb the jump timer's run and the tick
+// that sees it end.
+namespace rules = game::rules;
+constexpr int kStepTicks = rules::kWalkTicksPerCell;
+constexpr int kFallTicksPerRow = rules::kFallMsPerCell / rules::kWalkTickMs;
+constexpr int kClimbTicks = rules::kClimbMs / rules::kWalkTickMs + 1;
 
 // Walks from a standing cell in one direction as far as the game would go,
 // noting where the character stands when it reaches each column. Returns the

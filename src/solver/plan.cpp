@@ -1,16 +1,10 @@
 #include "solver/plan.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 
 #include "game/files.h"
-#include "replay.h"
+#include "game/rules.h"
 #include "solver/moves.h"
-
-namespace fs = std::filesystem;
 
 namespace solver {
 namespace {
@@ -19,6 +13,9 @@ namespace {
 // and the slack added to every computed wait.
 constexpr int kCastPauseMs = 200;
 constexpr int kMarginMs = 100;
+constexpr int kFallMs = game::rules::kFallMsPerCell;
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
 
 }  // namespace
 
@@ -32,25 +29,47 @@ game::StageDesc answerFor(const Stage& stage, const Board& board,
         game::AnswerMark mark = game::AnswerMark::None;
         if (stage.wall[i])
             mark = game::AnswerMark::Wall;
-        else if (board.kind(cell) == Sand)
+        else if (board.kind(cell) == CellKind::Sand)
             mark = game::AnswerMark::Sand;
-        else if (board.kind(cell) == Block)
-            mark = stage.letter[i] == 'B' && !touched[i] ? game::AnswerMark::Block
-                                                         : game::AnswerMark::Answer;
+        else if (board.kind(cell) == CellKind::Block)
+            mark = stage.ownBlock(cell) && !touched[i] ? game::AnswerMark::Block
+                                                       : game::AnswerMark::Answer;
         desc.answer[i] = mark;
     }
     return desc;
 }
 
+namespace {
+
+using game::ScriptStep;
+
+// How a plan's steps come out in a script: its heading, the menu's Load,
+// the body of clicks and waits, and a last snapshot.
+std::vector<ScriptStep> framed(const Stage& stage, int stageNo, const Plan& plan,
+                               std::vector<ScriptStep> body) {
+    std::vector<ScriptStep> steps{
+        ScriptStep::comment("Stage " + std::to_string(stageNo) + ": " + std::to_string(plan.casts) +
+                            " casts, " + std::to_string(plan.walks) + " walks, magic " +
+                            std::to_string(stage.magic) + " to " + std::to_string(plan.magicLeft) +
+                            ". Written by lumora-solve."),
+        ScriptStep::comment("The save file holds " + std::to_string(stageNo) +
+                            "; Load opens the stage."),
+        ScriptStep::click(true, game::kMenuLoadCommand)};
+    steps.insert(steps.end(), body.begin(), body.end());
+    steps.push_back(ScriptStep::of(ScriptStep::Kind::Show));
+    return steps;
+}
+
+}  // namespace
+
 std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<Cast>& casts,
                                          int stageNo) {
     Plan plan;
-    std::ostringstream s;
     Board board = stage.start;
     int magic = stage.magic;
     std::array<bool, kCells> touched{};
     Outcome outcome = Outcome::Going;
-    std::ostringstream body;
+    std::vector<ScriptStep> body;
     // While the character falls, the time since the cast that took its floor
     // away and the row it fell from.
     int fallRow = 0, fallMs = 0;
@@ -72,13 +91,14 @@ std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<C
                       cast.from >= board.player() && cast.from < land;
             if (midFall) {
                 if (d == 9) return which + ": no cast goes below while falling";
-                // The fall takes 400 ms a row; the cell counts as the
-                // character's from when it reaches it until it reaches the next.
-                const int due = 400 * (rowOf(cast.from) - fallRow) + 200;
-                if (due > fallMs) body << "wait " << due - fallMs << "\n";
+                // The cell counts as the character's from when it reaches it
+                // until it reaches the next: halfway is safely inside.
+                const int due = kFallMs * (rowOf(cast.from) - fallRow) + kFallMs / 2;
+                if (due > fallMs) body.push_back(ScriptStep::wait(due - fallMs));
                 fallMs = std::max(fallMs, due);
             } else {
-                body << "wait " << 400 * (rowOf(land) - fallRow) + kMarginMs - fallMs << "\n";
+                body.push_back(
+                    ScriptStep::wait(kFallMs * (rowOf(land) - fallRow) + kMarginMs - fallMs));
                 board.setPlayer(land);
                 board.setFalling(false);
             }
@@ -96,115 +116,41 @@ std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<C
                 const int via = reach.via[static_cast<std::size_t>(to)];
                 const int column = reach.column[static_cast<std::size_t>(to)];
                 const Clicks clicks = clicksFrom(solid, via);
-                body << "tap " << tileOf(to) << " 1\n";
-                body << "wait " << 100 * clicks.ticks[static_cast<std::size_t>(column)] + kMarginMs
-                     << "\n";
+                body.push_back(ScriptStep::tap(tileOf(to), kLeftButton));
+                body.push_back(ScriptStep::wait(game::rules::kWalkTickMs *
+                                                    clicks.ticks[static_cast<std::size_t>(column)] +
+                                                kMarginMs));
                 ++plan.walks;
             }
         }
         const CastEffect e = castOn(stage, board, cast.from, cast.target);
         if (!e.wall) touched[static_cast<std::size_t>(cast.target)] = true;
         magic += e.magicDelta;
-        outcome = (e.wall && board.count(Block) != stage.target) ? Outcome::Going
-                                                                 : judge(stage, e.board, magic);
+        outcome = (e.wall && board.count(CellKind::Block) != stage.target)
+                      ? Outcome::Going
+                      : judge(stage, e.board, magic);
         if (outcome == Outcome::Lost) return which + " loses the stage";
-        body << "tap " << tileOf(cast.target) << " 2\n";
+        body.push_back(ScriptStep::tap(tileOf(cast.target), kRightButton));
         ++plan.casts;
         if (outcome == Outcome::Going && e.board.falling() && !board.falling()) {
             fallRow = rowOf(cast.from);
             fallMs = 0;
         } else if (outcome == Outcome::Going && !e.board.falling()) {
-            body << "wait " << kCastPauseMs << "\n";
+            body.push_back(ScriptStep::wait(kCastPauseMs));
         }
         board = e.board;
     }
     if (outcome != Outcome::Cleared) return std::string("the solution does not clear the stage");
     plan.magicLeft = magic;
-
-    s << "# Stage " << stageNo << ": " << plan.casts << " casts, " << plan.walks << " walks, magic "
-      << stage.magic << " to " << magic << ". Written by lumora-solve.\n";
-    s << "# The save file holds " << stageNo << "; Load opens the stage.\n";
-    s << "click menu Command2\n" << body.str() << "show\n";
-    plan.script = s.str();
-
-    plan.answer = game::writeAnswerText(answerFor(stage, board, touched));
+    plan.steps = framed(stage, stageNo, plan, std::move(body));
+    plan.answer = answerFor(stage, board, touched).answer;
     return plan;
 }
 
-std::string answerAsBoard(const std::string& answer) {
-    // The replay's board shows every block as "B", the ones of the answer too.
-    static constexpr char kShown[] = {'.', 'S', 'B', 'W', 'K', 'B'};  // by AnswerMark
-    game::StageDesc desc;
-    if (game::parseAnswerText("answer", answer, desc)) return {};
-    std::string out;
-    for (int r = 1; r <= 9; ++r) {
-        for (int c = 1; c <= 9; ++c)
-            out += kShown[static_cast<std::size_t>(
-                desc.answer[static_cast<std::size_t>(game::boardIndex(c, r))])];
-        out += "\n";
-    }
-    return out;
-}
-
-namespace {
-
-// A folder of its own under the temporary one; none, with `ec` set, when
-// none can be made.
-fs::path freshFolder(std::error_code& ec) {
-    std::random_device rd;
-    const fs::path base = fs::temp_directory_path(ec);
-    while (!ec) {
-        fs::path folder = base / ("lumora-solve-" + std::to_string(rd()));
-        if (fs::create_directory(folder, ec)) return folder;
-    }
-    return {};
-}
-
-}  // namespace
-
-Replayed replayInGame(const std::string& stageFile, const std::string& answerFile,
-                      const std::string& script, int stageNo) {
-    Replayed result;
-    std::error_code ec;
-    const fs::path folder = freshFolder(ec);
-    if (ec) {
-        result.output = "cannot make a folder to replay in: " + ec.message();
-        return result;
-    }
-    // A file that did not reach the disk would make the game disagree for
-    // the wrong reason.
-    auto put = [&](const std::string& name, const std::string& bytes) {
-        std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
-        out << bytes;
-        out.close();
-        if (!out.fail()) return true;
-        result.output += "cannot write " + (folder / name).string() + "\n";
-        return false;
-    };
-    const bool written = put(game::stageFileName(stageNo), stageFile) &&
-                         put(game::answerFileName(stageNo), answerFile) &&
-                         put(game::kSaveFileName, std::to_string(stageNo) + "\r\n");
-    if (!written) {
-        fs::remove_all(folder, ec);
-        return result;
-    }
-
-    std::istringstream in(script + "board\n");
-    std::ostringstream out, err;
-    replay::run(folder.string(), in, out, err);
-    fs::remove_all(folder, ec);
-
-    result.output = out.str() + err.str();
-    std::istringstream lines(out.str());
-    std::string line, lastShow;
-    std::vector<std::string> all;
-    while (std::getline(lines, line)) all.push_back(line);
-    for (const auto& l : all)
-        if (l.rfind("t=", 0) == 0) lastShow = l;
-    result.cleared = err.str().empty() && lastShow.find("StageClearTimer") != std::string::npos;
-    if (all.size() >= 9)
-        for (std::size_t i = all.size() - 9; i < all.size(); ++i) result.board += all[i] + "\n";
-    return result;
+game::StageDesc withAnswer(const Stage& stage, const Plan& plan) {
+    game::StageDesc desc = stage.desc;
+    desc.answer = plan.answer;
+    return desc;
 }
 
 }  // namespace solver

@@ -4,21 +4,23 @@
 #include <variant>
 #include <vector>
 
+#include "game/replay_script.h"
 #include "solver/search.h"
 #include "solver/stage.h"
 
 namespace solver {
 
-// A solution turned into what a player does: a replay script of left clicks
-// (walks) and right clicks (casts) with the waits between them, and the answer
-// file of the board it ends on.
+// A solution turned into what a player does: the steps of a replay script,
+// left clicks (walks) and right clicks (casts) with the waits between them,
+// from the menu's Load on, and the answer of the board it ends on.
 struct Plan {
-    std::string script;
-    std::string answer;
+    std::vector<game::ScriptStep> steps;
+    game::AnswerMarks answer{};
     int casts = 0;
     int walks = 0;
     int magicLeft = 0;
     bool operator==(const Plan&) const = default;
+    std::string script() const { return game::writeScript(steps); }
 };
 
 // Plays the casts through the movement model and writes them down. Fails when
@@ -36,19 +38,7 @@ std::string stageFileText(const Stage& stage);
 game::StageDesc answerFor(const Stage& stage, const Board& board,
                           const std::array<bool, kCells>& touched);
 
-// What the real game made of a script.
-struct Replayed {
-    bool cleared = false;  // the last snapshot shows StageClearTimer running
-    std::string board;     // the board after the script, nine lines
-    std::string output;    // everything the replay printed
-};
-
-// Runs the script through the game in a folder of its own holding the stage
-// and answer files and a save file with the stage number.
-Replayed replayInGame(const std::string& stageFile, const std::string& answerFile,
-                      const std::string& script, int stageNo);
-
-// The answer's board as the game's board output shows it: "O" and "B" both blocks.
-std::string answerAsBoard(const std::string& answer);
+// The stage with the plan's answer, as its answer file holds it.
+game::StageDesc withAnswer(const Stage& stage, const Plan& plan);
 
 }  // namespace solver

@@ -16,7 +16,7 @@ std::optional<Analysis> analyse(const Stage& stage, const StageReport& verdict,
     Analysis a;
     a.validation = validateStage(stage, options.boardCap, options.analysisStates, control);
     states += a.validation.states;
-    if (a.validation.cancelled) return std::nullopt;
+    if (a.validation.ending.cancelled) return std::nullopt;
     a.earlyCountCosts =
         earlyCountCosts(stage, verdict.leastMagic, options.analysisStates, states, control);
     // A search stopped by the cancel answers no, which would be a claim.
@@ -31,19 +31,21 @@ ProofResult prove(const Stage& stage, const ProofOptions& options, ProofControl*
     SolveOptions solve;
     solve.magicCap = options.magicCap;
     solve.maxStates = options.maxStates;
-    solve.replay = options.replay;
+    solve.check = options.check;
     solve.control = control;
-    StageReport verdict = solveStage(stage, options.stageNo, stageFileText(stage), solve);
+    StageReport verdict = solveStage(stage, options.stageNo, solve);
     result.states = verdict.states;
-    if (verdict.cancelled || cancelRequested(control)) {
-        result.cancelled = true;
+    result.ending.cutShort = verdict.ending.cutShort;
+    if (verdict.ending.cancelled || cancelRequested(control)) {
+        result.ending.cancelled = true;
         return result;
     }
     if (control != nullptr && control->onVerdict) control->onVerdict(verdict);
     result.verdict = std::move(verdict);
     if (!options.analyse || !result.verdict->solvable) return result;
     result.analysis = analyse(stage, *result.verdict, options, control, result.states);
-    result.cancelled = !result.analysis;
+    result.ending.cancelled = !result.analysis;
+    if (result.analysis) result.ending.add(result.analysis->validation.ending);
     return result;
 }
 

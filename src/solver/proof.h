@@ -15,14 +15,12 @@ namespace solver {
 
 struct ProofOptions {
     int stageNo = 1;  // for the script's heading and the save file of the replay
-    int magicCap = 200;
-    std::size_t maxStates = 50'000'000;
-    // The analysis searches a stage once for each move left out; loose stages
-    // would take minutes, and one that needs more states than this is loose anyway.
-    std::size_t analysisStates = 1'000'000;
-    std::size_t boardCap = 100;  // final boards counted before the count stops
-    bool analyse = true;         // off: the verdict alone
-    bool replay = false;         // check the solution in the real game, which takes a while
+    int magicCap = kMagicCap;
+    std::size_t maxStates = kMaxStates;
+    std::size_t analysisStates = kAnalysisStates;
+    std::size_t boardCap = kBoardCap;
+    bool analyse = true;  // off: the verdict alone
+    InGameCheck check;    // play the solution in the real game, which takes a while
 };
 
 // A proof running on another thread: set cancel to stop it; states counts the
@@ -41,7 +39,9 @@ struct Analysis {
 };
 
 struct ProofResult {
-    bool cancelled = false;
+    // Cancelled: the verdict or the analysis below is missing for it. Cut
+    // short: a search of the verdict or the analysis stopped at its state limit.
+    Ending ending;
     // Present only when finished: whether the budget clears it, the least
     // magic, a shortest solution as clicks, the ways off the board.
     std::optional<StageReport> verdict;

@@ -23,14 +23,13 @@ StageReport cancelled(const StageReport& rep) {
     StageReport out;
     out.stageNo = rep.stageNo;
     out.states = rep.states;
-    out.cancelled = true;
+    out.ending.cancelled = true;
     return out;
 }
 
 }  // namespace
 
-StageReport solveStage(const Stage& stage, int stageNo, const std::string& stageFile,
-                       const SolveOptions& options) {
+StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& options) {
     StageReport rep;
     rep.stageNo = stageNo;
     auto run = [&](int magic) {
@@ -38,11 +37,10 @@ StageReport solveStage(const Stage& stage, int stageNo, const std::string& stage
         searchOptions.control = options.control;
         SearchResult r = search(stage, searchOptions);
         rep.states += r.states;
-        rep.cancelled = rep.cancelled || r.cancelled;
-        if (!r.exhausted && !r.cleared) rep.complete = false;
-        // Above row 1 the rules no longer hold, so no search can speak for
-        // what happens there; past column 1 the walk can only come back.
-        if (r.exits & kOffTop) rep.complete = false;
+        rep.ending.cancelled = rep.ending.cancelled || r.ending.cancelled;
+        // A clear found is a clear, however far the search went.
+        if (r.ending.cutShort && !r.cleared) rep.ending.cutShort = true;
+        // Past column 1 the walk can only come back; above row 1, see complete().
         rep.exits |= r.exits;
         if (r.leaves >= 0 && rep.leaves < 0) {
             rep.leaves = r.leaves;
@@ -55,9 +53,9 @@ StageReport solveStage(const Stage& stage, int stageNo, const std::string& stage
     SearchResult best = run(stage.magic);
     rep.solvable = best.cleared;
     for (int m = std::max(stage.magic, 1) * 2;
-         !best.cleared && !rep.cancelled && m / 2 < options.magicCap; m *= 2)
+         !best.cleared && !rep.ending.cancelled && m / 2 < options.magicCap; m *= 2)
         best = run(std::min(m, options.magicCap));
-    if (rep.cancelled) return cancelled(rep);
+    if (rep.ending.cancelled) return cancelled(rep);
     if (!best.cleared) {
         rep.problem = "no clear with up to " + std::to_string(options.magicCap) + " magic";
         return rep;
@@ -67,7 +65,7 @@ StageReport solveStage(const Stage& stage, int stageNo, const std::string& stage
     for (;;) {
         if (best.needs <= 1) break;
         SearchResult less = run(best.needs - 1);
-        if (rep.cancelled) return cancelled(rep);
+        if (rep.ending.cancelled) return cancelled(rep);
         if (!less.cleared) {
             rep.proofStates = less.states;
             break;
@@ -86,10 +84,11 @@ StageReport solveStage(const Stage& stage, int stageNo, const std::string& stage
         return rep;
     }
     rep.plan = std::get<Plan>(plan);
-    if (options.replay) {
-        const Replayed game = replayInGame(stageFile, rep.plan.answer, rep.plan.script, stageNo);
-        rep.replayed = game.cleared && game.board == answerAsBoard(rep.plan.answer);
-        if (!rep.replayed) rep.problem = "the game disagrees with the solver:\n" + game.output;
+    if (options.check) {
+        const auto disagreement =
+            options.check(withAnswer(stage, rep.plan), rep.plan.steps, stageNo);
+        rep.replayed = !disagreement;
+        if (disagreement) rep.problem = "the game disagrees with the solver:\n" + *disagreement;
     }
     return rep;
 }

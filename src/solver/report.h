@@ -16,30 +16,33 @@ struct StageReport {
     int leastMagic = 0;           // least starting MagicCount that clears; 0 when none found
     std::size_t states = 0;       // states of every search run for this report, together
     std::size_t proofStates = 0;  // states searched to show leastMagic - 1 is not enough
-    bool complete = true;    // false when a search hit the state limit or could leave over the top
-    int leaves = -1;         // a cell from which a walk leaves the board; -1 when none
-    Board leavesBoard;       // the board on which it does
-    int exits = 0;           // the ways off the board (kOffLeft, kOffTop)
-    Plan plan;               // the solution with leastMagic, as clicks
-    bool replayed = false;   // the real game cleared the stage with the script
-    std::string problem;     // why there is no checked solution
-    bool cancelled = false;  // stopped on request: nothing above but stageNo and states holds
+    int leaves = -1;              // a cell from which a walk leaves the board; -1 when none
+    Board leavesBoard;            // the board on which it does
+    int exits = 0;                // the ways off the board (kOffLeft, kOffTop)
+    Plan plan;                    // the solution with leastMagic, as clicks
+    bool replayed = false;        // the real game cleared the stage with the script
+    std::string problem;          // why there is no checked solution
+    // Cancelled: nothing above but stageNo and states holds. Cut short: a
+    // search that found no clear stopped at the state limit.
+    Ending ending;
+    // The proof holds: no search was cut short, and no walk leaves over the
+    // top, where the game's rules no longer hold and no search can follow.
+    bool complete() const { return ending.finished() && !(exits & kOffTop); }
     bool operator==(const StageReport&) const = default;
 };
 
 struct SolveOptions {
-    int magicCap = 200;  // how far past the budget to look for the least magic
-    std::size_t maxStates = 50'000'000;
-    bool replay = true;  // check the solution in the real game
+    int magicCap = kMagicCap;
+    std::size_t maxStates = kMaxStates;
+    InGameCheck check;  // none: the solution is not played in the game
     SearchControl* control = nullptr;
 };
 
 // Solves a stage: whether its budget clears it, the least starting magic (the
 // search one point below it runs to exhaustion), a solution with that magic,
-// and its replay through the game. Each search runs once. `stageFile` is the file as the game
-// would read it.
-StageReport solveStage(const Stage& stage, int stageNo, const std::string& stageFile,
-                       const SolveOptions& options = {});
+// and, when the options hold a check, its replay through the game. Each
+// search runs once.
+StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& options = {});
 
 // The stage number in a name like "mmap12.bkm"; 1 for any other name.
 int stageNumberOf(const std::string& fileName);

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <bit>
 
+#include "game/rules.h"
 #include "solver/moves.h"
 
 namespace solver {
+
+namespace rules = game::rules;
 
 CastEffect castOn(const Stage& stage, const Board& board, int from, int target) {
     CastEffect e;
@@ -16,19 +19,21 @@ CastEffect castOn(const Stage& stage, const Board& board, int from, int target) 
         e.wall = true;
     } else {
         switch (board.kind(target)) {
-            case Water:
-                e.magicDelta = -2, e.board.set(target, Empty), e.move |= moves::kClearWater;
+            case CellKind::Water:
+                e.magicDelta = -rules::kClearWaterCost, e.board.set(target, CellKind::Empty);
+                e.move |= moves::kClearWater;
                 break;
-            case Sand:
-                e.magicDelta = 8, e.board.set(target, Empty), e.move |= moves::kSand;
+            case CellKind::Sand:
+                e.magicDelta = rules::kSandGain, e.board.set(target, CellKind::Empty),
+                e.move |= moves::kSand;
                 break;
-            case Block:
-                e.magicDelta = 1, e.board.set(target, Empty);
-                e.move |= stage.letter[static_cast<std::size_t>(target)] == 'B' ? moves::kRemove
-                                                                                : moves::kTakeBack;
+            case CellKind::Block:
+                e.magicDelta = rules::kRemoveBlockGain, e.board.set(target, CellKind::Empty);
+                e.move |= stage.ownBlock(target) ? moves::kRemove : moves::kTakeBack;
                 break;
             default:
-                e.magicDelta = -2, e.board.set(target, Block), e.move |= moves::kPlace;
+                e.magicDelta = -rules::kPlaceBlockCost, e.board.set(target, CellKind::Block);
+                e.move |= moves::kPlace;
                 break;
         }
     }
@@ -39,15 +44,15 @@ CastEffect castOn(const Stage& stage, const Board& board, int from, int target) 
 }
 
 Outcome judge(const Stage& stage, const Board& after, int magicAfter, bool earlyCountLoses) {
-    const bool out = magicAfter <= 0;
-    if (after.count(Block) != stage.target) return out ? Outcome::Lost : Outcome::Going;
+    const bool out = magicAfter < rules::kLeastMagicLeft;
+    if (after.count(CellKind::Block) != stage.target) return out ? Outcome::Lost : Outcome::Going;
     if (out) return Outcome::Lost;
-    if (after.count(Water) != 0) return earlyCountLoses ? Outcome::Lost : Outcome::Going;
+    if (after.count(CellKind::Water) != 0) return earlyCountLoses ? Outcome::Lost : Outcome::Going;
     for (int cell = 0; cell < kCells; ++cell) {
-        if (after.kind(cell) != Block) continue;
+        if (after.kind(cell) != CellKind::Block) continue;
         const int c = columnOf(cell), r = rowOf(cell);
-        if (c < 9 && after.kind(cell + 1) == Block) return Outcome::Lost;
-        if (r < 9 && after.kind(cell + 9) == Block) return Outcome::Lost;
+        if (c < 9 && after.kind(cell + 1) == CellKind::Block) return Outcome::Lost;
+        if (r < 9 && after.kind(cell + 9) == CellKind::Block) return Outcome::Lost;
     }
     return Outcome::Cleared;
 }
@@ -152,7 +157,7 @@ std::vector<Cast> pathTo(const std::vector<Node>& nodes, std::uint32_t n) {
 int neededMagic(const std::vector<int>& deltas) {
     int sum = 0, lowest = 0;
     for (int d : deltas) lowest = std::min(lowest, sum += d);
-    return std::max(1, 1 - lowest);
+    return std::max(rules::kLeastMagicLeft, rules::kLeastMagicLeft - lowest);
 }
 
 // A thousand states take well under a millisecond to expand: a cancel is seen
@@ -179,7 +184,7 @@ public:
             if (head % kCheckEvery == 0 && !carryOn()) break;
             expand(head);
             if (table_.size() > options_.maxStates) {
-                result_.exhausted = false;
+                result_.ending.cutShort = true;
                 break;
             }
         }
@@ -212,8 +217,7 @@ private:
 
     static SearchResult cancelled() {
         SearchResult r;
-        r.cancelled = true;
-        r.exhausted = false;
+        r.ending.cancelled = true;
         return r;
     }
 
@@ -231,9 +235,9 @@ private:
         const Expansion x{head,
                           node,
                           SolidMap(stage_, board),
-                          board.count(Block),
-                          board.count(Water),
-                          board.count(Sand)};
+                          board.count(CellKind::Block),
+                          board.count(CellKind::Water),
+                          board.count(CellKind::Sand)};
         if (board.falling())
             expandFall(x);
         else
@@ -290,7 +294,7 @@ private:
         const int blocks = x.blocks + ((e.move & moves::kPlace) ? 1 : 0) -
                            ((e.move & (moves::kRemove | moves::kTakeBack)) ? 1 : 0);
         // The goal check looks further only when the count meets the target.
-        const Outcome outcome = magic <= 0 ? Outcome::Lost
+        const Outcome outcome = magic < rules::kLeastMagicLeft ? Outcome::Lost
                                 : blocks != stage_.target
                                     ? Outcome::Going
                                     : judge(stage_, e.board, magic, options_.earlyCountLoses);
@@ -299,15 +303,17 @@ private:
         enqueue(e.board, x.head, magic, from, target);
     }
 
-    // Whatever the order, a clear spends 2 on each pool and each block still
-    // wanted, gains 1 on each block too many, and sand pays at most 8 a cell:
+    // Whatever the order, a clear pays for each pool and each block still
+    // wanted, gains on each block too many, and sand pays at most its own:
     // a state that cannot end with magic left is no way on.
     bool cannotClear(const Expansion& x, const CastEffect& e, int magic, int blocks) const {
         const int water = x.water - ((e.move & moves::kClearWater) ? 1 : 0);
         const int sand = x.sand - ((e.move & moves::kSand) ? 1 : 0);
-        const int settle =
-            blocks <= stage_.target ? 2 * (blocks - stage_.target) : blocks - stage_.target;
-        return magic + 8 * sand - 2 * water + settle < 1;
+        const int settle = blocks <= stage_.target
+                               ? rules::kPlaceBlockCost * (blocks - stage_.target)
+                               : rules::kRemoveBlockGain * (blocks - stage_.target);
+        return magic + rules::kSandGain * sand - rules::kClearWaterCost * water + settle <
+               rules::kLeastMagicLeft;
     }
 
     // Queues a state unless it was already reached with as much magic or more.

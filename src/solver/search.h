@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "solver/moves.h"
+#include "solver/options.h"
 #include "solver/stage.h"
 
 namespace solver {
@@ -30,7 +31,7 @@ struct SearchControl {
 struct SearchOptions {
     int startMagic = 0;       // MagicCount when play starts
     bool stopAtClear = true;  // false: visit every reachable state
-    std::size_t maxStates = 50'000'000;
+    std::size_t maxStates = kMaxStates;
     unsigned allowed = moves::kAll;  // the moves it may make
     // With stopAtClear off: how many distinct clearing boards to collect.
     std::size_t finalBoardCap = 0;
@@ -42,8 +43,7 @@ struct SearchOptions {
 
 struct SearchResult {
     bool cleared = false;
-    bool exhausted = true;    // false when maxStates or a cancel cut the search short
-    bool cancelled = false;   // the control asked it to stop before its end
+    Ending ending;            // cut short at maxStates, or cancelled by the control
     std::size_t states = 0;   // distinct (board, cell, fall) states reached
     std::vector<Cast> casts;  // a clearing solution, fewest casts first found
     int magicLeft = 0;

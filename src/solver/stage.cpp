@@ -16,22 +16,19 @@ namespace solver {
 #define LUMORA_WITH_POPCNT
 #endif
 
-LUMORA_WITH_POPCNT int Board::count(int kind) const {
-    // Two-bit fields: 01 is a block, 10 water, 11 sand.
+LUMORA_WITH_POPCNT int Board::count(CellKind kind) const {
+    // Two-bit fields holding the kind's number: the low and high bit of each
+    // field are compared with the kind's own.
     constexpr std::uint64_t kLow = 0x5555555555555555ULL;
+    const auto bits = static_cast<unsigned>(kind);
+    const std::uint64_t wantLo = (bits & 1) ? ~std::uint64_t{0} : 0;
+    const std::uint64_t wantHi = (bits & 2) ? ~std::uint64_t{0} : 0;
     int n = 0;
     for (int i = 0; i < 3; ++i) {
         std::uint64_t word = w[i];
         if (i == 2) word &= (std::uint64_t{1} << 34) - 1;  // keep the player's cell out
         const std::uint64_t lo = word & kLow, hi = (word >> 1) & kLow;
-        std::uint64_t match = 0;
-        if (kind == Block)
-            match = lo & ~hi;
-        else if (kind == Water)
-            match = hi & ~lo;
-        else if (kind == Sand)
-            match = lo & hi;
-        n += std::popcount(match);
+        n += std::popcount(~(lo ^ wantLo) & ~(hi ^ wantHi) & kLow);
     }
     return n;
 }
@@ -48,27 +45,12 @@ void fillFrame(Stage& s) {
         }
 }
 
-// One cell of the description: what the board holds and the letter the stage
-// file has for it.
-void placeCell(Stage& s, int cell, game::CellKind kind) {
-    char& letter = s.letter[static_cast<std::size_t>(cell)];
-    letter = '.';
-    switch (kind) {
-        case game::CellKind::Sand:
-            s.start.set(cell, Sand), letter = 'S';
-            break;
-        case game::CellKind::Block:
-            s.start.set(cell, Block), letter = 'B';
-            break;
-        case game::CellKind::Water:
-            s.start.set(cell, Water), letter = 'W';
-            break;
-        case game::CellKind::Wall:
-            s.wall[static_cast<std::size_t>(cell)] = true, letter = 'K';
-            break;
-        case game::CellKind::Empty:
-            break;
-    }
+// One cell of the description: walls go to the mask, the rest to the board.
+void placeCell(Stage& s, int cell, CellKind kind) {
+    if (kind == CellKind::Wall)
+        s.wall[static_cast<std::size_t>(cell)] = true;
+    else
+        s.start.set(cell, kind);
 }
 
 constexpr bool onBoard(int c, int r) { return c >= 1 && c <= 9 && r >= 1 && r <= 9; }
@@ -113,7 +95,7 @@ std::variant<Stage, std::string> loadStage(const std::string& path) {
 bool standsOnSomething(const Stage& stage, const Board& board, int cell) {
     if (rowOf(cell) == 9) return true;
     const int below = cell + 9;
-    return stage.wall[below] || board.kind(below) != Empty;
+    return stage.wall[below] || board.kind(below) != CellKind::Empty;
 }
 
 }  // namespace solver

@@ -10,9 +10,11 @@
 
 namespace solver {
 
-// What a cell can turn into. Walls never change, so they live in the stage's
-// wall mask and read as Empty in a board.
-enum Kind : std::uint8_t { Empty = 0, Block = 1, Water = 2, Sand = 3 };
+// A board holds what a cell can turn into, two bits a cell. Walls never
+// change, so they live in the stage's wall mask and read as empty in a board.
+using game::CellKind;
+static_assert(static_cast<int>(CellKind::Empty) == 0 && static_cast<int>(CellKind::Sand) < 4 &&
+              static_cast<int>(CellKind::Block) < 4 && static_cast<int>(CellKind::Water) < 4);
 
 inline constexpr int kCells = 81;
 
@@ -30,8 +32,10 @@ constexpr int tileOf(int cell) { return cell + 1; }
 struct Board {
     std::array<std::uint64_t, 3> w{};
 
-    int kind(int cell) const { return static_cast<int>((w[cell >> 5] >> ((cell & 31) * 2)) & 3); }
-    void set(int cell, int kind) {
+    CellKind kind(int cell) const {
+        return static_cast<CellKind>((w[cell >> 5] >> ((cell & 31) * 2)) & 3);
+    }
+    void set(int cell, CellKind kind) {
         const int shift = (cell & 31) * 2;
         auto& word = w[cell >> 5];
         word = (word & ~(std::uint64_t{3} << shift)) | (std::uint64_t(kind) << shift);
@@ -44,7 +48,7 @@ struct Board {
     void setFalling(bool on) {
         w[2] = (w[2] & ~(std::uint64_t{1} << 41)) | (std::uint64_t(on) << 41);
     }
-    int count(int kind) const;
+    int count(CellKind kind) const;
     bool operator==(const Board& o) const {
         return w[0] == o.w[0] && w[1] == o.w[1] && w[2] == o.w[2];
     }
@@ -53,15 +57,18 @@ struct Board {
 struct Stage {
     std::string name;  // the file name, for messages
     std::array<bool, kCells> wall{};
-    game::StageDesc desc;               // what the stage was built from, without an answer
-    std::array<char, kCells> letter{};  // S, B, W, K or '.' by the cell's kind at the start
-    Board start;                        // the start board with the start cell
+    game::StageDesc desc;  // what the stage was built from, without an answer
+    Board start;           // the start board with the start cell
     // The board's frame and walls as the walks see them, 11 by 11 with rows
     // and columns 0 and 10 (see SolidMap); filled in by parseStage.
     std::array<std::uint8_t, 121> frame{};
     int target = 0;  // BlockTarget
     int magic = 0;   // MagicCount after set-up: the budget plus 1
-    int budget() const { return magic - 1; }
+    int budget() const { return game::budgetOfMagic(magic); }
+    // A block the stage began with, as against one the player set.
+    bool ownBlock(int cell) const {
+        return desc.cells[static_cast<std::size_t>(cell)] == CellKind::Block;
+    }
 };
 
 // The solver's view of a stage description: the error when the start lies

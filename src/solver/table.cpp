@@ -15,7 +15,7 @@ TableRow tableRow(int n, const Stage& stage, const ProofResult& proof) {
     const StageReport& rep = *proof.verdict;
     const Analysis a = proof.analysis.value_or(Analysis{});
     const Validation& v = a.validation;
-    const char* boundary = v.capped ? "> " : v.complete ? "" : ">= ";
+    const char* boundary = v.capped ? "> " : v.ending.finished() ? "" : ">= ";
     return {
         std::to_string(n),
         std::to_string(stage.target),
@@ -24,7 +24,7 @@ TableRow tableRow(int n, const Stage& stage, const ProofResult& proof) {
         std::to_string(stage.magic - rep.leastMagic),
         std::to_string(rep.plan.casts),
         std::to_string(rep.plan.walks),
-        moveNames(v.required) + (v.complete ? "" : " (cut short)"),
+        moveNames(v.required) + (v.ending.finished() ? "" : " (cut short)"),
         a.earlyCountCosts ? "costs" : "-",
         boundary + std::to_string(v.finalBoards),
         std::to_string(rep.proofStates),

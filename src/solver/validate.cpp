@@ -15,11 +15,11 @@ Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t m
         without.control = control;
         const SearchResult r = search(stage, without);
         v.states += r.states;
-        if (r.cancelled) {
-            v.cancelled = true;
+        if (r.ending.cancelled) {
+            v.ending.cancelled = true;
             return v;
         }
-        if (!r.exhausted && !r.cleared) v.complete = false;
+        if (r.ending.cutShort && !r.cleared) v.ending.cutShort = true;
         if (!r.cleared) v.required |= 1u << i;
     }
     SearchOptions all{stage.magic, false, maxStates};
@@ -27,8 +27,7 @@ Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t m
     all.control = control;
     const SearchResult r = search(stage, all);
     v.states += r.states;
-    v.cancelled = r.cancelled;
-    if (!r.exhausted) v.complete = false;
+    v.ending.add(r.ending);
     v.capped = r.finalBoards.size() > boardCap;
     v.finalBoards = std::min(r.finalBoards.size(), boardCap);
     v.boards.assign(r.finalBoards.begin(),
@@ -49,16 +48,13 @@ bool earlyCountCosts(const Stage& stage, int leastMagic, std::size_t maxStates, 
 
 namespace {
 
-// A cell's letter as the stage file has it, '.' for nothing and for the start.
-char letterAt(const Stage& s, int c, int r) {
-    const char ch = s.letter[static_cast<std::size_t>(cellIndex(c, r))];
-    return ch == 'K' || ch == 'B' || ch == 'W' || ch == 'S' ? ch : '.';
-}
+// What a cell held when the stage began; the start cell is empty.
+CellKind kindAt(const Stage& s, int c, int r) { return s.desc.at(c, r); }
 
 double overlapOneWay(const Stage& a, const Stage& b) {
     int inA = 0;
     for (int r = 1; r <= 9; ++r)
-        for (int c = 1; c <= 9; ++c) inA += letterAt(a, c, r) != '.';
+        for (int c = 1; c <= 9; ++c) inA += kindAt(a, c, r) != CellKind::Empty;
     double best = 0;
     for (bool mirror : {false, true})
         for (int dx = -8; dx <= 8; ++dx)
@@ -67,10 +63,11 @@ double overlapOneWay(const Stage& a, const Stage& b) {
                 for (int r = 1; r <= 9; ++r)
                     for (int c = 1; c <= 9; ++c) {
                         const int tc = (mirror ? 10 - c : c) + dx, tr = r + dy;
-                        const char ch = letterAt(b, c, r);
-                        if (ch == '.' || tc < 1 || tc > 9 || tr < 1 || tr > 9) continue;
+                        const CellKind kind = kindAt(b, c, r);
+                        if (kind == CellKind::Empty || tc < 1 || tc > 9 || tr < 1 || tr > 9)
+                            continue;
                         ++inB;
-                        same += letterAt(a, tc, tr) == ch;
+                        same += kindAt(a, tc, tr) == kind;
                     }
                 const int either = inA + inB - same;
                 if (either > 0) best = std::max(best, static_cast<double>(same) / either);

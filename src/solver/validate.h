@@ -15,18 +15,18 @@ struct Validation {
     std::size_t finalBoards = 0;  // distinct boards a clear within the budget ends on
     bool capped = false;          // there are more final boards than the cap
     std::size_t states = 0;       // states of every search run for it, together
-    bool complete = true;         // false when a search hit the state limit: a move
-                                  // shown as required may then not be
-    bool cancelled = false;       // stopped on request: the figures above are partial
-    std::vector<Board> boards;    // the final boards themselves, up to the cap, the
-                                  // character's cell left out
+    // Cut short, a move shown as required may not be; cancelled, the figures
+    // above are partial.
+    Ending ending;
+    std::vector<Board> boards;  // the final boards themselves, up to the cap, the
+                                // character's cell left out
     bool operator==(const Validation&) const = default;
 };
 
 // Switches each move off in turn and asks whether the budget still clears the
 // stage, then counts the boards it can end on, up to `boardCap`.
-Validation validateStage(const Stage& stage, std::size_t boardCap = 100,
-                         std::size_t maxStates = 50'000'000, SearchControl* control = nullptr);
+Validation validateStage(const Stage& stage, std::size_t boardCap = kBoardCap,
+                         std::size_t maxStates = kMaxStates, SearchControl* control = nullptr);
 
 // Whether the rule that meeting the target while a pool is left loses costs
 // the stage magic: with the rule off, one point less than `leastMagic` clears.

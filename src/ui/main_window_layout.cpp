@@ -1,3 +1,5 @@
+#include "game/cells.h"
+#include "game/rules.h"
 #include "ui/main_window.h"
 
 namespace ui {
@@ -10,6 +12,9 @@ const char* const kTimes = "Times New Roman";
 const char* const kGothic = "ＭＳ Ｐゴシック";
 
 forms::Picture art(const std::string& name, int w = 48, int h = 48) { return {name, w, h}; }
+
+// The stock controls of the four cell kinds are named after their pictures.
+std::string pictureName(game::CellKind kind) { return std::string(game::cellInfo(kind).picture); }
 
 }  // namespace
 
@@ -32,10 +37,10 @@ void MainWindow::buildLayout() {
         return &image(name, index, x, y, 48, 48, art(key));
     };
 
-    w_.Block = stock("Block", -1, 48, 456);
-    w_.Sand = stock("Sand", -1, 48, 504);
-    w_.Water = stock("Water", -1, 0, 504);
-    w_.Wall = stock("Wall", -1, 48, 552);
+    w_.Block = stock(pictureName(game::CellKind::Block), -1, 48, 456);
+    w_.Sand = stock(pictureName(game::CellKind::Sand), -1, 48, 504);
+    w_.Water = stock(pictureName(game::CellKind::Water), -1, 0, 504);
+    w_.Wall = stock(pictureName(game::CellKind::Wall), -1, 48, 552);
     for (int i = 0; i < 3; ++i) {
         w_.LeftWalk[i] = stock("LeftWalk", i, 96 + 48.0f * i, 456);
         w_.RightWalk[i] = stock("RightWalk", i, 96 + 48.0f * i, 504);
@@ -78,8 +83,11 @@ void MainWindow::buildLayout() {
     label("Label7", 448, 304, 49, 17, "Green", 12);
     label("Label9", 448, 272, 49, 25, "Magic", 12);
     label("Label10", 448, 288, 49, 17, "Stone", 12);
-    for (const char* name : {"Image1", "Stone", "Green"}) {
-        float y = name[0] == 'I' ? 272.0f : name[0] == 'S' ? 288.0f : 304.0f;
+    const struct {
+        const char* name;
+        float y;
+    } kTrayIcons[] = {{"Image1", 272.0f}, {"Stone", 288.0f}, {"Green", 304.0f}};
+    for (const auto& [name, y] : kTrayIcons) {
         forms::Control& c = add(Kind::Image, name, -1, 496 * kTw, y * kTw, 17 * kTw, 17 * kTw);
         c.Stretch = true;
         c.setPicture(art(name));
@@ -130,11 +138,11 @@ void MainWindow::buildLayout() {
         w_.Ans[k] = &box;
     }
 
-    w_.LeftWalkTimer = &addTimer("LeftWalkTimer", 100);
-    w_.RightWalkTimer = &addTimer("RightWalkTimer", 100);
-    w_.LeftJumpTimer = &addTimer("LeftJumpTimer", 100);
-    w_.RightJumpTimer = &addTimer("RightJumpTimer", 100);
-    w_.FallTimer = &addTimer("FallTimer", 100);
+    w_.LeftWalkTimer = &addTimer("LeftWalkTimer", game::rules::kWalkTickMs);
+    w_.RightWalkTimer = &addTimer("RightWalkTimer", game::rules::kWalkTickMs);
+    w_.LeftJumpTimer = &addTimer("LeftJumpTimer", game::rules::kClimbStepMs);
+    w_.RightJumpTimer = &addTimer("RightJumpTimer", game::rules::kClimbStepMs);
+    w_.FallTimer = &addTimer("FallTimer", game::rules::kFallTickMs);
     w_.StageClearTimer = &addTimer("StageClearTimer", 2000);
     w_.GameOverTimer = &addTimer("GameOverTimer", 2000);
     w_.LeftWalkTimer->onTick = [this] { LeftWalkTimer_Timer(); };

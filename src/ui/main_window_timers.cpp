@@ -1,6 +1,8 @@
+#include "game/rules.h"
 #include "ui/main_window.h"
 
 namespace ui {
+namespace rules = game::rules;
 namespace {
 
 // The frame counters only run within their picture sets; this keeps a picture
@@ -51,16 +53,16 @@ void MainWindow::walkTick(const WalkSide& side) {
 
 void MainWindow::LeftWalkTimer_Timer() {
     game::LumoraBas& b = bas_;
-    walkTick({*w_.LeftJumpTimer, w_.LeftWalk, b.WalkFrame, b.WalkFrameStep, -12,
+    walkTick({*w_.LeftJumpTimer, w_.LeftWalk, b.WalkFrame, b.WalkFrameStep, -rules::kWalkStepPixels,
               &game::LumoraBas::ProbeLeft, &game::LumoraBas::ProbeLeftJump, b.CanWalkLeft,
               b.CanJumpLeft});
 }
 
 void MainWindow::RightWalkTimer_Timer() {
     game::LumoraBas& b = bas_;
-    walkTick({*w_.RightJumpTimer, w_.RightWalk, b.RightWalkFrame, b.RightWalkFrameStep, 12,
-              &game::LumoraBas::ProbeRight, &game::LumoraBas::ProbeRightJump, b.CanWalkRight,
-              b.CanJumpRight});
+    walkTick({*w_.RightJumpTimer, w_.RightWalk, b.RightWalkFrame, b.RightWalkFrameStep,
+              rules::kWalkStepPixels, &game::LumoraBas::ProbeRight,
+              &game::LumoraBas::ProbeRightJump, b.CanWalkRight, b.CanJumpRight});
 }
 
 namespace {
@@ -76,18 +78,18 @@ void climbTick(forms::Timer& timer, forms::Control& sprite,
     sprite.setPicture(frameOf(pictures, frame));
     switch (phase) {
         case 2:
-            timer.setInterval(300);
+            timer.setInterval(rules::kClimbCrouchMs);
             break;
         case 3:
-            timer.setInterval(200);
-            sprite.Top = sprite.Top - 24;
+            timer.setInterval(rules::kClimbRiseMs);
+            sprite.Top = sprite.Top - rules::kClimbRisePixels;
             break;
         case 4:
-            timer.setInterval(400);
-            sprite.Top = sprite.Top - 24;
+            timer.setInterval(rules::kClimbTopMs);
+            sprite.Top = sprite.Top - rules::kClimbRisePixels;
             break;
         case 5:
-            timer.setInterval(100);
+            timer.setInterval(rules::kClimbStepMs);
             sprite.Left = sprite.Left + sideways;
             break;
         case 6:
@@ -111,19 +113,20 @@ void climbTick(forms::Timer& timer, forms::Control& sprite,
 void MainWindow::LeftJumpTimer_Timer() {
     game::LumoraBas& b = bas_;
     climbTick(*w_.LeftJumpTimer, *w_.AnimeFrame, w_.LeftJump, b.LeftJumpFrame, b.LeftJumpFrameStep,
-              b.LeftJumpPhase, -12, [&b] { b.UpdatePlayerCell(); });
+              b.LeftJumpPhase, -rules::kClimbSidePixels, [&b] { b.UpdatePlayerCell(); });
 }
 
 void MainWindow::RightJumpTimer_Timer() {
     game::LumoraBas& b = bas_;
     climbTick(*w_.RightJumpTimer, *w_.AnimeFrame, w_.RightJump, b.RightJumpFrame,
-              b.RightJumpFrameStep, b.RightJumpPhase, 12, [&b] { b.UpdatePlayerCell(); });
+              b.RightJumpFrameStep, b.RightJumpPhase, rules::kClimbSidePixels,
+              [&b] { b.UpdatePlayerCell(); });
 }
 
 void MainWindow::FallTimer_Timer() {
     game::LumoraBas& b = bas_;
     if (w_.LeftJumpTimer->Enabled()) return;
-    w_.AnimeFrame->Top = w_.AnimeFrame->Top + 12;
+    w_.AnimeFrame->Top = w_.AnimeFrame->Top + rules::kFallStepPixels;
     b.UpdatePlayerCell();
     b.ProbeBelow();
     if (w_.LeftJumpTimer->Enabled() || w_.RightJumpTimer->Enabled()) b.CanFall = 0;

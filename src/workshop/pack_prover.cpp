@@ -15,7 +15,7 @@ ProvenStage proveForTable(const game::StageDesc& stage, solver::ProofControl* co
     }
     const auto& s = std::get<solver::Stage>(parsed);
     const solver::ProofResult proof = solver::prove(s, solver::ProofOptions{}, control);
-    if (proof.cancelled || !proof.verdict) return out;
+    if (proof.ending.cancelled || !proof.verdict) return out;
     return rowOf(s, proof);
 }
 

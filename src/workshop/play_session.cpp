@@ -82,8 +82,9 @@ bool PlaySession::play(const game::StageDesc& stage) {
     return running();
 }
 
-bool PlaySession::showSolution(const game::StageDesc& stage, const std::string& script) {
-    auto parsed = parseShowScript(script);
+bool PlaySession::showSolution(const game::StageDesc& stage,
+                               const std::vector<game::ScriptStep>& steps) {
+    auto parsed = showSteps(steps);
     if (const auto* problem = std::get_if<std::string>(&parsed)) {
         QMessageBox::warning(
             workshop_, kTitle,
@@ -91,8 +92,9 @@ bool PlaySession::showSolution(const game::StageDesc& stage, const std::string& 
         return false;
     }
     if (!openStage(stage)) return false;
-    show_ = {{ShowStep::Kind::Wait, kShowLeadInMs}};
-    for (const ShowStep& step : std::get<std::vector<ShowStep>>(parsed)) show_.push_back(step);
+    show_ = {game::ScriptStep::wait(kShowLeadInMs)};
+    for (const game::ScriptStep& step : std::get<std::vector<game::ScriptStep>>(parsed))
+        show_.push_back(step);
     nextStep_ = 0;
     ignorePlayerMouse();
     runShow();
@@ -197,9 +199,9 @@ void PlaySession::teardown() {
 
 void PlaySession::runShow() {
     while (running() && nextStep_ < show_.size()) {
-        const ShowStep step = show_[nextStep_++];
-        if (step.kind == ShowStep::Kind::Wait) {
-            timing_.after(step.ms, [this, generation = generation_] {
+        const game::ScriptStep step = show_[nextStep_++];
+        if (step.kind == game::ScriptStep::Kind::Wait) {
+            timing_.after(static_cast<int>(step.number), [this, generation = generation_] {
                 if (generation == generation_) runShow();
             });
             return;
@@ -210,19 +212,20 @@ void PlaySession::runShow() {
 
 // Through the window manager, as the player's presses go: the ticks due by
 // now run first, so the click meets the board as it stands on screen.
-void PlaySession::land(const ShowStep& step) {
+void PlaySession::land(const game::ScriptStep& step) {
     ui::MainWindow* win = game_->gameWindow();
     if (win == nullptr || !windows_->catchUpFor(win)) return;
     using Kind = qtfront::MouseDelivery::Kind;
     constexpr const char* kTile = "Tile";
-    if (step.kind != ShowStep::Kind::Up) {
-        if (const forms::Control* cell = win->find(kTile, step.cell))
-            markClick(windows_->widget(ui::MainWindow::kName), qtfront::pixelRect(*cell),
+    const int cell = static_cast<int>(step.number);
+    if (step.kind != game::ScriptStep::Kind::Up) {
+        if (const forms::Control* tile = win->find(kTile, cell))
+            markClick(windows_->widget(ui::MainWindow::kName), qtfront::pixelRect(*tile),
                       step.button);
-        windows_->deliver(*win, {Kind::MouseDown, kTile, step.cell, step.button});
+        windows_->deliver(*win, {Kind::MouseDown, kTile, cell, step.button});
     }
-    if (step.kind != ShowStep::Kind::Down && windows_->catchUpFor(win))
-        windows_->deliver(*win, {Kind::MouseUp, kTile, step.cell, step.button});
+    if (step.kind != game::ScriptStep::Kind::Down && windows_->catchUpFor(win))
+        windows_->deliver(*win, {Kind::MouseUp, kTile, cell, step.button});
 }
 
 // The show owns the board: a press of the player's would meet a board the

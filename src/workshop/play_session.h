@@ -47,7 +47,7 @@ public:
     // As play(), then clicks the script's steps in time, each click marked on
     // the board as it lands. The player's mouse is ignored on the board while
     // the show runs; closing the window ends it.
-    bool showSolution(const game::StageDesc& stage, const std::string& script);
+    bool showSolution(const game::StageDesc& stage, const std::vector<game::ScriptStep>& steps);
     // Opens the game's menu on a pack folder, its save in the player's own
     // data folder for that pack, as the game plays its own stages.
     bool playPack(const std::string& folder, int stageCount);
@@ -70,7 +70,7 @@ private:
     void programEnded(int exitCode);
     void teardown();
     void runShow();
-    void land(const ShowStep& step);
+    void land(const game::ScriptStep& step);
     void ignorePlayerMouse();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -80,7 +80,7 @@ private:
     std::unique_ptr<ui::LumoraProgram> game_;
     std::unique_ptr<qtfront::WindowManager> windows_;
     Outcome outcome_ = Outcome::Closed;
-    std::vector<ShowStep> show_;
+    std::vector<game::ScriptStep> show_;
     std::size_t nextStep_ = 0;
     int generation_ = 0;  // which session a pending show step belongs to
 };

@@ -60,8 +60,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        static constexpr const char* kPictures[] = {nullptr, "Sand", "Block",
-                                                    "Water", "Wall", "Block"};
         QPainter p(this);
         p.fillRect(rect(), answer_ ? Qt::white : palette().window().color());
         if (!answer_) return;
@@ -74,8 +72,12 @@ protected:
             for (int c = 1; c <= game::kBoardSide; ++c) {
                 const QRect cell((c - 1) * kCell, (r - 1) * kCell, kCell, kCell);
                 const auto mark = (*answer_)[static_cast<std::size_t>(game::boardIndex(c, r))];
-                const char* name = kPictures[static_cast<std::size_t>(mark)];
-                if (name == nullptr) continue;
+                // A cell of the answer is drawn as the block it must hold.
+                const std::optional<game::CellKind> kind = mark == game::AnswerMark::Answer
+                                                               ? game::CellKind::Block
+                                                               : game::kindShown(mark);
+                if (!kind) continue;
+                const std::string name(game::cellInfo(*kind).picture);
                 if (const QPixmap* pixmap = pictures_.find("MainWindow", name))
                     p.drawPixmap(cell, *pixmap);
                 if (mark == game::AnswerMark::Answer) {  // what the player must make
@@ -189,8 +191,7 @@ void ProofPanel::prove(const game::StageDesc& stage) {
     const game::StageDesc plain = withoutAnswer(stage);
     if (proved_ && plain == proving_) {
         // The answer alone changed: chosen, or lost to a redo of an edit.
-        if (stage.answer == AnswerMarks{} && !answers_.empty() &&
-            answers_.front() != stage.answer)
+        if (stage.answer == AnswerMarks{} && !answers_.empty() && answers_.front() != stage.answer)
             emit answerChosen(answers_.front(), false);
         showAnswers();
         return;
@@ -243,7 +244,7 @@ void ProofPanel::showVerdict(std::uint64_t generation, const StageVerdict& v) {
     if (rep.solvable) {
         verdict_->setText(tr("✔ Solvable with its magic"));
         verdict_->setStyleSheet(QStringLiteral("color: %1").arg(kGood.name()));
-        script_ = rep.plan.script;
+        script_ = rep.plan.steps;
         answers_ = {v.answer};
         answerIndex_ = 0;
         if (current_.answer == AnswerMarks{} && v.answer != current_.answer)
@@ -254,7 +255,7 @@ void ProofPanel::showVerdict(std::uint64_t generation, const StageVerdict& v) {
     }
     setRow(LeastMagic, rep.leastMagic > 0
                            ? tr("%1 (the stage gives %2)").arg(rep.leastMagic).arg(proving_.magic)
-                           : tr("none clears it up to 200"));
+                           : tr("none clears it up to %1").arg(panelOptions().magicCap));
     if (rep.solvable)
         setRow(Solution, counted(rep.plan.casts, tr("cast"), tr("casts")) + QStringLiteral(", ") +
                              counted(rep.plan.walks, tr("walk"), tr("walks")));
@@ -289,7 +290,7 @@ void ProofPanel::showResult(std::uint64_t generation, const StageProof& result) 
     if (const auto& a = result.proof.analysis) {
         const solver::Validation& v = a->validation;
         setRow(Requires, text(solver::moveNames(v.required)) +
-                             (v.complete ? QString() : tr(" (a search was cut short)")));
+                             (v.ending.finished() ? QString() : tr(" (a search was cut short)")));
         setRow(EarlyCount, a->earlyCountCosts ? tr("costs magic") : tr("costs nothing"));
         setRow(FinalBoards, (v.capped ? tr("more than %1") : tr("%1")).arg(v.finalBoards));
     } else {

@@ -37,7 +37,8 @@ public:
     // Whether the newest proof has said if there is a solution; then its
     // script, or why there is none.
     bool solutionKnown() const { return settled_; }
-    const std::string& solutionScript() const { return script_; }
+    // The shortest solution's steps; none while there is no solution.
+    const std::vector<game::ScriptStep>& solutionScript() const { return script_; }
     const QString& whyNoSolution() const { return noSolution_; }
     // Whether the newest proof has ended, its analysis shown.
     bool finished() const { return proved_; }
@@ -75,7 +76,7 @@ private:
     game::StageDesc proving_;  // the stage of the newest proof, without its answer
     game::StageDesc current_;  // with the answer it holds
     bool proved_ = false;      // the newest proof has finished
-    std::string script_;
+    std::vector<game::ScriptStep> script_;
     QString noSolution_;
     bool settled_ = false;
     std::vector<AnswerMarks> answers_;

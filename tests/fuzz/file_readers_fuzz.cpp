@@ -18,8 +18,8 @@
 #include <variant>
 
 #include "game/files.h"
-#include "game/stage_desc.h"
 #include "game/number_text.h"
+#include "game/stage_desc.h"
 #include "support/random_play.h"
 #include "ui/lumora_program.h"
 #include "ui/main_window.h"
@@ -124,10 +124,13 @@ void sameAsFile(const game::LumoraBas& b) {
         for (int c = 1; c <= 9; ++c) {
             const std::string& line = read.lines[static_cast<std::size_t>(r)];
             const char ch = static_cast<std::size_t>(c) <= line.size() ? line[c - 1] : '\0';
-            check(b.SandGrid[c][r] == (ch == 'S') && b.BlockGrid[c][r] == (ch == 'B') &&
-                      b.WaterGrid[c][r] == (ch == 'W') && b.WallGrid[c][r] == (ch == 'K'),
+            auto is = [ch](game::CellKind kind) { return ch == game::cellInfo(kind).letter; };
+            check(b.SandGrid[c][r] == is(game::CellKind::Sand) &&
+                      b.BlockGrid[c][r] == is(game::CellKind::Block) &&
+                      b.WaterGrid[c][r] == is(game::CellKind::Water) &&
+                      b.WallGrid[c][r] == is(game::CellKind::Wall),
                   "the grids hold the file's letters");
-            if (ch == 'P') startCol = c, startRow = r;
+            if (ch == game::kStartLetter) startCol = c, startRow = r;
         }
     check(b.PlayerCol == startCol && b.PlayerRow == startRow, "the start cell is the last P");
 }

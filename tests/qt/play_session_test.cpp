@@ -38,13 +38,13 @@ game::StageDesc floorStage(int magic) {
     return s;
 }
 
-std::string shortestSolution(const game::StageDesc& stage) {
+std::vector<game::ScriptStep> shortestSolution(const game::StageDesc& stage) {
     solver::ProofOptions options;
     options.analyse = false;
     const auto proof = solver::prove(stage, options);
     const auto& verdict = std::get<solver::ProofResult>(proof).verdict;
     EXPECT_TRUE(verdict && verdict->solvable);
-    return verdict ? verdict->plan.script : std::string{};
+    return verdict ? verdict->plan.steps : std::vector<game::ScriptStep>{};
 }
 
 // Sets an environment variable for the test's length.
@@ -141,7 +141,7 @@ struct Workshop {
 // Either way the outcome reaches the workshop, which goes on with every game
 // window gone, and nothing was saved outside the session's own folder.
 TEST(PlaySession, ShowsTheSolutionAndReturnsTheOutcome) {
-    const std::string script = shortestSolution(floorStage(3));
+    const std::vector<game::ScriptStep> script = shortestSolution(floorStage(3));
     ASSERT_FALSE(script.empty());
     const struct {
         int magic;
@@ -183,7 +183,9 @@ TEST(PlaySession, ShowScriptsNameTheirBadLine) {
         const char* problem;
     } kCases[] = {
         {"click menu Command2\ntap 82 1\n", "line 2: "},
-        {"# a comment\nwait 100\njump 3\n", "line 3: \"jump\""},
+        {"# a comment\nwait 100\njump 3\n", "line 3: unknown command \"jump\""},
+        {"wait 100\nsave 3\n", "line 2: not a click"},
+        {"wait 60001\n", "line 1: wait takes"},
         {"wait -5\n", "line 1: "},
     };
     for (const auto& c : kCases) {

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "game/pack.h"
-#include "snapshot.h"
+#include "headless/snapshot.h"
 
 namespace fs = std::filesystem;
 
@@ -134,6 +134,6 @@ std::string Game::timers() {
     return out.empty() ? "-" : out;
 }
 
-std::string Game::board() { return replay::boardText(bas()); }
+std::string Game::board() { return headless::boardText(bas()); }
 
 }  // namespace testing_support

@@ -1,7 +1,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "replay.h"
+#include "headless/replay.h"
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
             std::cerr << "cannot read script " << argv[2] << "\n";
             return 2;
         }
-        return replay::run(argv[1], script, std::cout, std::cerr);
+        return headless::run(argv[1], script, std::cout, std::cerr);
     }
-    return replay::run(argv[1], std::cin, std::cout, std::cerr);
+    return headless::run(argv[1], std::cin, std::cout, std::cerr);
 }

@@ -1,23 +1,13 @@
 #include "generate_args.h"
 
-#include <charconv>
-#include <optional>
+#include <limits>
 
+#include "number_arg.h"
 #include "solver/moves.h"
 
 namespace solvecli {
 
 namespace {
-
-// The whole text as a number, or nothing.
-template <typename T>
-std::optional<T> wholeNumber(const std::string& text) {
-    T value{};
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end || text.empty()) return std::nullopt;
-    return value;
-}
 
 std::string moveList() {
     std::string out;
@@ -59,9 +49,10 @@ bool parseCasts(const std::string& text, solver::GenerateOptions& o) {
 
 std::variant<solver::GenerateOptions, std::string> generateOptions(const GenerateArgs& args) {
     solver::GenerateOptions o;
-    const auto seed = wholeNumber<std::uint64_t>(args.seed);
-    if (!seed) return "the seed must be a whole number, not \"" + args.seed + "\"";
-    o.seed = *seed;
+    const auto seed = optionNumber<std::uint64_t>("--generate", args.seed, 0,
+                                                  std::numeric_limits<std::uint64_t>::max());
+    if (const auto* why = std::get_if<std::string>(&seed)) return *why;
+    o.seed = std::get<std::uint64_t>(seed);
     if (!args.require.empty()) {
         auto moves = parseMoves(args.require);
         if (auto* why = std::get_if<std::string>(&moves)) return *why;

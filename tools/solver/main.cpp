@@ -8,6 +8,8 @@
 #include "game/files.h"
 #include "game/pack.h"
 #include "generate_args.h"
+#include "headless/check.h"
+#include "number_arg.h"
 #include "solver/proof.h"
 #include "solver/table.h"
 
@@ -15,16 +17,22 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kBoardCap = 100;
+// Beyond these a search's magic would not fit its counters, or the final
+// boards it keeps would not fit in memory.
+constexpr int kMostMagicCap = 30'000;
+constexpr std::size_t kMostBoards = 1'000'000;
 
 void usage() {
+    const solver::GenerateOptions generate;
     std::cerr << "usage: lumora-solve STAGEFILE [--script FILE] [--answer FILE] [--no-replay] "
                  "[--cap MAGIC] [--boards N]\n"
                  "       lumora-solve --table DIR [--write]\n"
                  "       lumora-solve --generate SEED [--require MOVE,MOVE...] [--casts MIN-MAX]\n"
                  "                    [--answer FILE]\n"
                  "The first form solves one stage and prints the proof and a replay script;\n"
-                 "--boards sets how many final boards it counts before it stops (100).\n"
+                 "--boards sets how many final boards it counts before it stops ("
+              << solver::kBoardCap
+              << ").\n"
                  "The second solves the stages of DIR, mmap1.bkm .. mmap28.bkm, or as many as\n"
                  "its pack.ini names, and prints a markdown table; --write also stores\n"
                  "DIR/amapN.bkm and "
@@ -32,7 +40,10 @@ void usage() {
                  "The third searches random boards from SEED for a stage whose budget requires\n"
                  "exactly the MOVEs (any, without --require; names as the table's Requires\n"
                  "column, a hyphen for a space: take-back, climb-own) and whose shortest\n"
-                 "solution takes MIN to MAX casts (4-8), for up to 30 s; it prints the stage\n"
+                 "solution takes MIN to MAX casts ("
+              << generate.minCasts << "-" << generate.maxCasts << "), for up to "
+              << generate.timeLimit.count() / 1000
+              << " s; it prints the stage\n"
                  "file, writes its answer to --answer FILE, and says what it tried if none.\n"
                  "Exit status: 0 when every stage has a checked solution and every file was\n"
                  "written, or a stage was generated, 1 when not, 2 when the one stage of the\n"
@@ -46,6 +57,10 @@ bool writeOrSay(const fs::path& path, const std::string& bytes) {
     if (!failed) return true;
     std::cerr << "lumora-solve: " << failed->message << "\n";
     return false;
+}
+
+std::string answerFile(const solver::Stage& stage, const solver::Plan& plan) {
+    return game::writeAnswerText(solver::withAnswer(stage, plan));
 }
 
 struct Proved {
@@ -68,7 +83,7 @@ std::optional<Proved> proveFile(const std::string& path, solver::ProofOptions op
 void printAnalysis(const solver::Analysis& a) {
     const solver::Validation& v = a.validation;
     std::cout << "moves the budget requires: " << solver::moveNames(v.required)
-              << (v.complete ? "" : " (a search was cut short)") << "\n";
+              << (v.ending.finished() ? "" : " (a search was cut short)") << "\n";
     std::cout << "final boards a clear within the budget ends on: "
               << (v.capped ? "more than " : "") << v.finalBoards << "\n";
     std::cout << "meeting the target with a pool left costs magic: "
@@ -90,7 +105,7 @@ void printVerdict(const solver::StageReport& rep) {
                   << solver::rowOf(rep.leaves) << " can leave the board"
                   << ((rep.exits & solver::kOffTop) ? " over the top" : "")
                   << ((rep.exits & solver::kOffLeft) ? " past column 1" : "") << "\n";
-    if (!rep.complete)
+    if (!rep.complete())
         std::cout << "warning: a search stopped at the state limit or the character can leave "
                      "over the top; the proof is not complete\n";
 }
@@ -111,10 +126,10 @@ int solveOne(const std::string& path, const std::string& scriptOut, const std::s
     }
     std::cout << "solution: " << rep.plan.casts << " casts, " << rep.plan.walks << " walks, "
               << rep.plan.magicLeft << " magic left; "
-              << (options.replay ? "the game clears it" : "not replayed") << "\n";
-    std::cout << "script:\n" << rep.plan.script;
-    if (!scriptOut.empty() && !writeOrSay(scriptOut, rep.plan.script)) return 1;
-    if (!answerOut.empty() && !writeOrSay(answerOut, rep.plan.answer)) return 1;
+              << (options.check ? "the game clears it" : "not replayed") << "\n";
+    std::cout << "script:\n" << rep.plan.script();
+    if (!scriptOut.empty() && !writeOrSay(scriptOut, rep.plan.script())) return 1;
+    if (!answerOut.empty() && !writeOrSay(answerOut, answerFile(stage, rep.plan))) return 1;
     return 0;
 }
 
@@ -154,10 +169,11 @@ void printTableRow(int n, const solver::Stage& stage, const solver::ProofResult&
 }
 
 // The checked solution's answer and script beside the stage.
-bool writeSolution(const fs::path& dir, int n, const solver::StageReport& rep) {
-    const bool answer = writeOrSay(dir / game::answerFileName(n), rep.plan.answer);
-    const bool script =
-        writeOrSay(dir / "solutions" / ("stage" + std::to_string(n) + ".replay"), rep.plan.script);
+bool writeSolution(const fs::path& dir, int n, const solver::Stage& stage,
+                   const solver::StageReport& rep) {
+    const bool answer = writeOrSay(dir / game::answerFileName(n), answerFile(stage, rep.plan));
+    const bool script = writeOrSay(dir / "solutions" / ("stage" + std::to_string(n) + ".replay"),
+                                   rep.plan.script());
     return answer && script;
 }
 
@@ -165,7 +181,7 @@ int table(const std::string& dir, bool write, solver::ProofOptions options) {
     const std::optional<FolderShape> found = folderShape(dir);
     if (!found) return 1;
     const FolderShape& shape = *found;
-    options.boardCap = kBoardCap;
+    options.boardCap = solver::kBoardCap;
     if (write) {
         std::error_code ec;
         fs::create_directories(fs::path(dir) / "solutions", ec);
@@ -192,7 +208,7 @@ int table(const std::string& dir, bool write, solver::ProofOptions options) {
             ++failures;
             continue;
         }
-        if (write && !writeSolution(dir, n, rep)) ++failures;
+        if (write && !writeSolution(dir, n, proved->stage, rep)) ++failures;
     }
     return failures == 0 ? 0 : 1;
 }
@@ -224,7 +240,7 @@ int main(int argc, char** argv) {
     bool generating = false;
     bool write = false;
     solver::ProofOptions options;
-    options.replay = true;
+    options.check = headless::checkInGame;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         auto next = [&]() -> std::string {
@@ -233,6 +249,14 @@ int main(int argc, char** argv) {
                 std::exit(2);
             }
             return argv[++i];
+        };
+        auto number = [&]<typename T>(T lo, T hi) -> T {
+            auto read = solvecli::optionNumber<T>(a, next(), lo, hi);
+            if (const auto* why = std::get_if<std::string>(&read)) {
+                std::cerr << "lumora-solve: " << *why << "\n";
+                std::exit(2);
+            }
+            return std::get<T>(read);
         };
         if (a == "--script")
             scriptOut = next();
@@ -249,11 +273,11 @@ int main(int argc, char** argv) {
         else if (a == "--write")
             write = true;
         else if (a == "--no-replay")
-            options.replay = false;
+            options.check = nullptr;
         else if (a == "--cap")
-            options.magicCap = std::atoi(next().c_str());
+            options.magicCap = number(1, kMostMagicCap);
         else if (a == "--boards")
-            options.boardCap = static_cast<std::size_t>(std::max(1, std::atoi(next().c_str())));
+            options.boardCap = number(std::size_t{1}, kMostBoards);
         else if (!a.empty() && a[0] != '-' && stageFile.empty())
             stageFile = a;
         else {

@@ -2,10 +2,13 @@
 
 namespace workshop {
 
-// kindInfo() indexes the table by the kind.
+// kindInfo() indexes the table by the kind, and a cell kind is the brush of
+// the same number.
 static_assert([] {
     for (std::size_t i = 0; i < kKinds.size(); ++i)
         if (kKinds[i].kind != static_cast<Kind>(i)) return false;
+    for (const game::CellInfo& c : game::kCellKinds)
+        if (kKinds[static_cast<std::size_t>(c.kind)].name != c.name) return false;
     return true;
 }());
 
@@ -17,43 +20,10 @@ std::optional<Kind> kindNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<Kind> kindOfLetter(char letter) {
-    for (const KindInfo& k : kKinds)
-        if (k.letter == letter) return k.kind;
-    return std::nullopt;
-}
-
 game::CellKind cellKindOf(Kind kind) {
-    switch (kind) {
-        case Kind::Sand:
-            return game::CellKind::Sand;
-        case Kind::Block:
-            return game::CellKind::Block;
-        case Kind::Water:
-            return game::CellKind::Water;
-        case Kind::Wall:
-            return game::CellKind::Wall;
-        case Kind::Empty:
-        case Kind::Start:
-            break;
-    }
-    return game::CellKind::Empty;
+    return kind == Kind::Start ? game::CellKind::Empty : static_cast<game::CellKind>(kind);
 }
 
-Kind paletteKindOf(game::CellKind kind) {
-    switch (kind) {
-        case game::CellKind::Sand:
-            return Kind::Sand;
-        case game::CellKind::Block:
-            return Kind::Block;
-        case game::CellKind::Water:
-            return Kind::Water;
-        case game::CellKind::Wall:
-            return Kind::Wall;
-        case game::CellKind::Empty:
-            break;
-    }
-    return Kind::Empty;
-}
+Kind paletteKindOf(game::CellKind kind) { return static_cast<Kind>(kind); }
 
 }  // namespace workshop

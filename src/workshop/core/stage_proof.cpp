@@ -7,15 +7,10 @@
 #include "solver/plan.h"
 
 namespace workshop {
-namespace {
 
-// The workshop proves on every edit: the verdict must come at once, and an
-// analysis may stop early on a loose stage rather than keep the designer waiting.
-solver::ProofOptions panelOptions() {
-    solver::ProofOptions o;
-    o.replay = false;
-    return o;
-}
+solver::ProofOptions panelOptions() { return {}; }
+
+namespace {
 
 // The same board to a player's eye: a block the stage began with and one of
 // the answer look alike on the board.
@@ -27,11 +22,7 @@ bool sameBoard(const AnswerMarks& a, const AnswerMarks& b) {
                       [&](game::AnswerMark x, game::AnswerMark y) { return plain(x) == plain(y); });
 }
 
-AnswerMarks answerOfPlan(const solver::StageReport& report) {
-    game::StageDesc desc;
-    if (game::parseAnswerText("answer", report.plan.answer, desc)) return {};
-    return desc.answer;
-}
+AnswerMarks answerOfPlan(const solver::StageReport& report) { return report.plan.answer; }
 
 // Every final board as an answer, the shortest solution's first and none twice.
 std::vector<AnswerMarks> answersOf(const solver::Stage& stage, const StageProof& proof) {
@@ -116,7 +107,7 @@ std::optional<StageProof> proveStage(const game::StageDesc& desc, solver::ProofC
     };
     out.proof = solver::prove(s, panelOptions(), &control);
     control.onVerdict = nullptr;
-    if (out.proof.cancelled && !out.proof.verdict) return std::nullopt;
+    if (out.proof.ending.cancelled && !out.proof.verdict) return std::nullopt;
     // A proof stopped in its analysis still has its verdict to show.
     out.answers = answersOf(s, out);
     return out;

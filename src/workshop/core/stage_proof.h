@@ -30,6 +30,10 @@ struct StageVerdict {
 
 using StageProofScheduler = ProofScheduler<StageProof, StageVerdict, solver::ProofControl>;
 
+// The workshop proves on every edit: the verdict must come at once, and an
+// analysis may stop early on a loose stage rather than keep the designer waiting.
+solver::ProofOptions panelOptions();
+
 // The workshop's proof of one stage, on the proving thread: the verdict is
 // handed to `verdict` as soon as the solver knows it, the rest is returned.
 // Nothing when the proof was cancelled.

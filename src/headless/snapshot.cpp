@@ -1,4 +1,4 @@
-#include "snapshot.h"
+#include "headless/snapshot.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include "ui/main_window.h"
 #include "ui/menu.h"
 
-namespace replay {
+namespace headless {
 
 std::string positionText(float value) {
     char buf[32];
@@ -28,6 +28,15 @@ std::string escapeBytes(const std::string& bytes) {
             out.push_back(ch);
     }
     return out;
+}
+
+// The kind of cell the grids hold, as the tile rules test them.
+game::CellKind kindAt(const game::LumoraBas& b, int c, int r) {
+    if (b.SandGrid[c][r] == 1) return game::CellKind::Sand;
+    if (b.BlockGrid[c][r] == 1) return game::CellKind::Block;
+    if (b.WaterGrid[c][r] == 1) return game::CellKind::Water;
+    if (b.WallGrid[c][r] == 1) return game::CellKind::Wall;
+    return game::CellKind::Empty;
 }
 
 }  // namespace
@@ -80,19 +89,9 @@ std::string snapshot(const ui::LumoraProgram& gameProgram) {
 
 std::string boardText(const game::LumoraBas& b) {
     std::string out;
-    for (int r = 1; r <= 9; ++r) {
-        for (int c = 1; c <= 9; ++c) {
-            char ch = '.';
-            if (b.SandGrid[c][r] == 1)
-                ch = 'S';
-            else if (b.BlockGrid[c][r] == 1)
-                ch = 'B';
-            else if (b.WaterGrid[c][r] == 1)
-                ch = 'W';
-            else if (b.WallGrid[c][r] == 1)
-                ch = 'K';
-            out.push_back(ch);
-        }
+    for (int r = 1; r <= game::kBoardSide; ++r) {
+        for (int c = 1; c <= game::kBoardSide; ++c)
+            out.push_back(game::cellInfo(kindAt(b, c, r)).letter);
         out.push_back('\n');
     }
     return out;
@@ -103,22 +102,14 @@ std::string answerText(const ui::MainWindow& window) {
     std::string out;
     for (int k = 1; k <= 81; ++k) {
         const forms::Control& box = *w.Ans[static_cast<std::size_t>(k)];
-        const std::string& pic = box.picture.name;
-        char ch = '.';
-        if (pic == "Sand")
-            ch = 'S';
-        else if (pic == "Block")
-            ch = 'B';
-        else if (pic == "Water")
-            ch = 'W';
-        else if (pic == "Wall")
-            ch = 'K';
-        else if (box.BackColor == forms::kWhite)
-            ch = 'O';
-        out.push_back(ch);
+        game::AnswerMark mark =
+            box.BackColor == forms::kWhite ? game::AnswerMark::Answer : game::AnswerMark::None;
+        if (const auto kind = game::kindOfPicture(box.picture.name))
+            mark = game::cellInfo(*kind).mark;
+        out.push_back(game::markLetter(mark));
         if (k % 9 == 0) out.push_back('\n');
     }
     return out;
 }
 
-}  // namespace replay
+}  // namespace headless

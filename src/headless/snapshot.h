@@ -9,7 +9,7 @@ class LumoraProgram;
 class MainWindow;
 }  // namespace ui
 
-namespace replay {
+namespace headless {
 
 // One line of key=value fields describing what a player would see now.
 std::string snapshot(const ui::LumoraProgram& game);
@@ -20,4 +20,4 @@ std::string answerText(const ui::MainWindow& window);
 // A pixel position without decimals when it is whole.
 std::string positionText(float value);
 
-}  // namespace replay
+}  // namespace headless

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/replay_script.h"
+#include "game/stage_desc.h"
+
+namespace headless {
+
+// What the real game made of a solution's steps.
+struct InGame {
+    bool cleared = false;  // the last snapshot shows StageClearTimer running
+    std::string board;     // the board after the steps, nine lines
+    std::string output;    // everything the replay printed
+};
+
+// Plays the steps through the whole game on the stage as stage `stageNo`:
+// its stage file, its answer file and a save on its number, all held in
+// memory behind the game's file seam on this thread, so nothing touches a
+// disk and checks on other threads do not meet.
+InGame playSolution(const game::StageDesc& withAnswer, const std::vector<game::ScriptStep>& steps,
+                    int stageNo);
+
+// The board the game must end on: the answer's, a cell of the answer shown
+// as the block it holds.
+std::string answerBoard(const game::StageDesc& withAnswer);
+
+// The solver's check (solver::InGameCheck): nothing when the game clears the
+// stage on the answer's board, else what the game printed.
+std::optional<std::string> checkInGame(const game::StageDesc& withAnswer,
+                                       const std::vector<game::ScriptStep>& steps, int stageNo);
+
+}  // namespace headless
