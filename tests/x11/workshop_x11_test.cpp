@@ -126,7 +126,7 @@ struct FreshWorkshop {
 TEST(WorkshopUnderX11, AddStageOnAFreshWorkshop) {
     FreshWorkshop f;
     workshop::EditorWindow& window = *f.window;
-    ASSERT_TRUE(waitFor([&] { return window.proofPanel()->solutionKnown(); }, 10'000));
+    ASSERT_TRUE(waitFor([&] { return window.proofPanel()->finished(); }, 30'000));
     QAction* add = window.findChild<QAction*>(QStringLiteral("addStage"));
     ASSERT_NE(add, nullptr);
     QMenu* pack = nullptr;
