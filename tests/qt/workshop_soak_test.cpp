@@ -190,7 +190,16 @@ private:
     }
     QUndoStack* undo() { return window_->undoStack(); }
 
+    // The actions that are one of the window's own, by its object name.
+    static constexpr std::pair<Act, const char*> kWindowActions[] = {
+        {Act::Undo, "undo"},          {Act::Redo, "redo"},           {Act::Add, "addStage"},
+        {Act::Duplicate, "duplicateStage"}, {Act::Delete, "deleteStage"}, {Act::MoveUp, "moveUp"},
+        {Act::MoveDown, "moveDown"},
+    };
+
     void perform(Act act) {
+        for (const auto& [a, name] : kWindowActions)
+            if (a == act) return trigger(name);
         switch (act) {
             case Act::Stroke:
                 return stroke();
@@ -198,20 +207,6 @@ private:
                 return setNumber("targetBox", workshop::kMaxTarget);
             case Act::Magic:
                 return setNumber("magicBox", 40);
-            case Act::Undo:
-                return trigger("undo");
-            case Act::Redo:
-                return trigger("redo");
-            case Act::Add:
-                return trigger("addStage");
-            case Act::Duplicate:
-                return trigger("duplicateStage");
-            case Act::Delete:
-                return trigger("deleteStage");
-            case Act::MoveUp:
-                return trigger("moveUp");
-            case Act::MoveDown:
-                return trigger("moveDown");
             case Act::Select:
                 return window_->stageList()->list()->setCurrentRow(
                     below(window_->document().count()));
@@ -238,6 +233,8 @@ private:
                 return settleProof();
             case Act::CheckHistory:
                 return checkHistory();
+            default:
+                return;  // one of kWindowActions
         }
     }
 
