@@ -9,6 +9,8 @@
 #include <QUndoStack>
 
 #include "workshop/board_view.h"
+#include "workshop/live_proof.h"
+#include "workshop/stage_drawing.h"
 #include "workshop/editor_window.h"
 #include "workshop/generate_dialog.h"
 #include "workshop/play_session.h"
@@ -20,10 +22,10 @@ void EditorWindow::makeMenus() {
     makeFileMenu();
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    QAction* undo = undo_->createUndoAction(this, tr("&Undo"));
+    QAction* undo = undoStack()->createUndoAction(this, tr("&Undo"));
     undo->setShortcut(QKeySequence::Undo);
     undo->setObjectName(QStringLiteral("undo"));
-    QAction* redo = undo_->createRedoAction(this, tr("&Redo"));
+    QAction* redo = undoStack()->createRedoAction(this, tr("&Redo"));
     redo->setShortcut(QKeySequence::Redo);
     redo->setObjectName(QStringLiteral("redo"));
     edit->addAction(undo);
@@ -44,15 +46,15 @@ void EditorWindow::makeFileMenu() {
         QAction* EditorWindow::*keep;  // the window's own handle, or null
     };
     static constexpr FileCommand kCommands[] = {
-        {QT_TR_NOOP("&New Pack"), QKeySequence::New, [](EditorWindow* w) { w->newPack(); },
+        {QT_TR_NOOP("&New Pack"), QKeySequence::New, [](EditorWindow* w) { w->pack_->newPack(); },
          nullptr},
-        {QT_TR_NOOP("&Open…"), QKeySequence::Open, [](EditorWindow* w) { w->open(); }, nullptr},
+        {QT_TR_NOOP("&Open…"), QKeySequence::Open, [](EditorWindow* w) { w->pack_->open(); }, nullptr},
         {nullptr, QKeySequence::UnknownKey, nullptr, nullptr},  // Open Recent
         {QT_TR_NOOP("Open the &Game's Stages"), QKeySequence::UnknownKey,
-         [](EditorWindow* w) { w->openGameStages(); }, nullptr},
-        {QT_TR_NOOP("&Save"), QKeySequence::Save, [](EditorWindow* w) { w->save(); },
+         [](EditorWindow* w) { w->pack_->openGameStages(); }, nullptr},
+        {QT_TR_NOOP("&Save"), QKeySequence::Save, [](EditorWindow* w) { w->pack_->save(); },
          &EditorWindow::save_},
-        {QT_TR_NOOP("Save &As…"), QKeySequence::SaveAs, [](EditorWindow* w) { w->saveAs(); },
+        {QT_TR_NOOP("Save &As…"), QKeySequence::SaveAs, [](EditorWindow* w) { w->pack_->saveAs(); },
          nullptr},
     };
     QMenu* file = menuBar()->addMenu(tr("&File"));
@@ -85,16 +87,16 @@ void EditorWindow::makePackMenu() {
         QAction* EditorWindow::*keep;
     };
     static const PackCommand kCommands[] = {
-        {"addStage", QT_TR_NOOP("&Add Stage"), QKeySequence(), [](EditorWindow* w) { w->addStage(); },
+        {"addStage", QT_TR_NOOP("&Add Stage"), QKeySequence(), [](EditorWindow* w) { w->pack_->addStage(); },
          &EditorWindow::addStage_},
         {"duplicateStage", QT_TR_NOOP("&Duplicate Stage"), QKeySequence(),
-         [](EditorWindow* w) { w->duplicateStage(); }, &EditorWindow::duplicateStage_},
-        {"deleteStage", QT_TR_NOOP("D&elete Stage"), QKeySequence(), [](EditorWindow* w) { w->deleteStage(); },
+         [](EditorWindow* w) { w->pack_->duplicateStage(); }, &EditorWindow::duplicateStage_},
+        {"deleteStage", QT_TR_NOOP("D&elete Stage"), QKeySequence(), [](EditorWindow* w) { w->pack_->deleteStage(); },
          &EditorWindow::deleteStage_},
         {"moveUp", QT_TR_NOOP("Move &Up"), QKeySequence(Qt::ALT | Qt::Key_Up),
-         [](EditorWindow* w) { w->moveShown(-1); }, &EditorWindow::moveUp_},
+         [](EditorWindow* w) { w->pack_->moveShown(-1); }, &EditorWindow::moveUp_},
         {"moveDown", QT_TR_NOOP("Move Do&wn"), QKeySequence(Qt::ALT | Qt::Key_Down),
-         [](EditorWindow* w) { w->moveShown(1); }, &EditorWindow::moveDown_},
+         [](EditorWindow* w) { w->pack_->moveShown(1); }, &EditorWindow::moveDown_},
     };
     QMenu* pack = menuBar()->addMenu(tr("&Pack"));
     for (const PackCommand& c : kCommands) {
@@ -113,21 +115,14 @@ void EditorWindow::makeStageMenu() {
     QMenu* stage = menuBar()->addMenu(tr("&Stage"));
     QToolBar* palette = addToolBar(tr("Palette"));
     palette->setObjectName(QStringLiteral("paletteToolBar"));
-    kinds_ = new QActionGroup(this);
-    for (const KindInfo& k : kKinds) {
-        QAction* action = stage->addAction(QIcon(kindPicture(pictures_, k.kind)), text(k.name));
-        action->setCheckable(true);
-        action->setShortcut(QKeySequence(QChar(k.key)));
-        action->setToolTip(tr("%1 (%2)").arg(text(k.name), QChar(k.key)));
-        action->setData(static_cast<int>(k.kind));
-        kinds_->addAction(action);
-        palette->addAction(action);
-        connect(action, &QAction::triggered, this, [this, kind = k.kind] { chooseKind(kind); });
-    }
+    drawing_->addPalette(stage, palette);
     stage->addSeparator();
     QAction* generate = stage->addAction(tr("&Generate…"), this, [this] {
         auto* dialog = findChild<GenerateDialog*>();
-        if (dialog == nullptr) dialog = new GenerateDialog(this);
+        if (dialog == nullptr) {
+            dialog = new GenerateDialog(this);
+            connect(dialog, &GenerateDialog::found, pack_, &PackKeeper::replaceStage);
+        }
         dialog->show();
         dialog->raise();
         dialog->activateWindow();
@@ -140,8 +135,6 @@ void EditorWindow::makeStageMenu() {
 // Play and the show run the real game on the stage as it stands; its end,
 // whatever it is, shows in the status bar.
 void EditorWindow::makePlayCommands(QMenu* stage) {
-    play_ = new PlaySession(this);
-    statusBar();  // there from the start, so an outcome does not resize the window
     connect(play_, &PlaySession::finished, this,
             [this](PlaySession::Outcome o) { statusBar()->showMessage(outcomeText(o)); });
     connect(
@@ -151,14 +144,17 @@ void EditorWindow::makePlayCommands(QMenu* stage) {
     QAction* play = stage->addAction(tr("&Play"), this, [this] { play_->play(this->stage()); });
     play->setShortcut(Qt::Key_F5);
     play->setObjectName(QStringLiteral("play"));
-    QAction* show = stage->addAction(tr("Show S&olution"), this, &EditorWindow::showSolution);
+    QAction* show = stage->addAction(tr("Show S&olution"), proof_, &LiveProof::showSolution);
     show->setShortcut(Qt::Key_F6);
     show->setObjectName(QStringLiteral("showSolution"));
 }
 
-void EditorWindow::chooseKind(Kind kind) {
-    board_->setKind(kind);
-    kinds_->actions().at(static_cast<int>(kind))->setChecked(true);
+void EditorWindow::fillRecentMenu() {
+    const QStringList recent = pack_->recentPacks();
+    recentMenu_->clear();
+    for (const QString& folder : recent)
+        recentMenu_->addAction(folder, pack_, [this, folder] { pack_->openRecent(folder); });
+    recentMenu_->setEnabled(!recent.isEmpty());  // filled as the File menu opens
 }
 
 void EditorWindow::about() {
