@@ -42,6 +42,7 @@ void EditorWindow::makeProofPanel() {
         proofPanel_, &ProofPanel::proved, packView_,
         [this](const game::StageDesc& s, const StageProof& p) { packView_->learn(s, p.proof); });
     connect(proofPanel_, &ProofPanel::solutionSettled, this, [this] {
+        board_->announce(proofPanel_->verdict());  // for a screen reader, as it arrives
         if (showWhenSolved_) showKnownSolution();
     });
     proofPanel_->prove(stage());
