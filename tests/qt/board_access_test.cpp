@@ -6,6 +6,8 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
@@ -283,4 +285,34 @@ TEST(BoardAccess, ThePaletteKeysChooseAsAClickDoes) {
                 checked += a->data().toInt() == static_cast<int>(k.kind) ? 1 : 100;
         EXPECT_EQ(checked, 1) << k.key;
     }
+}
+
+// Every menu and every entry in it is reached from the keyboard: a shortcut,
+// or a mnemonic no other entry of the same menu has.
+TEST(BoardAccess, EveryMenuEntryIsReachedByKeys) {
+    Window w;
+    const auto mnemonic = [](const QString& text) -> QChar {
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != '&') continue;
+            if (text[i + 1] != '&') return text[i + 1].toLower();
+            ++i;  // "&&" is a plain "&"
+        }
+        return {};
+    };
+    const auto checkMenu = [&](const QList<QAction*>& entries, const QString& where) {
+        QList<QChar> taken;
+        for (QAction* a : entries) {
+            if (a->isSeparator()) continue;
+            const QChar key = mnemonic(a->text());
+            const std::string what = (where + " > " + a->text()).toStdString();
+            EXPECT_TRUE(!key.isNull() || !a->shortcut().isEmpty()) << what;
+            if (key.isNull()) continue;
+            EXPECT_FALSE(taken.contains(key)) << what << ": its mnemonic is another entry's";
+            taken.append(key);
+        }
+    };
+    const QList<QAction*> menus = w.window->menuBar()->actions();
+    checkMenu(menus, QStringLiteral("menu bar"));
+    for (QAction* top : menus)
+        if (QMenu* menu = top->menu()) checkMenu(menu->actions(), top->text());
 }
