@@ -30,8 +30,8 @@ constexpr const char* kSpokenKinds[] = {
 constexpr bool sameWord(std::string_view spoken, std::string_view name) {
     if (spoken.size() != name.size()) return false;
     for (std::size_t i = 0; i < name.size(); ++i) {
-        const char n = name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] - 'A' + 'a')
-                                                         : name[i];
+        const char n =
+            name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] - 'A' + 'a') : name[i];
         if (spoken[i] != n) return false;
     }
     return true;
@@ -58,9 +58,7 @@ public:
 
     bool isValid() const override { return !view_.isNull(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return view_ ? view_->window()->windowHandle() : nullptr;
-    }
+    QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
         return view_ ? QAccessible::queryAccessibleInterface(view_.data()) : nullptr;
     }
@@ -86,8 +84,8 @@ public:
             return s;
         }
         s.focusable = true;
-        s.focused = view_->hasFocus() && view_->cursorColumn() == col_ &&
-                    view_->cursorRow() == row_;
+        s.focused =
+            view_->hasFocus() && view_->cursorColumn() == col_ && view_->cursorRow() == row_;
         s.invisible = !view_->isVisible();
         return s;
     }
@@ -140,7 +138,8 @@ public:
         QAccessible::Id& id = cells_[static_cast<std::size_t>(index)];
         if (id == 0) {
             // Qt owns a registered interface until it is deleted by its id.
-            auto cell = std::make_unique<CellAccessible>(view(), index % kSide + 1, index / kSide + 1);
+            auto cell =
+                std::make_unique<CellAccessible>(view(), index % kSide + 1, index / kSide + 1);
             id = QAccessible::registerAccessibleInterface(cell.release());
         }
         return QAccessible::accessibleInterface(id);
@@ -174,9 +173,7 @@ public:
     }
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
-    QString columnDescription(int column) const override {
-        return tr("column %1").arg(column + 1);
-    }
+    QString columnDescription(int column) const override { return tr("column %1").arg(column + 1); }
     QString rowDescription(int row) const override { return tr("row %1").arg(row + 1); }
     int columnCount() const override { return kSide; }
     int rowCount() const override { return kSide; }

@@ -48,8 +48,8 @@ struct CellKeyInfo {
     CellKey does;
 };
 constexpr CellKeyInfo kCellKeys[] = {
-    {Qt::Key_Space, CellKey::Paint},   {Qt::Key_Return, CellKey::Paint},
-    {Qt::Key_Enter, CellKey::Paint},   {Qt::Key_Delete, CellKey::Empty},
+    {Qt::Key_Space, CellKey::Paint},     {Qt::Key_Return, CellKey::Paint},
+    {Qt::Key_Enter, CellKey::Paint},     {Qt::Key_Delete, CellKey::Empty},
     {Qt::Key_Backspace, CellKey::Empty},
 };
 

@@ -1,7 +1,10 @@
 // The workshop's board as a keyboard and a screen reader meet it: the table
 // Qt hands to assistive tools, the focus following the keyboard's cell, the
 // proof's verdict told as it arrives, and painting by keys.
+#include <QtGui/private/qguiapplication_p.h>
 #include <gtest/gtest.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <QAccessible>
 #include <QAction>
@@ -12,9 +15,6 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QUndoStack>
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -63,7 +63,8 @@ struct Window {
     }
     // As a screen reader's coming does: Qt tells of nothing while none listens.
     static void switchAccessibility(bool on) {
-        if (QPlatformAccessibility* a = QGuiApplicationPrivate::platformIntegration()->accessibility())
+        if (QPlatformAccessibility* a =
+                QGuiApplicationPrivate::platformIntegration()->accessibility())
             a->setActive(on);
     }
     QAccessibleInterface* board() const {
@@ -219,8 +220,8 @@ TEST(BoardAccess, TheVerdictIsToldAsItArrives) {
         last = verdict;
         EXPECT_EQ(w.board()->text(QAccessible::Description), verdict);
         const bool toldOfIt = std::any_of(told.begin(), told.end(), [&](const Told& t) {
-            return t.type == QAccessible::DescriptionChanged &&
-                   t.object == w.window->board() && t.description == verdict;
+            return t.type == QAccessible::DescriptionChanged && t.object == w.window->board() &&
+                   t.description == verdict;
         });
         EXPECT_TRUE(toldOfIt) << verdict.toStdString();
     }
@@ -235,25 +236,47 @@ TEST(BoardAccess, TheKeysPaintAsTheMouseDoes) {
         int steps;                                 // undo steps made
     };
     const Case kCases[] = {
-        {"Space paints the cursor's cell", Kind::Water,
-         {{Qt::Key_Right}, {Qt::Key_Down}, {Qt::Key_Space}}, {{2, 2}}, 1},
+        {"Space paints the cursor's cell",
+         Kind::Water,
+         {{Qt::Key_Right}, {Qt::Key_Down}, {Qt::Key_Space}},
+         {{2, 2}},
+         1},
         {"Enter paints too", Kind::Sand, {{Qt::Key_Return}}, {{1, 1}}, 1},
-        {"a Shift stroke is one step, the first cell included", Kind::Wall,
+        {"a Shift stroke is one step, the first cell included",
+         Kind::Wall,
          {kShiftDown, shifted(Qt::Key_Right), shifted(Qt::Key_Right), shifted(Qt::Key_Down),
           kShiftUp},
-         {{1, 1}, {2, 1}, {3, 1}, {3, 2}}, 1},
-        {"a key that is no Shift arrow ends the stroke", Kind::Block,
-         {kShiftDown, shifted(Qt::Key_Right), kShiftUp, {Qt::Key_Right}, kShiftDown,
-          shifted(Qt::Key_Right), kShiftUp},
-         {{1, 1}, {2, 1}, {3, 1}, {4, 1}}, 2},
-        {"Delete empties what Space painted", Kind::Sand, {{Qt::Key_Space}, {Qt::Key_Delete}},
-         {}, 2},
-        {"an undo in a stroke undoes the whole stroke", Kind::Wall,
-         {kShiftDown, shifted(Qt::Key_Right), shifted(Qt::Key_Right),
+         {{1, 1}, {2, 1}, {3, 1}, {3, 2}},
+         1},
+        {"a key that is no Shift arrow ends the stroke",
+         Kind::Block,
+         {kShiftDown,
+          shifted(Qt::Key_Right),
+          kShiftUp,
+          {Qt::Key_Right},
+          kShiftDown,
+          shifted(Qt::Key_Right),
+          kShiftUp},
+         {{1, 1}, {2, 1}, {3, 1}, {4, 1}},
+         2},
+        {"Delete empties what Space painted",
+         Kind::Sand,
+         {{Qt::Key_Space}, {Qt::Key_Delete}},
+         {},
+         2},
+        {"an undo in a stroke undoes the whole stroke",
+         Kind::Wall,
+         {kShiftDown,
+          shifted(Qt::Key_Right),
+          shifted(Qt::Key_Right),
           {Qt::Key_Z, Qt::ControlModifier}},
-         {}, 1},
-        {"a stroke of the start moves it once", Kind::Start,
-         {kShiftDown, shifted(Qt::Key_Right), shifted(Qt::Key_Right), kShiftUp}, {{3, 1}}, 1},
+         {},
+         1},
+        {"a stroke of the start moves it once",
+         Kind::Start,
+         {kShiftDown, shifted(Qt::Key_Right), shifted(Qt::Key_Right), kShiftUp},
+         {{3, 1}},
+         1},
     };
     for (const Case& k : kCases) {
         Window w;

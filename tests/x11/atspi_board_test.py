@@ -124,6 +124,11 @@ def main():
         if start != "column 1, row 9: empty, start":
             fail("cell (1, 9) reads %r" % start)
         print("read: " + start, flush=True)
+        # The proof's verdict on the blank stage becomes the board's description.
+        verdict = wait_for("verdict in the board's description",
+                           lambda: (board.get_description() or "").startswith("\u2714") and
+                           board.get_description())
+        print("verdict: " + verdict, flush=True)
 
         window = wait_for(
             "workshop window on the display",
