@@ -239,17 +239,9 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
     finishStroke();
 }
 
-// Every key comes here first, the window's shortcuts included: any key but
-// Shift with an arrow ends a stroke of the keys before it does anything else,
-// so an undo pressed mid-stroke undoes the whole stroke.
-bool BoardView::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride && stroke_ && strokeButton_ == Qt::NoButton) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_Shift && !isShiftStep(key)) finishStroke();
-    }
-    return QWidget::event(event);
-}
-
+// Any key but Shift with an arrow ends a stroke of the keys before it does
+// anything else; Ctrl and Alt come before the key they hold, so an undo
+// pressed mid-stroke undoes the whole stroke.
 void BoardView::keyPressEvent(QKeyEvent* event) {
     const bool mouseStroke = stroke_ && strokeButton_ != Qt::NoButton;
     if (mouseStroke || event->key() == Qt::Key_Shift) {

@@ -1,26 +1,22 @@
-// The workshop's board as a keyboard and a screen reader meet it: the table
-// Qt hands to assistive tools, the focus following the keyboard's cell, the
-// proof's verdict told as it arrives, and painting by keys.
+// The board as the keyboard and a screen reader meet it.
 #include <QtGui/private/qguiapplication_p.h>
 #include <gtest/gtest.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
 #include <QAccessible>
-#include <QAction>
 #include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
-#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 #include <QUndoStack>
 #include <algorithm>
-#include <functional>
+#include <cctype>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "qt/picture_library.h"
+#include "workshop/board_accessible.h"
 #include "workshop/board_view.h"
 #include "workshop/editor_window.h"
 #include "workshop/proof_panel.h"
@@ -29,313 +25,150 @@ using workshop::Kind;
 
 namespace {
 
-// What Qt told assistive tools while a test listened.
-struct Told {
+struct Told {  // what Qt told assistive tools, read as it came
     QAccessible::Event type;
-    QObject* object;
-    QString name;  // of the interface the event is about, read as it came
-    QString description;
+    QString name, description;
 };
 std::vector<Told> told;
 
-void listen(QAccessibleEvent* event) {
-    QAccessibleInterface* iface = event->accessibleInterface();
-    told.push_back({event->type(), event->object(),
-                    iface != nullptr ? iface->text(QAccessible::Name) : QString(),
-                    iface != nullptr ? iface->text(QAccessible::Description) : QString()});
-}
-
+// A workshop with its board focused and Qt's accessibility on, as a screen
+// reader's coming turns it on; Qt tells of nothing while none listens.
 struct Window {
     Window() {
         QStandardPaths::setTestModeEnabled(true);
-        window = std::make_unique<workshop::EditorWindow>(pictures);
         window->show();
         QApplication::setActiveWindow(window.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->board()->setFocus();
         told.clear();
-        QAccessible::installUpdateHandler(&listen);
-        switchAccessibility(true);
+        QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
+            QAccessibleInterface* i = e->accessibleInterface();
+            told.push_back({e->type(), i ? i->text(QAccessible::Name) : QString(),
+                            i ? i->text(QAccessible::Description) : QString()});
+        });
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     }
     ~Window() {
         QAccessible::installUpdateHandler(nullptr);
-        switchAccessibility(false);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
     }
-    // As a screen reader's coming does: Qt tells of nothing while none listens.
-    static void switchAccessibility(bool on) {
-        if (QPlatformAccessibility* a =
-                QGuiApplicationPrivate::platformIntegration()->accessibility())
-            a->setActive(on);
-    }
-    QAccessibleInterface* board() const {
-        return QAccessible::queryAccessibleInterface(window->board());
+    QAccessibleInterface* table() { return QAccessible::queryAccessibleInterface(window->board()); }
+    bool wasTold(QAccessible::Event type, const QString& text) {
+        return std::any_of(told.begin(), told.end(), [&](const Told& t) {
+            return t.type == type && (t.name.startsWith(text) || t.description == text);
+        });
     }
     qtfront::PictureLibrary pictures;
-    std::unique_ptr<workshop::EditorWindow> window;
+    std::unique_ptr<workshop::EditorWindow> window =
+        std::make_unique<workshop::EditorWindow>(pictures);
 };
 
-// One key as the board gets it; `up` lets it go.
-struct Key {
-    Qt::Key key;
-    Qt::KeyboardModifiers held = Qt::NoModifier;
-    bool up = false;
-};
-constexpr Key kShiftDown{Qt::Key_Shift, Qt::ShiftModifier};
-constexpr Key kShiftUp{Qt::Key_Shift, Qt::NoModifier, true};
-constexpr Key shifted(Qt::Key k) { return {k, Qt::ShiftModifier}; }
-
-void press(QWidget* to, const std::vector<Key>& keys) {
-    for (const Key& k : keys) {
-        if (k.up)
-            QTest::keyRelease(to, k.key, k.held);
-        else
-            QTest::keyPress(to, k.key, k.held);
+// Keys in short: arrows as LRUD, with Shift held as lrud; '.' lets Shift go;
+// ' ' Space, 'x' Delete, 'z' Ctrl+Z.
+void press(QWidget* board, const char* keys) {
+    bool shift = false;
+    for (const char* k = keys; *k != '\0'; ++k) {
+        const QByteArray arrows = shift || islower(*k) ? "lrud" : "LRUD";
+        if (islower(*k) && arrows.contains(*k) && !shift)
+            QTest::keyPress(board, Qt::Key_Shift, Qt::ShiftModifier), shift = true;
+        if (*k == '.') QTest::keyRelease(board, Qt::Key_Shift, Qt::NoModifier), shift = false;
+        constexpr Qt::Key kArrows[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
+        if (const qsizetype a = arrows.indexOf(*k); a >= 0)
+            QTest::keyPress(board, kArrows[a], shift ? Qt::ShiftModifier : Qt::NoModifier);
+        if (*k == ' ') QTest::keyPress(board, Qt::Key_Space);
+        if (*k == 'x') QTest::keyPress(board, Qt::Key_Delete);
+        if (*k == 'z') QTest::keyPress(board, Qt::Key_Z, Qt::ControlModifier);
     }
 }
 
 }  // namespace
 
-TEST(BoardAccess, TheBoardIsATableOfNamedCells) {
-    Window w;
-    game::StageDesc s = w.window->stage();
-    s.set(5, 3, game::CellKind::Water);
-    s.set(9, 1, game::CellKind::Wall);
-    w.window->replaceStage(s, QStringLiteral("test"));
-    QAccessibleInterface* board = w.board();
-    ASSERT_NE(board, nullptr);
-    EXPECT_EQ(board->role(), QAccessible::Table);
-    ASSERT_EQ(board->childCount(), 81);
-    QAccessibleTableInterface* table = board->tableInterface();
-    ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->rowCount(), 9);
-    EXPECT_EQ(table->columnCount(), 9);
-    // The ways a reader asks for what is not there get nothing, safely.
-    EXPECT_EQ(table->cellAt(-1, -1), nullptr);
-    EXPECT_EQ(table->cellAt(9, 0), nullptr);
-    EXPECT_EQ(table->cellAt(0, 9), nullptr);
-    EXPECT_EQ(board->child(-1), nullptr);
-    EXPECT_EQ(board->child(81), nullptr);
-    EXPECT_EQ(board->indexOfChild(nullptr), -1);
-    EXPECT_EQ(board->indexOfChild(board), -1);
-
-    struct Cell {
-        int c, r;
-        const char* name;
-    };
-    const Cell kCells[] = {
-        {5, 3, "column 5, row 3: water"},
-        {9, 1, "column 9, row 1: wall"},
-        {1, 9, "column 1, row 9: empty, start"},
-        {1, 1, "column 1, row 1: empty"},
-    };
-    for (const Cell& k : kCells) {
-        QAccessibleInterface* cell = table->cellAt(k.r - 1, k.c - 1);
-        ASSERT_NE(cell, nullptr) << k.name;
-        EXPECT_EQ(cell->text(QAccessible::Name), k.name);
-        EXPECT_EQ(cell->role(), QAccessible::Cell);
-        EXPECT_EQ(cell->parent(), board) << k.name;
-        const int index = board->indexOfChild(cell);
-        EXPECT_EQ(index, game::boardIndex(k.c, k.r)) << k.name;
-        EXPECT_EQ(board->child(index), cell) << "one interface for each cell";
-        QAccessibleTableCellInterface* place = cell->tableCellInterface();
-        ASSERT_NE(place, nullptr);
-        EXPECT_EQ(place->columnIndex(), k.c - 1);
-        EXPECT_EQ(place->rowIndex(), k.r - 1);
-        const QRect at = cell->rect();
-        EXPECT_EQ(board->childAt(at.center().x(), at.center().y()), cell) << k.name;
-    }
-
-    // A cell handed out before a change says what the cell holds now.
-    QAccessibleInterface* water = table->cellAt(2, 4);
-    w.window->undoStack()->undo();
-    EXPECT_EQ(water->text(QAccessible::Name), "column 5, row 3: empty");
-    const bool toldOfIt = std::any_of(told.begin(), told.end(), [](const Told& t) {
-        return t.type == QAccessible::NameChanged && t.name == "column 5, row 3: empty";
-    });
-    EXPECT_TRUE(toldOfIt);
-}
-
-// The cells go with the board: an id a reader kept leads to nothing.
-TEST(BoardAccess, TheCellsGoWithTheBoard) {
-    QAccessible::Id id = 0;
+TEST(BoardAccess, TheBoardIsATableOfNamedCellsThatNeverGoStale) {
+    QAccessible::Id kept = 0;
     {
         Window w;
-        QAccessibleInterface* cell = w.board()->tableInterface()->cellAt(4, 4);
-        ASSERT_NE(cell, nullptr);
-        id = QAccessible::uniqueId(cell);
-        ASSERT_EQ(QAccessible::accessibleInterface(id), cell);
-    }
-    EXPECT_EQ(QAccessible::accessibleInterface(id), nullptr);
-}
-
-TEST(BoardAccess, TheFocusFollowsTheKeyboardsCell) {
-    Window w;
-    ASSERT_TRUE(w.window->board()->hasFocus());
-    struct Step {
-        Key key;
-        int c, r;  // where the cursor is after it
-    };
-    const Step kSteps[] = {
-        {{Qt::Key_Right}, 2, 1}, {{Qt::Key_Down}, 2, 2}, {{Qt::Key_Down}, 2, 3},
-        {{Qt::Key_Left}, 1, 3},  {{Qt::Key_Left}, 1, 3},  // the edge holds it
-        {{Qt::Key_Up}, 1, 2},
-    };
-    for (const Step& s : kSteps) {
-        told.clear();
-        press(w.window->board(), {s.key});
-        const QString where = QStringLiteral("column %1, row %2: empty").arg(s.c).arg(s.r);
-        EXPECT_EQ(w.window->board()->cursorColumn(), s.c);
-        EXPECT_EQ(w.window->board()->cursorRow(), s.r);
-        QAccessibleInterface* focused = w.board()->focusChild();
-        ASSERT_NE(focused, nullptr);
-        EXPECT_EQ(focused->text(QAccessible::Name), where);
-        EXPECT_TRUE(focused->state().focused);
-        const bool moved = &s == &kSteps[0] || s.c != (&s - 1)->c || s.r != (&s - 1)->r;
-        ASSERT_EQ(told.size(), moved ? 1u : 0u);
-        if (moved) {
-            EXPECT_EQ(told.back().type, QAccessible::Focus);
-            EXPECT_EQ(told.back().name, where);
+        game::StageDesc s = w.window->stage();
+        s.set(5, 3, game::CellKind::Water);
+        w.window->replaceStage(s, QStringLiteral("test"));
+        QAccessibleInterface* board = w.table();
+        ASSERT_EQ(board->role(), QAccessible::Table);
+        ASSERT_EQ(board->childCount(), 81);
+        QAccessibleTableInterface* table = board->tableInterface();
+        EXPECT_EQ(table->rowCount() * 10 + table->columnCount(), 99);
+        // What a reader asks of no cell gets nothing, safely.
+        for (auto [r, c] : {std::pair{-1, -1}, {9, 0}, {0, 9}})
+            EXPECT_EQ(table->cellAt(r, c), nullptr);
+        EXPECT_EQ(board->child(81), nullptr);
+        EXPECT_EQ(board->indexOfChild(nullptr), -1);
+        const std::tuple<int, int, const char*> kCells[] = {
+            {5, 3, "column 5, row 3: water"}, {1, 9, "column 1, row 9: empty, start"}};
+        for (auto [c, r, name] : kCells) {
+            QAccessibleInterface* cell = table->cellAt(r - 1, c - 1);
+            EXPECT_EQ(cell->text(QAccessible::Name), name);
+            EXPECT_EQ(board->indexOfChild(cell), game::boardIndex(c, r)) << name;
+            EXPECT_EQ(cell->parent(), board) << name;
+            EXPECT_EQ(board->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
         }
+        // A cell handed out before a change says what it holds now, and is told of.
+        QAccessibleInterface* water = table->cellAt(2, 4);
+        w.window->undoStack()->undo();
+        EXPECT_EQ(water->text(QAccessible::Name), "column 5, row 3: empty");
+        EXPECT_TRUE(w.wasTold(QAccessible::NameChanged, "column 5, row 3: empty"));
+        kept = QAccessible::uniqueId(water);
     }
+    EXPECT_EQ(QAccessible::accessibleInterface(kept), nullptr) << "a cell outlived its board";
 }
 
-// A new verdict becomes the board's description and is told as it comes.
-TEST(BoardAccess, TheVerdictIsToldAsItArrives) {
-    Window w;
-    game::StageDesc unclearable = w.window->stage();
-    unclearable.target = 1;  // a block with no magic to cast it
-    unclearable.magic = workshop::kMinMagic;
-    const std::function<void()> kChanges[] = {
-        [&] { w.window->replaceStage(unclearable, QStringLiteral("test")); },
-        [&] { w.window->undoStack()->undo(); },
-    };
-    QString last;
-    for (const auto& change : kChanges) {
-        told.clear();
-        change();
-        workshop::ProofPanel* panel = w.window->proofPanel();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return panel->solutionKnown(); }, 20'000));
-        const QString verdict = panel->verdict();
-        EXPECT_NE(verdict, last);
-        last = verdict;
-        EXPECT_EQ(w.board()->text(QAccessible::Description), verdict);
-        const bool toldOfIt = std::any_of(told.begin(), told.end(), [&](const Told& t) {
-            return t.type == QAccessible::DescriptionChanged && t.object == w.window->board() &&
-                   t.description == verdict;
-        });
-        EXPECT_TRUE(toldOfIt) << verdict.toStdString();
-    }
-}
-
-TEST(BoardAccess, TheKeysPaintAsTheMouseDoes) {
+// Each case on a fresh stage: what the keys paint, in how many undo steps,
+// and where the cursor, and so the reader's focus, ends.
+TEST(BoardAccess, TheKeysPaintAsADragDoesAndTheFocusFollows) {
     struct Case {
-        const char* what;
+        const char* keys;
         Kind kind;
-        std::vector<Key> keys;
-        std::vector<std::pair<int, int>> painted;  // cells of `kind` afterwards
-        int steps;                                 // undo steps made
-    };
-    const Case kCases[] = {
-        {"Space paints the cursor's cell",
-         Kind::Water,
-         {{Qt::Key_Right}, {Qt::Key_Down}, {Qt::Key_Space}},
-         {{2, 2}},
-         1},
-        {"Enter paints too", Kind::Sand, {{Qt::Key_Return}}, {{1, 1}}, 1},
-        {"a Shift stroke is one step, the first cell included",
-         Kind::Wall,
-         {kShiftDown, shifted(Qt::Key_Right), shifted(Qt::Key_Right), shifted(Qt::Key_Down),
-          kShiftUp},
-         {{1, 1}, {2, 1}, {3, 1}, {3, 2}},
-         1},
-        {"a key that is no Shift arrow ends the stroke",
-         Kind::Block,
-         {kShiftDown,
-          shifted(Qt::Key_Right),
-          kShiftUp,
-          {Qt::Key_Right},
-          kShiftDown,
-          shifted(Qt::Key_Right),
-          kShiftUp},
-         {{1, 1}, {2, 1}, {3, 1}, {4, 1}},
-         2},
-        {"Delete empties what Space painted",
-         Kind::Sand,
-         {{Qt::Key_Space}, {Qt::Key_Delete}},
-         {},
-         2},
-        {"an undo in a stroke undoes the whole stroke",
-         Kind::Wall,
-         {kShiftDown,
-          shifted(Qt::Key_Right),
-          shifted(Qt::Key_Right),
-          {Qt::Key_Z, Qt::ControlModifier}},
-         {},
-         1},
-        {"a stroke of the start moves it once",
-         Kind::Start,
-         {kShiftDown, shifted(Qt::Key_Right), shifted(Qt::Key_Right), kShiftUp},
-         {{3, 1}},
-         1},
+        std::vector<std::pair<int, int>> painted;
+        int steps, c, r;
+    } const kCases[] = {
+        {"RD ", Kind::Water, {{2, 2}}, 1, 2, 2},
+        {"rrd.", Kind::Wall, {{1, 1}, {2, 1}, {3, 1}, {3, 2}}, 1, 3, 2},  // one stroke
+        {"r.Rr.", Kind::Block, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}, 2, 4, 1},
+        {"LU x", Kind::Sand, {}, 2, 1, 1},         // the edge holds the cursor
+        {" Rrrz", Kind::Wall, {{1, 1}}, 2, 4, 1},  // an undo mid-stroke undoes just it
+        {"rr.", Kind::Start, {{3, 1}}, 1, 3, 1},
     };
     for (const Case& k : kCases) {
         Window w;
         workshop::BoardView* board = w.window->board();
+        board->setFocus();
         board->setKind(k.kind);
         press(board, k.keys);
-        QUndoStack* undo = w.window->undoStack();
-        EXPECT_EQ(undo->count(), k.steps) << k.what;
-        for (auto [c, r] : k.painted)
-            EXPECT_EQ(workshop::kindAt(w.window->stage(), c, r), k.kind) << k.what << " " << c << r;
-        int ofKind = 0;
+        EXPECT_EQ(w.window->undoStack()->count(), k.steps) << k.keys;
+        std::vector<std::pair<int, int>> ofKind;
         for (int r = 1; r <= game::kBoardSide; ++r)
             for (int c = 1; c <= game::kBoardSide; ++c)
-                ofKind += workshop::kindAt(w.window->stage(), c, r) == k.kind;
-        EXPECT_EQ(ofKind, static_cast<int>(k.painted.size())) << k.what;
+                if (workshop::kindAt(w.window->stage(), c, r) == k.kind) ofKind.push_back({c, r});
+        EXPECT_EQ(ofKind, k.painted) << k.keys;
+        const QString at = workshop::cellSpoken(w.window->stage(), k.c, k.r);
+        EXPECT_EQ(w.table()->focusChild()->text(QAccessible::Name), at) << k.keys;
+        EXPECT_TRUE(w.table()->focusChild()->state().focused);
+        const QString place = QStringLiteral("column %1, row %2:").arg(k.c).arg(k.r);
+        EXPECT_TRUE(w.wasTold(QAccessible::Focus, place) || (k.c == 1 && k.r == 1)) << k.keys;
     }
 }
 
-// Each palette key held by the board chooses its kind and checks it in the palette.
-TEST(BoardAccess, ThePaletteKeysChooseAsAClickDoes) {
+TEST(BoardAccess, EachVerdictIsToldAsItArrives) {
     Window w;
-    workshop::BoardView* board = w.window->board();
-    for (const workshop::KindInfo& k : workshop::kKinds) {
-        QTest::keyClick(board, k.key);
-        EXPECT_EQ(board->kind(), k.kind) << k.key;
-        int checked = 0;
-        for (QAction* a : w.window->findChildren<QAction*>())
-            if (a->isCheckable() && a->isChecked() && a->data().isValid())
-                checked += a->data().toInt() == static_cast<int>(k.kind) ? 1 : 100;
-        EXPECT_EQ(checked, 1) << k.key;
+    game::StageDesc unclearable = w.window->stage();
+    unclearable.target = 1;  // a block with no magic to cast it
+    unclearable.magic = workshop::kMinMagic;
+    QString last;
+    for (int i = 0; i < 2; ++i) {
+        told.clear();
+        if (i == 0) w.window->replaceStage(unclearable, QStringLiteral("test"));
+        if (i == 1) w.window->undoStack()->undo();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return w.window->proofPanel()->solutionKnown(); }, 20'000));
+        const QString verdict = w.window->proofPanel()->verdict();
+        EXPECT_NE(verdict, std::exchange(last, verdict));
+        EXPECT_EQ(w.table()->text(QAccessible::Description), verdict);
+        EXPECT_TRUE(w.wasTold(QAccessible::DescriptionChanged, verdict)) << i;
     }
-}
-
-// Every menu and every entry in it is reached from the keyboard: a shortcut,
-// or a mnemonic no other entry of the same menu has.
-TEST(BoardAccess, EveryMenuEntryIsReachedByKeys) {
-    Window w;
-    const auto mnemonic = [](const QString& text) -> QChar {
-        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-            if (text[i] != '&') continue;
-            if (text[i + 1] != '&') return text[i + 1].toLower();
-            ++i;  // "&&" is a plain "&"
-        }
-        return {};
-    };
-    const auto checkMenu = [&](const QList<QAction*>& entries, const QString& where) {
-        QList<QChar> taken;
-        for (QAction* a : entries) {
-            if (a->isSeparator()) continue;
-            const QChar key = mnemonic(a->text());
-            const std::string what = (where + " > " + a->text()).toStdString();
-            EXPECT_TRUE(!key.isNull() || !a->shortcut().isEmpty()) << what;
-            if (key.isNull()) continue;
-            EXPECT_FALSE(taken.contains(key)) << what << ": its mnemonic is another entry's";
-            taken.append(key);
-        }
-    };
-    const QList<QAction*> menus = w.window->menuBar()->actions();
-    checkMenu(menus, QStringLiteral("menu bar"));
-    for (QAction* top : menus)
-        if (QMenu* menu = top->menu()) checkMenu(menu->actions(), top->text());
 }
