@@ -213,6 +213,8 @@ void ProofPanel::prove(const game::StageDesc& stage) {
     emit markCell(0, 0);
 }
 
+QString ProofPanel::verdict() const { return verdict_->text(); }
+
 void ProofPanel::clearFigures() {
     for (QLabel* row : rows_) row->clear();
     progress_->clear();
