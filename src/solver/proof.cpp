@@ -33,6 +33,8 @@ ProofResult prove(const Stage& stage, const ProofOptions& options, ProofControl*
     solve.maxStates = options.maxStates;
     solve.check = options.check;
     solve.control = control;
+    solve.goalStates = options.goalStates;
+    if (control != nullptr) solve.onFirstVerdict = control->onFirstVerdict;
     StageReport verdict = solveStage(stage, options.stageNo, solve);
     result.states = verdict.states;
     result.ending.cutShort = verdict.ending.cutShort;

@@ -1,0 +1,190 @@
+#include "solver/best_first.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <queue>
+#include <unordered_map>
+
+#include "game/rules.h"
+#include "solver/moves.h"
+
+namespace solver {
+
+namespace rules = game::rules;
+
+namespace {
+
+// How much a step nearer the goal outweighs a cast already made: high enough
+// that the search runs at the goal, low enough that it prefers short ways there.
+constexpr int kGoalWeight = 4;
+// States between looks at a cancel.
+constexpr std::size_t kCheckEvery = 1024;
+
+struct BoardHash {
+    std::size_t operator()(const Board& b) const {
+        std::uint64_t h = b.w[0] * 0x9E3779B97F4A7C15ULL ^ (b.w[1] + 0x632BE59BD9B4E019ULL) *
+                                                               0xC2B2AE3D27D4EB4FULL;
+        h ^= b.w[2] * 0x165667B19E3779F9ULL;
+        return static_cast<std::size_t>(h ^ (h >> 29));
+    }
+};
+
+struct Node {
+    Board board;
+    std::uint32_t parent;
+    std::int16_t magic;
+    std::int16_t casts;
+    std::int8_t from;
+    std::int8_t target;
+};
+
+constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+
+// Blocks off the target, pools left and pairs of blocks side by side: each
+// takes at least one cast to put right.
+int distance(const Stage& stage, const Board& b) {
+    int touching = 0;
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (b.kind(cell) != CellKind::Block) continue;
+        if (columnOf(cell) < 9 && b.kind(cell + 1) == CellKind::Block) ++touching;
+        if (rowOf(cell) < 9 && b.kind(cell + 9) == CellKind::Block) ++touching;
+    }
+    return std::abs(b.count(CellKind::Block) - stage.target) + b.count(CellKind::Water) + touching;
+}
+
+// As the exact search: whatever the order, a clear pays for each pool and
+// each block still wanted, gains on each block too many, and sand gives at
+// most its own.
+bool cannotClear(const Stage& stage, const Board& b, int magic) {
+    const int blocks = b.count(CellKind::Block);
+    const int settle = blocks <= stage.target ? rules::kPlaceBlockCost * (blocks - stage.target)
+                                              : rules::kRemoveBlockGain * (blocks - stage.target);
+    return magic + rules::kSandGain * b.count(CellKind::Sand) -
+               rules::kClearWaterCost * b.count(CellKind::Water) + settle <
+           rules::kLeastMagicLeft;
+}
+
+int neededMagic(const Stage& stage, const std::vector<Cast>& casts) {
+    int sum = 0, lowest = 0;
+    Board b = stage.start;
+    for (const Cast& c : casts) {
+        const CastEffect e = castOn(stage, b, c.from, c.target);
+        lowest = std::min(lowest, sum += e.magicDelta);
+        b = e.board;
+    }
+    return std::max(rules::kLeastMagicLeft, rules::kLeastMagicLeft - lowest);
+}
+
+class BestFirst {
+public:
+    BestFirst(const Stage& stage, const BestFirstOptions& options)
+        : stage_(stage), options_(options) {}
+
+    BestFirstResult run() {
+        add(stage_.start, kNone, options_.startMagic, 0, -1, -1);
+        while (!open_.empty() && !result_.cleared && seen_.size() <= options_.maxStates) {
+            if (++expanded_ % kCheckEvery == 0 && cancelRequested()) {
+                result_ = {};
+                result_.cancelled = true;
+                break;
+            }
+            const std::uint32_t n = open_.top().node;
+            open_.pop();
+            expand(n);
+        }
+        result_.states = seen_.size();
+        if (result_.cleared) result_.needs = neededMagic(stage_, result_.casts);
+        return std::move(result_);
+    }
+
+private:
+    struct Entry {
+        int priority;
+        int magic;
+        std::uint32_t node;
+        // The lowest priority first, then the most magic.
+        bool operator<(const Entry& o) const {
+            return priority != o.priority ? priority > o.priority : magic < o.magic;
+        }
+    };
+
+    bool cancelRequested() const {
+        return options_.control != nullptr &&
+               options_.control->cancel.load(std::memory_order_relaxed);
+    }
+
+    void add(const Board& b, std::uint32_t parent, int magic, int casts, int from, int target) {
+        auto [it, fresh] = seen_.try_emplace(b, static_cast<std::int16_t>(magic));
+        if (!fresh && it->second >= magic) return;
+        it->second = static_cast<std::int16_t>(magic);
+        const auto n = static_cast<std::uint32_t>(nodes_.size());
+        nodes_.push_back({b, parent, static_cast<std::int16_t>(magic),
+                          static_cast<std::int16_t>(casts), static_cast<std::int8_t>(from),
+                          static_cast<std::int8_t>(target)});
+        open_.push({kGoalWeight * distance(stage_, b) + casts, magic, n});
+    }
+
+    void expand(std::uint32_t n) {
+        const Node node = nodes_[n];
+        // A richer visit of the same state came later and stands for it.
+        if (seen_.at(node.board) > node.magic) return;
+        const SolidMap solid(stage_, node.board);
+        if (node.board.falling()) {
+            const int land = landing(solid, node.board.player());
+            for (int at = node.board.player(); at != land && !result_.cleared; at += 9)
+                castAround(n, node, at, false);
+            Board landed = node.board;
+            landed.setPlayer(land);
+            landed.setFalling(false);
+            add(landed, n, node.magic, node.casts, -1, -1);
+            return;
+        }
+        const Reach reach = reachable(solid, node.board.player());
+        for (int i = 0; i < reach.size && !result_.cleared; ++i)
+            castAround(n, node, reach.order[static_cast<std::size_t>(i)], true);
+    }
+
+    // Casts on the cells beside `from`; falling, not on the one below.
+    void castAround(std::uint32_t n, const Node& node, int from, bool below) {
+        const int c = columnOf(from), r = rowOf(from);
+        if (r > 1) tryCast(n, node, from, from - 9);
+        if (c < 9) tryCast(n, node, from, from + 1);
+        if (c > 1) tryCast(n, node, from, from - 1);
+        if (below && r < 9) tryCast(n, node, from, from + 9);
+    }
+
+    void tryCast(std::uint32_t n, const Node& node, int from, int target) {
+        if (result_.cleared) return;
+        const CastEffect e = castOn(stage_, node.board, from, target);
+        const int magic = node.magic + e.magicDelta;
+        const Outcome outcome = judge(stage_, e.board, magic);
+        if (outcome == Outcome::Cleared) return finish(n, {from, target});
+        // A wall changes nothing: the state is the one already queued.
+        if (e.wall || outcome == Outcome::Lost || cannotClear(stage_, e.board, magic)) return;
+        add(e.board, n, magic, node.casts + 1, from, target);
+    }
+
+    void finish(std::uint32_t n, const Cast& last) {
+        result_.cleared = true;
+        for (std::uint32_t at = n; nodes_[at].parent != kNone; at = nodes_[at].parent)
+            if (nodes_[at].from >= 0) result_.casts.push_back({nodes_[at].from, nodes_[at].target});
+        std::reverse(result_.casts.begin(), result_.casts.end());
+        result_.casts.push_back(last);
+    }
+
+    const Stage& stage_;
+    const BestFirstOptions& options_;
+    std::vector<Node> nodes_;
+    std::unordered_map<Board, std::int16_t, BoardHash> seen_;
+    std::priority_queue<Entry> open_;
+    std::size_t expanded_ = 0;
+    BestFirstResult result_;
+};
+
+}  // namespace
+
+BestFirstResult bestFirst(const Stage& stage, const BestFirstOptions& options) {
+    return BestFirst(stage, options).run();
+}
+
+}  // namespace solver
