@@ -5,6 +5,7 @@
 #include "solver/best_first.h"
 #include "solver/generate_board.h"
 #include "solver/plan.h"
+#include "solver/report.h"
 #include "solver/search.h"
 
 namespace {
@@ -118,4 +119,75 @@ TEST(BestFirst, FindsAClearWhereverTheExactSearchDoesAndItReplays) {
         }
     }
     EXPECT_GT(found, 0);
+}
+
+namespace {
+
+solver::Stage fileStage(const std::string& name) {
+    auto parsed = solver::loadStage(std::string(LUMORA_TEST_DATA) + "/" + name);
+    if (auto* e = std::get_if<std::string>(&parsed)) throw std::runtime_error(*e);
+    return std::get<solver::Stage>(parsed);
+}
+
+// A pool between two walls on a corridor: no magic clears it.
+solver::Stage walledPool() {
+    game::StageDesc d;
+    d.cells.fill(CellKind::Wall);
+    for (int c = 1; c <= 9; ++c) d.set(c, 8, CellKind::Empty);
+    d.set(4, 8, CellKind::Wall);
+    d.set(5, 8, CellKind::Water);
+    d.set(6, 8, CellKind::Wall);
+    d.startCol = 1;
+    d.startRow = 8;
+    d.magic = game::magicForBudget(20);
+    return std::get<solver::Stage>(solver::stageFromDesc(d, "walled"));
+}
+
+}  // namespace
+
+// The verdict comes from whichever way settles it first, and the report says
+// which figures are only the best so far: a refutation needs no search; a
+// clear the goal-directed search finds stands when the exact search runs out
+// of states, its solution checked; with neither the stage stays undecided.
+TEST(SolveStage, TheFirstToDecideGivesTheVerdictAndTheRestIsSoFar) {
+    const solver::Stage open = fileStage("drawn_open.bkm");
+    const struct {
+        const char* name;
+        solver::Stage stage;
+        std::size_t maxStates, goalStates;
+        bool solvable, proven, soFar;
+        solver::DecidedBy by;
+        bool announced;
+    } cases[] = {
+        {"pool out of reach", walledPool(), solver::kMaxStates, solver::kBestFirstStates, false,
+         true, false, solver::DecidedBy::Refutation, true},
+        {"open stage, exact search cut short", open, 1000, solver::kBestFirstStates, true, true,
+         true, solver::DecidedBy::BestFirst, true},
+        {"open stage, no quick search", open, 1000, 0, false, false, false,
+         solver::DecidedBy::Exact, false},
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.name);
+        solver::SolveOptions o;
+        o.maxStates = t.maxStates;
+        o.goalStates = t.goalStates;
+        o.magicCap = t.stage.magic;  // no search past the budget
+        bool announced = false;
+        o.onFirstVerdict = [&](const solver::StageReport& r) {
+            announced = true;
+            EXPECT_EQ(r.solvable, t.solvable);
+        };
+        const solver::StageReport rep = solver::solveStage(t.stage, 1, o);
+        EXPECT_EQ(rep.solvable, t.solvable);
+        EXPECT_EQ(rep.verdictProven, t.proven);
+        EXPECT_EQ(rep.shortestSoFar, t.soFar);
+        EXPECT_EQ(rep.decidedBy, t.by);
+        EXPECT_EQ(announced, t.announced);
+        if (t.by == solver::DecidedBy::Refutation) {
+            EXPECT_EQ(rep.states, 0u);
+        }
+        if (t.solvable) {
+            EXPECT_GT(rep.plan.casts, 0);
+        }
+    }
 }

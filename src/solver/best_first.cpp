@@ -16,7 +16,7 @@ namespace {
 
 // How much a step nearer the goal outweighs a cast already made: high enough
 // that the search runs at the goal, low enough that it prefers short ways there.
-constexpr int kGoalWeight = 4;
+constexpr int kGoalWeight = 2;
 // States between looks at a cancel.
 constexpr std::size_t kCheckEvery = 1024;
 
