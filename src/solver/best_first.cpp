@@ -1,6 +1,7 @@
 #include "solver/best_first.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <queue>
 #include <unordered_map>
@@ -20,11 +21,35 @@ constexpr int kGoalWeight = 2;
 // States between looks at a cancel.
 constexpr std::size_t kCheckEvery = 1024;
 
-struct BoardHash {
-    std::size_t operator()(const Board& b) const {
-        std::uint64_t h = b.w[0] * 0x9E3779B97F4A7C15ULL ^ (b.w[1] + 0x632BE59BD9B4E019ULL) *
-                                                               0xC2B2AE3D27D4EB4FULL;
-        h ^= b.w[2] * 0x165667B19E3779F9ULL;
+// A standing character can cast from every cell it can walk to, and from no
+// other: two standing states with the same board and the same cells in
+// reach have the same casts, so they are one state here, whichever of those
+// cells the character stands on. A falling one is its board, cell and fall.
+struct StateKey {
+    Board board;
+    std::array<std::uint64_t, 2> reach{};
+    bool operator==(const StateKey&) const = default;
+};
+
+StateKey keyOf(const Stage& stage, const Board& b) {
+    StateKey key{b, {}};
+    if (b.falling()) return key;
+    const Reach reach = reachable(SolidMap(stage, b), b.player());
+    for (int i = 0; i < reach.size; ++i) {
+        const int cell = reach.order[static_cast<std::size_t>(i)];
+        key.reach[static_cast<std::size_t>(cell >> 6)] |= std::uint64_t{1} << (cell & 63);
+    }
+    key.board.setPlayer(0);
+    return key;
+}
+
+struct KeyHash {
+    std::size_t operator()(const StateKey& k) const {
+        std::uint64_t h = k.board.w[0] * 0x9E3779B97F4A7C15ULL ^
+                          (k.board.w[1] + 0x632BE59BD9B4E019ULL) * 0xC2B2AE3D27D4EB4FULL;
+        h ^= k.board.w[2] * 0x165667B19E3779F9ULL;
+        h ^= (k.reach[0] + 0x27D4EB2F165667C5ULL) * 0x94D049BB133111EBULL;
+        h ^= k.reach[1] * 0xBF58476D1CE4E5B9ULL;
         return static_cast<std::size_t>(h ^ (h >> 29));
     }
 };
@@ -114,7 +139,7 @@ private:
     }
 
     void add(const Board& b, std::uint32_t parent, int magic, int casts, int from, int target) {
-        auto [it, fresh] = seen_.try_emplace(b, static_cast<std::int16_t>(magic));
+        auto [it, fresh] = seen_.try_emplace(keyOf(stage_, b), static_cast<std::int16_t>(magic));
         if (!fresh && it->second >= magic) return;
         it->second = static_cast<std::int16_t>(magic);
         const auto n = static_cast<std::uint32_t>(nodes_.size());
@@ -127,7 +152,7 @@ private:
     void expand(std::uint32_t n) {
         const Node node = nodes_[n];
         // A richer visit of the same state came later and stands for it.
-        if (seen_.at(node.board) > node.magic) return;
+        if (seen_.at(keyOf(stage_, node.board)) > node.magic) return;
         const SolidMap solid(stage_, node.board);
         if (node.board.falling()) {
             const int land = landing(solid, node.board.player());
@@ -175,7 +200,7 @@ private:
     const Stage& stage_;
     const BestFirstOptions& options_;
     std::vector<Node> nodes_;
-    std::unordered_map<Board, std::int16_t, BoardHash> seen_;
+    std::unordered_map<StateKey, std::int16_t, KeyHash> seen_;
     std::priority_queue<Entry> open_;
     std::size_t expanded_ = 0;
     BestFirstResult result_;

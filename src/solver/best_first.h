@@ -10,7 +10,7 @@ namespace solver {
 
 // States a goal-directed search looks at before it gives up: a fraction of
 // a second, and well under the exact search's memory.
-inline constexpr std::size_t kBestFirstStates = 400'000;
+inline constexpr std::size_t kBestFirstStates = 250'000;
 
 struct BestFirstOptions {
     int startMagic = 0;
@@ -30,7 +30,8 @@ struct BestFirstResult {
 // fewest blocks off the target, pools left and blocks touching (weighed well
 // above the casts made so far) is expanded next, with the same moves as the
 // exact search and the same rule that a state met again with no more magic is
-// no way on. A clear it finds is a clear; a miss says nothing.
+// no way on; a standing state is its board and the cells in walking reach,
+// not the one cell stood on. A clear it finds is a clear; a miss says nothing.
 BestFirstResult bestFirst(const Stage& stage, const BestFirstOptions& options);
 
 }  // namespace solver
