@@ -65,16 +65,44 @@ struct Node {
 
 constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
+bool inMask(const std::array<std::uint64_t, 2>& mask, int cell) {
+    return (mask[static_cast<std::size_t>(cell >> 6)] >> (cell & 63)) & 1;
+}
+
+// Whether a cast from the cells in reach can change `cell`.
+bool beside(const std::array<std::uint64_t, 2>& reach, int cell) {
+    const int c = columnOf(cell), r = rowOf(cell);
+    return (r > 1 && inMask(reach, cell - 9)) || (r < 9 && inMask(reach, cell + 9)) ||
+           (c > 1 && inMask(reach, cell - 1)) || (c < 9 && inMask(reach, cell + 1));
+}
+
+// How much more a pool or a block to remove weighs while no cell in walking
+// reach is beside it: reaching it takes casts of its own (stairs, a way
+// through), and a search that counts them climbs towards what is left.
+constexpr int kFarWeight = 3;
+
 // Blocks off the target, pools left and pairs of blocks side by side: each
-// takes at least one cast to put right.
-int distance(const Stage& stage, const Board& b) {
+// takes at least one cast to put right; those out of reach take more.
+int distance(const Stage& stage, const Board& b, const StateKey& key) {
+    int far = 0;
+    if (!b.falling()) {
+        const bool tooMany = b.count(CellKind::Block) > stage.target;
+        for (int cell = 0; cell < kCells; ++cell) {
+            const CellKind k = b.kind(cell);
+            if ((k == CellKind::Water || (tooMany && k == CellKind::Block)) &&
+                !beside(key.reach, cell))
+                ++far;
+        }
+    }
+
     int touching = 0;
     for (int cell = 0; cell < kCells; ++cell) {
         if (b.kind(cell) != CellKind::Block) continue;
         if (columnOf(cell) < 9 && b.kind(cell + 1) == CellKind::Block) ++touching;
         if (rowOf(cell) < 9 && b.kind(cell + 9) == CellKind::Block) ++touching;
     }
-    return std::abs(b.count(CellKind::Block) - stage.target) + b.count(CellKind::Water) + touching;
+    return std::abs(b.count(CellKind::Block) - stage.target) + b.count(CellKind::Water) + touching +
+           kFarWeight * far;
 }
 
 // As the exact search: whatever the order, a clear pays for each pool and
@@ -139,14 +167,15 @@ private:
     }
 
     void add(const Board& b, std::uint32_t parent, int magic, int casts, int from, int target) {
-        auto [it, fresh] = seen_.try_emplace(keyOf(stage_, b), static_cast<std::int16_t>(magic));
+        const StateKey key = keyOf(stage_, b);
+        auto [it, fresh] = seen_.try_emplace(key, static_cast<std::int16_t>(magic));
         if (!fresh && it->second >= magic) return;
         it->second = static_cast<std::int16_t>(magic);
         const auto n = static_cast<std::uint32_t>(nodes_.size());
         nodes_.push_back({b, parent, static_cast<std::int16_t>(magic),
                           static_cast<std::int16_t>(casts), static_cast<std::int8_t>(from),
                           static_cast<std::int8_t>(target)});
-        open_.push({kGoalWeight * distance(stage_, b) + casts, magic, n});
+        open_.push({kGoalWeight * distance(stage_, b, key) + casts, magic, n});
     }
 
     void expand(std::uint32_t n) {
