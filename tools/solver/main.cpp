@@ -41,7 +41,8 @@ void usage() {
                  "exactly the MOVEs (any, without --require; names as the table's Requires\n"
                  "column, a hyphen for a space: take-back, climb-own) and whose shortest\n"
                  "solution takes MIN to MAX casts ("
-              << generate.minCasts << "-" << generate.maxCasts << "), for up to "
+              << generate.minCasts << "-" << generate.maxCasts << ", at most " << solver::kMostCasts
+              << "), for up to "
               << generate.timeLimit.count() / 1000
               << " s; it prints the stage\n"
                  "file, writes its answer to --answer FILE, and says what it tried if none.\n"
