@@ -161,9 +161,13 @@ private:
         }
     };
 
-    bool cancelRequested() const {
-        return options_.control != nullptr &&
-               options_.control->cancel.load(std::memory_order_relaxed);
+    // Publishes the states looked at since the last look, as the exact
+    // search does, and reads the request to stop.
+    bool cancelRequested() {
+        if (options_.control == nullptr) return false;
+        options_.control->states.fetch_add(seen_.size() - published_, std::memory_order_relaxed);
+        published_ = seen_.size();
+        return options_.control->cancel.load(std::memory_order_relaxed);
     }
 
     void add(const Board& b, std::uint32_t parent, int magic, int casts, int from, int target) {
@@ -232,6 +236,7 @@ private:
     std::unordered_map<StateKey, std::int16_t, KeyHash> seen_;
     std::priority_queue<Entry> open_;
     std::size_t expanded_ = 0;
+    std::size_t published_ = 0;  // states already added to the control's count
     BestFirstResult result_;
 };
 

@@ -23,6 +23,7 @@ StageReport cancelled(const StageReport& rep) {
     StageReport out;
     out.stageNo = rep.stageNo;
     out.states = rep.states;
+    out.goalStates = rep.goalStates;
     out.ending.cancelled = true;
     return out;
 }
