@@ -26,10 +26,9 @@ struct Box {
 std::optional<solver::Stage> drawStage(solver::Draw& draw, const Box& box) {
     game::StageDesc d;
     d.cells.fill(CellKind::Wall);
-    constexpr CellKind kMix[] = {CellKind::Empty, CellKind::Empty, CellKind::Empty,
-                                 CellKind::Empty, CellKind::Empty, CellKind::Empty,
-                                 CellKind::Sand,  CellKind::Block, CellKind::Block,
-                                 CellKind::Water};
+    constexpr CellKind kMix[] = {CellKind::Empty, CellKind::Empty, CellKind::Empty, CellKind::Empty,
+                                 CellKind::Empty, CellKind::Empty, CellKind::Sand,  CellKind::Block,
+                                 CellKind::Block, CellKind::Water};
     for (int r = 9 - box.rows; r <= 8; ++r)
         for (int c = 1; c <= box.columns; ++c)
             if (draw.chance(box.openPercent)) d.set(c, r, kMix[draw.below(10)]);
@@ -39,7 +38,8 @@ std::optional<solver::Stage> drawStage(solver::Draw& draw, const Box& box) {
             if (d.at(c, r) == CellKind::Empty && d.at(c, r + 1) != CellKind::Empty)
                 starts.emplace_back(c, r);
     if (starts.empty()) return std::nullopt;
-    const auto [c, r] = starts[static_cast<std::size_t>(draw.below(static_cast<int>(starts.size())))];
+    const auto [c, r] =
+        starts[static_cast<std::size_t>(draw.below(static_cast<int>(starts.size())))];
     d.startCol = c;
     d.startRow = r;
     d.target = static_cast<std::int16_t>(draw.between(0, 3));
@@ -106,7 +106,8 @@ TEST(BestFirst, FindsAClearWhereverTheExactSearchDoesAndItReplays) {
             if (!stage) continue;
             SCOPED_TRACE(solver::stageFileText(*stage));
             const auto exact = clears(*stage, stage->magic);
-            const solver::BestFirstResult bf = solver::bestFirst(*stage, {stage->magic, kExactStates});
+            const solver::BestFirstResult bf =
+                solver::bestFirst(*stage, {stage->magic, kExactStates});
             if (exact && bf.states <= kExactStates) {
                 EXPECT_EQ(bf.cleared, *exact);
             }
@@ -114,8 +115,7 @@ TEST(BestFirst, FindsAClearWhereverTheExactSearchDoesAndItReplays) {
             ++found;
             EXPECT_LE(bf.needs, stage->magic);
             const auto plan = solver::makePlan(*stage, bf.casts, 1);
-            EXPECT_TRUE(std::holds_alternative<solver::Plan>(plan))
-                << std::get<std::string>(plan);
+            EXPECT_TRUE(std::holds_alternative<solver::Plan>(plan)) << std::get<std::string>(plan);
         }
     }
     EXPECT_GT(found, 0);

@@ -23,7 +23,7 @@ struct ProofOptions {
     // States the goal-directed search may look at before the exact search; 0
     // leaves it out, for callers that need the exact figures in any case.
     std::size_t goalStates = kBestFirstStates;
-    InGameCheck check;    // play the solution in the real game, which takes a while
+    InGameCheck check;  // play the solution in the real game, which takes a while
 };
 
 // A proof running on another thread: set cancel to stop it; states counts the

@@ -11,7 +11,8 @@ namespace rules = game::rules;
 namespace {
 
 bool open(const Stage& stage, int c, int r) {
-    return c >= 1 && c <= 9 && r >= 1 && r <= 9 && !stage.wall[static_cast<std::size_t>(cellIndex(c, r))];
+    return c >= 1 && c <= 9 && r >= 1 && r <= 9 &&
+           !stage.wall[static_cast<std::size_t>(cellIndex(c, r))];
 }
 
 // The four cells beside one, those on the board.
@@ -119,9 +120,8 @@ int mostGain(const Stage& stage, const Reachable& reach) {
         if (reach.touch[static_cast<std::size_t>(cell)] && stage.start.kind(cell) == CellKind::Sand)
             ++sand;
     const int blocks = stage.start.count(CellKind::Block);
-    const int settle = blocks >= stage.target
-                           ? rules::kRemoveBlockGain * (blocks - stage.target)
-                           : -rules::kPlaceBlockCost * (stage.target - blocks);
+    const int settle = blocks >= stage.target ? rules::kRemoveBlockGain * (blocks - stage.target)
+                                              : -rules::kPlaceBlockCost * (stage.target - blocks);
     return rules::kSandGain * sand - rules::kClearWaterCost * stage.start.count(CellKind::Water) +
            settle;
 }
@@ -131,7 +131,8 @@ int mostGain(const Stage& stage, const Reachable& reach) {
 // one of them.
 std::optional<Refutation> refuteShape(const Stage& stage, const Reachable& reach) {
     for (int cell = 0; cell < kCells; ++cell)
-        if (stage.start.kind(cell) == CellKind::Water && !reach.touch[static_cast<std::size_t>(cell)])
+        if (stage.start.kind(cell) == CellKind::Water &&
+            !reach.touch[static_cast<std::size_t>(cell)])
             return Refutation{RefutationKind::PoolOutOfReach, cell, -1, 0, stage.target};
     const std::vector<int> fixed = fixedBlocks(stage, reach);
     const int count = static_cast<int>(fixed.size());
@@ -139,8 +140,8 @@ std::optional<Refutation> refuteShape(const Stage& stage, const Reachable& reach
         return Refutation{RefutationKind::TooManyFixed, -1, -1, count, stage.target};
     std::array<bool, kCells> free{};
     for (int cell = 0; cell < kCells; ++cell)
-        free[static_cast<std::size_t>(cell)] =
-            reach.touch[static_cast<std::size_t>(cell)] && !stage.wall[static_cast<std::size_t>(cell)];
+        free[static_cast<std::size_t>(cell)] = reach.touch[static_cast<std::size_t>(cell)] &&
+                                               !stage.wall[static_cast<std::size_t>(cell)];
     for (int cell : fixed) {
         int touching = -1;
         forNeighbours(cell, [&](int n) {

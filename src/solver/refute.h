@@ -20,11 +20,11 @@ Reachable everReachable(const Stage& stage);
 
 // Why no play can clear a stage, found without searching it.
 enum class RefutationKind {
-    PoolOutOfReach,     // a pool no cast can ever reach
-    TooManyFixed,       // more blocks out of reach than the target allows
-    FixedTouching,      // two blocks out of reach stand side by side
-    TooFewPlaces,       // the target's blocks cannot all stand apart
-    MagicShort,         // the least any clear costs is more than there could ever be
+    PoolOutOfReach,  // a pool no cast can ever reach
+    TooManyFixed,    // more blocks out of reach than the target allows
+    FixedTouching,   // two blocks out of reach stand side by side
+    TooFewPlaces,    // the target's blocks cannot all stand apart
+    MagicShort,      // the least any clear costs is more than there could ever be
 };
 
 struct Refutation {

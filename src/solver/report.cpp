@@ -44,7 +44,8 @@ bool checkPlan(const Stage& stage, const std::vector<Cast>& casts, const SolveOp
     }
     rep.plan = std::get<Plan>(plan);
     if (!options.check) return true;
-    const auto disagreement = options.check(withAnswer(stage, rep.plan), rep.plan.steps, rep.stageNo);
+    const auto disagreement =
+        options.check(withAnswer(stage, rep.plan), rep.plan.steps, rep.stageNo);
     rep.replayed = !disagreement;
     if (disagreement) rep.problem = "the game disagrees with the solver:\n" + *disagreement;
     return rep.replayed;

@@ -42,8 +42,7 @@ void usage() {
                  "column, a hyphen for a space: take-back, climb-own) and whose shortest\n"
                  "solution takes MIN to MAX casts ("
               << generate.minCasts << "-" << generate.maxCasts << ", at most " << solver::kMostCasts
-              << "), for up to "
-              << generate.timeLimit.count() / 1000
+              << "), for up to " << generate.timeLimit.count() / 1000
               << " s; it prints the stage\n"
                  "file, writes its answer to --answer FILE, and says what it tried if none.\n"
                  "Exit status: 0 when every stage has a checked solution and every file was\n"
