@@ -33,8 +33,10 @@ ProofResult prove(const Stage& stage, const ProofOptions& options, ProofControl*
     solve.maxStates = options.maxStates;
     solve.check = options.check;
     solve.control = control;
+    solve.goalStates = options.goalStates;
+    if (control != nullptr) solve.onFirstVerdict = control->onFirstVerdict;
     StageReport verdict = solveStage(stage, options.stageNo, solve);
-    result.states = verdict.states;
+    result.states = verdict.states + verdict.goalStates;
     result.ending.cutShort = verdict.ending.cutShort;
     if (verdict.ending.cancelled || cancelRequested(control)) {
         result.ending.cancelled = true;

@@ -11,7 +11,8 @@ set(CASES
   "--boards| 3=--boards"
   "--generate|x1=--generate"
   "--generate|-1=--generate"
-  "--generate|1|--casts|4x=--casts")
+  "--generate|1|--casts|4x=--casts"
+  "--generate|1|--casts|3-21=--casts")
 foreach(case IN LISTS CASES)
   string(REPLACE "=" ";" parts "${case}")
   list(GET parts 0 args)

@@ -41,8 +41,8 @@ void usage() {
                  "exactly the MOVEs (any, without --require; names as the table's Requires\n"
                  "column, a hyphen for a space: take-back, climb-own) and whose shortest\n"
                  "solution takes MIN to MAX casts ("
-              << generate.minCasts << "-" << generate.maxCasts << "), for up to "
-              << generate.timeLimit.count() / 1000
+              << generate.minCasts << "-" << generate.maxCasts << ", at most " << solver::kMostCasts
+              << "), for up to " << generate.timeLimit.count() / 1000
               << " s; it prints the stage\n"
                  "file, writes its answer to --answer FILE, and says what it tried if none.\n"
                  "Exit status: 0 when every stage has a checked solution and every file was\n"
@@ -90,11 +90,21 @@ void printAnalysis(const solver::Analysis& a) {
               << (a.earlyCountCosts ? "yes" : "no") << "\n";
 }
 
+// "yes" or "no", and beside it what is known only so far or why not.
+std::string verdictText(const solver::StageReport& rep) {
+    if (!rep.verdictProven) return "undecided: no clear found before a search's state limit";
+    std::string out = rep.solvable ? "yes" : "no";
+    if (rep.refutation) out += " (proven: " + solver::refutationText(*rep.refutation) + ")";
+    return out;
+}
+
 void printVerdict(const solver::StageReport& rep) {
-    std::cout << "solvable with the budget: " << (rep.solvable ? "yes" : "no") << "\n";
+    std::cout << "solvable with the budget: " << verdictText(rep) << "\n";
     if (rep.leastMagic > 0) {
         std::cout << "least starting magic: " << rep.leastMagic;
-        if (rep.leastMagic > 1)
+        if (rep.leastMagicSoFar)
+            std::cout << " so far (the search with one less stopped at its state limit)";
+        else if (rep.leastMagic > 1)
             std::cout << " (" << rep.leastMagic - 1 << " never clears: " << rep.proofStates
                       << " states searched to the end)";
         std::cout << "\n";
@@ -124,8 +134,9 @@ int solveOne(const std::string& path, const std::string& scriptOut, const std::s
         std::cout << "no checked solution: " << rep.problem << "\n";
         return 1;
     }
-    std::cout << "solution: " << rep.plan.casts << " casts, " << rep.plan.walks << " walks, "
-              << rep.plan.magicLeft << " magic left; "
+    std::cout << "solution: " << rep.plan.casts << " casts"
+              << (rep.shortestSoFar ? " (the fewest so far)" : "") << ", " << rep.plan.walks
+              << " walks, " << rep.plan.magicLeft << " magic left; "
               << (options.check ? "the game clears it" : "not replayed") << "\n";
     std::cout << "script:\n" << rep.plan.script();
     if (!scriptOut.empty() && !writeOrSay(scriptOut, rep.plan.script())) return 1;
