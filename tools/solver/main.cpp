@@ -21,18 +21,23 @@ namespace {
 // boards it keeps would not fit in memory.
 constexpr int kMostMagicCap = 30'000;
 constexpr std::size_t kMostBoards = 1'000'000;
+// A terabyte: beyond it the budget's bytes would not fit some size_t.
+constexpr std::size_t kMostMemoryMB = std::size_t{1} << 20;
 
 void usage() {
     const solver::GenerateOptions generate;
     std::cerr << "usage: lumora-solve STAGEFILE [--script FILE] [--answer FILE] [--no-replay] "
                  "[--cap MAGIC] [--boards N]\n"
+                 "                    [--memory MB]\n"
                  "       lumora-solve --table DIR [--write]\n"
                  "       lumora-solve --generate SEED [--require MOVE,MOVE...] [--casts MIN-MAX]\n"
                  "                    [--answer FILE]\n"
                  "The first form solves one stage and prints the proof and a replay script;\n"
                  "--boards sets how many final boards it counts before it stops ("
               << solver::kBoardCap
-              << ").\n"
+              << ");\n--memory sets what each search's states may take, in megabytes ("
+              << solver::kMemoryBudgetMB
+              << "); a search that\nneeds more stops, and the stage is undecided.\n"
                  "The second solves the stages of DIR, mmap1.bkm .. mmap28.bkm, or as many as\n"
                  "its pack.ini names, and prints a markdown table; --write also stores\n"
                  "DIR/amapN.bkm and "
@@ -106,12 +111,12 @@ void printVerdict(const solver::StageReport& rep) {
                   << ((rep.exits & solver::kOffTop) ? " over the top" : "")
                   << ((rep.exits & solver::kOffLeft) ? " past column 1" : "") << "\n";
     if (!rep.complete())
-        std::cout << "warning: a search stopped at the state limit or the character can leave "
-                     "over the top; the proof is not complete\n";
+        std::cout << "warning: a search stopped at the state limit or its memory budget, or the "
+                     "character can leave over the top; the proof is not complete\n";
 }
 
 int solveOne(const std::string& path, const std::string& scriptOut, const std::string& answerOut,
-             const solver::ProofOptions& options) {
+             const solver::ProofOptions& options, std::size_t memoryMB) {
     auto proved = proveFile(path, options);
     if (!proved) return 2;
     const solver::Stage& stage = proved->stage;
@@ -119,6 +124,10 @@ int solveOne(const std::string& path, const std::string& scriptOut, const std::s
     std::cout << "stage " << rep.stageNo << " (" << path << "): target " << stage.target
               << ", budget " << stage.budget() << ", starting magic " << stage.magic << "\n";
     printVerdict(rep);
+    if (!rep.solvable && rep.ending.outOfMemory) {
+        std::cout << "undecided within " << memoryMB << " MB after " << rep.states << " states\n";
+        return 1;
+    }
     if (proved->proof.analysis) printAnalysis(*proved->proof.analysis);
     if (!rep.problem.empty()) {
         std::cout << "no checked solution: " << rep.problem << "\n";
@@ -240,6 +249,7 @@ int main(int argc, char** argv) {
     bool generating = false;
     bool write = false;
     solver::ProofOptions options;
+    std::size_t memoryMB = solver::kMemoryBudgetMB;
     options.check = headless::checkInGame;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -278,6 +288,8 @@ int main(int argc, char** argv) {
             options.magicCap = number(1, kMostMagicCap);
         else if (a == "--boards")
             options.boardCap = number(std::size_t{1}, kMostBoards);
+        else if (a == "--memory")
+            memoryMB = number(std::size_t{1}, kMostMemoryMB);
         else if (!a.empty() && a[0] != '-' && stageFile.empty())
             stageFile = a;
         else {
@@ -292,6 +304,7 @@ int main(int argc, char** argv) {
         usage();
         return 2;
     }
+    options.memoryBudget = memoryMB * solver::kBytesPerMB;
     if (!tableDir.empty()) return table(tableDir, write, options);
-    return solveOne(stageFile, scriptOut, answerOut, options);
+    return solveOne(stageFile, scriptOut, answerOut, options, memoryMB);
 }
