@@ -256,9 +256,7 @@ public:
         std::uint32_t node = kNone;
     };
     StateTable(const NodeStore& nodes, int words, const std::atomic<bool>* cancel)
-        : nodes_(nodes), words_(words), cancel_(cancel) {
-        slots_.resize(kFirstSlots);
-    }
+        : nodes_(nodes), words_(words), cancel_(cancel) {}
     std::uint64_t hash(const std::uint64_t* k) const {
         static constexpr std::uint64_t kMul[kMaxWords] = {
             0x9E3779B97F4A7C15ULL, 0xC2B2AE3D27D4EB4FULL, 0x165667B19E3779F9ULL};
@@ -268,8 +266,10 @@ public:
         h *= 0xFF51AFD7ED558CCDULL;
         return h ^ (h >> 33);
     }
-    // The slot holding the key, or the empty slot where it belongs.
+    // The slot holding the key, or the empty slot where it belongs. Before
+    // its first state the table has no slots, and every key is new.
     Slot& find(const std::uint64_t* k, std::uint64_t h) {
+        if (slots_.empty()) return none_ = Slot{};
         const std::size_t mask = slots_.size() - 1;
         const auto tag = static_cast<std::uint32_t>(h >> 32);
         for (std::size_t i = h & mask;; i = (i + 1) & mask) {
@@ -299,9 +299,9 @@ public:
     // order reads the nodes one after the other, not at random.
     void grow() {
         if (cancelled()) return;
+        capacity_ = std::max(kFirstSlots, 2 * capacity_);
         slots_ = std::vector<Slot>();  // the old slots go before the new come
-        slots_.resize(2 * capacity_);
-        capacity_ *= 2;
+        slots_.resize(capacity_);
         const std::size_t mask = slots_.size() - 1;
         for (std::size_t n = 0; n < nodes_.size(); ++n) {
             if (n % kGrowCheckEvery == 0 && cancelled()) return;
@@ -313,7 +313,9 @@ public:
         }
     }
     // What growing adds to the memory at its peak.
-    std::size_t growBytes() const { return bytes(); }
+    std::size_t growBytes() const {
+        return std::max(kFirstSlots * sizeof(Slot), bytes());
+    }
 
 private:
     static constexpr std::size_t kFirstSlots = std::size_t{1} << 16;
@@ -327,7 +329,8 @@ private:
     int words_;
     const std::atomic<bool>* cancel_;
     std::vector<Slot> slots_;
-    std::size_t capacity_ = kFirstSlots;
+    std::size_t capacity_ = 0;
+    Slot none_;  // what find answers while there are no slots
     std::size_t size_ = 0;
     bool abandoned_ = false;
 };
