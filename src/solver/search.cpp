@@ -122,6 +122,10 @@ public:
             Field f = place(bit, wide ? 2 : 1);
             f.cell = static_cast<std::uint8_t>(cell);
             fieldOf_[i] = static_cast<std::int8_t>(fields_.size());
+            for (int b = f.shift; b < f.shift + (f.mask == 1 ? 1 : 2); ++b)
+                fieldAt_[f.word][static_cast<std::size_t>(b)] =
+                    static_cast<std::int8_t>(fields_.size());
+            cellBits_[f.word] |= std::uint64_t{f.mask} << f.shift;
             fields_.push_back(f);
             base_.set(cell, CellKind::Empty);
         }
@@ -137,12 +141,18 @@ public:
         setPlayer(key, b.player(), b.falling());
         return key;
     }
+    // Most cells are empty: only the fields with a bit set are visited.
     Board unpack(const std::uint64_t* key) const {
         Board b = base_;
-        for (const Field& f : fields_) {
-            const auto v = static_cast<unsigned>((key[f.word] >> f.shift) & f.mask);
-            if (v == 0) continue;
-            b.set(f.cell, f.mask == 1 ? CellKind::Block : static_cast<CellKind>(v));
+        for (int w = 0; w < words_; ++w) {
+            std::uint64_t bits = key[w] & cellBits_[static_cast<std::size_t>(w)];
+            while (bits != 0) {
+                const auto at = static_cast<std::size_t>(std::countr_zero(bits));
+                const Field& f = fields_[static_cast<std::size_t>(fieldAt_[w][at])];
+                const auto v = static_cast<unsigned>((key[w] >> f.shift) & f.mask);
+                b.set(f.cell, f.mask == 1 ? CellKind::Block : static_cast<CellKind>(v));
+                bits &= ~(std::uint64_t{f.mask} << f.shift);
+            }
         }
         const auto p = static_cast<unsigned>((key[player_.word] >> player_.shift) & player_.mask);
         b.setPlayer(static_cast<int>(p >> 1));
@@ -185,6 +195,9 @@ private:
     Board base_;  // the cells left out as they began, the others empty
     std::vector<Field> fields_;
     std::array<std::int8_t, kCells> fieldOf_{};
+    // Which field each bit of a key belongs to, and the bits that hold cells.
+    std::array<std::array<std::int8_t, kWordBits>, kMaxWords> fieldAt_{};
+    std::array<std::uint64_t, kMaxWords> cellBits_{};
     Field player_;
     int words_ = 1;
 };
