@@ -122,16 +122,13 @@ public:
             Field f = place(bit, wide ? 2 : 1);
             f.cell = static_cast<std::uint8_t>(cell);
             fieldOf_[i] = static_cast<std::int8_t>(fields_.size());
-            for (int b = f.shift; b < f.shift + (f.mask == 1 ? 1 : 2); ++b)
-                fieldAt_[f.word][static_cast<std::size_t>(b)] =
-                    static_cast<std::int8_t>(fields_.size());
-            cellBits_[f.word] |= std::uint64_t{f.mask} << f.shift;
             fields_.push_back(f);
             base_.set(cell, CellKind::Empty);
         }
         base_.setPlayer(0);
         base_.setFalling(false);
         words_ = std::max(1, (bit + kWordBits - 1) / kWordBits);
+        fillByteBits();
     }
     int words() const { return words_; }
 
@@ -141,22 +138,21 @@ public:
         setPlayer(key, b.player(), b.falling());
         return key;
     }
-    // Most cells are empty: only the fields with a bit set are visited.
+    // A byte of the key at a time, the bytes with nothing set skipped.
     Board unpack(const std::uint64_t* key) const {
         Board b = base_;
         for (int w = 0; w < words_; ++w) {
-            std::uint64_t bits = key[w] & cellBits_[static_cast<std::size_t>(w)];
+            std::uint64_t bits = key[w];
             while (bits != 0) {
-                const auto at = static_cast<std::size_t>(std::countr_zero(bits));
-                const Field& f = fields_[static_cast<std::size_t>(fieldAt_[w][at])];
-                const auto v = static_cast<unsigned>((key[w] >> f.shift) & f.mask);
-                b.set(f.cell, f.mask == 1 ? CellKind::Block : static_cast<CellKind>(v));
-                bits &= ~(std::uint64_t{f.mask} << f.shift);
+                const int byte = std::countr_zero(bits) / kByteBits;
+                const int shift = byte * kByteBits;
+                const auto value = static_cast<std::size_t>((bits >> shift) & kByteMask);
+                const std::size_t at = static_cast<std::size_t>(w * kBytesPerWord + byte);
+                const BoardBits& set = byteBits_[at * kByteValues + value];
+                for (std::size_t i = 0; i < set.size(); ++i) b.w[i] |= set[i];
+                bits &= ~(kByteMask << shift);
             }
         }
-        const auto p = static_cast<unsigned>((key[player_.word] >> player_.shift) & player_.mask);
-        b.setPlayer(static_cast<int>(p >> 1));
-        b.setFalling(p & 1);
         return b;
     }
     // Only a changing cell has a place in the key; a cast never reaches another.
@@ -169,7 +165,44 @@ public:
     }
 
 private:
-    static constexpr int kPlayerBits = 8;  // the cell, 0..80, and the fall
+    static constexpr int kPlayerBits = 8;  // the fall, then the cell, 0..80
+    static constexpr int kByteBits = 8;
+    static constexpr int kBytesPerWord = kWordBits / kByteBits;
+    static constexpr std::size_t kByteValues = 256;
+    static constexpr std::uint64_t kByteMask = kByteValues - 1;
+    // Where Board keeps the character's cell and its fall.
+    static constexpr int kBoardPlayerBit = 2 * kWordBits + 34;
+    static constexpr int kBoardFallBit = 2 * kWordBits + 41;
+
+    // Each bit of a key stands for one bit of a board: a cell's two bits, or
+    // for a one-bit cell the high bit alone, which is a block's; the fall and
+    // the cell's seven bits. So each byte value's bits can be looked up.
+    void fillByteBits() {
+        std::array<int, kMaxWords * kWordBits> boardBit;
+        boardBit.fill(-1);
+        boardBit[0] = kBoardFallBit;
+        for (int i = 1; i < kPlayerBits; ++i) boardBit[static_cast<std::size_t>(i)] = kBoardPlayerBit + i - 1;
+        for (const Field& f : fields_) {
+            const int cellBit = (f.cell >> 5) * kWordBits + (f.cell & 31) * 2;
+            const auto at = static_cast<std::size_t>(f.word * kWordBits + f.shift);
+            if (f.mask == 1) {
+                boardBit[at] = cellBit + 1;
+            } else {
+                boardBit[at] = cellBit;
+                boardBit[at + 1] = cellBit + 1;
+            }
+        }
+        const auto bytes = static_cast<std::size_t>(words_ * kBytesPerWord);
+        byteBits_.assign(bytes * kByteValues, BoardBits{});
+        for (std::size_t at = 0; at < bytes; ++at)
+            for (std::size_t v = 1; v < kByteValues; ++v) {
+                BoardBits set = byteBits_[at * kByteValues + (v & (v - 1))];
+                const int bit = boardBit[at * kByteBits + static_cast<std::size_t>(std::countr_zero(v))];
+                if (bit >= 0) set[static_cast<std::size_t>(bit / kWordBits)] |= std::uint64_t{1} << (bit % kWordBits);
+                byteBits_[at * kByteValues + v] = set;
+            }
+    }
+
     struct Field {
         std::uint8_t cell = 0, word = 0, shift = 0, mask = 0;
     };
@@ -195,9 +228,9 @@ private:
     Board base_;  // the cells left out as they began, the others empty
     std::vector<Field> fields_;
     std::array<std::int8_t, kCells> fieldOf_{};
-    // Which field each bit of a key belongs to, and the bits that hold cells.
-    std::array<std::array<std::int8_t, kWordBits>, kMaxWords> fieldAt_{};
-    std::array<std::uint64_t, kMaxWords> cellBits_{};
+    // What each value of each byte of a key sets in a board (see fillByteBits).
+    using BoardBits = std::array<std::uint64_t, 3>;
+    std::vector<BoardBits> byteBits_;
     Field player_;
     int words_ = 1;
 };
@@ -260,8 +293,7 @@ private:
 constexpr std::size_t kGrowCheckEvery = 8192;
 
 // Open addressing over node numbers. A slot keeps 32 bits of the key's hash
-// beside the node number, so most misses never touch the node. It is filled
-// to three quarters before it doubles.
+// beside the node number, so most misses never touch the node.
 class StateTable {
 public:
     struct Slot {
@@ -300,8 +332,13 @@ public:
             if (a[i] != b[i]) return false;
         return true;
     }
-    // One more entry would fill it past three quarters.
-    bool full() const { return 4 * (size_ + 1) > 3 * slots_.size(); }
+    // One more entry would fill it past half while it is small, where the
+    // shorter runs of full slots win time and the memory is little; past
+    // three quarters once it is large, where memory is what runs out first.
+    bool full() const {
+        const std::size_t n = slots_.size();
+        return n < kCompactSlots ? 2 * (size_ + 1) > n : 4 * (size_ + 1) > 3 * n;
+    }
     std::size_t bytes() const { return slots_.size() * sizeof(Slot); }
     void added() { ++size_; }
     std::size_t size() const { return size_; }
@@ -332,6 +369,7 @@ public:
 
 private:
     static constexpr std::size_t kFirstSlots = std::size_t{1} << 16;
+    static constexpr std::size_t kCompactSlots = std::size_t{1} << 21;  // 16 MB of slots
     // Seen once, the table stops growing; the search stops at its next step.
     bool cancelled() {
         abandoned_ = cancel_ != nullptr && cancel_->load(std::memory_order_relaxed);
@@ -438,14 +476,8 @@ private:
         Key key{};
         std::copy_n(nodes_.key(head), codec_.words(), key.begin());
         const Board board = codec_.unpack(key.data());
-        return {head,
-                key,
-                board,
-                magic,
-                SolidMap(stage_, board),
-                board.count(CellKind::Block),
-                board.count(CellKind::Water),
-                board.count(CellKind::Sand)};
+        const Board::Counts n = board.counts();
+        return {head, key, board, magic, SolidMap(stage_, board), n.block, n.water, n.sand};
     }
 
     void expand(std::uint32_t head) {
@@ -548,7 +580,9 @@ private:
         StateTable::Slot* slot = &table_.find(key.data(), h);
         const bool fresh = slot->node == kNone;
         if (!fresh && nodes_.meta(slot->node).magic >= magic) return;
-        if (!roomForNode(fresh)) {
+        // Memory is only taken when a chunk or the table's slots fill up.
+        const bool takes = nodes_.full() || (fresh && table_.full());
+        if (takes && !roomForNode(fresh)) {
             result_.ending.outOfMemory = true;
             return;
         }
