@@ -12,32 +12,49 @@ namespace solver {
 
 namespace rules = game::rules;
 
+namespace {
+
+// What a cast does to the open cell it lands on: the kind it leaves there,
+// the magic it costs or gains and the move it counts as.
+struct CellChange {
+    CellKind after;
+    int magicDelta;
+    unsigned move;
+};
+
+CellChange changeOf(const Stage& stage, CellKind before, int target) {
+    switch (before) {
+        case CellKind::Water:
+            return {CellKind::Empty, -rules::kClearWaterCost, moves::kClearWater};
+        case CellKind::Sand:
+            return {CellKind::Empty, rules::kSandGain, moves::kSand};
+        case CellKind::Block:
+            return {CellKind::Empty, rules::kRemoveBlockGain,
+                    stage.ownBlock(target) ? moves::kRemove : moves::kTakeBack};
+        default:
+            return {CellKind::Block, -rules::kPlaceBlockCost, moves::kPlace};
+    }
+}
+
+// The moves a cast counts as for the way it points.
+unsigned directionMoves(int from, int target) {
+    return (target == from - 9 ? moves::kCastAbove : 0u) |
+           (target == from + 9 ? moves::kCastFloor : 0u);
+}
+
+}  // namespace
+
 CastEffect castOn(const Stage& stage, const Board& board, int from, int target) {
     CastEffect e;
     e.board = board;
-    if (target == from - 9) e.move |= moves::kCastAbove;
-    if (target == from + 9) e.move |= moves::kCastFloor;
+    e.move = directionMoves(from, target);
     if (stage.wall[static_cast<std::size_t>(target)]) {
         e.wall = true;
     } else {
-        switch (board.kind(target)) {
-            case CellKind::Water:
-                e.magicDelta = -rules::kClearWaterCost, e.board.set(target, CellKind::Empty);
-                e.move |= moves::kClearWater;
-                break;
-            case CellKind::Sand:
-                e.magicDelta = rules::kSandGain, e.board.set(target, CellKind::Empty),
-                e.move |= moves::kSand;
-                break;
-            case CellKind::Block:
-                e.magicDelta = rules::kRemoveBlockGain, e.board.set(target, CellKind::Empty);
-                e.move |= stage.ownBlock(target) ? moves::kRemove : moves::kTakeBack;
-                break;
-            default:
-                e.magicDelta = -rules::kPlaceBlockCost, e.board.set(target, CellKind::Block);
-                e.move |= moves::kPlace;
-                break;
-        }
+        const CellChange change = changeOf(stage, board.kind(target), target);
+        e.board.set(target, change.after);
+        e.magicDelta = change.magicDelta;
+        e.move |= change.move;
     }
     e.board.setPlayer(from);
     // The floor gone, the character falls through `from` and may cast on the way.
@@ -533,30 +550,39 @@ private:
 
     void tryCast(const Expansion& x, int from, int target) {
         if (stage_.wall[static_cast<std::size_t>(target)]) return castOnWall(x, from, target);
-        const CastEffect e = castOn(stage_, x.board, from, target);
-        if ((e.move & options_.allowed) != e.move) return;
-        const int magic = x.magic + e.magicDelta;
-        const int blocks = x.blocks + ((e.move & moves::kPlace) ? 1 : 0) -
-                           ((e.move & (moves::kRemove | moves::kTakeBack)) ? 1 : 0);
+        // As castOn, but the board after it is built only for the goal check.
+        const CellChange change = changeOf(stage_, x.board.kind(target), target);
+        const unsigned move = change.move | directionMoves(from, target);
+        if ((move & options_.allowed) != move) return;
+        // Still falling after a cast on the way down, or falling now the floor went.
+        const bool falls = x.board.falling() || target == from + 9;
+        const int magic = x.magic + change.magicDelta;
+        const int blocks = x.blocks + ((move & moves::kPlace) ? 1 : 0) -
+                           ((move & (moves::kRemove | moves::kTakeBack)) ? 1 : 0);
+        if (magic < rules::kLeastMagicLeft) return;
         // The goal check looks further only when the count meets the target.
-        const Outcome outcome = magic < rules::kLeastMagicLeft ? Outcome::Lost
-                                : blocks != stage_.target
-                                    ? Outcome::Going
-                                    : judge(stage_, e.board, magic, options_.earlyCountLoses);
-        if (outcome == Outcome::Cleared) finish(x.head, {from, target}, magic, e.board);
-        if (outcome != Outcome::Going || cannotClear(x, e, magic, blocks)) return;
+        if (blocks == stage_.target) {
+            Board after = x.board;
+            after.set(target, change.after);
+            after.setPlayer(from);
+            after.setFalling(falls);
+            const Outcome outcome = judge(stage_, after, magic, options_.earlyCountLoses);
+            if (outcome == Outcome::Cleared) finish(x.head, {from, target}, magic, after);
+            if (outcome != Outcome::Going) return;
+        }
+        if (cannotClear(x, move, magic, blocks)) return;
         Key key = x.key;
-        codec_.setCell(key, target, e.board.kind(target));
-        codec_.setPlayer(key, from, e.board.falling());
+        codec_.setCell(key, target, change.after);
+        codec_.setPlayer(key, from, falls);
         enqueue(key, x.head, magic, from, target);
     }
 
     // Whatever the order, a clear pays for each pool and each block still
     // wanted, gains on each block too many, and sand pays at most its own:
     // a state that cannot end with magic left is no way on.
-    bool cannotClear(const Expansion& x, const CastEffect& e, int magic, int blocks) const {
-        const int water = x.water - ((e.move & moves::kClearWater) ? 1 : 0);
-        const int sand = x.sand - ((e.move & moves::kSand) ? 1 : 0);
+    bool cannotClear(const Expansion& x, unsigned move, int magic, int blocks) const {
+        const int water = x.water - ((move & moves::kClearWater) ? 1 : 0);
+        const int sand = x.sand - ((move & moves::kSand) ? 1 : 0);
         const int settle = blocks <= stage_.target
                                ? rules::kPlaceBlockCost * (blocks - stage_.target)
                                : rules::kRemoveBlockGain * (blocks - stage_.target);
