@@ -561,20 +561,27 @@ private:
                            ((move & (moves::kRemove | moves::kTakeBack)) ? 1 : 0);
         if (magic < rules::kLeastMagicLeft) return;
         // The goal check looks further only when the count meets the target.
-        if (blocks == stage_.target) {
-            Board after = x.board;
-            after.set(target, change.after);
-            after.setPlayer(from);
-            after.setFalling(falls);
-            const Outcome outcome = judge(stage_, after, magic, options_.earlyCountLoses);
-            if (outcome == Outcome::Cleared) finish(x.head, {from, target}, magic, after);
-            if (outcome != Outcome::Going) return;
-        }
+        if (blocks == stage_.target &&
+            goalCheck(x, {from, target}, change.after, falls, magic) != Outcome::Going)
+            return;
         if (cannotClear(x, move, magic, blocks)) return;
         Key key = x.key;
         codec_.setCell(key, target, change.after);
         codec_.setPlayer(key, from, falls);
         enqueue(key, x.head, magic, from, target);
+    }
+
+    // The board after the cast, judged; a clear is the solution. Kept out of
+    // tryCast, which runs for every cast, as few casts meet the target.
+    [[gnu::noinline]] Outcome goalCheck(const Expansion& x, const Cast& cast, CellKind after,
+                                        bool falls, int magic) {
+        Board board = x.board;
+        board.set(cast.target, after);
+        board.setPlayer(cast.from);
+        board.setFalling(falls);
+        const Outcome outcome = judge(stage_, board, magic, options_.earlyCountLoses);
+        if (outcome == Outcome::Cleared) finish(x.head, cast, magic, board);
+        return outcome;
     }
 
     // Whatever the order, a clear pays for each pool and each block still
