@@ -41,7 +41,8 @@ solver::Stage randomStage(std::mt19937& rng, int openPercent, int wallPercent) {
         for (int c = 0; c < 9; ++c)
             if (rows[r][c] == '.' && rows[r + 1][c] != '.') starts.emplace_back(r, c);
     if (starts.empty()) starts.emplace_back(7, 0), rows[7][0] = '.';
-    const auto [r, c] = starts[std::uniform_int_distribution<std::size_t>(0, starts.size() - 1)(rng)];
+    const auto [r, c] =
+        starts[std::uniform_int_distribution<std::size_t>(0, starts.size() - 1)(rng)];
     rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = 'P';
     return stageOf(rows, target(rng), budget(rng));
 }
@@ -63,8 +64,11 @@ TEST(SolverSearch, ReductionsKeepEveryStateOfThePlainSearch) {
         int openPercent, wallPercent, stages;
         bool stopAtClear;
     };
-    const Case cases[] = {{30, 40, 30, true}, {50, 30, 30, true}, {70, 20, 20, true},
-                          {90, 5, 15, true},  {60, 25, 20, false}};
+    const Case cases[] = {{30, 40, 30, true},
+                          {50, 30, 30, true},
+                          {70, 20, 20, true},
+                          {90, 5, 15, true},
+                          {60, 25, 20, false}};
     std::mt19937 rng(25);
     int cleared = 0;
     for (const Case& c : cases)

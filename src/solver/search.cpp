@@ -174,8 +174,7 @@ public:
     }
     // Only a changing cell has a place in the key; a cast never reaches another.
     void setCell(Key& key, int cell, CellKind kind) const {
-        put(key, fields_[static_cast<std::size_t>(fieldOf_[static_cast<std::size_t>(cell)])],
-            kind);
+        put(key, fields_[static_cast<std::size_t>(fieldOf_[static_cast<std::size_t>(cell)])], kind);
     }
     void setPlayer(Key& key, int cell, bool falling) const {
         write(key, player_, (static_cast<unsigned>(cell) << 1) | (falling ? 1u : 0u));
@@ -198,7 +197,8 @@ private:
         std::array<int, kMaxWords * kWordBits> boardBit;
         boardBit.fill(-1);
         boardBit[0] = kBoardFallBit;
-        for (int i = 1; i < kPlayerBits; ++i) boardBit[static_cast<std::size_t>(i)] = kBoardPlayerBit + i - 1;
+        for (int i = 1; i < kPlayerBits; ++i)
+            boardBit[static_cast<std::size_t>(i)] = kBoardPlayerBit + i - 1;
         for (const Field& f : fields_) {
             const int cellBit = (f.cell >> 5) * kWordBits + (f.cell & 31) * 2;
             const auto at = static_cast<std::size_t>(f.word * kWordBits + f.shift);
@@ -214,8 +214,11 @@ private:
         for (std::size_t at = 0; at < bytes; ++at)
             for (std::size_t v = 1; v < kByteValues; ++v) {
                 BoardBits set = byteBits_[at * kByteValues + (v & (v - 1))];
-                const int bit = boardBit[at * kByteBits + static_cast<std::size_t>(std::countr_zero(v))];
-                if (bit >= 0) set[static_cast<std::size_t>(bit / kWordBits)] |= std::uint64_t{1} << (bit % kWordBits);
+                const int bit =
+                    boardBit[at * kByteBits + static_cast<std::size_t>(std::countr_zero(v))];
+                if (bit >= 0)
+                    set[static_cast<std::size_t>(bit / kWordBits)] |= std::uint64_t{1}
+                                                                      << (bit % kWordBits);
                 byteBits_[at * kByteValues + v] = set;
             }
     }
@@ -225,7 +228,8 @@ private:
     };
     // The next `width` bits, moved on to a fresh word rather than split.
     static Field place(int& bit, int width) {
-        if (bit / kWordBits != (bit + width - 1) / kWordBits) bit = (bit / kWordBits + 1) * kWordBits;
+        if (bit / kWordBits != (bit + width - 1) / kWordBits)
+            bit = (bit / kWordBits + 1) * kWordBits;
         Field f;
         f.word = static_cast<std::uint8_t>(bit / kWordBits);
         f.shift = static_cast<std::uint8_t>(bit % kWordBits);
@@ -281,7 +285,9 @@ public:
         at(n)[words_] = encode(m);
     }
     void push(const Key& key, const Meta& m) {
-        if (full()) chunks_.push_back(std::make_unique_for_overwrite<std::uint64_t[]>(kChunkNodes * stride_));
+        if (full())
+            chunks_.push_back(
+                std::make_unique_for_overwrite<std::uint64_t[]>(kChunkNodes * stride_));
         std::uint64_t* p = at(size_++);
         std::copy_n(key.begin(), words_, p);
         p[words_] = encode(m);
@@ -380,9 +386,7 @@ public:
         }
     }
     // What growing adds to the memory at its peak.
-    std::size_t growBytes() const {
-        return std::max(kFirstSlots * sizeof(Slot), bytes());
-    }
+    std::size_t growBytes() const { return std::max(kFirstSlots * sizeof(Slot), bytes()); }
 
 private:
     static constexpr std::size_t kFirstSlots = std::size_t{1} << 16;
