@@ -19,9 +19,10 @@ struct ProofOptions {
     std::size_t maxStates = kMaxStates;
     std::size_t analysisStates = kAnalysisStates;
     std::size_t boardCap = kBoardCap;
-    std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB;  // bytes, for each search
-    bool analyse = true;                                       // off: the verdict alone
-    InGameCheck check;  // play the solution in the real game, which takes a while
+    // What each search's states may take, in bytes.
+    std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB;
+    bool analyse = true;  // off: the verdict alone
+    InGameCheck check;    // play the solution in the real game, which takes a while
 };
 
 // A proof running on another thread: set cancel to stop it; states counts the
