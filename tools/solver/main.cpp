@@ -96,7 +96,10 @@ void printAnalysis(const solver::Analysis& a) {
 }
 
 void printVerdict(const solver::StageReport& rep) {
-    std::cout << "solvable with the budget: " << (rep.solvable ? "yes" : "no") << "\n";
+    // A search out of memory without a clear has shown neither answer.
+    const bool undecided = !rep.solvable && rep.ending.outOfMemory;
+    std::cout << "solvable with the budget: "
+              << (rep.solvable ? "yes" : undecided ? "undecided" : "no") << "\n";
     if (rep.leastMagic > 0) {
         std::cout << "least starting magic: " << rep.leastMagic;
         if (rep.leastMagic > 1)
