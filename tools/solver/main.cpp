@@ -99,7 +99,10 @@ void printVerdict(const solver::StageReport& rep) {
     // A search out of memory without a clear has shown neither answer.
     const bool undecided = !rep.solvable && rep.ending.outOfMemory;
     std::cout << "solvable with the budget: "
-              << (rep.solvable ? "yes" : undecided ? "undecided" : "no") << "\n";
+              << (rep.solvable ? "yes"
+                  : undecided  ? "undecided"
+                               : "no")
+              << "\n";
     if (rep.leastMagic > 0) {
         std::cout << "least starting magic: " << rep.leastMagic;
         if (rep.leastMagic > 1)
