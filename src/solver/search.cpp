@@ -294,7 +294,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kChunkShift = 16;
+    static constexpr std::size_t kChunkShift = 12;
     static constexpr std::size_t kChunkNodes = std::size_t{1} << kChunkShift;
     static std::uint64_t encode(const Meta& m) {
         return std::uint64_t{m.parent} | std::uint64_t{static_cast<std::uint16_t>(m.magic)} << 32 |
@@ -389,7 +389,7 @@ public:
     std::size_t growBytes() const { return std::max(kFirstSlots * sizeof(Slot), bytes()); }
 
 private:
-    static constexpr std::size_t kFirstSlots = std::size_t{1} << 16;
+    static constexpr std::size_t kFirstSlots = std::size_t{1} << 12;
     static constexpr std::size_t kCompactSlots = std::size_t{1} << 21;  // 16 MB of slots
     // Seen once, the table stops growing; the search stops at its next step.
     bool cancelled() {
