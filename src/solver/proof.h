@@ -19,6 +19,8 @@ struct ProofOptions {
     std::size_t maxStates = kMaxStates;
     std::size_t analysisStates = kAnalysisStates;
     std::size_t boardCap = kBoardCap;
+    // What each search's states may take, in bytes.
+    std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB;
     bool analyse = true;  // off: the verdict alone
     // States the goal-directed search may look at before the exact search; 0
     // leaves it out, for callers that need the exact figures in any case.

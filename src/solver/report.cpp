@@ -101,11 +101,13 @@ StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& opti
     auto run = [&](int magic, std::size_t maxStates) {
         SearchOptions searchOptions{magic, true, maxStates};
         searchOptions.control = options.control;
+        searchOptions.memoryBudget = options.memoryBudget;
         SearchResult r = search(stage, searchOptions);
         rep.states += r.states;
         rep.ending.cancelled = rep.ending.cancelled || r.ending.cancelled;
         // A clear found is a clear, however far the search went.
         if (r.ending.cutShort && !r.cleared) rep.ending.cutShort = true;
+        if (r.ending.outOfMemory && !r.cleared) rep.ending.outOfMemory = true;
         // Past column 1 the walk can only come back; above row 1, see complete().
         rep.exits |= r.exits;
         if (r.leaves >= 0 && rep.leaves < 0) {
@@ -150,12 +152,18 @@ StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& opti
     }
     rep.solvable = best.cleared;
     const int allowed = leastMagicAllowed(stage);
-    for (int m = std::max(stage.magic, 1) * 2;
-         !best.cleared && !rep.ending.cancelled && m / 2 < options.magicCap; m *= 2) {
+    // More magic only keeps more states: a search out of memory stops the rise.
+    for (int m = std::max(stage.magic, 1) * 2; !best.cleared && !rep.ending.cancelled &&
+                                               !rep.ending.outOfMemory && m / 2 < options.magicCap;
+         m *= 2) {
         const int magic = std::min(m, options.magicCap);
         if (magic >= allowed) best = run(magic, options.maxStates);
     }
     if (rep.ending.cancelled) return cancelled(rep);
+    if (!best.cleared && rep.ending.outOfMemory) {
+        rep.problem = "undecided: a search reached its memory budget";
+        return rep;
+    }
     if (!best.cleared) {
         rep.problem = "no clear with up to " + std::to_string(options.magicCap) + " magic";
         if (why) rep.problem += ": " + refutationText(*why);

@@ -57,6 +57,7 @@ struct StageReport {
 struct SolveOptions {
     int magicCap = kMagicCap;
     std::size_t maxStates = kMaxStates;
+    std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB;  // bytes, for each search
     InGameCheck check;  // none: the solution is not played in the game
     SearchControl* control = nullptr;
     // States the goal-directed search may look at first; 0 leaves it out.
