@@ -45,6 +45,9 @@ echo "drawn-stage benchmark in $work" >&2
 
 launcher=()
 command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+# Paths inside the work folder are hashed relative to it, so a run in a new
+# folder finds the old commit's objects of the last one.
+export CCACHE_BASEDIR=$work
 
 # One Release build of the given targets, without the Qt front end and tests.
 build() {

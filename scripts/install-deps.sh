@@ -6,7 +6,7 @@
 set -eu
 want="g++ cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
       qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation fonts-ipafont-gothic
-      desktop-file-utils appstream qt6-qpa-plugins xvfb xauth xdotool"
+      desktop-file-utils appstream qt6-qpa-plugins xvfb xauth xdotool time"
 case "${1:-build}" in
     play) want="$want xvfb xauth" ;;
     x11) want="xvfb xdotool openbox imagemagick" ;;
