@@ -8,12 +8,17 @@ NR == 1 { next }
     secs[n] = $5 + 0; kb[n] = $6 + 0; status[n] = $7; states[n] = $8
     if (!($1 in seen)) { seen[$1] = 1; levels[++nlevels] = $1 }
     if ($4 == "old") shared[$1 SUBSEP $2] = 1
+    if ($8 != "-") ended[$1 SUBSEP $2 SUBSEP $4] = 1
 }
 
 function verdict(i) { return status[i] == "yes" || status[i] == "no" }
 
+function endedForBoth(lv, st) { return (lv SUBSEP st SUBSEP "new") in ended && (lv SUBSEP st SUBSEP "old") in ended }
+
 # Sums one group's rows into g[...]: which solver, and all its stages or only
-# the ones the old solver proved too.
+# the ones the old solver proved too. The states per second of the shared
+# sample are over the proofs both solvers ended, so that a proof only one
+# of them ended does not weigh on one side alone.
 function gather(lv, who, onlyShared,    i) {
     split("", g)
     for (i = 1; i <= n; i++) {
@@ -29,7 +34,9 @@ function gather(lv, who, onlyShared,    i) {
         if (status[i] == "no") g["no"]++
         if (kb[i] > g["kb"]) g["kb"] = kb[i]
         g["secs"] += secs[i]
-        if (states[i] != "-") { g["states"] += states[i]; g["statesecs"] += secs[i] }
+        if (states[i] != "-" && (!onlyShared || endedForBoth(lv, stage[i]))) {
+            g["states"] += states[i]; g["statesecs"] += secs[i]
+        }
     }
 }
 
@@ -38,14 +45,18 @@ function share(k) { return g["n"] ? sprintf("%.0f %%", 100 * g[k] / g["n"]) : "-
 function rate() { return g["statesecs"] > 0 ? g["states"] / g["statesecs"] : 0 }
 function rateText(x) { return x > 0 ? sprintf("%.1f k", x / 1000) : "-" }
 
-# One row, and the figures kept in r[] for the ratios.
-function row(lv, label, who, onlyShared) {
-    gather(lv, who, onlyShared)
+# The figures of the group just gathered, kept in r[] for the ratios.
+function keep(label) {
     r[label, "fast"] = g["fast"] / (g["n"] ? g["n"] : 1)
     r[label, "two"] = g["two"] / (g["n"] ? g["n"] : 1)
     r[label, "limit"] = g["limit"] / (g["n"] ? g["n"] : 1)
     r[label, "undecided"] = g["undecided"] / (g["n"] ? g["n"] : 1)
     r[label, "kb"] = g["kb"]; r[label, "rate"] = rate(); r[label, "secs"] = g["secs"]
+}
+
+function row(lv, label, who, onlyShared) {
+    gather(lv, who, onlyShared)
+    keep(label)
     printf "| %s %% | %s | %d | %s | %s | %s | %s | %d / %d | %d | %.0f MB | %s | %.1f s |\n",
         lv, label, g["n"], share("fast"), share("two"), share("limit"), share("undecided"),
         g["yes"], g["no"], g["error"], g["kb"] / 1024, rateText(rate()), g["secs"]
@@ -60,8 +71,9 @@ END {
         lv = levels[l]
         row(lv, "new", "new", 0)
         if (sample < per_level) row(lv, "new, sample", "new", 1)
-        row(lv, "old, sample", "old", 0)
-        newLabel = sample < per_level ? "new, sample" : "new"
+        row(lv, "old, sample", "old", 1)
+        gather(lv, "new", 1)
+        keep(newLabel = "new on the sample")
         printf "| %s %% | new / old | | %s | %s | %s | %s | | | %s | %s | %s |\n", lv,
             ratio(r[newLabel, "fast"], r["old, sample", "fast"]),
             ratio(r[newLabel, "two"], r["old, sample", "two"]),
