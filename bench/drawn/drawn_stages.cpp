@@ -218,9 +218,11 @@ std::optional<StageDesc> solvableStage(solver::Draw& draw, int openPercent) {
     return std::nullopt;
 }
 
-std::string threeDigits(int n) {
-    std::string s = std::to_string(n);
-    return std::string(s.size() < 3 ? 3 - s.size() : 0, '0') + s;
+// The index with as many digits as the highest one, so that names sort by it.
+std::string paddedIndex(int n) {
+    const std::size_t width = std::to_string(kMostIndex).size();
+    const std::string s = std::to_string(n);
+    return std::string(s.size() < width ? width - s.size() : 0, '0') + s;
 }
 
 }  // namespace
@@ -234,7 +236,7 @@ std::optional<game::StageDesc> drawnStage(std::uint64_t seed, int openPercent, S
 
 std::string drawnStageName(int openPercent, StageKind kind, int index) {
     return "open" + std::to_string(openPercent) +
-           (kind == StageKind::Random ? "-random-" : "-solvable-") + threeDigits(index) + ".bkm";
+           (kind == StageKind::Random ? "-random-" : "-solvable-") + paddedIndex(index) + ".bkm";
 }
 
 }  // namespace drawn

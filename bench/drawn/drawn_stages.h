@@ -30,6 +30,9 @@ inline constexpr int kMostOpen = 100;
 std::optional<game::StageDesc> drawnStage(std::uint64_t seed, int openPercent, StageKind kind,
                                           int index);
 
+// The highest index a name has room for.
+inline constexpr int kMostIndex = 999;
+
 // "open70-random-007.bkm": sorts by level, then kind, then index.
 std::string drawnStageName(int openPercent, StageKind kind, int index);
 

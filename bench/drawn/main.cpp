@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr int kMostCount = 1000;  // the names hold three digits of index
+// The random half is the larger one; its indices must fit the names.
+constexpr int kMostCount = 2 * drawn::kMostIndex + 1;
 
 struct Args {
     std::uint64_t seed = 1;
