@@ -71,7 +71,9 @@ old_solve=$work/old-build/bin/lumora-solve
 new_solve=$work/new-build/bin/lumora-solve
 
 # One proof: "seconds peak-KB status states", status yes, no, undecided (the
-# limit, an unfinished search or the solver's own word) or error.
+# limit, an unfinished search or the solver's own word) or error. lumora-solve
+# ends 0 with a checked solution, 1 without one; timeout ends 124 at the limit,
+# 137 when it had to kill.
 prove() {
     local solve=$1 stage=$2 out=$work/out.txt times=$work/time.txt rc=0
     /usr/bin/time -f '%e %M' -o "$times" timeout --kill-after=2 "$limit" \
@@ -79,6 +81,8 @@ prove() {
     local status
     if [ "$rc" -eq 124 ] || [ "$rc" -eq 137 ] || grep -qi 'undecided' "$out"; then
         status=undecided
+    elif [ "$rc" -gt 1 ]; then
+        status=error  # the stage unreadable, or the solver crashed
     elif grep -q '^solvable with the budget: yes' "$out"; then
         status=yes
     elif grep -q '^solvable with the budget: no' "$out"; then
