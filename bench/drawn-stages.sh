@@ -99,7 +99,9 @@ prove() {
 runs=$work/runs.tsv
 printf 'level\tstage\tkind\tsolver\tseconds\tpeak_kb\tstatus\tstates\n' > "$runs"
 for level in $levels; do
+    # A folder of its own, emptied: a work folder used before may hold more stages.
     dir=$work/stages/open$level
+    rm -rf "$dir"
     mkdir -p "$dir"
     "$work/new-build/bin/lumora-bench-stages" --seed "$seed" --open "$level" \
         --count "$per_level" --out "$dir" >&2
