@@ -15,6 +15,7 @@ using drawn::StageKind;
 // Few enough states at these shares of open cells that each proof is quick,
 // under the sanitizers too; a proof that stops here fails rather than passes.
 constexpr std::size_t kMostStates = 2'000'000;
+constexpr std::uint64_t kSeed = 25;
 
 struct Case {
     std::uint64_t seed;
@@ -57,4 +58,20 @@ TEST(DrawnStages, MadeSolvableStagesClearInTheGameAndSeedsReproduce) {
         EXPECT_TRUE(verdict->replayed) << verdict->problem;
         EXPECT_EQ(verdict->leastMagic, made->magic);
     }
+}
+
+// At every share of open cells, however far the search would have to go,
+// the casts that made a stage clear it in the real game with its own budget;
+// the share of open cells and the index change the stage.
+TEST(DrawnStages, TheCastsThatMadeAStageClearItInTheGame) {
+    constexpr int kLevels[] = {30, 50, 70, 90};
+    constexpr int kPerLevel = 5;
+    for (const int open : kLevels)
+        for (int index = 0; index < kPerLevel; ++index) {
+            SCOPED_TRACE(drawn::drawnStageName(open, StageKind::Solvable, index));
+            const auto made = drawn::madeSolvable(kSeed, open, index);
+            ASSERT_TRUE(made);
+            EXPECT_EQ(drawn::checkInGame(*made), std::nullopt);
+            EXPECT_NE(made->desc, drawn::madeSolvable(kSeed, open, index + 1)->desc);
+        }
 }

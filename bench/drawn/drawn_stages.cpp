@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "game/rules.h"
+#include "headless/check.h"
 #include "solver/generate_board.h"
 #include "solver/moves.h"
+#include "solver/plan.h"
 #include "solver/search.h"
 #include "solver/stage.h"
 
@@ -132,16 +134,27 @@ bool tidies(const solver::Board& b, int target) {
 
 struct Play {
     solver::Board board;
+    std::vector<solver::Cast> casts;
     std::vector<int> deltas;  // the magic each cast gave or took
     std::vector<int> blocks;  // the block count after each cast
+    // The cells the last cast's fall passed, top first, when it took the floor away.
+    int fellFrom = -1, landed = -1;
+    // A cast from a cell the character fell past would be read as one made
+    // during the fall; this play lands before it casts again.
+    bool passed(int cell) const {
+        return fellFrom >= 0 && solver::columnOf(cell) == solver::columnOf(fellFrom) &&
+               cell >= fellFrom && cell < landed;
+    }
 };
 
 // Every cast the character can walk to and make, walls left out.
-std::vector<solver::Cast> castsFrom(const solver::Stage& stage, const solver::Board& b) {
+std::vector<solver::Cast> castsFrom(const solver::Stage& stage, const Play& play) {
+    const solver::Board& b = play.board;
     const solver::Reach reach = solver::reachable(solver::SolidMap(stage, b), b.player());
     std::vector<solver::Cast> casts;
     for (int i = 0; i < reach.size; ++i) {
         const int from = reach.order[static_cast<std::size_t>(i)];
+        if (play.passed(from)) continue;
         const int c = solver::columnOf(from), r = solver::rowOf(from);
         const std::array<std::pair<bool, int>, 4> sides{{{r > 1, from - kSide},
                                                          {c < kSide, from + 1},
@@ -167,10 +180,14 @@ solver::Cast pickCast(solver::Draw& draw, const solver::Board& b,
 void playCast(const solver::Stage& stage, Play& play, const solver::Cast& cast) {
     const solver::CastEffect e = solver::castOn(stage, play.board, cast.from, cast.target);
     play.board = e.board;
+    play.casts.push_back(cast);
     play.deltas.push_back(e.magicDelta);
     play.blocks.push_back(play.board.count(CellKind::Block));
+    play.fellFrom = play.landed = -1;
     if (!play.board.falling()) return;
-    play.board.setPlayer(solver::landing(solver::SolidMap(stage, play.board), play.board.player()));
+    play.fellFrom = play.board.player();
+    play.landed = solver::landing(solver::SolidMap(stage, play.board), play.fellFrom);
+    play.board.setPlayer(play.landed);
     play.board.setFalling(false);
 }
 
@@ -191,9 +208,9 @@ int neededMagic(const std::vector<int>& deltas) {
 }
 
 std::optional<Play> playToGoal(solver::Draw& draw, const solver::Stage& stage) {
-    Play play{stage.start, {}, {}};
+    Play play{stage.start, {}, {}, {}};
     for (int n = 0; n < kMostCasts; ++n) {
-        const std::vector<solver::Cast> casts = castsFrom(stage, play.board);
+        const std::vector<solver::Cast> casts = castsFrom(stage, play);
         if (casts.empty()) return std::nullopt;
         playCast(stage, play, pickCast(draw, play.board, casts));
         if (endsHere(play)) return play;
@@ -201,21 +218,15 @@ std::optional<Play> playToGoal(solver::Draw& draw, const solver::Stage& stage) {
     return std::nullopt;
 }
 
-std::optional<StageDesc> solvableOn(solver::Draw& draw, const StageDesc& board) {
+std::optional<MadeStage> solvableOn(solver::Draw& draw, const StageDesc& board) {
     auto parsed = solver::stageFromDesc(board, "drawn");
     if (!std::holds_alternative<solver::Stage>(parsed)) return std::nullopt;
-    const auto play = playToGoal(draw, std::get<solver::Stage>(parsed));
+    auto play = playToGoal(draw, std::get<solver::Stage>(parsed));
     if (!play) return std::nullopt;
-    StageDesc d = board;
-    d.target = static_cast<std::int16_t>(play->blocks.back());
-    d.magic = static_cast<std::int16_t>(neededMagic(play->deltas));
-    return d;
-}
-
-std::optional<StageDesc> solvableStage(solver::Draw& draw, int openPercent) {
-    for (int tries = 0; tries < kMostBoards; ++tries)
-        if (auto d = solvableOn(draw, drawStart(draw, openPercent))) return d;
-    return std::nullopt;
+    MadeStage made{board, std::move(play->casts)};
+    made.desc.target = static_cast<std::int16_t>(play->blocks.back());
+    made.desc.magic = static_cast<std::int16_t>(neededMagic(play->deltas));
+    return made;
 }
 
 // The index with as many digits as the highest one, so that names sort by it.
@@ -229,9 +240,31 @@ std::string paddedIndex(int n) {
 
 std::optional<game::StageDesc> drawnStage(std::uint64_t seed, int openPercent, StageKind kind,
                                           int index) {
+    if (kind == StageKind::Solvable) {
+        auto made = madeSolvable(seed, openPercent, index);
+        if (!made) return std::nullopt;
+        return made->desc;
+    }
     solver::Draw draw(stageSeed(seed, openPercent, kind, index));
-    if (kind == StageKind::Random) return randomStage(draw, openPercent);
-    return solvableStage(draw, openPercent);
+    return randomStage(draw, openPercent);
+}
+
+std::optional<MadeStage> madeSolvable(std::uint64_t seed, int openPercent, int index) {
+    solver::Draw draw(stageSeed(seed, openPercent, StageKind::Solvable, index));
+    for (int tries = 0; tries < kMostBoards; ++tries)
+        if (auto made = solvableOn(draw, drawStart(draw, openPercent))) return made;
+    return std::nullopt;
+}
+
+std::optional<std::string> checkInGame(const MadeStage& made) {
+    auto parsed = solver::stageFromDesc(made.desc, "drawn");
+    if (auto* e = std::get_if<std::string>(&parsed)) return *e;
+    const auto& stage = std::get<solver::Stage>(parsed);
+    constexpr int kStageNo = 1;
+    auto plan = solver::makePlan(stage, made.casts, kStageNo);
+    if (auto* e = std::get_if<std::string>(&plan)) return *e;
+    const auto& p = std::get<solver::Plan>(plan);
+    return headless::checkInGame(solver::withAnswer(stage, p), p.steps, kStageNo);
 }
 
 std::string drawnStageName(int openPercent, StageKind kind, int index) {

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/stage_desc.h"
+#include "solver/search.h"
 
 namespace drawn {
 
@@ -32,6 +34,19 @@ std::optional<game::StageDesc> drawnStage(std::uint64_t seed, int openPercent, S
 
 // The highest index a name has room for.
 inline constexpr int kMostIndex = 999;
+
+// A stage made solvable and the casts that made it, from the start on: each
+// made from a cell the character walks to, or the one it landed on.
+struct MadeStage {
+    game::StageDesc desc;
+    std::vector<solver::Cast> casts;
+};
+// The solvable stage `index` of drawnStage, with its casts.
+std::optional<MadeStage> madeSolvable(std::uint64_t seed, int openPercent, int index);
+
+// Nothing when the real game clears the stage by the casts that made it, with
+// its own budget; else what went wrong.
+std::optional<std::string> checkInGame(const MadeStage& made);
 
 // "open70-random-007.bkm": sorts by level, then kind, then index.
 std::string drawnStageName(int openPercent, StageKind kind, int index);

@@ -27,8 +27,9 @@ void usage() {
     std::cerr << "usage: lumora-bench-stages --seed S --open PERCENT --count N --out DIR\n"
                  "Writes N stages into the folder DIR (which must exist): every cell above the\n"
                  "bottom row open with the chance PERCENT; the first half drawn at random, the\n"
-                 "second made solvable with their budget by playing casts forward. The same\n"
-                 "seed writes the same files.\n";
+                 "second made solvable with their budget by playing casts forward, each of these\n"
+                 "cleared in the game by those casts before it is written. The same seed writes\n"
+                 "the same files.\n";
 }
 
 enum class Option { Seed, Open, Count, Out };
@@ -81,13 +82,29 @@ std::optional<Args> parse(int argc, char** argv) {
     return args;
 }
 
+// The stage of that kind and index, a solvable one cleared in the game by the
+// casts that made it; none when it cannot be made or the game does not clear it.
+std::optional<game::StageDesc> makeStage(const Args& args, drawn::StageKind kind, int index,
+                                         const std::string& name) {
+    if (kind == drawn::StageKind::Random)
+        return drawn::drawnStage(args.seed, args.open, kind, index);
+    const auto made = drawn::madeSolvable(args.seed, args.open, index);
+    if (!made) {
+        std::cerr << "lumora-bench-stages: no board played to a goal for " << name << "\n";
+        return std::nullopt;
+    }
+    if (const auto failed = drawn::checkInGame(*made)) {
+        std::cerr << "lumora-bench-stages: the game does not clear " << name
+                  << " by the casts that made it: " << *failed << "\n";
+        return std::nullopt;
+    }
+    return made->desc;
+}
+
 bool writeStage(const Args& args, drawn::StageKind kind, int index) {
     const std::string name = drawn::drawnStageName(args.open, kind, index);
-    const auto desc = drawn::drawnStage(args.seed, args.open, kind, index);
-    if (!desc) {
-        std::cerr << "lumora-bench-stages: no board played to a goal for " << name << "\n";
-        return false;
-    }
+    const auto desc = makeStage(args, kind, index, name);
+    if (!desc) return false;
     const auto failed =
         game::writeFileDurably(name, args.out + "/" + name, game::writeStageText(*desc));
     if (!failed) return true;
@@ -111,6 +128,8 @@ int main(int argc, char** argv) {
             return 1;
     }
     std::cout << "open " << args->open << " %: " << randoms << " random and "
-              << args->count - randoms << " solvable stages in " << args->out << "\n";
+              << args->count - randoms
+              << " solvable stages, each cleared in the game by the casts that made it, in "
+              << args->out << "\n";
     return 0;
 }
