@@ -89,3 +89,34 @@ TEST(WorkshopProof, EditsDropTheAnswerUndoKeepsIt) {
     }
     EXPECT_FALSE(workshop::setAnswer(stage, stage.answer));
 }
+
+// An open stage drawn with many blocks and sand: the verdict comes first,
+// from a checked clear, its figures marked as found so far; the exact search
+// then goes on within the workshop's memory setting and says its figures are
+// still only the best so far when the memory runs out.
+TEST(WorkshopProof, AnOpenStageIsCalledSolvableFirstAndItsFiguresSoFar) {
+    auto read = game::readStageFile(LUMORA_TEST_DATA, "drawn_open.bkm");
+    ASSERT_TRUE(std::holds_alternative<game::StageDesc>(read));
+    const std::size_t before = workshop::proofMemoryMB();
+    workshop::setProofMemoryMB(workshop::kMinProofMemoryMB);
+    solver::ProofControl control;
+    std::vector<workshop::StageVerdict> told;
+    workshop::proveStage(std::get<game::StageDesc>(read), control,
+                         [&](const workshop::StageVerdict& v) {
+                             told.push_back(v);
+                             if (v.final) control.cancel = true;  // the analysis is not wanted here
+                         });
+    workshop::setProofMemoryMB(before);
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_FALSE(told[0].final);
+    EXPECT_TRUE(told[1].final);
+    for (const workshop::StageVerdict& v : told) {
+        EXPECT_TRUE(v.report.solvable && v.report.verdictProven);
+        EXPECT_TRUE(v.report.shortestSoFar);
+        EXPECT_NE(v.answer, workshop::AnswerMarks{});
+    }
+    EXPECT_TRUE(told[1].report.ending.outOfMemory);
+    // The setting was the one searched within: 64 MB hold two million states
+    // or so, the default 512 MB eight times as many.
+    EXPECT_LT(told[1].report.states, 4'000'000u);
+}

@@ -1,12 +1,14 @@
 #include "workshop/editor_window.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <QDockWidget>
 #include <QSettings>
 #include <QStatusBar>
 #include <QUndoStack>
 
 #include "workshop/board_view.h"
+#include "workshop/core/stage_proof.h"
 #include "workshop/journal_keeper.h"
 #include "workshop/live_proof.h"
 #include "workshop/pack_view.h"
@@ -24,6 +26,7 @@ QSettings settings() { return QSettings(QStringLiteral("lumora"), QStringLiteral
 const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kStateKey = QStringLiteral("window/state");
 const QString kKindKey = QStringLiteral("editor/kind");
+const QString kProofMemoryKey = QStringLiteral("proof/memoryMB");
 
 // Wide enough for a stage list or a proof to be read in.
 constexpr int kDockMinWidth = 200;
@@ -164,6 +167,13 @@ void EditorWindow::restoreSettings() {
     restoreState(s.value(kStateKey).toByteArray());
     drawing_->chooseKind(
         kindNamed(s.value(kKindKey).toString().toStdString()).value_or(Kind::Sand));
+    const int mb = s.value(kProofMemoryKey, static_cast<int>(solver::kMemoryBudgetMB)).toInt();
+    setProofMemoryMB(static_cast<std::size_t>(std::clamp(mb, kMinProofMemoryMB, kMaxProofMemoryMB)));
+}
+
+void EditorWindow::setProofMemory(int megabytes) {
+    setProofMemoryMB(static_cast<std::size_t>(megabytes));
+    settings().setValue(kProofMemoryKey, megabytes);
 }
 
 void EditorWindow::saveSettings() const {

@@ -106,6 +106,9 @@ private:
     void showCurrent();
     void showPack();
     void updateTitle();
+    // Settings ▸ Proof Memory: what each search of a proof may take.
+    void askProofMemory();
+    void setProofMemory(int megabytes);
     void about();
 
     qtfront::PictureLibrary& pictures_;

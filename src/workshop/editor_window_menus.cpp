@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -9,6 +10,7 @@
 #include <QUndoStack>
 
 #include "workshop/board_view.h"
+#include "workshop/core/stage_proof.h"
 #include "workshop/live_proof.h"
 #include "workshop/stage_drawing.h"
 #include "workshop/editor_window.h"
@@ -33,6 +35,9 @@ void EditorWindow::makeMenus() {
 
     makeStageMenu();
     makePackMenu();
+
+    QMenu* settings = menuBar()->addMenu(tr("Se&ttings"));
+    settings->addAction(tr("Proof &Memory…"), this, &EditorWindow::askProofMemory);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&About Lumora Workshop"), this, &EditorWindow::about);
@@ -155,6 +160,17 @@ void EditorWindow::fillRecentMenu() {
     for (const QString& folder : recent)
         recentMenu_->addAction(folder, pack_, [this, folder] { pack_->openRecent(folder); });
     recentMenu_->setEnabled(!recent.isEmpty());  // filled as the File menu opens
+}
+
+void EditorWindow::askProofMemory() {
+    bool ok = false;
+    const int mb = QInputDialog::getInt(
+        this, tr("Proof Memory"),
+        tr("The memory each search of a proof may take, in MB. A search that needs more "
+           "stops, and its stage is undecided."),
+        static_cast<int>(proofMemoryMB()), kMinProofMemoryMB, kMaxProofMemoryMB,
+        kProofMemoryStepMB, &ok);
+    if (ok) setProofMemory(mb);
 }
 
 void EditorWindow::about() {

@@ -1,6 +1,7 @@
 #include "workshop/pack_prover.h"
 
 #include "solver/stage.h"
+#include "workshop/core/stage_proof.h"
 
 namespace workshop {
 
@@ -14,7 +15,7 @@ ProvenStage proveForTable(const game::StageDesc& stage, solver::ProofControl* co
         return out;
     }
     const auto& s = std::get<solver::Stage>(parsed);
-    const solver::ProofResult proof = solver::prove(s, solver::ProofOptions{}, control);
+    const solver::ProofResult proof = solver::prove(s, panelOptions(), control);
     if (proof.ending.cancelled || !proof.verdict) return out;
     return rowOf(s, proof);
 }

@@ -243,24 +243,60 @@ void ProofPanel::stop() {
 void ProofPanel::showVerdict(std::uint64_t generation, const StageVerdict& v) {
     if (generation != scheduler_->latest()) return;
     const solver::StageReport& rep = v.report;
+    showVerdictLine(rep);
+    showFigures(rep);
+    // A first verdict's figures are those found so far: the answer, the
+    // solution Show Solution plays and the end of the wait are the final one's.
+    if (!v.final) return;
     if (rep.solvable) {
-        verdict_->setText(tr("✔ Solvable with its magic"));
-        verdict_->setStyleSheet(QStringLiteral("color: %1").arg(kGood.name()));
         script_ = rep.plan.steps;
         answers_ = {v.answer};
         answerIndex_ = 0;
         if (current_.answer == AnswerMarks{} && v.answer != current_.answer)
             emit answerChosen(v.answer, false);
-    } else {
-        verdict_->setText(tr("✘ Not solvable: %1").arg(text(whyNotSolvable(proving_, rep))));
-        verdict_->setStyleSheet(QStringLiteral("color: %1").arg(kBad.name()));
     }
-    setRow(LeastMagic, rep.leastMagic > 0
-                           ? tr("%1 (the stage gives %2)").arg(rep.leastMagic).arg(proving_.magic)
-                           : tr("none clears it up to %1").arg(panelOptions().magicCap));
+    showAnswers();
+    settled_ = true;
+    if (!rep.solvable)
+        noSolution_ = rep.verdictProven
+                          ? tr("The stage cannot be cleared with its magic.")
+                          : tr("No solution was found, and none was ruled out: the proof is "
+                               "undecided.");
+    emit verdictShown();
+    emit solutionSettled();
+}
+
+void ProofPanel::showVerdictLine(const solver::StageReport& rep) {
+    if (!rep.verdictProven) {
+        verdict_->setText(rep.ending.outOfMemory
+                              ? tr("? Undecided within %1 MB after %L2 states")
+                                    .arg(proofMemoryMB())
+                                    .arg(rep.states + rep.goalStates)
+                              : tr("? Undecided: the search reached its state limit"));
+        verdict_->setStyleSheet(QString());
+        return;
+    }
+    if (rep.solvable)
+        verdict_->setText(tr("✔ Solvable with its magic"));
+    else
+        verdict_->setText(tr("✘ Not solvable: %1").arg(text(whyNotSolvable(proving_, rep))));
+    verdict_->setStyleSheet(QStringLiteral("color: %1").arg((rep.solvable ? kGood : kBad).name()));
+}
+
+void ProofPanel::showFigures(const solver::StageReport& rep) {
+    if (rep.leastMagic > 0)
+        setRow(LeastMagic, (rep.leastMagicSoFar ? tr("%1 so far (the stage gives %2)")
+                                                : tr("%1 (the stage gives %2)"))
+                               .arg(rep.leastMagic)
+                               .arg(proving_.magic));
+    else
+        setRow(LeastMagic, rep.verdictProven
+                               ? tr("none clears it up to %1").arg(panelOptions().magicCap)
+                               : tr("—"));
     if (rep.solvable)
         setRow(Solution, counted(rep.plan.casts, tr("cast"), tr("casts")) + QStringLiteral(", ") +
-                             counted(rep.plan.walks, tr("walk"), tr("walks")));
+                             counted(rep.plan.walks, tr("walk"), tr("walks")) +
+                             (rep.shortestSoFar ? tr(", the fewest so far") : QString()));
     if (rep.leaves >= 0) {
         const int c = solver::columnOf(rep.leaves), r = solver::rowOf(rep.leaves);
         QString way = (rep.exits & solver::kOffTop) ? tr("over the top") : tr("past column 1");
@@ -270,11 +306,6 @@ void ProofPanel::showVerdict(std::uint64_t generation, const StageVerdict& v) {
     } else {
         setRow(LeavesBoard, tr("no"));
     }
-    showAnswers();
-    settled_ = true;
-    if (!rep.solvable) noSolution_ = tr("The stage cannot be cleared with its magic.");
-    emit verdictShown();
-    emit solutionSettled();
 }
 
 void ProofPanel::showResult(std::uint64_t generation, const StageProof& result) {

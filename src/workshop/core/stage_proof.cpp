@@ -2,15 +2,16 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <variant>
 
 #include "solver/plan.h"
 
 namespace workshop {
 
-solver::ProofOptions panelOptions() { return {}; }
-
 namespace {
+
+std::atomic<std::size_t> gMemoryMB{solver::kMemoryBudgetMB};
 
 // The same board to a player's eye: a block the stage began with and one of
 // the answer look alike on the board.
@@ -42,6 +43,16 @@ std::vector<AnswerMarks> answersOf(const solver::Stage& stage, const StageProof&
 
 }  // namespace
 
+void setProofMemoryMB(std::size_t megabytes) { gMemoryMB = megabytes; }
+
+std::size_t proofMemoryMB() { return gMemoryMB; }
+
+solver::ProofOptions panelOptions() {
+    solver::ProofOptions options;
+    options.memoryBudget = proofMemoryMB() * solver::kBytesPerMB;
+    return options;
+}
+
 std::string whyNotSolvable(const game::StageDesc& stage, const solver::StageReport& report) {
     if (report.leastMagic > 0)
         return "not enough magic: it needs " + std::to_string(report.leastMagic) +
@@ -59,10 +70,16 @@ std::optional<StageProof> proveStage(const game::StageDesc& desc, solver::ProofC
         return out;
     }
     const solver::Stage& s = std::get<solver::Stage>(stage);
-    control.onVerdict = [&](const solver::StageReport& report) {
-        verdict(StageVerdict{report, report.solvable ? answerOfPlan(report) : AnswerMarks{}});
+    auto tell = [&](bool final) {
+        return [&verdict, final](const solver::StageReport& report) {
+            verdict(StageVerdict{report, report.solvable ? answerOfPlan(report) : AnswerMarks{},
+                                 final});
+        };
     };
+    control.onFirstVerdict = tell(false);
+    control.onVerdict = tell(true);
     out.proof = solver::prove(s, panelOptions(), &control);
+    control.onFirstVerdict = nullptr;
     control.onVerdict = nullptr;
     if (out.proof.ending.cancelled && !out.proof.verdict) return std::nullopt;
     // A proof stopped in its analysis still has its verdict to show.

@@ -22,17 +22,30 @@ struct StageProof {
 };
 
 // The verdict part of a proof: the solver's report and the shortest
-// solution's answer.
+// solution's answer. A first verdict comes as soon as a refutation or a
+// checked clear settles it, its least magic and solution those found so far;
+// the final one once the exact search has its figures.
 struct StageVerdict {
     solver::StageReport report;
     AnswerMarks answer{};
+    bool final = true;
 };
 
 using StageProofScheduler = ProofScheduler<StageProof, StageVerdict, solver::ProofControl>;
 
 // The workshop proves on every edit: the verdict must come at once, and an
-// analysis may stop early on a loose stage rather than keep the designer waiting.
+// analysis may stop early on a loose stage rather than keep the designer
+// waiting. Each search takes at most the workshop's memory setting.
 solver::ProofOptions panelOptions();
+// The memory each search of a workshop proof may take, in megabytes: the
+// workshop's setting, for every proof it runs from then on.
+void setProofMemoryMB(std::size_t megabytes);
+// The setting's range and step: below the least, even small stages would run
+// out; the most is what a large desktop can spare.
+inline constexpr int kMinProofMemoryMB = 64;
+inline constexpr int kMaxProofMemoryMB = 16'384;
+inline constexpr int kProofMemoryStepMB = 64;
+std::size_t proofMemoryMB();
 
 // The workshop's proof of one stage, on the proving thread: the verdict is
 // handed to `verdict` as soon as the solver knows it, the rest is returned.
