@@ -6,6 +6,7 @@
 set -eu
 want="g++ cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
       qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation fonts-ipafont-gothic
+      qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
       desktop-file-utils appstream qt6-qpa-plugins xvfb xauth xdotool"
 case "${1:-build}" in
     play) want="$want xvfb xauth" ;;

@@ -103,7 +103,7 @@ void EditorWindow::makePackMenu() {
         action->setShortcut(c.key);
         connect(action, &QAction::triggered, this, [this, run = c.run] { run(this); });
         this->*c.keep = action;
-        stageList_->buttons()->addAction(action);
+        stageList_->addButton(action);
     }
     pack->addSeparator();
     pack->addAction(tr("&Play Pack"), this, &EditorWindow::playPack);
@@ -115,10 +115,10 @@ void EditorWindow::makeStageMenu() {
     palette->setObjectName(QStringLiteral("paletteToolBar"));
     kinds_ = new QActionGroup(this);
     for (const KindInfo& k : kKinds) {
-        QAction* action = stage->addAction(QIcon(kindPicture(pictures_, k.kind)), text(k.name));
+        QAction* action = stage->addAction(QIcon(kindPicture(pictures_, k.kind)), kindName(k));
         action->setCheckable(true);
         action->setShortcut(QKeySequence(QChar(k.key)));
-        action->setToolTip(tr("%1 (%2)").arg(text(k.name), QChar(k.key)));
+        action->setToolTip(tr("%1 (%2)").arg(kindName(k), QChar(k.key)));
         action->setData(static_cast<int>(k.kind));
         kinds_->addAction(action);
         palette->addAction(action);

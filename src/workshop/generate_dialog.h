@@ -15,6 +15,8 @@ class QTimer;
 
 namespace workshop {
 
+class LiveTexts;
+
 class EditorWindow;
 
 // Stage > Generate: the moves a stage must require, a cast range and a seed;
@@ -29,6 +31,8 @@ public:
 private:
     void makeLayout();
     QWidget* makeMoveList();
+    // A label whose text (marked with QT_TR_NOOP) follows the language.
+    QLabel* liveLabel(const char* source);
     solver::GenerateOptions options() const;
     void start();
     void stop();
@@ -49,6 +53,7 @@ private:
     QTimer* progress_ = nullptr;
     std::unique_ptr<solver::GenerateControl> control_;
     std::thread worker_;
+    LiveTexts* texts_ = nullptr;
 };
 
 }  // namespace workshop
