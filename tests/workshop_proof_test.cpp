@@ -140,3 +140,18 @@ TEST(WorkshopProof, CancelledOrDestroyedWhileProvingItStopsAndDeliversNothing) {
     EXPECT_FALSE(fake.gaveUp);
     EXPECT_EQ(fake.delivered, (std::vector<std::string>{"v100@1", "v101@3"}));
 }
+
+// Stop on a generator: the search ends, and what it tried is still told.
+TEST(WorkshopProof, AnInterruptedProofStillDeliversWhatItReturns) {
+    FakeProver fake;
+    fake.finishCancelled = true;
+    auto scheduler = schedulerFor(fake);
+    const auto g = scheduler->submit(stage(FakeProver::kBlocking));
+    ASSERT_TRUE(fake.waitFor([&] { return fake.started.size() == 1; }));
+    scheduler->interrupt();
+    const std::string result = "r100@" + std::to_string(g);
+    ASSERT_TRUE(fake.waitFor(
+        [&] { return !fake.delivered.empty() && fake.delivered.back() == result; }));
+    std::lock_guard lock(fake.m);
+    EXPECT_FALSE(fake.gaveUp);
+}

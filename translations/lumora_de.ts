@@ -241,32 +241,12 @@ lege das Blockziel und die Startmagie fest.
 <context>
     <name>workshop::EditorWindow</name>
     <message>
-        <source>How many blocks the board must hold for the stage to be cleared</source>
-        <translation>Wie viele Blöcke das Spielfeld halten muss, damit das Level geschafft ist</translation>
-    </message>
-    <message>
-        <source>The magic the player has when the stage starts. The stage file stores one less, the budget.</source>
-        <translation>Die Magie zu Beginn des Levels. Die Leveldatei speichert eins weniger, das Budget.</translation>
-    </message>
-    <message>
-        <source>&amp;Target blocks:</source>
-        <translation>Block&amp;ziel:</translation>
-    </message>
-    <message>
-        <source>Starting &amp;magic:</source>
-        <translation>Start&amp;magie:</translation>
-    </message>
-    <message>
         <source>Stages</source>
         <translation>Level</translation>
     </message>
     <message>
         <source>Proof</source>
         <translation>Beweis</translation>
-    </message>
-    <message>
-        <source>Whether the stage can be cleared will be shown here.</source>
-        <translation>Hier steht, ob sich das Level schaffen lässt.</translation>
     </message>
     <message>
         <source>Pack</source>
@@ -389,10 +369,6 @@ lege das Blockziel und die Startmagie fest.
         <translation>Palette</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>&amp;Generate…</source>
         <translation>&amp;Erzeugen…</translation>
     </message>
@@ -413,16 +389,114 @@ lege das Blockziel und die Startmagie fest.
         <translation>&lt;p&gt;&lt;b&gt;Lumora-Werkstatt&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Baut Level für Lumora: Mit der linken Taste wird das Spielfeld bemalt, mit der rechten werden Felder geleert.&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>%1[*] — Lumora Workshop</source>
+        <translation>%1[*] — Lumora-Werkstatt</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::GenerateDialog</name>
+    <message>
+        <source>Generate Stage</source>
+        <translation>Level erzeugen</translation>
+    </message>
+    <message>
+        <source>Moves it must require
+(none checked: any):</source>
+        <translation>Nötige Züge
+(keiner gewählt: beliebig):</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Casts:</source>
+        <translation>Zauber:</translation>
+    </message>
+    <message>
+        <source>&amp;Random Seed</source>
+        <translation>&amp;Zufälliger Startwert</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Startwert:</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>&amp;Erzeugen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Suche läuft…</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>Spielfelder</translation>
+    </message>
+    <message>
+        <source>No stage found: %1</source>
+        <translation>Kein Level gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Level erzeugen</translation>
+    </message>
+    <message>
+        <source>Found after %1: %2, requires %3.</source>
+        <translation>Gefunden nach %1: %2, verlangt %3.</translation>
+    </message>
+    <message>
+        <source>cast</source>
+        <translation>Zauber</translation>
+    </message>
+    <message>
+        <source>casts</source>
+        <translation>Zauber</translation>
+    </message>
+    <message>
+        <source>Searching… %1 tried, %L2 states searched</source>
+        <translation>Suche läuft… %1 probiert, %L2 Zustände durchsucht</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;System Default</source>
+        <translation>&amp;Wie das System</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LiveProof</name>
+    <message>
+        <source>Looking for the shortest solution…</source>
+        <translation>Kürzeste Lösung wird gesucht…</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Lösung zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PackKeeper</name>
+    <message>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
         <translation>%1 (schreibgeschützt)</translation>
-    </message>
-    <message>
-        <source>%1[*] — Lumora Workshop</source>
-        <translation>%1[*] — Lumora-Werkstatt</translation>
     </message>
     <message>
         <source>Open a Pack</source>
@@ -471,98 +545,6 @@ lege das Blockziel und die Startmagie fest.
     <message>
         <source>The pack has changes that are not saved. Save them?</source>
         <translation>Das Paket hat ungespeicherte Änderungen. Speichern?</translation>
-    </message>
-    <message>
-        <source>Looking for the shortest solution…</source>
-        <translation>Kürzeste Lösung wird gesucht…</translation>
-    </message>
-    <message>
-        <source>Show Solution</source>
-        <translation>Lösung zeigen</translation>
-    </message>
-</context>
-<context>
-    <name>workshop::GenerateDialog</name>
-    <message>
-        <source>Generate Stage</source>
-        <translation>Level erzeugen</translation>
-    </message>
-    <message>
-        <source>Moves it must require
-(none checked: any):</source>
-        <translation>Nötige Züge
-(keiner gewählt: beliebig):</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>bis</translation>
-    </message>
-    <message>
-        <source>Casts:</source>
-        <translation>Zauber:</translation>
-    </message>
-    <message>
-        <source>&amp;Random Seed</source>
-        <translation>&amp;Zufälliger Startwert</translation>
-    </message>
-    <message>
-        <source>Seed:</source>
-        <translation>Startwert:</translation>
-    </message>
-    <message>
-        <source>&amp;Generate</source>
-        <translation>&amp;Erzeugen</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Anhalten</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>Suche läuft…</translation>
-    </message>
-    <message>
-        <source>Searching… %1 tried</source>
-        <translation>Suche läuft… %1 probiert</translation>
-    </message>
-    <message>
-        <source>board</source>
-        <translation>Spielfeld</translation>
-    </message>
-    <message>
-        <source>boards</source>
-        <translation>Spielfelder</translation>
-    </message>
-    <message>
-        <source>No stage found: %1</source>
-        <translation>Kein Level gefunden: %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>Level erzeugen</translation>
-    </message>
-    <message>
-        <source>Found after %1: %2, requires %3.</source>
-        <translation>Gefunden nach %1: %2, verlangt %3.</translation>
-    </message>
-    <message>
-        <source>cast</source>
-        <translation>Zauber</translation>
-    </message>
-    <message>
-        <source>casts</source>
-        <translation>Zauber</translation>
-    </message>
-</context>
-<context>
-    <name>workshop::LanguageMenu</name>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Sprache</translation>
-    </message>
-    <message>
-        <source>&amp;System Default</source>
-        <translation>&amp;Wie das System</translation>
     </message>
 </context>
 <context>
@@ -788,6 +770,29 @@ lege das Blockziel und die Startmagie fest.
     <message>
         <source> (stored)</source>
         <translation> (gespeichert)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StageDrawing</name>
+    <message>
+        <source>How many blocks the board must hold for the stage to be cleared</source>
+        <translation>Wie viele Blöcke das Spielfeld halten muss, damit das Level geschafft ist</translation>
+    </message>
+    <message>
+        <source>The magic the player has when the stage starts. The stage file stores one less, the budget.</source>
+        <translation>Die Magie zu Beginn des Levels. Die Leveldatei speichert eins weniger, das Budget.</translation>
+    </message>
+    <message>
+        <source>&amp;Target blocks:</source>
+        <translation>Block&amp;ziel:</translation>
+    </message>
+    <message>
+        <source>Starting &amp;magic:</source>
+        <translation>Start&amp;magie:</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -241,32 +241,12 @@ objetivo de bloques y la magia inicial.
 <context>
     <name>workshop::EditorWindow</name>
     <message>
-        <source>How many blocks the board must hold for the stage to be cleared</source>
-        <translation>Cuántos bloques debe tener el tablero para superar el nivel</translation>
-    </message>
-    <message>
-        <source>The magic the player has when the stage starts. The stage file stores one less, the budget.</source>
-        <translation>La magia del jugador al empezar el nivel. El archivo del nivel guarda uno menos: el presupuesto.</translation>
-    </message>
-    <message>
-        <source>&amp;Target blocks:</source>
-        <translation>Bloques &amp;objetivo:</translation>
-    </message>
-    <message>
-        <source>Starting &amp;magic:</source>
-        <translation>&amp;Magia inicial:</translation>
-    </message>
-    <message>
         <source>Stages</source>
         <translation>Niveles</translation>
     </message>
     <message>
         <source>Proof</source>
         <translation>Prueba</translation>
-    </message>
-    <message>
-        <source>Whether the stage can be cleared will be shown here.</source>
-        <translation>Aquí se mostrará si el nivel se puede superar.</translation>
     </message>
     <message>
         <source>Pack</source>
@@ -389,10 +369,6 @@ objetivo de bloques y la magia inicial.
         <translation>Paleta</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>&amp;Generate…</source>
         <translation>&amp;Generar…</translation>
     </message>
@@ -413,16 +389,114 @@ objetivo de bloques y la magia inicial.
         <translation>&lt;p&gt;&lt;b&gt;Taller de Lumora&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Crea niveles para Lumora: pinta el tablero con el botón izquierdo y vacía casillas con el derecho.&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>%1[*] — Lumora Workshop</source>
+        <translation>%1[*] — Taller de Lumora</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::GenerateDialog</name>
+    <message>
+        <source>Generate Stage</source>
+        <translation>Generar nivel</translation>
+    </message>
+    <message>
+        <source>Moves it must require
+(none checked: any):</source>
+        <translation>Movimientos exigidos
+(ninguno marcado: cualquiera):</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Casts:</source>
+        <translation>Hechizos:</translation>
+    </message>
+    <message>
+        <source>&amp;Random Seed</source>
+        <translation>Semilla &amp;aleatoria</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Semilla:</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>&amp;Generar</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Buscando…</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>tablero</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>tableros</translation>
+    </message>
+    <message>
+        <source>No stage found: %1</source>
+        <translation>No se encontró ningún nivel: %1</translation>
+    </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Generar nivel</translation>
+    </message>
+    <message>
+        <source>Found after %1: %2, requires %3.</source>
+        <translation>Encontrado tras %1: %2, exige %3.</translation>
+    </message>
+    <message>
+        <source>cast</source>
+        <translation>hechizo</translation>
+    </message>
+    <message>
+        <source>casts</source>
+        <translation>hechizos</translation>
+    </message>
+    <message>
+        <source>Searching… %1 tried, %L2 states searched</source>
+        <translation>Buscando… %1 probados, %L2 estados explorados</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;System Default</source>
+        <translation>&amp;Como el sistema</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LiveProof</name>
+    <message>
+        <source>Looking for the shortest solution…</source>
+        <translation>Buscando la solución más corta…</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Mostrar la solución</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PackKeeper</name>
+    <message>
         <source>Untitled</source>
         <translation>Sin título</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
         <translation>%1 (solo lectura)</translation>
-    </message>
-    <message>
-        <source>%1[*] — Lumora Workshop</source>
-        <translation>%1[*] — Taller de Lumora</translation>
     </message>
     <message>
         <source>Open a Pack</source>
@@ -471,98 +545,6 @@ objetivo de bloques y la magia inicial.
     <message>
         <source>The pack has changes that are not saved. Save them?</source>
         <translation>El paquete tiene cambios sin guardar. ¿Guardarlos?</translation>
-    </message>
-    <message>
-        <source>Looking for the shortest solution…</source>
-        <translation>Buscando la solución más corta…</translation>
-    </message>
-    <message>
-        <source>Show Solution</source>
-        <translation>Mostrar la solución</translation>
-    </message>
-</context>
-<context>
-    <name>workshop::GenerateDialog</name>
-    <message>
-        <source>Generate Stage</source>
-        <translation>Generar nivel</translation>
-    </message>
-    <message>
-        <source>Moves it must require
-(none checked: any):</source>
-        <translation>Movimientos exigidos
-(ninguno marcado: cualquiera):</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>a</translation>
-    </message>
-    <message>
-        <source>Casts:</source>
-        <translation>Hechizos:</translation>
-    </message>
-    <message>
-        <source>&amp;Random Seed</source>
-        <translation>Semilla &amp;aleatoria</translation>
-    </message>
-    <message>
-        <source>Seed:</source>
-        <translation>Semilla:</translation>
-    </message>
-    <message>
-        <source>&amp;Generate</source>
-        <translation>&amp;Generar</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Detener</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>Buscando…</translation>
-    </message>
-    <message>
-        <source>Searching… %1 tried</source>
-        <translation>Buscando… %1 probados</translation>
-    </message>
-    <message>
-        <source>board</source>
-        <translation>tablero</translation>
-    </message>
-    <message>
-        <source>boards</source>
-        <translation>tableros</translation>
-    </message>
-    <message>
-        <source>No stage found: %1</source>
-        <translation>No se encontró ningún nivel: %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>Generar nivel</translation>
-    </message>
-    <message>
-        <source>Found after %1: %2, requires %3.</source>
-        <translation>Encontrado tras %1: %2, exige %3.</translation>
-    </message>
-    <message>
-        <source>cast</source>
-        <translation>hechizo</translation>
-    </message>
-    <message>
-        <source>casts</source>
-        <translation>hechizos</translation>
-    </message>
-</context>
-<context>
-    <name>workshop::LanguageMenu</name>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Idioma</translation>
-    </message>
-    <message>
-        <source>&amp;System Default</source>
-        <translation>&amp;Como el sistema</translation>
     </message>
 </context>
 <context>
@@ -788,6 +770,29 @@ objetivo de bloques y la magia inicial.
     <message>
         <source> (stored)</source>
         <translation> (guardado)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StageDrawing</name>
+    <message>
+        <source>How many blocks the board must hold for the stage to be cleared</source>
+        <translation>Cuántos bloques debe tener el tablero para superar el nivel</translation>
+    </message>
+    <message>
+        <source>The magic the player has when the stage starts. The stage file stores one less, the budget.</source>
+        <translation>La magia del jugador al empezar el nivel. El archivo del nivel guarda uno menos: el presupuesto.</translation>
+    </message>
+    <message>
+        <source>&amp;Target blocks:</source>
+        <translation>Bloques &amp;objetivo:</translation>
+    </message>
+    <message>
+        <source>Starting &amp;magic:</source>
+        <translation>&amp;Magia inicial:</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -241,32 +241,12 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
 <context>
     <name>workshop::EditorWindow</name>
     <message>
-        <source>How many blocks the board must hold for the stage to be cleared</source>
-        <translation>Nombre de blocs que le plateau doit compter pour réussir le niveau</translation>
-    </message>
-    <message>
-        <source>The magic the player has when the stage starts. The stage file stores one less, the budget.</source>
-        <translation>La magie du joueur au début du niveau. Le fichier du niveau en garde un de moins : le budget.</translation>
-    </message>
-    <message>
-        <source>&amp;Target blocks:</source>
-        <translation>Objectif de &amp;blocs :</translation>
-    </message>
-    <message>
-        <source>Starting &amp;magic:</source>
-        <translation>&amp;Magie de départ :</translation>
-    </message>
-    <message>
         <source>Stages</source>
         <translation>Niveaux</translation>
     </message>
     <message>
         <source>Proof</source>
         <translation>Preuve</translation>
-    </message>
-    <message>
-        <source>Whether the stage can be cleared will be shown here.</source>
-        <translation>Ici s’affichera si le niveau peut être réussi.</translation>
     </message>
     <message>
         <source>Pack</source>
@@ -389,10 +369,6 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
         <translation>Palette</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>&amp;Generate…</source>
         <translation>&amp;Générer…</translation>
     </message>
@@ -413,16 +389,114 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
         <translation>&lt;p&gt;&lt;b&gt;Atelier Lumora&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Crée des niveaux pour Lumora : peignez le plateau avec le bouton gauche, videz les cases avec le droit.&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>%1[*] — Lumora Workshop</source>
+        <translation>%1[*] — Atelier Lumora</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::GenerateDialog</name>
+    <message>
+        <source>Generate Stage</source>
+        <translation>Générer un niveau</translation>
+    </message>
+    <message>
+        <source>Moves it must require
+(none checked: any):</source>
+        <translation>Coups exigés
+(aucun coché : tous) :</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Casts:</source>
+        <translation>Sorts :</translation>
+    </message>
+    <message>
+        <source>&amp;Random Seed</source>
+        <translation>Graine &amp;aléatoire</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Graine :</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>&amp;Générer</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Recherche…</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>plateau</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>plateaux</translation>
+    </message>
+    <message>
+        <source>No stage found: %1</source>
+        <translation>Aucun niveau trouvé : %1</translation>
+    </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Générer un niveau</translation>
+    </message>
+    <message>
+        <source>Found after %1: %2, requires %3.</source>
+        <translation>Trouvé après %1 : %2, exige %3.</translation>
+    </message>
+    <message>
+        <source>cast</source>
+        <translation>sort</translation>
+    </message>
+    <message>
+        <source>casts</source>
+        <translation>sorts</translation>
+    </message>
+    <message>
+        <source>Searching… %1 tried, %L2 states searched</source>
+        <translation>Recherche… %1 essayés, %L2 états parcourus</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;System Default</source>
+        <translation>&amp;Comme le système</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LiveProof</name>
+    <message>
+        <source>Looking for the shortest solution…</source>
+        <translation>Recherche de la solution la plus courte…</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Montrer la solution</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PackKeeper</name>
+    <message>
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
         <translation>%1 (lecture seule)</translation>
-    </message>
-    <message>
-        <source>%1[*] — Lumora Workshop</source>
-        <translation>%1[*] — Atelier Lumora</translation>
     </message>
     <message>
         <source>Open a Pack</source>
@@ -471,98 +545,6 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
     <message>
         <source>The pack has changes that are not saved. Save them?</source>
         <translation>Le pack a des modifications non enregistrées. Les enregistrer ?</translation>
-    </message>
-    <message>
-        <source>Looking for the shortest solution…</source>
-        <translation>Recherche de la solution la plus courte…</translation>
-    </message>
-    <message>
-        <source>Show Solution</source>
-        <translation>Montrer la solution</translation>
-    </message>
-</context>
-<context>
-    <name>workshop::GenerateDialog</name>
-    <message>
-        <source>Generate Stage</source>
-        <translation>Générer un niveau</translation>
-    </message>
-    <message>
-        <source>Moves it must require
-(none checked: any):</source>
-        <translation>Coups exigés
-(aucun coché : tous) :</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>à</translation>
-    </message>
-    <message>
-        <source>Casts:</source>
-        <translation>Sorts :</translation>
-    </message>
-    <message>
-        <source>&amp;Random Seed</source>
-        <translation>Graine &amp;aléatoire</translation>
-    </message>
-    <message>
-        <source>Seed:</source>
-        <translation>Graine :</translation>
-    </message>
-    <message>
-        <source>&amp;Generate</source>
-        <translation>&amp;Générer</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Arrêter</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>Recherche…</translation>
-    </message>
-    <message>
-        <source>Searching… %1 tried</source>
-        <translation>Recherche… %1 essayés</translation>
-    </message>
-    <message>
-        <source>board</source>
-        <translation>plateau</translation>
-    </message>
-    <message>
-        <source>boards</source>
-        <translation>plateaux</translation>
-    </message>
-    <message>
-        <source>No stage found: %1</source>
-        <translation>Aucun niveau trouvé : %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>Générer un niveau</translation>
-    </message>
-    <message>
-        <source>Found after %1: %2, requires %3.</source>
-        <translation>Trouvé après %1 : %2, exige %3.</translation>
-    </message>
-    <message>
-        <source>cast</source>
-        <translation>sort</translation>
-    </message>
-    <message>
-        <source>casts</source>
-        <translation>sorts</translation>
-    </message>
-</context>
-<context>
-    <name>workshop::LanguageMenu</name>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Langue</translation>
-    </message>
-    <message>
-        <source>&amp;System Default</source>
-        <translation>&amp;Comme le système</translation>
     </message>
 </context>
 <context>
@@ -788,6 +770,29 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
     <message>
         <source> (stored)</source>
         <translation> (enregistré)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StageDrawing</name>
+    <message>
+        <source>How many blocks the board must hold for the stage to be cleared</source>
+        <translation>Nombre de blocs que le plateau doit compter pour réussir le niveau</translation>
+    </message>
+    <message>
+        <source>The magic the player has when the stage starts. The stage file stores one less, the budget.</source>
+        <translation>La magie du joueur au début du niveau. Le fichier du niveau en garde un de moins : le budget.</translation>
+    </message>
+    <message>
+        <source>&amp;Target blocks:</source>
+        <translation>Objectif de &amp;blocs :</translation>
+    </message>
+    <message>
+        <source>Starting &amp;magic:</source>
+        <translation>&amp;Magie de départ :</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -240,32 +240,12 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
 <context>
     <name>workshop::EditorWindow</name>
     <message>
-        <source>How many blocks the board must hold for the stage to be cleared</source>
-        <translation>ステージクリアに必要な盤面のブロック数</translation>
-    </message>
-    <message>
-        <source>The magic the player has when the stage starts. The stage file stores one less, the budget.</source>
-        <translation>ステージ開始時の魔力。ステージファイルにはそれより 1 少ない値 (予算) が保存されます。</translation>
-    </message>
-    <message>
-        <source>&amp;Target blocks:</source>
-        <translation>目標ブロック数(&amp;T):</translation>
-    </message>
-    <message>
-        <source>Starting &amp;magic:</source>
-        <translation>開始時の魔力(&amp;M):</translation>
-    </message>
-    <message>
         <source>Stages</source>
         <translation>ステージ</translation>
     </message>
     <message>
         <source>Proof</source>
         <translation>証明</translation>
-    </message>
-    <message>
-        <source>Whether the stage can be cleared will be shown here.</source>
-        <translation>ステージをクリアできるかどうかがここに表示されます。</translation>
     </message>
     <message>
         <source>Pack</source>
@@ -388,10 +368,6 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
         <translation>パレット</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>&amp;Generate…</source>
         <translation>生成(&amp;G)…</translation>
     </message>
@@ -412,16 +388,114 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
         <translation>&lt;p&gt;&lt;b&gt;Lumora ワークショップ&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Lumora のステージを作ります。左ボタンで盤面を塗り、右ボタンでマスを空にします。&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>%1[*] — Lumora Workshop</source>
+        <translation>%1[*] — Lumora ワークショップ</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::GenerateDialog</name>
+    <message>
+        <source>Generate Stage</source>
+        <translation>ステージを生成</translation>
+    </message>
+    <message>
+        <source>Moves it must require
+(none checked: any):</source>
+        <translation>必要な手
+(チェックなし: 指定なし):</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>～</translation>
+    </message>
+    <message>
+        <source>Casts:</source>
+        <translation>魔法の回数:</translation>
+    </message>
+    <message>
+        <source>&amp;Random Seed</source>
+        <translation>ランダムなシード(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>シード:</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>生成(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>探しています…</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>盤面</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>盤面</translation>
+    </message>
+    <message>
+        <source>No stage found: %1</source>
+        <translation>ステージが見つかりません: %1</translation>
+    </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>ステージを生成</translation>
+    </message>
+    <message>
+        <source>Found after %1: %2, requires %3.</source>
+        <translation>%1 で見つかりました: %2、必要な手: %3。</translation>
+    </message>
+    <message>
+        <source>cast</source>
+        <translation>回の魔法</translation>
+    </message>
+    <message>
+        <source>casts</source>
+        <translation>回の魔法</translation>
+    </message>
+    <message>
+        <source>Searching… %1 tried, %L2 states searched</source>
+        <translation>探しています… %1 試行、%L2 個の状態を探索</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;System Default</source>
+        <translation>システムの設定(&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LiveProof</name>
+    <message>
+        <source>Looking for the shortest solution…</source>
+        <translation>最短の解法を探しています…</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>解法を見る</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PackKeeper</name>
+    <message>
         <source>Untitled</source>
         <translation>無題</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
         <translation>%1 (読み取り専用)</translation>
-    </message>
-    <message>
-        <source>%1[*] — Lumora Workshop</source>
-        <translation>%1[*] — Lumora ワークショップ</translation>
     </message>
     <message>
         <source>Open a Pack</source>
@@ -470,98 +544,6 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
     <message>
         <source>The pack has changes that are not saved. Save them?</source>
         <translation>パックに保存していない変更があります。保存しますか?</translation>
-    </message>
-    <message>
-        <source>Looking for the shortest solution…</source>
-        <translation>最短の解法を探しています…</translation>
-    </message>
-    <message>
-        <source>Show Solution</source>
-        <translation>解法を見る</translation>
-    </message>
-</context>
-<context>
-    <name>workshop::GenerateDialog</name>
-    <message>
-        <source>Generate Stage</source>
-        <translation>ステージを生成</translation>
-    </message>
-    <message>
-        <source>Moves it must require
-(none checked: any):</source>
-        <translation>必要な手
-(チェックなし: 指定なし):</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>～</translation>
-    </message>
-    <message>
-        <source>Casts:</source>
-        <translation>魔法の回数:</translation>
-    </message>
-    <message>
-        <source>&amp;Random Seed</source>
-        <translation>ランダムなシード(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Seed:</source>
-        <translation>シード:</translation>
-    </message>
-    <message>
-        <source>&amp;Generate</source>
-        <translation>生成(&amp;G)</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>停止(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>探しています…</translation>
-    </message>
-    <message>
-        <source>Searching… %1 tried</source>
-        <translation>探しています… %1 試行</translation>
-    </message>
-    <message>
-        <source>board</source>
-        <translation>盤面</translation>
-    </message>
-    <message>
-        <source>boards</source>
-        <translation>盤面</translation>
-    </message>
-    <message>
-        <source>No stage found: %1</source>
-        <translation>ステージが見つかりません: %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>ステージを生成</translation>
-    </message>
-    <message>
-        <source>Found after %1: %2, requires %3.</source>
-        <translation>%1 で見つかりました: %2、必要な手: %3。</translation>
-    </message>
-    <message>
-        <source>cast</source>
-        <translation>回の魔法</translation>
-    </message>
-    <message>
-        <source>casts</source>
-        <translation>回の魔法</translation>
-    </message>
-</context>
-<context>
-    <name>workshop::LanguageMenu</name>
-    <message>
-        <source>&amp;Language</source>
-        <translation>言語(&amp;L)</translation>
-    </message>
-    <message>
-        <source>&amp;System Default</source>
-        <translation>システムの設定(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -787,6 +769,29 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
     <message>
         <source> (stored)</source>
         <translation> (保存済み)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StageDrawing</name>
+    <message>
+        <source>How many blocks the board must hold for the stage to be cleared</source>
+        <translation>ステージクリアに必要な盤面のブロック数</translation>
+    </message>
+    <message>
+        <source>The magic the player has when the stage starts. The stage file stores one less, the budget.</source>
+        <translation>ステージ開始時の魔力。ステージファイルにはそれより 1 少ない値 (予算) が保存されます。</translation>
+    </message>
+    <message>
+        <source>&amp;Target blocks:</source>
+        <translation>目標ブロック数(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Starting &amp;magic:</source>
+        <translation>開始時の魔力(&amp;M):</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

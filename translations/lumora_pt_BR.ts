@@ -240,32 +240,12 @@ meta de blocos e a magia inicial.
 <context>
     <name>workshop::EditorWindow</name>
     <message>
-        <source>How many blocks the board must hold for the stage to be cleared</source>
-        <translation>Quantos blocos o tabuleiro precisa ter para vencer a fase</translation>
-    </message>
-    <message>
-        <source>The magic the player has when the stage starts. The stage file stores one less, the budget.</source>
-        <translation>A magia do jogador no início da fase. O arquivo da fase guarda um a menos: o orçamento.</translation>
-    </message>
-    <message>
-        <source>&amp;Target blocks:</source>
-        <translation>Meta de &amp;blocos:</translation>
-    </message>
-    <message>
-        <source>Starting &amp;magic:</source>
-        <translation>&amp;Magia inicial:</translation>
-    </message>
-    <message>
         <source>Stages</source>
         <translation>Fases</translation>
     </message>
     <message>
         <source>Proof</source>
         <translation>Prova</translation>
-    </message>
-    <message>
-        <source>Whether the stage can be cleared will be shown here.</source>
-        <translation>Aqui aparece se a fase pode ser vencida.</translation>
     </message>
     <message>
         <source>Pack</source>
@@ -388,10 +368,6 @@ meta de blocos e a magia inicial.
         <translation>Paleta</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>&amp;Generate…</source>
         <translation>&amp;Gerar…</translation>
     </message>
@@ -412,16 +388,114 @@ meta de blocos e a magia inicial.
         <translation>&lt;p&gt;&lt;b&gt;Oficina do Lumora&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Cria fases para o Lumora: pinte o tabuleiro com o botão esquerdo e esvazie casas com o direito.&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>%1[*] — Lumora Workshop</source>
+        <translation>%1[*] — Oficina do Lumora</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::GenerateDialog</name>
+    <message>
+        <source>Generate Stage</source>
+        <translation>Gerar fase</translation>
+    </message>
+    <message>
+        <source>Moves it must require
+(none checked: any):</source>
+        <translation>Movimentos exigidos
+(nenhum marcado: qualquer um):</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Casts:</source>
+        <translation>Feitiços:</translation>
+    </message>
+    <message>
+        <source>&amp;Random Seed</source>
+        <translation>Semente &amp;aleatória</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Semente:</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>&amp;Gerar</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Procurando…</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>tabuleiro</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>tabuleiros</translation>
+    </message>
+    <message>
+        <source>No stage found: %1</source>
+        <translation>Nenhuma fase encontrada: %1</translation>
+    </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Gerar fase</translation>
+    </message>
+    <message>
+        <source>Found after %1: %2, requires %3.</source>
+        <translation>Encontrada após %1: %2, exige %3.</translation>
+    </message>
+    <message>
+        <source>cast</source>
+        <translation>feitiço</translation>
+    </message>
+    <message>
+        <source>casts</source>
+        <translation>feitiços</translation>
+    </message>
+    <message>
+        <source>Searching… %1 tried, %L2 states searched</source>
+        <translation>Procurando… %1 testados, %L2 estados explorados</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;System Default</source>
+        <translation>&amp;Como o sistema</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LiveProof</name>
+    <message>
+        <source>Looking for the shortest solution…</source>
+        <translation>Procurando a solução mais curta…</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Mostrar a solução</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PackKeeper</name>
+    <message>
         <source>Untitled</source>
         <translation>Sem título</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
         <translation>%1 (somente leitura)</translation>
-    </message>
-    <message>
-        <source>%1[*] — Lumora Workshop</source>
-        <translation>%1[*] — Oficina do Lumora</translation>
     </message>
     <message>
         <source>Open a Pack</source>
@@ -470,98 +544,6 @@ meta de blocos e a magia inicial.
     <message>
         <source>The pack has changes that are not saved. Save them?</source>
         <translation>O pacote tem alterações não salvas. Salvá-las?</translation>
-    </message>
-    <message>
-        <source>Looking for the shortest solution…</source>
-        <translation>Procurando a solução mais curta…</translation>
-    </message>
-    <message>
-        <source>Show Solution</source>
-        <translation>Mostrar a solução</translation>
-    </message>
-</context>
-<context>
-    <name>workshop::GenerateDialog</name>
-    <message>
-        <source>Generate Stage</source>
-        <translation>Gerar fase</translation>
-    </message>
-    <message>
-        <source>Moves it must require
-(none checked: any):</source>
-        <translation>Movimentos exigidos
-(nenhum marcado: qualquer um):</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>a</translation>
-    </message>
-    <message>
-        <source>Casts:</source>
-        <translation>Feitiços:</translation>
-    </message>
-    <message>
-        <source>&amp;Random Seed</source>
-        <translation>Semente &amp;aleatória</translation>
-    </message>
-    <message>
-        <source>Seed:</source>
-        <translation>Semente:</translation>
-    </message>
-    <message>
-        <source>&amp;Generate</source>
-        <translation>&amp;Gerar</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Parar</translation>
-    </message>
-    <message>
-        <source>Searching…</source>
-        <translation>Procurando…</translation>
-    </message>
-    <message>
-        <source>Searching… %1 tried</source>
-        <translation>Procurando… %1 testados</translation>
-    </message>
-    <message>
-        <source>board</source>
-        <translation>tabuleiro</translation>
-    </message>
-    <message>
-        <source>boards</source>
-        <translation>tabuleiros</translation>
-    </message>
-    <message>
-        <source>No stage found: %1</source>
-        <translation>Nenhuma fase encontrada: %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>Gerar fase</translation>
-    </message>
-    <message>
-        <source>Found after %1: %2, requires %3.</source>
-        <translation>Encontrada após %1: %2, exige %3.</translation>
-    </message>
-    <message>
-        <source>cast</source>
-        <translation>feitiço</translation>
-    </message>
-    <message>
-        <source>casts</source>
-        <translation>feitiços</translation>
-    </message>
-</context>
-<context>
-    <name>workshop::LanguageMenu</name>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Idioma</translation>
-    </message>
-    <message>
-        <source>&amp;System Default</source>
-        <translation>&amp;Como o sistema</translation>
     </message>
 </context>
 <context>
@@ -787,6 +769,29 @@ meta de blocos e a magia inicial.
     <message>
         <source> (stored)</source>
         <translation> (salvo)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StageDrawing</name>
+    <message>
+        <source>How many blocks the board must hold for the stage to be cleared</source>
+        <translation>Quantos blocos o tabuleiro precisa ter para vencer a fase</translation>
+    </message>
+    <message>
+        <source>The magic the player has when the stage starts. The stage file stores one less, the budget.</source>
+        <translation>A magia do jogador no início da fase. O arquivo da fase guarda um a menos: o orçamento.</translation>
+    </message>
+    <message>
+        <source>&amp;Target blocks:</source>
+        <translation>Meta de &amp;blocos:</translation>
+    </message>
+    <message>
+        <source>Starting &amp;magic:</source>
+        <translation>&amp;Magia inicial:</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,11 @@ std::array<QTranslator*, 2>& installed() {
     return translators;
 }
 
+int& changes() {
+    static int count = 0;
+    return count;
+}
+
 }  // namespace
 
 std::optional<std::string_view> languageOf(std::string_view locale) {
@@ -67,7 +72,10 @@ std::string_view systemLanguage() {
     });
 }
 
+int languageChanges() { return changes(); }
+
 bool useLanguage(std::string_view code) {
+    ++changes();
     for (QTranslator*& t : installed()) {
         if (t == nullptr) continue;
         QCoreApplication::removeTranslator(t);

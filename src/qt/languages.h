@@ -45,6 +45,10 @@ std::string_view systemLanguage();  // from the process's environment
 // removes them. Windows hear QEvent::LanguageChange. After the application is
 // made. False when this program's catalogue could not be loaded.
 bool useLanguage(std::string_view code);
+// How many times useLanguage has changed the catalogues: a window worded at
+// one count need not word itself again for a change it has already seen
+// (the change is told to windows later, as an event).
+int languageChanges();
 
 // The game's own text (a caption, a message) as the installed catalogue has
 // it; a message paragraph by paragraph, so a sentence of its own is translated

@@ -2,19 +2,20 @@
 
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QFormLayout>
-#include <QLabel>
-#include <QMessageBox>
 #include <QSettings>
-#include <QSignalBlocker>
-#include <QSpinBox>
+#include <QStatusBar>
 #include <QUndoStack>
-#include <QVBoxLayout>
 
 #include "workshop/board_view.h"
-#include "workshop/edit_command.h"
+#include "workshop/journal_keeper.h"
+#include "workshop/live_proof.h"
 #include "workshop/pack_view.h"
+#include "workshop/play_session.h"
+#include "workshop/proof_panel.h"
+#include "workshop/stage_drawing.h"
 #include "workshop/stage_list.h"
+#include "workshop/wording.h"
+#include "workshop/live_texts.h"
 
 namespace workshop {
 namespace {
@@ -25,171 +26,135 @@ const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kStateKey = QStringLiteral("window/state");
 const QString kKindKey = QStringLiteral("editor/kind");
 
-// Wide enough for a stage list or a proof to be read in; the lead fills them.
+// Wide enough for a stage list or a proof to be read in.
 constexpr int kDockMinWidth = 200;
 constexpr QSize kFirstSize(1180, 680);
 
-QSpinBox* numberBox(int low, int high, const QString& tip, QWidget* parent) {
-    auto* box = new QSpinBox(parent);
-    box->setRange(low, high);
-    box->setToolTip(tip);
-    // Typing 12 is one edit of 12, not one of 1 and then one of 12.
-    box->setKeyboardTracking(false);
-    return box;
-}
-
-// A dock the lead fills in later; until then it says what it is for.
-QWidget* placeholderDock(QMainWindow* window, const QString& title, const QString& name,
-                         const QString& text, Qt::DockWidgetArea area) {
-    auto* dock = new QDockWidget(title, window);
-    dock->setObjectName(name);
-    auto* areaWidget = new QWidget(dock);
-    areaWidget->setObjectName(name + QStringLiteral("Area"));
-    areaWidget->setMinimumWidth(kDockMinWidth);
-    auto* layout = new QVBoxLayout(areaWidget);
-    auto* label = new QLabel(text, areaWidget);
-    label->setWordWrap(true);
-    label->setEnabled(false);
-    layout->addWidget(label);
-    layout->addStretch();
-    dock->setWidget(areaWidget);
+QDockWidget* dockFor(QMainWindow* window, LiveTexts& texts, const char* title, const char* name,
+                     Qt::DockWidgetArea area) {
+    auto* dock = new QDockWidget(window);
+    texts.title(dock, title);
+    dock->setObjectName(QString::fromLatin1(name));
     window->addDockWidget(area, dock);
-    return areaWidget;
+    return dock;
 }
 
 }  // namespace
 
 EditorWindow::EditorWindow(qtfront::PictureLibrary& pictures, QWidget* parent)
-    : QMainWindow(parent), pictures_(pictures) {
-    undo_ = new QUndoStack(this);
-    makeCentralArea();
+    : QMainWindow(parent), pictures_(pictures), pack_(new PackKeeper(this)) {
+    texts_ = new LiveTexts(this);
+    drawing_ = new StageDrawing(pictures_, this);
+    setCentralWidget(drawing_);
+    play_ = new PlaySession(this);
+    statusBar();  // there from the start, so an outcome does not resize the window
     makeDocks();
-    makeProofPanel();
     makeMenus();
     makeJournal();
-    connect(undo_, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { setWindowModified(!clean); });
+    connectParts();
     restoreSettings();
     showPack();
-    board_->setFocus();
+    texts_->add([this] { updateTitle(); });
+    board()->setFocus();
 }
 
 // The undo stack goes with the window's children, after the window's own
 // members, and tells of its emptying as it goes: nothing may hear it then.
-EditorWindow::~EditorWindow() { undo_->disconnect(); }
+EditorWindow::~EditorWindow() { undoStack()->disconnect(); }
 
-void EditorWindow::makeCentralArea() {
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    board_ = new BoardView(pictures_, central);
-    layout->addWidget(board_, 0, Qt::AlignHCenter);
-    auto* numbers = new QFormLayout;
-    numbers->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    target_ =
-        numberBox(kMinTarget, kMaxTarget,
-                  tr("How many blocks the board must hold for the stage to be cleared"), central);
-    magic_ = numberBox(kMinMagic, kMaxMagic,
-                       tr("The magic the player has when the stage starts. The stage file "
-                          "stores one less, the budget."),
-                       central);
-    target_->setObjectName(QStringLiteral("targetBox"));
-    magic_->setObjectName(QStringLiteral("magicBox"));
-    numbers->addRow(tr("&Target blocks:"), target_);
-    numbers->addRow(tr("Starting &magic:"), magic_);
-    layout->addLayout(numbers);
-    layout->addStretch();
-    setCentralWidget(central);
+BoardView* EditorWindow::board() const { return drawing_->board(); }
 
-    connect(board_, &BoardView::edited, this, &EditorWindow::push);
-    connect(target_, &QSpinBox::valueChanged, this, [this](int v) {
-        if (auto e = setTarget(stage(), v)) push(*e);
-    });
-    connect(magic_, &QSpinBox::valueChanged, this, [this](int v) {
-        if (auto e = setMagic(stage(), v)) push(*e);
-    });
-}
+ProofPanel* EditorWindow::proofPanel() const { return proof_->panel(); }
 
 void EditorWindow::makeDocks() {
-    auto* listDock = new QDockWidget(tr("Stages"), this);
-    listDock->setObjectName(QStringLiteral("stageListDock"));
+    QDockWidget* listDock = dockFor(this, *texts_, QT_TR_NOOP("Stages"), "stageListDock", Qt::LeftDockWidgetArea);
     stageList_ = new StageList(pictures_, listDock);
     stageList_->setObjectName(QStringLiteral("stageListDockArea"));
     stageList_->setMinimumWidth(kDockMinWidth);
     listDock->setWidget(stageList_);
-    addDockWidget(Qt::LeftDockWidgetArea, listDock);
-    connect(stageList_, &StageList::selected, this, &EditorWindow::selectStage);
-    connect(stageList_, &StageList::moved, this, &EditorWindow::moveStage);
-    connect(stageList_, &StageList::infoEdited, this, &EditorWindow::editInfo);
 
-    proofArea_ = placeholderDock(this, tr("Proof"), QStringLiteral("proofDock"),
-                                 tr("Whether the stage can be cleared will be shown here."),
-                                 Qt::RightDockWidgetArea);
+    QDockWidget* proofDock = dockFor(this, *texts_, QT_TR_NOOP("Proof"), "proofDock", Qt::RightDockWidgetArea);
+    proof_ = new LiveProof(pictures_, proofDock, *pack_, play_);
 
-    auto* packDock = new QDockWidget(tr("Pack"), this);
-    packDock->setObjectName(QStringLiteral("packDock"));
+    QDockWidget* packDock = dockFor(this, *texts_, QT_TR_NOOP("Pack"), "packDock", Qt::BottomDockWidgetArea);
     packView_ = new PackView(packDock);
     packDock->setWidget(packView_);
-    addDockWidget(Qt::BottomDockWidgetArea, packDock);
 }
 
-QWidget* EditorWindow::stageListArea() const { return stageList_; }
+void EditorWindow::connectParts() {
+    connect(drawing_, &StageDrawing::edited, pack_, &PackKeeper::push);
+    connect(stageList_, &StageList::selected, pack_, &PackKeeper::select);
+    connect(stageList_, &StageList::moved, pack_, &PackKeeper::moveStage);
+    connect(stageList_, &StageList::infoEdited, pack_, &PackKeeper::editInfo);
 
-void EditorWindow::push(const Edit& edit) {
-    // The stack owns its commands. Each remembers its stage, so undoing it
-    // goes back to that stage whichever is shown by then.
-    undo_->push(new EditCommand(edit, doc_.current(), [this](int index, const game::StageDesc& s) {
-        applyStage(index, s);
-    }));
+    connect(pack_, &PackKeeper::stageUpdated, this, &EditorWindow::showStage);
+    connect(pack_, &PackKeeper::packReplaced, this, &EditorWindow::showPack);
+    connect(pack_, &PackKeeper::filed, this, &EditorWindow::updateTitle);
+    connect(pack_, &PackKeeper::saved, journal_, &JournalKeeper::drop);  // the work is in the pack now
+    connect(pack_, &PackKeeper::answerTaken, this, [this] {
+        drawing_->follow(stage());
+        emit stageChanged(stage());
+    });
+    connect(undoStack(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+
+    ProofPanel* panel = proof_->panel();
+    connect(this, &EditorWindow::stageChanged, panel, &ProofPanel::prove);
+    connect(panel, &ProofPanel::markCell, board(), &BoardView::setMarkedCell);
+    // The pack's table takes the shown stage's row from this proof: one
+    // proof of it, not two racing for the same two cores.
+    connect(panel, &ProofPanel::proved, packView_,
+            [this](const game::StageDesc& s, const StageProof& p) { packView_->learn(s, p.proof); });
+    connect(proof_, &LiveProof::waiting, this, [this](const QString& message) {
+        if (message.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(message);
+    });
 }
 
-void EditorWindow::applyStage(int index, const game::StageDesc& stage) {
-    doc_.setStage(index, stage);
-    stageList_->showStage(doc_, index);
+void EditorWindow::showStage(int index) {
+    stageList_->showStage(document(), index);
     showCurrent();
 }
 
 void EditorWindow::showCurrent() {
-    board_->setStage(stage());
-    {
-        const QSignalBlocker targetQuiet(target_);
-        const QSignalBlocker magicQuiet(magic_);
-        target_->setValue(stage().target);
-        magic_->setValue(stage().magic);
-    }
-    const int at = doc_.current();
-    addStage_->setEnabled(doc_.canAdd());
-    duplicateStage_->setEnabled(doc_.canAdd());
-    deleteStage_->setEnabled(doc_.canRemove());
+    const PackDocument& doc = document();
+    drawing_->show(stage());
+    const int at = doc.current();
+    addStage_->setEnabled(doc.canAdd());
+    duplicateStage_->setEnabled(doc.canAdd());
+    deleteStage_->setEnabled(doc.canRemove());
     moveUp_->setEnabled(at > 0);
-    moveDown_->setEnabled(at + 1 < doc_.count());
-    packView_->setStages(doc_.stages(), doc_.current());
+    moveDown_->setEnabled(at + 1 < doc.count());
+    packView_->setStages(doc.stages(), doc.current());
     emit stageChanged(stage());
 }
 
 void EditorWindow::showPack() {
-    stageList_->showPack(doc_);
+    stageList_->showPack(document());
     showCurrent();
     updateTitle();
 }
 
-void EditorWindow::selectStage(int index) {
-    if (index == doc_.current() || !doc_.select(index)) return;
-    stageList_->showStage(doc_, index);
-    showCurrent();
+void EditorWindow::updateTitle() {
+    setWindowTitle(tr("%1[*] — Lumora Workshop").arg(pack_->title()));
+    save_->setEnabled(!document().readOnly());
 }
 
-void EditorWindow::replaceStage(const game::StageDesc& stage, const QString& description) {
-    if (stage == this->stage()) return;
-    push(Edit{Edit::Field::Board, this->stage(), stage, description.toStdString()});
+void EditorWindow::playPack() {
+    // The game plays files: an unsaved pack is saved first.
+    if ((!undoStack()->isClean() || document().folder().empty()) && !pack_->save()) return;
+    emit playPackRequested(text(document().folder()), document().count());
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
-    if (!mayDiscard()) {
+    if (!pack_->mayDiscard()) {
         event->ignore();
         return;
     }
     saveSettings();
-    dropJournal();  // saved or let go: nothing to offer back
+    journal_->drop();  // saved or let go: nothing to offer back
     event->accept();
 }
 
@@ -198,14 +163,15 @@ void EditorWindow::restoreSettings() {
     // The first time, room for the stage list, the board and the proof side by side.
     if (!restoreGeometry(s.value(kGeometryKey).toByteArray())) resize(kFirstSize);
     restoreState(s.value(kStateKey).toByteArray());
-    chooseKind(kindNamed(s.value(kKindKey).toString().toStdString()).value_or(Kind::Sand));
+    drawing_->chooseKind(
+        kindNamed(s.value(kKindKey).toString().toStdString()).value_or(Kind::Sand));
 }
 
 void EditorWindow::saveSettings() const {
     QSettings s = settings();
     s.setValue(kGeometryKey, saveGeometry());
     s.setValue(kStateKey, saveState());
-    const std::string_view kind = kindInfo(board_->kind()).name;
+    const std::string_view kind = kindInfo(drawing_->kind()).name;
     s.setValue(kKindKey, QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())));
 }
 

@@ -2,19 +2,13 @@
 
 #include <QMainWindow>
 #include <functional>
-#include <optional>
 
 #include "game/stage_desc.h"
-#include "workshop/core/editing.h"
 #include "workshop/core/journal.h"
-#include "workshop/core/pack_document.h"
-#include "workshop/core/pack_edits.h"
+#include "workshop/pack_keeper.h"
 
 class QAction;
-class QActionGroup;
 class QMenu;
-class QSpinBox;
-class QTimer;
 class QUndoStack;
 
 namespace qtfront {
@@ -24,16 +18,20 @@ class PictureLibrary;
 namespace workshop {
 
 class BoardView;
+class JournalKeeper;
+class LiveProof;
+class LiveTexts;
 class PackView;
 class PlaySession;
 class ProofPanel;
-class JournalKeeper;
+class StageDrawing;
 class StageList;
 
-// The workshop's main window: a pack of stages, the one shown on the board
-// with its palette, the target and starting magic; the pack's list of stages
-// with its name, author and licence; the pack's stage table and curve; one
-// undo stack for all of it; and a place for the proof.
+// The workshop's main window. It lays out and ties together the parts that
+// each own one concern: the pack with its undo stack and files
+// (PackKeeper), the stage being drawn (StageDrawing), the live proof
+// (LiveProof) and the journal of unsaved work (JournalKeeper); beside them
+// the pack's list of stages and its table and curve.
 class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -41,31 +39,33 @@ public:
     ~EditorWindow() override;
 
     // The stage being edited now: the pack's shown stage.
-    const game::StageDesc& stage() const { return doc_.currentStage(); }
-    const PackDocument& document() const { return doc_; }
-    QUndoStack* undoStack() const { return undo_; }
-    BoardView* board() const { return board_; }
-    QWidget* proofArea() const { return proofArea_; }
-    QWidget* stageListArea() const;
+    const game::StageDesc& stage() const { return pack_->stage(); }
+    const PackDocument& document() const { return pack_->document(); }
+    QUndoStack* undoStack() const { return pack_->undoStack(); }
+    PackKeeper* pack() const { return pack_; }
+    BoardView* board() const;
     PlaySession* playSession() const { return play_; }
-    ProofPanel* proofPanel() const { return proofPanel_; }
+    ProofPanel* proofPanel() const;
     StageList* stageList() const { return stageList_; }
     PackView* packView() const { return packView_; }
     // Puts a whole new stage in place of the one being edited (a generated
     // one, say), as one undo step.
-    void replaceStage(const game::StageDesc& stage, const QString& description);
+    void replaceStage(const game::StageDesc& stage, const QString& description) {
+        pack_->replaceStage(stage, description);
+    }
     // Shows another stage of the pack; not an edit.
-    void selectStage(int index);
+    void selectStage(int index) { pack_->select(index); }
 
     // File ▸ Open, Open the Game's Stages and Save As without their
     // dialogs. A failure is told and changes nothing.
-    bool openFolder(const QString& folder);
-    bool openGameStages();
-    bool saveTo(const QString& folder);
+    bool openFolder(const QString& folder) { return pack_->openFolder(folder); }
+    bool openGameStages() { return pack_->openGameStages(); }
+    bool saveTo(const QString& folder) { return pack_->saveTo(folder); }
 
     // Where failures are told; a message box unless replaced (by a test).
-    using ErrorReporter = std::function<void(const QString& title, const QString& text)>;
-    void setErrorReporter(ErrorReporter report) { reportError_ = std::move(report); }
+    void setErrorReporter(PackKeeper::ErrorReporter report) {
+        pack_->setErrorReporter(std::move(report));
+    }
 
     // Pack ▸ Play Pack: plays the saved pack; the game window answers
     // playPackRequested.
@@ -88,21 +88,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void makeCentralArea();
     void makeDocks();
-    void makeProofPanel();  // editor_window_proof.cpp
-    void makeJournal();     // editor_window_journal.cpp
-    void dropJournal();
+    void connectParts();
+    void makeJournal();  // editor_window_journal.cpp
     // Puts a journal's work in this window and keeps it in this window's own
     // journal; false when it could not be kept there.
     bool takeJournal(const Journal& journal);
-    // The answer a proof gives a stage that has none: no undo step of its own,
-    // it follows from the edit that left the stage without one.
-    void takeAnswer(const AnswerMarks& answer, bool chosen);
-    // Stage ▸ Show Solution: plays the live proof's solution, once it has one.
-    void showSolution();
-    void showKnownSolution();
     void makeMenus();  // editor_window_menus.cpp
+    // A menu of the menu bar and an entry of a menu, their words (marked with
+    // QT_TR_NOOP) following the language.
+    QMenu* liveMenu(const char* title);
+    QAction* liveAction(QMenu* menu, const char* text);
     void makeFileMenu();
     void makeStageMenu();
     void makePlayCommands(QMenu* stage);
@@ -111,49 +107,21 @@ private:
     void restoreSettings();
     void saveSettings() const;
 
-    void push(const Edit& edit);
-    void applyStage(int index, const game::StageDesc& stage);
+    void showStage(int index);
     void showCurrent();
     void showPack();
     void updateTitle();
-    void chooseKind(Kind kind);
     void about();
 
-    // The pack's own edits (editor_window_pack.cpp), each an undo step.
-    void pushPackEdit(std::optional<PackEdit> edit);
-    void addStage();
-    void duplicateStage();
-    void deleteStage();
-    void moveStage(int from, int to);
-    void moveShown(int by);
-    void editInfo(const game::PackInfo& info);
-
-    // The files (editor_window_pack.cpp).
-    void newPack();
-    void open();
-    void openRecent(const QString& folder);
-    bool save();
-    bool saveAs();
-    void setDocument(PackDocument doc);
-    void rememberRecent(const QString& folder);
-    void tellError(const QString& title, const QString& text);
-    // Whether unsaved edits may go: asks, offering to save, when there are any.
-    bool mayDiscard();
-
     qtfront::PictureLibrary& pictures_;
-    PackDocument doc_;
-    QUndoStack* undo_ = nullptr;
-    BoardView* board_ = nullptr;
-    QSpinBox* target_ = nullptr;
-    QSpinBox* magic_ = nullptr;
-    QActionGroup* kinds_ = nullptr;
-    QWidget* proofArea_ = nullptr;
-    ProofPanel* proofPanel_ = nullptr;
-    JournalKeeper* journal_ = nullptr;
-    PlaySession* play_ = nullptr;
-    bool showWhenSolved_ = false;  // Show Solution waits for the proof under way
+    PackKeeper* pack_;
+    StageDrawing* drawing_ = nullptr;
     StageList* stageList_ = nullptr;
     PackView* packView_ = nullptr;
+    PlaySession* play_ = nullptr;
+    LiveProof* proof_ = nullptr;
+    JournalKeeper* journal_ = nullptr;
+    LiveTexts* texts_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QAction* save_ = nullptr;
     QAction* addStage_ = nullptr;
@@ -161,7 +129,6 @@ private:
     QAction* deleteStage_ = nullptr;
     QAction* moveUp_ = nullptr;
     QAction* moveDown_ = nullptr;
-    ErrorReporter reportError_;
 };
 
 }  // namespace workshop

@@ -23,10 +23,11 @@ QString writtenWhen(std::int64_t seconds) {
 
 void EditorWindow::makeJournal() {
     journal_ = new JournalKeeper(
-        undo_,
+        undoStack(),
         [this] {
-            return Journal{doc_.info().name, doc_.info().author, doc_.info().license,
-                           doc_.folder(),    doc_.stages(),      doc_.current()};
+            const PackDocument& doc = document();
+            return Journal{doc.info().name, doc.info().author, doc.info().license,
+                           doc.folder(),    doc.stages(),      doc.current()};
         },
         this);
     connect(journal_, &JournalKeeper::trouble, this, [this](const QString& why) {
@@ -36,14 +37,12 @@ void EditorWindow::makeJournal() {
 
 void EditorWindow::writeJournal() { journal_->write(); }
 
-void EditorWindow::dropJournal() { journal_->drop(); }
-
 bool EditorWindow::restoreJournal(const std::function<bool(const QString&)>& ask) {
     if (journal_->folder().empty()) return false;
     bool here = false;
     for (OrphanedJournal& orphan : orphanedJournals(journal_->folder())) {
         if (auto* e = std::get_if<game::FileError>(&orphan.journal)) {
-            tellError(tr("Unsaved work"),
+            pack_->tellError(tr("Unsaved work"),
                       tr("Unsaved work of a workshop that ended cannot be read: %1")
                           .arg(text(e->message)));
             orphan.slot.remove();
@@ -66,7 +65,7 @@ bool EditorWindow::restoreJournal(const std::function<bool(const QString&)>& ask
         if (here) {
             into = new EditorWindow(pictures_);
             into->setAttribute(Qt::WA_DeleteOnClose);
-            into->setErrorReporter(reportError_);
+            into->setErrorReporter(pack_->errorReporter());
             into->show();
         }
         here = true;
@@ -80,9 +79,8 @@ bool EditorWindow::takeJournal(const Journal& j) {
     game::Pack pack{{j.name, j.author, j.license, static_cast<int>(j.stages.size())}, j.stages};
     PackDocument doc(std::move(pack), j.folder, false);
     doc.select(j.selected);
-    setDocument(std::move(doc));
     // What came back is not saved anywhere yet.
-    undo_->resetClean();
+    pack_->adoptUnsaved(std::move(doc));
     setWindowModified(true);
     return journal_->keep(j);
 }

@@ -9,31 +9,70 @@
 #include <QUndoStack>
 
 #include "workshop/board_view.h"
+#include "workshop/live_proof.h"
+#include "workshop/stage_drawing.h"
 #include "workshop/editor_window.h"
 #include "workshop/generate_dialog.h"
+#include "workshop/language_menu.h"
+#include "workshop/live_texts.h"
 #include "workshop/play_session.h"
 #include "workshop/stage_list.h"
 #include "workshop/wording.h"
 
 namespace workshop {
+namespace {
+
+// "Undo Paint 3 cells with sand": the command, then the edit it takes back.
+QString withEdit(const QString& command, const QString& edit) {
+    return edit.isEmpty() ? command : command + QLatin1Char(' ') + edit;
+}
+
+}  // namespace
+
+QMenu* EditorWindow::liveMenu(const char* title) {
+    QMenu* menu = menuBar()->addMenu(QString());
+    texts_->title(menu, title);
+    return menu;
+}
+
+QAction* EditorWindow::liveAction(QMenu* menu, const char* text) {
+    QAction* action = menu->addAction(QString());
+    texts_->text(action, text);
+    return action;
+}
+
 void EditorWindow::makeMenus() {
     makeFileMenu();
 
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    QAction* undo = undo_->createUndoAction(this, tr("&Undo"));
+    QMenu* edit = liveMenu(QT_TR_NOOP("&Edit"));
+    // Qt's own undo actions keep the words they were made with; these are
+    // worded anew in another language.
+    QUndoStack* stack = undoStack();
+    QAction* undo = edit->addAction(QString(), stack, &QUndoStack::undo);
+    QAction* redo = edit->addAction(QString(), stack, &QUndoStack::redo);
+    const auto word = [this, stack, undo, redo] {
+        undo->setText(withEdit(tr("&Undo"), stack->undoText()));
+        redo->setText(withEdit(tr("&Redo"), stack->redoText()));
+    };
+    texts_->add(word);
+    connect(stack, &QUndoStack::undoTextChanged, this, word);
+    connect(stack, &QUndoStack::redoTextChanged, this, word);
+    connect(stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    undo->setEnabled(stack->canUndo());
+    redo->setEnabled(stack->canRedo());
     undo->setShortcut(QKeySequence::Undo);
     undo->setObjectName(QStringLiteral("undo"));
-    QAction* redo = undo_->createRedoAction(this, tr("&Redo"));
     redo->setShortcut(QKeySequence::Redo);
     redo->setObjectName(QStringLiteral("redo"));
-    edit->addAction(undo);
-    edit->addAction(redo);
 
     makeStageMenu();
     makePackMenu();
 
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(tr("&About Lumora Workshop"), this, &EditorWindow::about);
+    menuBar()->addMenu(new LanguageMenu(this));
+    QMenu* help = liveMenu(QT_TR_NOOP("&Help"));
+    connect(liveAction(help, QT_TR_NOOP("&About Lumora Workshop")), &QAction::triggered, this,
+            &EditorWindow::about);
 }
 
 void EditorWindow::makeFileMenu() {
@@ -44,24 +83,25 @@ void EditorWindow::makeFileMenu() {
         QAction* EditorWindow::*keep;  // the window's own handle, or null
     };
     static constexpr FileCommand kCommands[] = {
-        {QT_TR_NOOP("&New Pack"), QKeySequence::New, [](EditorWindow* w) { w->newPack(); },
+        {QT_TR_NOOP("&New Pack"), QKeySequence::New, [](EditorWindow* w) { w->pack_->newPack(); },
          nullptr},
-        {QT_TR_NOOP("&Open…"), QKeySequence::Open, [](EditorWindow* w) { w->open(); }, nullptr},
+        {QT_TR_NOOP("&Open…"), QKeySequence::Open, [](EditorWindow* w) { w->pack_->open(); }, nullptr},
         {nullptr, QKeySequence::UnknownKey, nullptr, nullptr},  // Open Recent
         {QT_TR_NOOP("Open the &Game's Stages"), QKeySequence::UnknownKey,
-         [](EditorWindow* w) { w->openGameStages(); }, nullptr},
-        {QT_TR_NOOP("&Save"), QKeySequence::Save, [](EditorWindow* w) { w->save(); },
+         [](EditorWindow* w) { w->pack_->openGameStages(); }, nullptr},
+        {QT_TR_NOOP("&Save"), QKeySequence::Save, [](EditorWindow* w) { w->pack_->save(); },
          &EditorWindow::save_},
-        {QT_TR_NOOP("Save &As…"), QKeySequence::SaveAs, [](EditorWindow* w) { w->saveAs(); },
+        {QT_TR_NOOP("Save &As…"), QKeySequence::SaveAs, [](EditorWindow* w) { w->pack_->saveAs(); },
          nullptr},
     };
-    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* file = liveMenu(QT_TR_NOOP("&File"));
     for (const FileCommand& c : kCommands) {
         if (c.text == nullptr) {
-            recentMenu_ = file->addMenu(tr("Open &Recent"));
+            recentMenu_ = file->addMenu(QString());
+            texts_->title(recentMenu_, QT_TR_NOOP("Open &Recent"));
             continue;
         }
-        QAction* action = file->addAction(tr(c.text));
+        QAction* action = liveAction(file, c.text);
         action->setShortcut(c.key);
         // Without a desktop's theme Qt knows no key for Save As; the one every
         // desktop uses is given then.
@@ -72,7 +112,8 @@ void EditorWindow::makeFileMenu() {
     }
     connect(file, &QMenu::aboutToShow, this, &EditorWindow::fillRecentMenu);
     file->addSeparator();
-    QAction* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
+    QAction* quit = liveAction(file, QT_TR_NOOP("&Quit"));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
 }
 
@@ -85,20 +126,20 @@ void EditorWindow::makePackMenu() {
         QAction* EditorWindow::*keep;
     };
     static const PackCommand kCommands[] = {
-        {"addStage", QT_TR_NOOP("&Add Stage"), QKeySequence(), [](EditorWindow* w) { w->addStage(); },
+        {"addStage", QT_TR_NOOP("&Add Stage"), QKeySequence(), [](EditorWindow* w) { w->pack_->addStage(); },
          &EditorWindow::addStage_},
         {"duplicateStage", QT_TR_NOOP("&Duplicate Stage"), QKeySequence(),
-         [](EditorWindow* w) { w->duplicateStage(); }, &EditorWindow::duplicateStage_},
-        {"deleteStage", QT_TR_NOOP("D&elete Stage"), QKeySequence(), [](EditorWindow* w) { w->deleteStage(); },
+         [](EditorWindow* w) { w->pack_->duplicateStage(); }, &EditorWindow::duplicateStage_},
+        {"deleteStage", QT_TR_NOOP("D&elete Stage"), QKeySequence(), [](EditorWindow* w) { w->pack_->deleteStage(); },
          &EditorWindow::deleteStage_},
         {"moveUp", QT_TR_NOOP("Move &Up"), QKeySequence(Qt::ALT | Qt::Key_Up),
-         [](EditorWindow* w) { w->moveShown(-1); }, &EditorWindow::moveUp_},
+         [](EditorWindow* w) { w->pack_->moveShown(-1); }, &EditorWindow::moveUp_},
         {"moveDown", QT_TR_NOOP("Move Do&wn"), QKeySequence(Qt::ALT | Qt::Key_Down),
-         [](EditorWindow* w) { w->moveShown(1); }, &EditorWindow::moveDown_},
+         [](EditorWindow* w) { w->pack_->moveShown(1); }, &EditorWindow::moveDown_},
     };
-    QMenu* pack = menuBar()->addMenu(tr("&Pack"));
+    QMenu* pack = liveMenu(QT_TR_NOOP("&Pack"));
     for (const PackCommand& c : kCommands) {
-        QAction* action = pack->addAction(tr(c.text));
+        QAction* action = liveAction(pack, c.text);
         action->setObjectName(QString::fromLatin1(c.name));
         action->setShortcut(c.key);
         connect(action, &QAction::triggered, this, [this, run = c.run] { run(this); });
@@ -106,28 +147,24 @@ void EditorWindow::makePackMenu() {
         stageList_->addButton(action);
     }
     pack->addSeparator();
-    pack->addAction(tr("&Play Pack"), this, &EditorWindow::playPack);
+    connect(liveAction(pack, QT_TR_NOOP("&Play Pack")), &QAction::triggered, this,
+            &EditorWindow::playPack);
 }
 
 void EditorWindow::makeStageMenu() {
-    QMenu* stage = menuBar()->addMenu(tr("&Stage"));
-    QToolBar* palette = addToolBar(tr("Palette"));
+    QMenu* stage = liveMenu(QT_TR_NOOP("&Stage"));
+    QToolBar* palette = addToolBar(QString());
+    texts_->title(palette, QT_TR_NOOP("Palette"));
     palette->setObjectName(QStringLiteral("paletteToolBar"));
-    kinds_ = new QActionGroup(this);
-    for (const KindInfo& k : kKinds) {
-        QAction* action = stage->addAction(QIcon(kindPicture(pictures_, k.kind)), kindName(k));
-        action->setCheckable(true);
-        action->setShortcut(QKeySequence(QChar(k.key)));
-        action->setToolTip(tr("%1 (%2)").arg(kindName(k), QChar(k.key)));
-        action->setData(static_cast<int>(k.kind));
-        kinds_->addAction(action);
-        palette->addAction(action);
-        connect(action, &QAction::triggered, this, [this, kind = k.kind] { chooseKind(kind); });
-    }
+    drawing_->addPalette(stage, palette);
     stage->addSeparator();
-    QAction* generate = stage->addAction(tr("&Generate…"), this, [this] {
+    QAction* generate = liveAction(stage, QT_TR_NOOP("&Generate…"));
+    connect(generate, &QAction::triggered, this, [this] {
         auto* dialog = findChild<GenerateDialog*>();
-        if (dialog == nullptr) dialog = new GenerateDialog(this);
+        if (dialog == nullptr) {
+            dialog = new GenerateDialog(this);
+            connect(dialog, &GenerateDialog::found, pack_, &PackKeeper::replaceStage);
+        }
         dialog->show();
         dialog->raise();
         dialog->activateWindow();
@@ -140,25 +177,28 @@ void EditorWindow::makeStageMenu() {
 // Play and the show run the real game on the stage as it stands; its end,
 // whatever it is, shows in the status bar.
 void EditorWindow::makePlayCommands(QMenu* stage) {
-    play_ = new PlaySession(this);
-    statusBar();  // there from the start, so an outcome does not resize the window
     connect(play_, &PlaySession::finished, this,
             [this](PlaySession::Outcome o) { statusBar()->showMessage(outcomeText(o)); });
     connect(
         this, &EditorWindow::playPackRequested, play_,
         [this](const QString& folder, int count) { play_->playPack(folder.toStdString(), count); });
     stage->addSeparator();
-    QAction* play = stage->addAction(tr("&Play"), this, [this] { play_->play(this->stage()); });
+    QAction* play = liveAction(stage, QT_TR_NOOP("&Play"));
+    connect(play, &QAction::triggered, this, [this] { play_->play(this->stage()); });
     play->setShortcut(Qt::Key_F5);
     play->setObjectName(QStringLiteral("play"));
-    QAction* show = stage->addAction(tr("Show S&olution"), this, &EditorWindow::showSolution);
+    QAction* show = liveAction(stage, QT_TR_NOOP("Show S&olution"));
+    connect(show, &QAction::triggered, proof_, &LiveProof::showSolution);
     show->setShortcut(Qt::Key_F6);
     show->setObjectName(QStringLiteral("showSolution"));
 }
 
-void EditorWindow::chooseKind(Kind kind) {
-    board_->setKind(kind);
-    kinds_->actions().at(static_cast<int>(kind))->setChecked(true);
+void EditorWindow::fillRecentMenu() {
+    const QStringList recent = pack_->recentPacks();
+    recentMenu_->clear();
+    for (const QString& folder : recent)
+        recentMenu_->addAction(folder, pack_, [this, folder] { pack_->openRecent(folder); });
+    recentMenu_->setEnabled(!recent.isEmpty());  // filled as the File menu opens
 }
 
 void EditorWindow::about() {

@@ -15,7 +15,6 @@
 
 #include "solver/moves.h"
 #include "solver/validate.h"
-#include "workshop/editor_window.h"
 #include "workshop/wording.h"
 #include "workshop/live_texts.h"
 
@@ -29,7 +28,24 @@ constexpr int kListRowsShown = 10;
 
 }  // namespace
 
-GenerateDialog::GenerateDialog(EditorWindow* editor) : QDialog(editor), editor_(editor) {
+GenerateDialog::GenerateDialog(QWidget* parent) : QDialog(parent) {
+    // The scheduler calls back on its own thread; the result is handed to
+    // this dialog's, and dropped by Qt should the dialog be gone by then.
+    scheduler_ = std::make_unique<Scheduler>(
+        [](const solver::GenerateOptions& o, solver::GenerateControl& control,
+           const Scheduler::ReportVerdict&) {
+            // Stopped, it still tells what it tried.
+            return std::optional<solver::GenerateResult>(solver::generate(o, &control));
+        },
+        [](Scheduler::Generation, const solver::GenerateResult&) {},
+        [this](Scheduler::Generation g, const solver::GenerateResult& result) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, g, result] {
+                    if (g == scheduler_->latest()) finished(result);
+                },
+                Qt::QueuedConnection);
+        });
     setObjectName(QStringLiteral("generateDialog"));
     texts_ = new LiveTexts(this);
     texts_->add([this] { setWindowTitle(tr("Generate Stage")); });
@@ -40,10 +56,8 @@ GenerateDialog::GenerateDialog(EditorWindow* editor) : QDialog(editor), editor_(
     setRunning(false);
 }
 
-GenerateDialog::~GenerateDialog() {
-    if (control_) control_->cancel = true;
-    joinWorker();
-}
+// The scheduler goes first: its thread may still hand a result to this dialog.
+GenerateDialog::~GenerateDialog() { scheduler_.reset(); }
 
 QWidget* GenerateDialog::makeMoveList() {
     moves_ = new QListWidget(this);
@@ -130,41 +144,30 @@ solver::GenerateOptions GenerateDialog::options() const {
 }
 
 void GenerateDialog::start() {
-    if (worker_.joinable()) return;
-    control_ = std::make_unique<solver::GenerateControl>();
+    if (running_) return;
     setRunning(true);
     status_->setText(tr("Searching…"));
-    worker_ = std::thread([this, o = options(), control = control_.get()] {
-        solver::GenerateResult result = solver::generate(o, control);
-        // Dropped by Qt should the dialog be gone by then; its destructor waits for this thread.
-        QMetaObject::invokeMethod(
-            this, [this, result = std::move(result)] { finished(result); }, Qt::QueuedConnection);
-    });
+    scheduler_->submit(options());
 }
 
-void GenerateDialog::stop() {
-    if (control_) control_->cancel = true;
-}
-
-void GenerateDialog::joinWorker() {
-    if (worker_.joinable()) worker_.join();
-}
+void GenerateDialog::stop() { scheduler_->interrupt(); }
 
 void GenerateDialog::showProgress() {
-    if (!control_) return;
-    const auto tried = static_cast<long long>(control_->attempts.load(std::memory_order_relaxed));
-    status_->setText(tr("Searching… %1 tried").arg(counted(tried, tr("board"), tr("boards"))));
+    const solver::GenerateControl& control = scheduler_->control();
+    const auto tried = static_cast<long long>(control.attempts.load(std::memory_order_relaxed));
+    status_->setText(tr("Searching… %1 tried, %L2 states searched")
+                         .arg(counted(tried, tr("board"), tr("boards")))
+                         .arg(control.states.load(std::memory_order_relaxed)));
 }
 
 void GenerateDialog::finished(const solver::GenerateResult& result) {
-    joinWorker();
     setRunning(false);
     if (!result.stage) {
         status_->setText(
             tr("No stage found: %1").arg(QString::fromStdString(solver::describeTries(result))));
         return;
     }
-    editor_->replaceStage(*result.stage, tr("Generate stage"));
+    emit found(*result.stage, tr("Generate stage"));
     status_->setText(tr("Found after %1: %2, requires %3.")
                          .arg(counted(result.tally.attempts, tr("board"), tr("boards")),
                               counted(result.casts, tr("cast"), tr("casts")),
@@ -172,6 +175,7 @@ void GenerateDialog::finished(const solver::GenerateResult& result) {
 }
 
 void GenerateDialog::setRunning(bool running) {
+    running_ = running;
     generate_->setEnabled(!running);
     stop_->setEnabled(running);
     for (QWidget* w : {static_cast<QWidget*>(moves_), static_cast<QWidget*>(minCasts_),

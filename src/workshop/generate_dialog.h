@@ -2,10 +2,9 @@
 
 #include <QDialog>
 #include <memory>
-#include <optional>
-#include <thread>
 
 #include "solver/generate.h"
+#include "workshop/core/proof_scheduler.h"
 
 class QLabel;
 class QListWidget;
@@ -17,16 +16,17 @@ namespace workshop {
 
 class LiveTexts;
 
-class EditorWindow;
-
-// Stage > Generate: the moves a stage must require, a cast range and a seed;
-// the generator runs on a thread of its own, and the stage it finds replaces
-// the editor's as one undo step.
+// Stage > Generate: the moves a stage must require, a cast range and a seed.
+// The generator runs on the workshop's proof scheduler, a thread of its own;
+// the stage it finds is handed on by `found`.
 class GenerateDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit GenerateDialog(EditorWindow* editor);
+    explicit GenerateDialog(QWidget* parent);
     ~GenerateDialog() override;  // stops a running search and waits for its thread
+
+signals:
+    void found(const game::StageDesc& stage, const QString& description);
 
 private:
     void makeLayout();
@@ -39,9 +39,11 @@ private:
     void finished(const solver::GenerateResult& result);
     void showProgress();
     void setRunning(bool running);
-    void joinWorker();
 
-    EditorWindow* editor_;
+    using Scheduler = ProofScheduler<solver::GenerateResult, solver::GenerateResult,
+                                     solver::GenerateControl, solver::GenerateOptions>;
+    std::unique_ptr<Scheduler> scheduler_;
+    bool running_ = false;
     QListWidget* moves_ = nullptr;
     QSpinBox* minCasts_ = nullptr;
     QSpinBox* maxCasts_ = nullptr;
@@ -51,8 +53,6 @@ private:
     QPushButton* stop_ = nullptr;
     QLabel* status_ = nullptr;
     QTimer* progress_ = nullptr;
-    std::unique_ptr<solver::GenerateControl> control_;
-    std::thread worker_;
     LiveTexts* texts_ = nullptr;
 };
 

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "qt/languages.h"
 #include "qt/picture_library.h"
 #include "solver/moves.h"
 #include "solver/validate.h"
@@ -202,6 +203,7 @@ void ProofPanel::build() {
 void ProofPanel::prove(const game::StageDesc& stage) {
     current_ = stage;
     asked_ = true;
+    wordedAt_ = qtfront::languageChanges();
     const game::StageDesc plain = withoutAnswer(stage);
     if (proved_ && plain == proving_) {
         // The answer alone changed: chosen, or lost to a redo of an edit.
@@ -231,7 +233,9 @@ void ProofPanel::prove(const game::StageDesc& stage) {
 // language the stage is proven again, which words them anew.
 void ProofPanel::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::LanguageChange || !asked_) return;
+    if (event->type() != QEvent::LanguageChange || !asked_ ||
+        wordedAt_ == qtfront::languageChanges())
+        return;
     proved_ = false;
     proving_ = {};
     ticker_->stop();

@@ -99,6 +99,7 @@ private:
     QPushButton* use_ = nullptr;
     int ticks_ = 0;
     bool asked_ = false;  // a stage was given to prove
+    int wordedAt_ = 0;    // the language changes seen when the proof began
     LiveTexts* texts_ = nullptr;
 };
 

@@ -38,7 +38,7 @@ class ProofScheduler {
 public:
     using Generation = std::uint64_t;
     using ReportVerdict = std::function<void(const Verdict&)>;
-    // Returns nothing when it stopped because `control.cancel` was set. It
+    // May return nothing when it stopped because `control.cancel` was set. It
     // should look at the flag often, may count its work in `control.states`
     // and must not throw (it would end the program on the worker thread).
     using Prover = std::function<std::optional<Result>(const Input&, Control& control,
@@ -90,6 +90,13 @@ public:
         control_.cancel = true;
     }
 
+    // Stops the running proof but keeps its generation: what the prover
+    // returns on being stopped (the work it did so far) is still delivered.
+    void interrupt() {
+        std::lock_guard lock(mutex_);
+        control_.cancel = true;
+    }
+
     Generation latest() const {
         std::lock_guard lock(mutex_);
         return latest_;
@@ -97,6 +104,9 @@ public:
 
     // The work counted by the running proof, for a progress display.
     std::uint64_t progress() const { return control_.states.load(std::memory_order_relaxed); }
+    // The running proof's own control, for a progress display of a richer
+    // prover: only its atomic counters may be read.
+    const Control& control() const { return control_; }
 
 private:
     void run() {

@@ -1,4 +1,5 @@
-// The window's pack: its list operations as undo steps, and its files.
+#include "workshop/pack_keeper.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -11,9 +12,7 @@
 
 #include "game/pack.h"
 #include "game/save_folder.h"
-#include "workshop/core/pack_edits.h"
-#include "workshop/editor_window.h"
-#include "workshop/stage_list.h"
+#include "workshop/edit_command.h"
 #include "workshop/wording.h"
 
 namespace workshop {
@@ -42,73 +41,92 @@ private:
 
 }  // namespace
 
-void EditorWindow::pushPackEdit(std::optional<PackEdit> edit) {
+PackKeeper::PackKeeper(QWidget* window)
+    : QObject(window), window_(window), undo_(new QUndoStack(this)) {}
+
+void PackKeeper::push(const Edit& edit) {
+    // The stack owns its commands. Each remembers its stage, so undoing it
+    // goes back to that stage whichever is shown by then.
+    undo_->push(new EditCommand(edit, doc_.current(), [this](int index, const game::StageDesc& s) {
+        doc_.setStage(index, s);
+        emit stageUpdated(index);
+    }));
+}
+
+void PackKeeper::replaceStage(const game::StageDesc& stage, const QString& description) {
+    if (stage == this->stage()) return;
+    push(Edit{Edit::Field::Board, this->stage(), stage, description.toStdString()});
+}
+
+void PackKeeper::takeAnswer(const AnswerMarks& answer) {
+    // Taken quietly, so it must not come back as a change: an answer equal to
+    // the one the stage holds (no marks on a board with no blocks, say) would
+    // send the proof round again and again.
+    if (answer == stage().answer) return;
+    game::StageDesc taken = stage();
+    taken.answer = answer;
+    doc_.setStage(doc_.current(), taken);
+    emit answerTaken();
+}
+
+void PackKeeper::select(int index) {
+    if (index == doc_.current() || !doc_.select(index)) return;
+    emit stageUpdated(index);
+}
+
+void PackKeeper::pushPackEdit(std::optional<PackEdit> edit) {
     if (!edit) {
-        showPack();  // a drop that moved nothing still moved the list's item
+        emit packReplaced();  // a drop that moved nothing still moved the list's item
         return;
     }
     undo_->push(new PackStep(std::move(*edit), [this](const PackContents& contents) {
         doc_.setContents(contents);
-        showPack();
+        emit packReplaced();
     }));
 }
 
-void EditorWindow::addStage() { pushPackEdit(addStageEdit(doc_)); }
-
-void EditorWindow::duplicateStage() { pushPackEdit(duplicateStageEdit(doc_)); }
-
-void EditorWindow::deleteStage() { pushPackEdit(deleteStageEdit(doc_)); }
-
-void EditorWindow::moveStage(int from, int to) { pushPackEdit(moveStageEdit(doc_, from, to)); }
-
-void EditorWindow::moveShown(int by) { moveStage(doc_.current(), doc_.current() + by); }
-
-void EditorWindow::editInfo(const game::PackInfo& info) { pushPackEdit(infoEdit(doc_, info)); }
-
-void EditorWindow::playPack() {
-    // The game plays files: an unsaved pack is saved first.
-    if ((!undo_->isClean() || doc_.folder().empty()) && !save()) return;
-    emit playPackRequested(text(doc_.folder()), doc_.count());
-}
-
-void EditorWindow::updateTitle() {
+QString PackKeeper::title() const {
     QString name = text(doc_.info().name);
     if (name.isEmpty() && !doc_.folder().empty()) name = QDir(text(doc_.folder())).dirName();
     if (name.isEmpty()) name = tr("Untitled");
     if (doc_.readOnly()) name = tr("%1 (read-only)").arg(name);
-    setWindowTitle(tr("%1[*] — Lumora Workshop").arg(name));
-    save_->setEnabled(!doc_.readOnly());
+    return name;
 }
 
-void EditorWindow::setDocument(PackDocument doc) {
+void PackKeeper::setDocument(PackDocument doc) {
     doc_ = std::move(doc);
     undo_->clear();
-    showPack();
+    emit packReplaced();
 }
 
-void EditorWindow::tellError(const QString& title, const QString& message) {
+void PackKeeper::adoptUnsaved(PackDocument doc) {
+    setDocument(std::move(doc));
+    undo_->resetClean();
+}
+
+void PackKeeper::tellError(const QString& title, const QString& message) {
     if (reportError_) {
         reportError_(title, message);
         return;
     }
-    QMessageBox::warning(this, title, message);
+    QMessageBox::warning(window_, title, message);
 }
 
-void EditorWindow::newPack() {
+void PackKeeper::newPack() {
     if (mayDiscard()) setDocument(PackDocument());
 }
 
-void EditorWindow::open() {
+void PackKeeper::open() {
     if (!mayDiscard()) return;
-    const QString folder = QFileDialog::getExistingDirectory(this, tr("Open a Pack"));
+    const QString folder = QFileDialog::getExistingDirectory(window_, tr("Open a Pack"));
     if (!folder.isEmpty()) openFolder(folder);
 }
 
-void EditorWindow::openRecent(const QString& folder) {
+void PackKeeper::openRecent(const QString& folder) {
     if (mayDiscard()) openFolder(folder);
 }
 
-bool EditorWindow::openFolder(const QString& folder) {
+bool PackKeeper::openFolder(const QString& folder) {
     auto opened = game::openPack(folder.toStdString());
     if (auto* e = std::get_if<game::FileError>(&opened)) {
         tellError(tr("Cannot Open the Pack"),
@@ -121,7 +139,7 @@ bool EditorWindow::openFolder(const QString& folder) {
     return true;
 }
 
-bool EditorWindow::openGameStages() {
+bool PackKeeper::openGameStages() {
     if (!mayDiscard()) return false;
     const game::GameFolders folders = game::findGameFolders(
         QCoreApplication::applicationDirPath().toStdString(), LUMORA_DATA_FROM_BIN,
@@ -135,18 +153,18 @@ bool EditorWindow::openGameStages() {
     return true;
 }
 
-bool EditorWindow::save() {
+bool PackKeeper::save() {
     if (doc_.readOnly() || doc_.folder().empty()) return saveAs();
     return saveTo(text(doc_.folder()));
 }
 
-bool EditorWindow::saveAs() {
+bool PackKeeper::saveAs() {
     const QString folder =
-        QFileDialog::getExistingDirectory(this, tr("Save the Pack in an Empty Folder"));
+        QFileDialog::getExistingDirectory(window_, tr("Save the Pack in an Empty Folder"));
     if (folder.isEmpty()) return false;
     const bool same = !doc_.readOnly() && QDir(folder) == QDir(text(doc_.folder()));
     if (!same && game::isPack(folder.toStdString()) &&
-        QMessageBox::question(this, tr("Replace the Pack?"),
+        QMessageBox::question(window_, tr("Replace the Pack?"),
                               tr("%1 holds a pack already. Replace it with this one?").arg(folder),
                               QMessageBox::Yes | QMessageBox::Cancel,
                               QMessageBox::Cancel) != QMessageBox::Yes)
@@ -154,7 +172,7 @@ bool EditorWindow::saveAs() {
     return saveTo(folder);
 }
 
-bool EditorWindow::saveTo(const QString& folder) {
+bool PackKeeper::saveTo(const QString& folder) {
     const std::string path = folder.toStdString();
     if (auto refused = game::writePack(path, doc_.pack())) {
         tellError(tr("Cannot Save the Pack"),
@@ -163,22 +181,22 @@ bool EditorWindow::saveTo(const QString& folder) {
     }
     doc_.savedTo(path);
     undo_->setClean();
-    dropJournal();  // the work is in the pack now
     rememberRecent(folder);
-    updateTitle();
+    emit saved();
+    emit filed();
     return true;
 }
 
-bool EditorWindow::mayDiscard() {
+bool PackKeeper::mayDiscard() {
     if (undo_->isClean()) return true;
     const auto answer = QMessageBox::question(
-        this, tr("Save the Changes?"), tr("The pack has changes that are not saved. Save them?"),
+        window_, tr("Save the Changes?"), tr("The pack has changes that are not saved. Save them?"),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save) return save();
     return answer == QMessageBox::Discard;
 }
 
-void EditorWindow::rememberRecent(const QString& folder) {
+void PackKeeper::rememberRecent(const QString& folder) {
     QSettings s = settings();
     QStringList recent = s.value(kRecentKey).toStringList();
     const QString absolute = QFileInfo(folder).absoluteFilePath();
@@ -188,7 +206,7 @@ void EditorWindow::rememberRecent(const QString& folder) {
     s.setValue(kRecentKey, recent);
 }
 
-void EditorWindow::fillRecentMenu() {
+QStringList PackKeeper::recentPacks() const {
     QSettings s = settings();
     QStringList recent = s.value(kRecentKey).toStringList();
     // A pack moved or deleted since is no longer offered.
@@ -196,10 +214,7 @@ void EditorWindow::fillRecentMenu() {
                                 [](const QString& f) { return !game::isPack(f.toStdString()); }),
                  recent.end());
     s.setValue(kRecentKey, recent);
-    recentMenu_->clear();
-    for (const QString& folder : recent)
-        recentMenu_->addAction(folder, this, [this, folder] { openRecent(folder); });
-    recentMenu_->setEnabled(!recent.isEmpty());  // filled as the File menu opens
+    return recent;
 }
 
 }  // namespace workshop
