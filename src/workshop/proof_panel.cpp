@@ -23,6 +23,8 @@ namespace {
 // button appears: a proof that ends sooner never shows it.
 constexpr int kTickMs = 100;
 constexpr int kTicksBeforeStop = 3;
+// The least room a figure has beside its name, in characters.
+constexpr int kFigureChars = 22;
 
 // The figures under the verdict, in the order shown.
 enum Row { LeastMagic, Solution, Requires, EarlyCount, FinalBoards, LeavesBoard, kRowCount };
@@ -145,9 +147,14 @@ void ProofPanel::build() {
     connect(stop_, &QPushButton::clicked, this, &ProofPanel::stop);
 
     auto* figures = new QFormLayout;
+    // A figure whose name leaves it too little room (French, Portuguese) goes
+    // under its name rather than into a sliver beside it, which the dock's
+    // scroll area would squeeze to a line.
+    figures->setRowWrapPolicy(QFormLayout::WrapLongRows);
     for (int i = 0; i < kRowCount; ++i) {
         auto* value = new QLabel(this);
         value->setWordWrap(true);
+        value->setMinimumWidth(value->fontMetrics().averageCharWidth() * kFigureChars);
         value->setObjectName(QStringLiteral("proofRow%1").arg(i));
         auto* name = new QLabel(this);
         texts_->add([name, i] { name->setText(tr(kRowNames[i])); });
