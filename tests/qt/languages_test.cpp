@@ -48,16 +48,20 @@ TEST(Languages, FollowTheSystem) {
     }
 }
 
-// Every catalogue the programs name is compiled in and loads, and English
-// takes them all away again: the game's texts read as written.
+// Every catalogue the programs name is compiled in and loads, with Qt's own
+// for the dialogs' buttons, and English takes them all away again: the game's
+// texts read as written.
 TEST(Languages, EveryCatalogueLoadsAndEnglishRestoresTheTexts) {
     const char* const source = "Stage";
+    const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
     for (const qtfront::Language& l : qtfront::kLanguages) {
         EXPECT_TRUE(qtfront::useLanguage(l.code)) << l.code;
         EXPECT_NE(qtfront::gameText(source), source) << l.code;
+        EXPECT_NE(yes(), QStringLiteral("&Yes")) << l.code;
     }
     EXPECT_TRUE(qtfront::useLanguage(kEnglish));
     EXPECT_EQ(qtfront::gameText(source), source);
+    EXPECT_EQ(yes(), QStringLiteral("&Yes"));
 }
 
 // A message keeps the paragraphs the catalogue has no words for (a file's
