@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QDockWidget>
-#include <QFormLayout>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -15,7 +12,6 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTranslator>
@@ -46,15 +42,13 @@ void collectMenu(const QMenu* menu, const QString& where, QStringList& out) {
         if (a->isSeparator() || !a->isVisible()) continue;
         if (languages && !a->data().toString().isEmpty()) continue;
         if (unmarked(a->text())) out << where + QStringLiteral(" > ") + a->text();
-        if (unmarked(a->toolTip()) && a->toolTip() != a->text() &&
-            a->toolTip() != QString(a->text()).remove(QLatin1Char('&')))
-            out << where + QStringLiteral(" tip ") + a->toolTip();
+        if (unmarked(a->toolTip())) out << where + QStringLiteral(" tip ") + a->toolTip();
         if (a->menu() != nullptr) collectMenu(a->menu(), where + QStringLiteral(" > ") + a->text(), out);
     }
 }
 
-// Every text a window shows: its title, labels, buttons, group and dock
-// titles, tabs, headers, list rows, menus and tool tips.
+// Every text a window shows: its title, labels, buttons, dock titles,
+// headers, list rows, menus and tool tips.
 QStringList unmarkedTexts(const QWidget* window) {
     QStringList out;
     if (unmarked(window->windowTitle())) out << QStringLiteral("title ") + window->windowTitle();
@@ -71,10 +65,7 @@ QStringList unmarkedTexts(const QWidget* window) {
             b && !qobject_cast<const QToolButton*>(w) &&
             !(box && box->standardButton(const_cast<QAbstractButton*>(b)) != QDialogButtonBox::NoButton))
             texts << b->text();
-        if (auto* g = qobject_cast<const QGroupBox*>(w)) texts << g->title();
         if (auto* d = qobject_cast<const QDockWidget*>(w)) texts << d->windowTitle();
-        if (auto* t = qobject_cast<const QTabBar*>(w))
-            for (int i = 0; i < t->count(); ++i) texts << t->tabText(i);
         if (auto* h = qobject_cast<const QHeaderView*>(w); h && h->model())
             for (int i = 0; i < h->count(); ++i)
                 texts << h->model()->headerData(i, h->orientation()).toString();
@@ -178,11 +169,11 @@ TEST(TranslatedWindows, NoLanguageCutsTheWorkshopOff) {
                                             : l->width() >= l->sizeHint().width();
             if (!fits) cut << l->text();
         }
-        for (const QAbstractButton* b : w.window->proofPanel()->findChildren<QAbstractButton*>())
-            if (b->isVisibleTo(w.window.get()) && !whole(b)) cut << b->text();
-        // The pack's buttons under the stage list.
-        for (const QToolButton* b : w.window->stageList()->findChildren<QToolButton*>())
-            if (b->isVisibleTo(w.window.get()) && !whole(b)) cut << b->text();
+        // The panel's buttons, and the pack's under the stage list.
+        for (const QWidget* part : {static_cast<QWidget*>(w.window->proofPanel()),
+                                    static_cast<QWidget*>(w.window->stageList())})
+            for (const QAbstractButton* b : part->findChildren<QAbstractButton*>())
+                if (b->isVisibleTo(w.window.get()) && !whole(b)) cut << b->text();
         for (const QToolBar* bar : w.window->findChildren<QToolBar*>()) {
             const auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
             if (bar->isVisible() && more != nullptr && more->isVisible()) cut << bar->windowTitle();
@@ -210,8 +201,6 @@ TEST(TranslatedWindows, LanguageMenuTurnsEveryWindowOver) {
     } cases[] = {
         {QStringLiteral("de"), QStringLiteral("&Datei"), QStringLiteral("Beweis"),
          QStringLiteral("Level erzeugen")},
-        {QStringLiteral("ja"), QStringLiteral("ファイル(&F)"), QStringLiteral("証明"),
-         QStringLiteral("ステージを生成")},
         {QStringLiteral("en"), QStringLiteral("&File"), QStringLiteral("Proof"),
          QStringLiteral("Generate Stage")},
     };
