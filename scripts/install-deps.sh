@@ -1,13 +1,15 @@
 #!/bin/sh
 # Installs the Debian packages Lumora needs, only those that are missing.
 # Usage: scripts/install-deps.sh [build|play|x11]
-#   build: compile and test (the workshop's real-window test runs on a virtual
-#          display); play: also a display; x11: play solutions by mouse on a display
+#   build: compile and test (the workshop's real-window tests run on a virtual
+#          display, one with a session bus and a screen reader's AT-SPI client);
+#          play: also a display; x11: play solutions by mouse on a display
 set -eu
 want="g++ cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-      qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation fonts-ipafont-gothic
+      qt6-base-dev qt6-base-private-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation fonts-ipafont-gothic
       qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-      desktop-file-utils appstream qt6-qpa-plugins xvfb xauth xdotool"
+      desktop-file-utils appstream qt6-qpa-plugins xvfb xauth xdotool time
+      dbus-bin dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0"
 case "${1:-build}" in
     play) want="$want xvfb xauth" ;;
     x11) want="xvfb xdotool openbox imagemagick" ;;

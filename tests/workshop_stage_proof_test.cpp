@@ -47,7 +47,9 @@ TEST(WorkshopProof, SaysWhyAStageDoesNotClear) {
         std::string why;
     } cases[] = {
         {poor, "not enough magic: it needs 3 to start with, it has 2"},
-        {walled, "no path to the pool at column 5, row 8"},
+        {walled,
+         "the pool at column 5, row 8 can never be cleared: no cell the character could ever "
+         "reach is beside it"},
     };
     for (const auto& t : cases) {
         const auto p = proof(t.stage);

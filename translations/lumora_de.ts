@@ -239,6 +239,52 @@ lege das Blockziel und die Startmagie fest.
     </message>
 </context>
 <context>
+    <name>workshop::BoardAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>Sand</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>wall</source>
+        <translation>Mauer</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1, start</source>
+        <translation>%1, Start</translation>
+    </message>
+    <message>
+        <source>column %1, row %2: %3</source>
+        <translation>Spalte %1, Zeile %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+</context>
+<context>
     <name>workshop::EditorWindow</name>
     <message>
         <source>Stages</source>

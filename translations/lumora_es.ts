@@ -239,6 +239,52 @@ objetivo de bloques y la magia inicial.
     </message>
 </context>
 <context>
+    <name>workshop::BoardAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>arena</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>bloque</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>agua</translation>
+    </message>
+    <message>
+        <source>wall</source>
+        <translation>muro</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>columna %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>%1, start</source>
+        <translation>%1, inicio</translation>
+    </message>
+    <message>
+        <source>column %1, row %2: %3</source>
+        <translation>columna %1, fila %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+</context>
+<context>
     <name>workshop::EditorWindow</name>
     <message>
         <source>Stages</source>

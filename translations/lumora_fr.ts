@@ -239,6 +239,52 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
     </message>
 </context>
 <context>
+    <name>workshop::BoardAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>sable</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>bloc</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>eau</translation>
+    </message>
+    <message>
+        <source>wall</source>
+        <translation>mur</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonne %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>%1, start</source>
+        <translation>%1, départ</translation>
+    </message>
+    <message>
+        <source>column %1, row %2: %3</source>
+        <translation>colonne %1, ligne %2 : %3</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+</context>
+<context>
     <name>workshop::EditorWindow</name>
     <message>
         <source>Stages</source>

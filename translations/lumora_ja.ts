@@ -238,6 +238,52 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
     </message>
 </context>
 <context>
+    <name>workshop::BoardAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>空き</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>砂</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>ブロック</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>水</translation>
+    </message>
+    <message>
+        <source>wall</source>
+        <translation>壁</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>%1 列</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>%1 行</translation>
+    </message>
+    <message>
+        <source>%1, start</source>
+        <translation>%1、スタート</translation>
+    </message>
+    <message>
+        <source>column %1, row %2: %3</source>
+        <translation>%1 列 %2 行: %3</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>盤面</translation>
+    </message>
+</context>
+<context>
     <name>workshop::EditorWindow</name>
     <message>
         <source>Stages</source>

@@ -238,6 +238,52 @@ meta de blocos e a magia inicial.
     </message>
 </context>
 <context>
+    <name>workshop::BoardAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>areia</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>bloco</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>água</translation>
+    </message>
+    <message>
+        <source>wall</source>
+        <translation>muro</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>coluna %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>linha %1</translation>
+    </message>
+    <message>
+        <source>%1, start</source>
+        <translation>%1, início</translation>
+    </message>
+    <message>
+        <source>column %1, row %2: %3</source>
+        <translation>coluna %1, linha %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+</context>
+<context>
     <name>workshop::EditorWindow</name>
     <message>
         <source>Stages</source>

@@ -41,6 +41,10 @@ ProofOptions proofOptions(const GenerateOptions& o, bool analyse) {
     p.maxStates = o.maxStates;
     p.analysisStates = o.maxStates;
     p.analyse = analyse;
+    // A board is kept only with its exact least magic and casts: a quick clear
+    // would not spare the exact search, while a refutation turns a board down
+    // before it.
+    p.goalStates = 0;
     return p;
 }
 

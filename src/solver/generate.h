@@ -12,6 +12,10 @@
 
 namespace solver {
 
+// The longest shortest solution a generated stage is asked for: the tool's
+// --casts and the workshop's Generate dialog go up to it.
+inline constexpr int kMostCasts = 20;
+
 struct GenerateOptions {
     std::uint64_t seed = 0;
     // The moves:: bits the stage's budget must require, no more and no fewer;

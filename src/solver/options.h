@@ -20,18 +20,25 @@ inline constexpr std::size_t kBoardCap = 100;
 // The analysis searches a stage once for each move left out; loose stages
 // would take minutes, and one that needs more states than this is loose anyway.
 inline constexpr std::size_t kAnalysisStates = 1'000'000;
+// What a search's states may take, in megabytes; a search that would need
+// more stops undecided rather than take the machine's memory.
+inline constexpr std::size_t kMemoryBudgetMB = 512;
+inline constexpr std::size_t kBytesPerMB = std::size_t{1} << 20;
 
 // How a search, a report, a validation or a proof came to its end, said the
 // same way by each. Cancelled: the caller stopped it, and nothing it found is
 // an answer. Cut short: a search stopped at its state limit, so a "no" it
-// gave may not be one. Finished: neither.
+// gave may not be one. Out of memory: a search stopped at its memory budget,
+// with the same doubt. Finished: none of these.
 struct Ending {
     bool cancelled = false;
     bool cutShort = false;
-    bool finished() const { return !cancelled && !cutShort; }
+    bool outOfMemory = false;
+    bool finished() const { return !cancelled && !cutShort && !outOfMemory; }
     void add(const Ending& other) {
         cancelled = cancelled || other.cancelled;
         cutShort = cutShort || other.cutShort;
+        outOfMemory = outOfMemory || other.outOfMemory;
     }
     bool operator==(const Ending&) const = default;
 };

@@ -31,11 +31,15 @@ ProofResult prove(const Stage& stage, const ProofOptions& options, ProofControl*
     SolveOptions solve;
     solve.magicCap = options.magicCap;
     solve.maxStates = options.maxStates;
+    solve.memoryBudget = options.memoryBudget;
     solve.check = options.check;
     solve.control = control;
+    solve.goalStates = options.goalStates;
+    if (control != nullptr) solve.onFirstVerdict = control->onFirstVerdict;
     StageReport verdict = solveStage(stage, options.stageNo, solve);
-    result.states = verdict.states;
+    result.states = verdict.states + verdict.goalStates;
     result.ending.cutShort = verdict.ending.cutShort;
+    result.ending.outOfMemory = verdict.ending.outOfMemory;
     if (verdict.ending.cancelled || cancelRequested(control)) {
         result.ending.cancelled = true;
         return result;

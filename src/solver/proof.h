@@ -19,15 +19,24 @@ struct ProofOptions {
     std::size_t maxStates = kMaxStates;
     std::size_t analysisStates = kAnalysisStates;
     std::size_t boardCap = kBoardCap;
+    // What each search's states may take, in bytes.
+    std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB;
     bool analyse = true;  // off: the verdict alone
-    InGameCheck check;    // play the solution in the real game, which takes a while
+    // States the goal-directed search may look at before the exact search; 0
+    // leaves it out, for callers that need the exact figures in any case.
+    std::size_t goalStates = kBestFirstStates;
+    InGameCheck check;  // play the solution in the real game, which takes a while
 };
 
 // A proof running on another thread: set cancel to stop it; states counts the
 // states searched so far. onVerdict, when set, is called on the proving
-// thread as soon as the verdict is known, before the slower analysis.
+// thread once the exact search has its figures, before the slower analysis;
+// onFirstVerdict as soon as a refutation or a checked clear within the budget
+// settles the verdict, its least magic and solution then those found so far
+// (see StageReport's leastMagicSoFar and shortestSoFar).
 struct ProofControl : SearchControl {
     std::function<void(const StageReport&)> onVerdict;
+    std::function<void(const StageReport&)> onFirstVerdict;
 };
 
 // What the budget demands beyond clearing: the moves it cannot do without,

@@ -23,8 +23,67 @@ StageReport cancelled(const StageReport& rep) {
     StageReport out;
     out.stageNo = rep.stageNo;
     out.states = rep.states;
+    out.goalStates = rep.goalStates;
     out.ending.cancelled = true;
     return out;
+}
+
+}  // namespace
+
+namespace {
+
+// Plays a solution through the movement model and, when the options hold a
+// check, through the game: the plan goes into the report when both agree it
+// clears, else the reason goes into its problem.
+bool checkPlan(const Stage& stage, const std::vector<Cast>& casts, const SolveOptions& options,
+               StageReport& rep) {
+    auto plan = makePlan(stage, casts, rep.stageNo);
+    if (auto* why = std::get_if<std::string>(&plan)) {
+        rep.problem = "the solver's own solution fails: " + *why;
+        return false;
+    }
+    rep.plan = std::get<Plan>(plan);
+    if (!options.check) return true;
+    const auto disagreement =
+        options.check(withAnswer(stage, rep.plan), rep.plan.steps, rep.stageNo);
+    rep.replayed = !disagreement;
+    if (disagreement) rep.problem = "the game disagrees with the solver:\n" + *disagreement;
+    return rep.replayed;
+}
+
+// No magic clears the stage: the board's shape stands in the way. The walks
+// from the start are still looked at for a way off the board.
+StageReport refutedByShape(const Stage& stage, StageReport rep, const Refutation& why) {
+    rep.decidedBy = DecidedBy::Refutation;
+    rep.refutation = why;
+    rep.problem = "no clear with any magic: " + refutationText(why);
+    const Reach reach = reachable(SolidMap(stage, stage.start), stage.start.player());
+    rep.exits = reach.exits;
+    rep.leaves = reach.leaves;
+    if (reach.leaves >= 0) rep.leavesBoard = stage.start;
+    return rep;
+}
+
+// States the exact search is given before the goal-directed search has its
+// turn: a tight stage is settled within them sooner than by any other way.
+constexpr std::size_t kFirstExactStates = 200'000;
+
+// The goal-directed search's clear within the budget, checked like any other:
+// the verdict, with the figures so far. Its casts, none when it found none.
+std::vector<Cast> quickClear(const Stage& stage, const SolveOptions& options, StageReport& rep) {
+    if (options.goalStates == 0) return {};
+    const BestFirstOptions goal{stage.magic, options.goalStates, options.control};
+    BestFirstResult found = bestFirst(stage, goal);
+    rep.goalStates = found.states;
+    if (!found.cleared || found.needs > stage.magic) return {};
+    StageReport trial = rep;
+    if (!checkPlan(stage, found.casts, options, trial)) return {};
+    rep = trial;
+    rep.solvable = true;
+    rep.leastMagic = found.needs;
+    rep.decidedBy = DecidedBy::BestFirst;
+    rep.leastMagicSoFar = rep.shortestSoFar = true;
+    return std::move(found.casts);
 }
 
 }  // namespace
@@ -32,14 +91,23 @@ StageReport cancelled(const StageReport& rep) {
 StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& options) {
     StageReport rep;
     rep.stageNo = stageNo;
-    auto run = [&](int magic) {
-        SearchOptions searchOptions{magic, true, options.maxStates};
+    const std::optional<Refutation> why = refute(stage);
+    if (why && !why->magicAlone()) {
+        rep = refutedByShape(stage, rep, *why);
+        if (options.onFirstVerdict) options.onFirstVerdict(rep);
+        return rep;
+    }
+
+    auto run = [&](int magic, std::size_t maxStates) {
+        SearchOptions searchOptions{magic, true, maxStates};
         searchOptions.control = options.control;
+        searchOptions.memoryBudget = options.memoryBudget;
         SearchResult r = search(stage, searchOptions);
         rep.states += r.states;
         rep.ending.cancelled = rep.ending.cancelled || r.ending.cancelled;
         // A clear found is a clear, however far the search went.
         if (r.ending.cutShort && !r.cleared) rep.ending.cutShort = true;
+        if (r.ending.outOfMemory && !r.cleared) rep.ending.outOfMemory = true;
         // Past column 1 the walk can only come back; above row 1, see complete().
         rep.exits |= r.exits;
         if (r.leaves >= 0 && rep.leaves < 0) {
@@ -50,46 +118,81 @@ StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& opti
     };
 
     // Clearing is monotone in the starting magic: more never closes a way.
-    SearchResult best = run(stage.magic);
+    // A refutation of the budget's magic leaves that search out. Otherwise
+    // the exact search goes first with few states, as it settles a tight
+    // stage sooner than any other; with more states the search is the same up
+    // to where this one stops, so what it settles stands. Past that the
+    // goal-directed search looks for a clear before the exact one goes on.
+    SearchResult best;
+    std::vector<Cast> quickCasts;
+    if (why) {
+        rep.decidedBy = DecidedBy::Refutation;
+        rep.refutation = why;
+        if (options.onFirstVerdict) options.onFirstVerdict(rep);
+    } else {
+        const std::size_t first = std::min(options.maxStates, kFirstExactStates);
+        best = run(stage.magic, first);
+        if (!best.cleared && best.ending.cutShort && !rep.ending.cancelled) {
+            quickCasts = quickClear(stage, options, rep);
+            if (!quickCasts.empty() && options.onFirstVerdict) options.onFirstVerdict(rep);
+            if (options.maxStates > first) {
+                rep.ending.cutShort = false;  // the first try's stop claims nothing now
+                best = run(stage.magic, options.maxStates);
+            }
+        }
+    }
+    rep.verdictProven = why || best.cleared || !quickCasts.empty() || best.ending.finished();
+    // The exact search stopped short of a clear the goal-directed one found:
+    // that solution stands until a shorter one turns up.
+    rep.shortestSoFar = !best.cleared && !quickCasts.empty();
+    if (rep.shortestSoFar) {
+        best.cleared = true;
+        best.casts = quickCasts;
+        best.needs = rep.leastMagic;
+    }
     rep.solvable = best.cleared;
-    for (int m = std::max(stage.magic, 1) * 2;
-         !best.cleared && !rep.ending.cancelled && m / 2 < options.magicCap; m *= 2)
-        best = run(std::min(m, options.magicCap));
+    const int allowed = leastMagicAllowed(stage);
+    // More magic only keeps more states: a search out of memory stops the rise.
+    for (int m = std::max(stage.magic, 1) * 2; !best.cleared && !rep.ending.cancelled &&
+                                               !rep.ending.outOfMemory && m / 2 < options.magicCap;
+         m *= 2) {
+        const int magic = std::min(m, options.magicCap);
+        if (magic >= allowed) best = run(magic, options.maxStates);
+    }
     if (rep.ending.cancelled) return cancelled(rep);
+    if (!best.cleared && rep.ending.outOfMemory) {
+        rep.problem = "undecided: a search reached its memory budget";
+        return rep;
+    }
     if (!best.cleared) {
         rep.problem = "no clear with up to " + std::to_string(options.magicCap) + " magic";
+        if (why) rep.problem += ": " + refutationText(*why);
         return rep;
     }
     // A solution shows the magic it needs; one point less is searched again
     // until that search runs out of states without a clear.
+    rep.leastMagicSoFar = false;
     for (;;) {
         if (best.needs <= 1) break;
-        SearchResult less = run(best.needs - 1);
+        SearchResult less = run(best.needs - 1, options.maxStates);
         if (rep.ending.cancelled) return cancelled(rep);
         if (!less.cleared) {
             rep.proofStates = less.states;
+            rep.leastMagicSoFar = !less.ending.finished();
             break;
         }
         best = less;
+        rep.shortestSoFar = false;
     }
     rep.leastMagic = best.needs;
 
     if (!rep.solvable) {
         rep.problem = "not solvable with the stage's budget";
+        if (why) rep.problem += ": " + refutationText(*why);
         return rep;
     }
-    auto plan = makePlan(stage, best.casts, stageNo);
-    if (auto* why = std::get_if<std::string>(&plan)) {
-        rep.problem = "the solver's own solution fails: " + *why;
-        return rep;
-    }
-    rep.plan = std::get<Plan>(plan);
-    if (options.check) {
-        const auto disagreement =
-            options.check(withAnswer(stage, rep.plan), rep.plan.steps, stageNo);
-        rep.replayed = !disagreement;
-        if (disagreement) rep.problem = "the game disagrees with the solver:\n" + *disagreement;
-    }
+    // The goal-directed search's solution was checked already.
+    if (best.casts != quickCasts) checkPlan(stage, best.casts, options, rep);
     return rep;
 }
 

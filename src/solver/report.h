@@ -1,20 +1,32 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 
+#include "solver/best_first.h"
 #include "solver/plan.h"
+#include "solver/refute.h"
 #include "solver/search.h"
 #include "solver/stage.h"
 
 namespace solver {
 
 // Everything lumora-solve finds out about one stage.
+// What settled whether the budget clears a stage.
+enum class DecidedBy {
+    Exact,       // the breadth-first search, to its end or to a clear
+    Refutation,  // a reason no play clears it, found without searching
+    BestFirst,   // a clear the goal-directed search found and the replay checked
+};
+
 struct StageReport {
     int stageNo = 1;
     bool solvable = false;        // with the stage's own budget
     int leastMagic = 0;           // least starting MagicCount that clears; 0 when none found
-    std::size_t states = 0;       // states of every search run for this report, together
+    std::size_t states = 0;       // states of every exact search run for this report, together
+    std::size_t goalStates = 0;   // states the goal-directed search looked at
     std::size_t proofStates = 0;  // states searched to show leastMagic - 1 is not enough
     int leaves = -1;              // a cell from which a walk leaves the board; -1 when none
     Board leavesBoard;            // the board on which it does
@@ -25,6 +37,17 @@ struct StageReport {
     // Cancelled: nothing above but stageNo and states holds. Cut short: a
     // search that found no clear stopped at the state limit.
     Ending ending;
+    DecidedBy decidedBy = DecidedBy::Exact;
+    // Why no play clears the stage, when a check showed it without a search.
+    std::optional<Refutation> refutation;
+    // The verdict above holds: a checked solution within the budget, a
+    // refutation, or an exact search at the budget run to its end.
+    bool verdictProven = true;
+    // leastMagic is only the least found so far: the search one point below
+    // it was cut short. shortestSoFar: the plan's casts are the fewest found
+    // so far, as the exact search at the least magic was cut short.
+    bool leastMagicSoFar = false;
+    bool shortestSoFar = false;
     // The proof holds: no search was cut short, and no walk leaves over the
     // top, where the game's rules no longer hold and no search can follow.
     bool complete() const { return ending.finished() && !(exits & kOffTop); }
@@ -34,8 +57,15 @@ struct StageReport {
 struct SolveOptions {
     int magicCap = kMagicCap;
     std::size_t maxStates = kMaxStates;
+    std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB;  // bytes, for each search
     InGameCheck check;  // none: the solution is not played in the game
     SearchControl* control = nullptr;
+    // States the goal-directed search may look at first; 0 leaves it out.
+    std::size_t goalStates = kBestFirstStates;
+    // Called as soon as the verdict is known, before the exact search looks
+    // for the least magic and the shortest solution; the figures it holds
+    // then are those found so far.
+    std::function<void(const StageReport&)> onFirstVerdict;
 };
 
 // Solves a stage: whether its budget clears it, the least starting magic (the

@@ -39,6 +39,11 @@ struct SearchOptions {
     // losing, to learn whether that rule costs a stage any magic.
     bool earlyCountLoses = true;
     SearchControl* control = nullptr;  // none: the search runs to its end
+    // What the states may take, in bytes; at it the search stops out of memory.
+    std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB;
+    // false: every open cell is kept in every state, as the plain search
+    // the reductions are checked against does.
+    bool reduce = true;
 };
 
 struct SearchResult {
@@ -58,6 +63,7 @@ struct SearchResult {
     // The distinct boards (the character's cell left out) a clear ends on, up
     // to finalBoardCap.
     std::vector<Board> finalBoards;
+    std::size_t bytes = 0;  // what the states took at the end, slots of the table included
 };
 
 // Breadth-first over casts; a walk is no move of its own: from each state every

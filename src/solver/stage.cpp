@@ -33,6 +33,22 @@ LUMORA_WITH_POPCNT int Board::count(CellKind kind) const {
     return n;
 }
 
+LUMORA_WITH_POPCNT Board::Counts Board::counts() const {
+    constexpr std::uint64_t kLow = 0x5555555555555555ULL;
+    static_assert(static_cast<int>(CellKind::Sand) == 1 && static_cast<int>(CellKind::Block) == 2 &&
+                  static_cast<int>(CellKind::Water) == 3);
+    Counts n;
+    for (int i = 0; i < 3; ++i) {
+        std::uint64_t word = w[i];
+        if (i == 2) word &= (std::uint64_t{1} << 34) - 1;  // keep the player's cell out
+        const std::uint64_t lo = word & kLow, hi = (word >> 1) & kLow;
+        n.sand += std::popcount(lo & ~hi);
+        n.block += std::popcount(hi & ~lo);
+        n.water += std::popcount(lo & hi);
+    }
+    return n;
+}
+
 namespace {
 
 // The board's frame and walls as the walks see them (see SolidMap).

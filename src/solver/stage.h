@@ -49,6 +49,11 @@ struct Board {
         w[2] = (w[2] & ~(std::uint64_t{1} << 41)) | (std::uint64_t(on) << 41);
     }
     int count(CellKind kind) const;
+    // The three kinds a cell can hold besides nothing, counted in one pass.
+    struct Counts {
+        int sand = 0, block = 0, water = 0;
+    };
+    Counts counts() const;
     bool operator==(const Board& o) const {
         return w[0] == o.w[0] && w[1] == o.w[1] && w[2] == o.w[2];
     }

@@ -20,6 +20,7 @@ Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t m
             return v;
         }
         if (r.ending.cutShort && !r.cleared) v.ending.cutShort = true;
+        if (r.ending.outOfMemory && !r.cleared) v.ending.outOfMemory = true;
         if (!r.cleared) v.required |= 1u << i;
     }
     SearchOptions all{stage.magic, false, maxStates};

@@ -101,6 +101,9 @@ void EditorWindow::connectParts() {
     ProofPanel* panel = proof_->panel();
     connect(this, &EditorWindow::stageChanged, panel, &ProofPanel::prove);
     connect(panel, &ProofPanel::markCell, board(), &BoardView::setMarkedCell);
+    // For a screen reader, as it arrives.
+    connect(panel, &ProofPanel::solutionSettled, board(),
+            [this, panel] { board()->announce(panel->verdict()); });
     // The pack's table takes the shown stage's row from this proof: one
     // proof of it, not two racing for the same two cores.
     connect(panel, &ProofPanel::proved, packView_,

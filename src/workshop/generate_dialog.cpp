@@ -22,7 +22,7 @@ namespace workshop {
 
 namespace {
 
-constexpr int kMaxCasts = 20;
+constexpr int kMaxCasts = solver::kMostCasts;
 constexpr int kProgressMs = 200;
 constexpr int kListRowsShown = 10;
 

@@ -25,6 +25,7 @@ constexpr int kStageColumn = static_cast<int>(solver::TableColumn::Stage);
 constexpr int kColumns = static_cast<int>(solver::kTableColumns);
 const QColor kUnsolvable(0xF8, 0xD0, 0xD0);
 constexpr int kChartMinHeight = 150;
+constexpr double kStageMargin = 0.5;
 constexpr int kMostStageTicks = 14;  // more and their numbers run into each other
 
 enum class Curve { LeastMagic, Casts, ProofStates };
@@ -230,7 +231,9 @@ void PackView::showPlot() {
     for (std::size_t k = 0; k < points.size(); ++k) series_[k]->replace(points[k]);
     QChart* chart = chartView_->chart();
     const int count = std::max(1, static_cast<int>(keys_.size()));
-    chart->axes(Qt::Horizontal).first()->setRange(1, count);
+    // Half a stage either side: a pack of one stage still has an axis of some
+    // width to draw its one point on (a range of none divides by zero).
+    chart->axes(Qt::Horizontal).first()->setRange(1 - kStageMargin, count + kStageMargin);
     if (auto* axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).first()))
         axis->setTickInterval((count + kMostStageTicks - 1) / kMostStageTicks);
     for (QAbstractAxis* axis : chart->axes(Qt::Vertical)) {

@@ -249,6 +249,8 @@ void ProofPanel::changeEvent(QEvent* event) {
     prove(current_);
 }
 
+QString ProofPanel::verdict() const { return verdict_->text(); }
+
 void ProofPanel::clearFigures() {
     for (QLabel* row : rows_) row->clear();
     progress_->clear();

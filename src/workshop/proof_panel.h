@@ -46,6 +46,8 @@ public:
     bool finished() const { return proved_; }
     // The stage the figures shown are of, without its answer.
     const game::StageDesc& provenStage() const { return proving_; }
+    // What the verdict line says now.
+    QString verdict() const;
 
 signals:
     // The designer chose an answer (`chosen`), or the stage had none and the

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QChartView>
+#include <QTest>
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QSpinBox>
@@ -14,6 +16,8 @@
 #include "support/fixture.h"
 #include "workshop/core/editing.h"
 #include "workshop/editor_window.h"
+#include "workshop/pack_view.h"
+#include "workshop/proof_panel.h"
 #include "workshop/stage_list.h"
 
 namespace {
@@ -150,4 +154,28 @@ TEST(PackWindow, WhatCannotBeOpenedOrSavedIsToldAndTouchesNothing) {
         EXPECT_EQ(w.window->stage().target, 5) << c.name;
         EXPECT_FALSE(w.window->undoStack()->isClean()) << c.name;
     }
+}
+
+namespace {
+QStringList* gWarnings = nullptr;
+void keepWarning(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtWarningMsg && gWarnings != nullptr) gWarnings->append(message);
+}
+}  // namespace
+
+// A pack of one stage is a curve of one point: its axis must still have a width.
+TEST(PackWindow, TheCurveOfAOneStagePackDrawsWithoutAWarning) {
+    Window w;
+    auto* chart = w.window->packView()->findChild<QChartView*>(QStringLiteral("packChart"));
+    ASSERT_NE(chart, nullptr);
+    QStringList warnings;
+    gWarnings = &warnings;
+    const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
+    w.window->resize(1180, 680);
+    // The point comes with the proof of the stage.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.window->proofPanel()->finished(); }, 60'000));
+    chart->grab();
+    qInstallMessageHandler(previous);
+    gWarnings = nullptr;
+    EXPECT_TRUE(warnings.filter(QStringLiteral("NaN")).isEmpty()) << warnings.join('\n').toStdString();
 }

@@ -9,9 +9,13 @@ set(CASES
   "--boards|-5=--boards"
   "--boards|0=--boards"
   "--boards| 3=--boards"
+  "--memory|0=--memory"
+  "--memory|64MB=--memory"
+  "--memory|99999999999=--memory"
   "--generate|x1=--generate"
   "--generate|-1=--generate"
-  "--generate|1|--casts|4x=--casts")
+  "--generate|1|--casts|4x=--casts"
+  "--generate|1|--casts|3-21=--casts")
 foreach(case IN LISTS CASES)
   string(REPLACE "=" ";" parts "${case}")
   list(GET parts 0 args)

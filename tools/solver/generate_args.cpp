@@ -39,7 +39,7 @@ bool parseCasts(const std::string& text, solver::GenerateOptions& o) {
     const std::size_t dash = text.find('-');
     const auto lo = wholeNumber<int>(text.substr(0, dash));
     const auto hi = dash == std::string::npos ? lo : wholeNumber<int>(text.substr(dash + 1));
-    if (!lo || !hi || *lo < 1 || *hi < *lo) return false;
+    if (!lo || !hi || *lo < 1 || *hi < *lo || *hi > solver::kMostCasts) return false;
     o.minCasts = *lo;
     o.maxCasts = *hi;
     return true;
@@ -59,7 +59,8 @@ std::variant<solver::GenerateOptions, std::string> generateOptions(const Generat
         o.required = std::get<unsigned>(moves);
     }
     if (!args.casts.empty() && !parseCasts(args.casts, o))
-        return "--casts takes MIN-MAX, such as 4-8, not \"" + args.casts + "\"";
+        return "--casts takes MIN-MAX from 1 to " + std::to_string(solver::kMostCasts) +
+               ", such as 4-8, not \"" + args.casts + "\"";
     return o;
 }
 

@@ -21,18 +21,23 @@ namespace {
 // boards it keeps would not fit in memory.
 constexpr int kMostMagicCap = 30'000;
 constexpr std::size_t kMostBoards = 1'000'000;
+// A terabyte: beyond it the budget's bytes would not fit some size_t.
+constexpr std::size_t kMostMemoryMB = std::size_t{1} << 20;
 
 void usage() {
     const solver::GenerateOptions generate;
     std::cerr << "usage: lumora-solve STAGEFILE [--script FILE] [--answer FILE] [--no-replay] "
                  "[--cap MAGIC] [--boards N]\n"
+                 "                    [--memory MB]\n"
                  "       lumora-solve --table DIR [--write]\n"
                  "       lumora-solve --generate SEED [--require MOVE,MOVE...] [--casts MIN-MAX]\n"
                  "                    [--answer FILE]\n"
                  "The first form solves one stage and prints the proof and a replay script;\n"
                  "--boards sets how many final boards it counts before it stops ("
               << solver::kBoardCap
-              << ").\n"
+              << ");\n--memory sets what each search's states may take, in megabytes ("
+              << solver::kMemoryBudgetMB
+              << "); a search that\nneeds more stops, and the stage is undecided.\n"
                  "The second solves the stages of DIR, mmap1.bkm .. mmap28.bkm, or as many as\n"
                  "its pack.ini names, and prints a markdown table; --write also stores\n"
                  "DIR/amapN.bkm and "
@@ -41,8 +46,8 @@ void usage() {
                  "exactly the MOVEs (any, without --require; names as the table's Requires\n"
                  "column, a hyphen for a space: take-back, climb-own) and whose shortest\n"
                  "solution takes MIN to MAX casts ("
-              << generate.minCasts << "-" << generate.maxCasts << "), for up to "
-              << generate.timeLimit.count() / 1000
+              << generate.minCasts << "-" << generate.maxCasts << ", at most " << solver::kMostCasts
+              << "), for up to " << generate.timeLimit.count() / 1000
               << " s; it prints the stage\n"
                  "file, writes its answer to --answer FILE, and says what it tried if none.\n"
                  "Exit status: 0 when every stage has a checked solution and every file was\n"
@@ -90,11 +95,23 @@ void printAnalysis(const solver::Analysis& a) {
               << (a.earlyCountCosts ? "yes" : "no") << "\n";
 }
 
+// "yes" or "no", and beside it what is known only so far or why not.
+std::string verdictText(const solver::StageReport& rep) {
+    if (!rep.verdictProven)
+        return rep.ending.outOfMemory ? "undecided: no clear found within the memory budget"
+                                      : "undecided: no clear found before a search's state limit";
+    std::string out = rep.solvable ? "yes" : "no";
+    if (rep.refutation) out += " (proven: " + solver::refutationText(*rep.refutation) + ")";
+    return out;
+}
+
 void printVerdict(const solver::StageReport& rep) {
-    std::cout << "solvable with the budget: " << (rep.solvable ? "yes" : "no") << "\n";
+    std::cout << "solvable with the budget: " << verdictText(rep) << "\n";
     if (rep.leastMagic > 0) {
         std::cout << "least starting magic: " << rep.leastMagic;
-        if (rep.leastMagic > 1)
+        if (rep.leastMagicSoFar)
+            std::cout << " so far (the search with one less stopped at its state limit or memory)";
+        else if (rep.leastMagic > 1)
             std::cout << " (" << rep.leastMagic - 1 << " never clears: " << rep.proofStates
                       << " states searched to the end)";
         std::cout << "\n";
@@ -106,12 +123,12 @@ void printVerdict(const solver::StageReport& rep) {
                   << ((rep.exits & solver::kOffTop) ? " over the top" : "")
                   << ((rep.exits & solver::kOffLeft) ? " past column 1" : "") << "\n";
     if (!rep.complete())
-        std::cout << "warning: a search stopped at the state limit or the character can leave "
-                     "over the top; the proof is not complete\n";
+        std::cout << "warning: a search stopped at the state limit or its memory budget, or the "
+                     "character can leave over the top; the proof is not complete\n";
 }
 
 int solveOne(const std::string& path, const std::string& scriptOut, const std::string& answerOut,
-             const solver::ProofOptions& options) {
+             const solver::ProofOptions& options, std::size_t memoryMB) {
     auto proved = proveFile(path, options);
     if (!proved) return 2;
     const solver::Stage& stage = proved->stage;
@@ -119,13 +136,18 @@ int solveOne(const std::string& path, const std::string& scriptOut, const std::s
     std::cout << "stage " << rep.stageNo << " (" << path << "): target " << stage.target
               << ", budget " << stage.budget() << ", starting magic " << stage.magic << "\n";
     printVerdict(rep);
+    if (!rep.solvable && rep.ending.outOfMemory) {
+        std::cout << "undecided within " << memoryMB << " MB after " << rep.states << " states\n";
+        return 1;
+    }
     if (proved->proof.analysis) printAnalysis(*proved->proof.analysis);
     if (!rep.problem.empty()) {
         std::cout << "no checked solution: " << rep.problem << "\n";
         return 1;
     }
-    std::cout << "solution: " << rep.plan.casts << " casts, " << rep.plan.walks << " walks, "
-              << rep.plan.magicLeft << " magic left; "
+    std::cout << "solution: " << rep.plan.casts << " casts"
+              << (rep.shortestSoFar ? " (the fewest so far)" : "") << ", " << rep.plan.walks
+              << " walks, " << rep.plan.magicLeft << " magic left; "
               << (options.check ? "the game clears it" : "not replayed") << "\n";
     std::cout << "script:\n" << rep.plan.script();
     if (!scriptOut.empty() && !writeOrSay(scriptOut, rep.plan.script())) return 1;
@@ -240,6 +262,7 @@ int main(int argc, char** argv) {
     bool generating = false;
     bool write = false;
     solver::ProofOptions options;
+    std::size_t memoryMB = solver::kMemoryBudgetMB;
     options.check = headless::checkInGame;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -278,6 +301,8 @@ int main(int argc, char** argv) {
             options.magicCap = number(1, kMostMagicCap);
         else if (a == "--boards")
             options.boardCap = number(std::size_t{1}, kMostBoards);
+        else if (a == "--memory")
+            memoryMB = number(std::size_t{1}, kMostMemoryMB);
         else if (!a.empty() && a[0] != '-' && stageFile.empty())
             stageFile = a;
         else {
@@ -292,6 +317,7 @@ int main(int argc, char** argv) {
         usage();
         return 2;
     }
+    options.memoryBudget = memoryMB * solver::kBytesPerMB;
     if (!tableDir.empty()) return table(tableDir, write, options);
-    return solveOne(stageFile, scriptOut, answerOut, options);
+    return solveOne(stageFile, scriptOut, answerOut, options, memoryMB);
 }

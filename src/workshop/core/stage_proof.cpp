@@ -40,56 +40,13 @@ std::vector<AnswerMarks> answersOf(const solver::Stage& stage, const StageProof&
     return out;
 }
 
-constexpr std::pair<int, int> kNeighbours[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-
-// The cells the character could ever stand in if every cell but the walls
-// could be cleared: walks, climbs and falls all pass through cells next to
-// each other, so this holds every cell any play reaches.
-std::array<bool, game::kBoardCells> everReachable(const game::StageDesc& stage) {
-    std::array<bool, game::kBoardCells> seen{};
-    std::vector<std::pair<int, int>> todo{{stage.startCol, stage.startRow}};
-    seen[static_cast<std::size_t>(game::boardIndex(stage.startCol, stage.startRow))] = true;
-    while (!todo.empty()) {
-        const auto [c, r] = todo.back();
-        todo.pop_back();
-        for (const auto& [dc, dr] : kNeighbours) {
-            const int nc = c + dc, nr = r + dr;
-            if (nc < 1 || nc > game::kBoardSide || nr < 1 || nr > game::kBoardSide) continue;
-            const auto i = static_cast<std::size_t>(game::boardIndex(nc, nr));
-            if (seen[i] || stage.at(nc, nr) == game::CellKind::Wall) continue;
-            seen[i] = true;
-            todo.push_back({nc, nr});
-        }
-    }
-    return seen;
-}
-
-// A pool no cast can ever reach: none of its neighbours can be stood in.
-std::optional<std::pair<int, int>> unreachablePool(const game::StageDesc& stage) {
-    const auto reach = everReachable(stage);
-    for (int r = 1; r <= game::kBoardSide; ++r)
-        for (int c = 1; c <= game::kBoardSide; ++c) {
-            if (stage.at(c, r) != game::CellKind::Water) continue;
-            bool near = false;
-            for (const auto& [dc, dr] : kNeighbours) {
-                const int nc = c + dc, nr = r + dr;
-                if (nc >= 1 && nc <= game::kBoardSide && nr >= 1 && nr <= game::kBoardSide)
-                    near = near || reach[static_cast<std::size_t>(game::boardIndex(nc, nr))];
-            }
-            if (!near) return std::pair{c, r};
-        }
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::string whyNotSolvable(const game::StageDesc& stage, const solver::StageReport& report) {
     if (report.leastMagic > 0)
         return "not enough magic: it needs " + std::to_string(report.leastMagic) +
                " to start with, it has " + std::to_string(stage.magic);
-    if (const auto pool = unreachablePool(stage))
-        return "no path to the pool at column " + std::to_string(pool->first) + ", row " +
-               std::to_string(pool->second);
+    if (report.refutation) return solver::refutationText(*report.refutation);
     return report.problem.empty() ? "no clear found" : report.problem;
 }
 

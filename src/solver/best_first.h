@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "solver/search.h"
+#include "solver/stage.h"
+
+namespace solver {
+
+// States a goal-directed search looks at before it gives up: a fraction of
+// a second, and well under the exact search's memory.
+inline constexpr std::size_t kBestFirstStates = 250'000;
+
+struct BestFirstOptions {
+    int startMagic = 0;
+    std::size_t maxStates = kBestFirstStates;
+    SearchControl* control = nullptr;  // read for a cancel, as the exact search does
+};
+
+struct BestFirstResult {
+    bool cleared = false;
+    std::vector<Cast> casts;  // a clearing solution, not the shortest
+    int needs = 0;            // the least starting magic it needs
+    std::size_t states = 0;
+    bool cancelled = false;
+};
+
+// Looks for any clearing solution, nearest the goal first: the state with the
+// fewest blocks off the target, pools left and blocks touching (weighed well
+// above the casts made so far) is expanded next, with the same moves as the
+// exact search and the same rule that a state met again with no more magic is
+// no way on; a standing state is its board and the cells in walking reach,
+// not the one cell stood on. A clear it finds is a clear; a miss says nothing.
+BestFirstResult bestFirst(const Stage& stage, const BestFirstOptions& options);
+
+}  // namespace solver

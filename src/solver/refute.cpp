@@ -1,0 +1,212 @@
+#include "solver/refute.h"
+
+#include <vector>
+
+#include "game/rules.h"
+
+namespace solver {
+
+namespace rules = game::rules;
+
+namespace {
+
+bool open(const Stage& stage, int c, int r) {
+    return c >= 1 && c <= 9 && r >= 1 && r <= 9 &&
+           !stage.wall[static_cast<std::size_t>(cellIndex(c, r))];
+}
+
+// The four cells beside one, those on the board.
+template <typename F>
+void forNeighbours(int cell, F&& f) {
+    const int c = columnOf(cell), r = rowOf(cell);
+    if (r > 1) f(cell - 9);
+    if (r < 9) f(cell + 9);
+    if (c > 1) f(cell - 1);
+    if (c < 9) f(cell + 1);
+}
+
+}  // namespace
+
+// Every move the character makes goes from a cell to one beside it (a walk, a
+// step of a fall, a fall through a floor cast away) or up one row and across
+// one column through the cell above it (a climb), and every cell it passes is
+// free, so never a wall. Walks off the board are never followed. Taking every
+// other cell as free or solid at will can only add moves, so the cells found
+// here hold every cell any play reaches, and every cast lands beside one.
+Reachable everReachable(const Stage& stage) {
+    Reachable out;
+    std::vector<int> todo{stage.start.player()};
+    out.occupy[static_cast<std::size_t>(todo.front())] = true;
+    auto visit = [&](int c, int r) {
+        if (!open(stage, c, r)) return;
+        const auto cell = static_cast<std::size_t>(cellIndex(c, r));
+        if (out.occupy[cell]) return;
+        out.occupy[cell] = true;
+        todo.push_back(static_cast<int>(cell));
+    };
+    while (!todo.empty()) {
+        const int at = todo.back();
+        todo.pop_back();
+        const int c = columnOf(at), r = rowOf(at);
+        visit(c - 1, r);
+        visit(c + 1, r);
+        visit(c, r + 1);
+        if (open(stage, c, r - 1)) {
+            visit(c - 1, r - 1);
+            visit(c + 1, r - 1);
+        }
+    }
+    for (int cell = 0; cell < kCells; ++cell)
+        if (out.occupy[static_cast<std::size_t>(cell)])
+            forNeighbours(cell, [&](int n) { out.touch[static_cast<std::size_t>(n)] = true; });
+    return out;
+}
+
+namespace {
+
+// The blocks no cast can reach: they stay where they are on every board.
+std::vector<int> fixedBlocks(const Stage& stage, const Reachable& reach) {
+    std::vector<int> fixed;
+    for (int cell = 0; cell < kCells; ++cell)
+        if (!reach.touch[static_cast<std::size_t>(cell)] &&
+            stage.start.kind(cell) == CellKind::Block)
+            fixed.push_back(cell);
+    return fixed;
+}
+
+// The most blocks that can stand on `free` cells with no two side by side.
+// Cells side by side differ in the parity of column plus row, so the cells
+// and their sides make a bipartite graph, where the largest set with no two
+// joined is the cell count less the largest matching (Konig).
+int mostApart(const std::array<bool, kCells>& free) {
+    std::array<int, kCells> matchOf;
+    matchOf.fill(-1);
+    std::array<bool, kCells> seen{};
+    // Kuhn's augmenting paths from the even cells.
+    auto augment = [&](auto&& self, int cell) -> bool {
+        bool found = false;
+        forNeighbours(cell, [&](int n) {
+            const auto ni = static_cast<std::size_t>(n);
+            if (found || !free[ni] || seen[ni]) return;
+            seen[ni] = true;
+            if (matchOf[ni] < 0 || self(self, matchOf[ni])) {
+                matchOf[ni] = cell;
+                found = true;
+            }
+        });
+        return found;
+    };
+    int cells = 0, matched = 0;
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (!free[static_cast<std::size_t>(cell)]) continue;
+        ++cells;
+        if ((columnOf(cell) + rowOf(cell)) % 2 != 0) continue;
+        seen.fill(false);
+        if (augment(augment, cell)) ++matched;
+    }
+    return cells - matched;
+}
+
+// The most magic any clear can gain over its start. Each sand cell gives once
+// (nothing turns back into sand), and only those a cast can reach; every pool
+// must go. Of p blocks placed and q removed, p - q is the target less the
+// blocks there are, so the blocks bring R*q - P*p = (R - P)*p + R*(blocks -
+// target), largest with as few placed as the target allows.
+int mostGain(const Stage& stage, const Reachable& reach) {
+    static_assert(rules::kRemoveBlockGain <= rules::kPlaceBlockCost,
+                  "placing and removing again must not make magic");
+    int sand = 0;
+    for (int cell = 0; cell < kCells; ++cell)
+        if (reach.touch[static_cast<std::size_t>(cell)] && stage.start.kind(cell) == CellKind::Sand)
+            ++sand;
+    const int blocks = stage.start.count(CellKind::Block);
+    const int settle = blocks >= stage.target ? rules::kRemoveBlockGain * (blocks - stage.target)
+                                              : -rules::kPlaceBlockCost * (stage.target - blocks);
+    return rules::kSandGain * sand - rules::kClearWaterCost * stage.start.count(CellKind::Water) +
+           settle;
+}
+
+// The checks that hold whatever the magic: a clear leaves no pool and exactly
+// the target's blocks, none beside another, and a block no cast reaches is
+// one of them.
+std::optional<Refutation> refuteShape(const Stage& stage, const Reachable& reach) {
+    for (int cell = 0; cell < kCells; ++cell)
+        if (stage.start.kind(cell) == CellKind::Water &&
+            !reach.touch[static_cast<std::size_t>(cell)])
+            return Refutation{RefutationKind::PoolOutOfReach, cell, -1, 0, stage.target};
+    const std::vector<int> fixed = fixedBlocks(stage, reach);
+    const int count = static_cast<int>(fixed.size());
+    if (count > stage.target)
+        return Refutation{RefutationKind::TooManyFixed, -1, -1, count, stage.target};
+    std::array<bool, kCells> free{};
+    for (int cell = 0; cell < kCells; ++cell)
+        free[static_cast<std::size_t>(cell)] = reach.touch[static_cast<std::size_t>(cell)] &&
+                                               !stage.wall[static_cast<std::size_t>(cell)];
+    for (int cell : fixed) {
+        int touching = -1;
+        forNeighbours(cell, [&](int n) {
+            free[static_cast<std::size_t>(n)] = false;
+            if (touching < 0 && n > cell && stage.start.kind(n) == CellKind::Block &&
+                !reach.touch[static_cast<std::size_t>(n)])
+                touching = n;
+        });
+        if (touching >= 0)
+            return Refutation{RefutationKind::FixedTouching, cell, touching, 0, stage.target};
+    }
+    const int apart = count + mostApart(free);
+    if (apart < stage.target)
+        return Refutation{RefutationKind::TooFewPlaces, -1, -1, apart, stage.target};
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Refutation> refute(const Stage& stage, int startMagic) {
+    if (startMagic < 0) startMagic = stage.magic;
+    const Reachable reach = everReachable(stage);
+    if (auto shape = refuteShape(stage, reach)) return shape;
+    const int best = startMagic + mostGain(stage, reach);
+    if (best < rules::kLeastMagicLeft)
+        return Refutation{RefutationKind::MagicShort, -1, -1, best, stage.target};
+    return std::nullopt;
+}
+
+int leastMagicAllowed(const Stage& stage) {
+    return rules::kLeastMagicLeft - mostGain(stage, everReachable(stage));
+}
+
+namespace {
+
+std::string at(int cell) {
+    return "column " + std::to_string(columnOf(cell)) + ", row " + std::to_string(rowOf(cell));
+}
+
+std::string blocks(int n) { return std::to_string(n) + (n == 1 ? " block" : " blocks"); }
+
+}  // namespace
+
+std::string refutationText(const Refutation& r) {
+    switch (r.kind) {
+        case RefutationKind::PoolOutOfReach:
+            return "the pool at " + at(r.cell) +
+                   " can never be cleared: no cell the character could ever reach is beside it";
+        case RefutationKind::TooManyFixed:
+            return blocks(r.count) + " can never be reached to remove, more than the target of " +
+                   std::to_string(r.target);
+        case RefutationKind::FixedTouching:
+            return "the blocks at " + at(r.cell) + " and " + at(r.other) +
+                   " touch and can never be reached to remove";
+        case RefutationKind::TooFewPlaces:
+            return "at most " + blocks(r.count) +
+                   " can stand apart where the character can reach, fewer than the target of " +
+                   std::to_string(r.target);
+        case RefutationKind::MagicShort:
+            break;
+    }
+    return "the magic can never suffice: even clearing every sand the character could reach, "
+           "a clear would end with " +
+           std::to_string(r.count) + " magic, and the game needs at least " +
+           std::to_string(rules::kLeastMagicLeft);
+}
+
+}  // namespace solver

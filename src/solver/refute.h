@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "solver/stage.h"
+
+namespace solver {
+
+// The cells the character could ever be in or cast on, on any board the stage
+// can turn into: every cell that is not a wall may be taken as empty or solid,
+// whichever lets the character further. A cell outside `touch` keeps what the
+// stage began with for good.
+struct Reachable {
+    std::array<bool, kCells> occupy{};
+    std::array<bool, kCells> touch{};
+};
+Reachable everReachable(const Stage& stage);
+
+// Why no play can clear a stage, found without searching it.
+enum class RefutationKind {
+    PoolOutOfReach,  // a pool no cast can ever reach
+    TooManyFixed,    // more blocks out of reach than the target allows
+    FixedTouching,   // two blocks out of reach stand side by side
+    TooFewPlaces,    // the target's blocks cannot all stand apart
+    MagicShort,      // the least any clear costs is more than there could ever be
+};
+
+struct Refutation {
+    RefutationKind kind = RefutationKind::MagicShort;
+    int cell = -1;   // the pool, or the first of the two touching blocks
+    int other = -1;  // the second touching block
+    int count = 0;   // blocks out of reach, places apart, or magic left at best
+    int target = 0;
+    // Whether a larger starting magic could change the answer: only a
+    // shortfall of magic depends on it.
+    bool magicAlone() const { return kind == RefutationKind::MagicShort; }
+    bool operator==(const Refutation&) const = default;
+};
+
+// A sound reason that no play from the stage's start clears it with
+// `startMagic` (the stage's own when negative), or nothing when none of the
+// checks holds. Each check looks only at what every play must do, so it never
+// turns down a stage the exact search could clear.
+std::optional<Refutation> refute(const Stage& stage, int startMagic = -1);
+
+// The least starting magic that the magic check lets through: below it the
+// stage can never clear, however the character plays.
+int leastMagicAllowed(const Stage& stage);
+
+// The sentence a maker reads: "the pool at column 6, row 8 can never be reached".
+std::string refutationText(const Refutation& r);
+
+}  // namespace solver

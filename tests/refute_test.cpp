@@ -1,0 +1,193 @@
+#include "solver/refute.h"
+
+#include <gtest/gtest.h>
+
+#include "solver/best_first.h"
+#include "solver/generate_board.h"
+#include "solver/plan.h"
+#include "solver/report.h"
+#include "solver/search.h"
+
+namespace {
+
+using game::CellKind;
+
+// A box of open cells at the bottom of the board, walls everywhere else: small
+// enough for the exact search to run to its end on every board drawn.
+struct Box {
+    int rows;     // open rows above the wall floor
+    int columns;  // open columns from the left
+    int openPercent;
+    int stages;
+};
+
+// Open cells empty, sand, block and water in the ratio 6:1:2:1; the start on
+// an empty cell with something solid below; target 0-3; budget 0-8.
+std::optional<solver::Stage> drawStage(solver::Draw& draw, const Box& box) {
+    game::StageDesc d;
+    d.cells.fill(CellKind::Wall);
+    constexpr CellKind kMix[] = {CellKind::Empty, CellKind::Empty, CellKind::Empty, CellKind::Empty,
+                                 CellKind::Empty, CellKind::Empty, CellKind::Sand,  CellKind::Block,
+                                 CellKind::Block, CellKind::Water};
+    for (int r = 9 - box.rows; r <= 8; ++r)
+        for (int c = 1; c <= box.columns; ++c)
+            if (draw.chance(box.openPercent)) d.set(c, r, kMix[draw.below(10)]);
+    std::vector<std::pair<int, int>> starts;
+    for (int r = 9 - box.rows; r <= 8; ++r)
+        for (int c = 1; c <= box.columns; ++c)
+            if (d.at(c, r) == CellKind::Empty && d.at(c, r + 1) != CellKind::Empty)
+                starts.emplace_back(c, r);
+    if (starts.empty()) return std::nullopt;
+    const auto [c, r] =
+        starts[static_cast<std::size_t>(draw.below(static_cast<int>(starts.size())))];
+    d.startCol = c;
+    d.startRow = r;
+    d.target = static_cast<std::int16_t>(draw.between(0, 3));
+    d.magic = game::magicForBudget(draw.between(0, 8));
+    auto stage = solver::stageFromDesc(d, "drawn");
+    if (!std::holds_alternative<solver::Stage>(stage)) return std::nullopt;
+    return std::get<solver::Stage>(stage);
+}
+
+constexpr std::size_t kExactStates = 400'000;
+// Enough magic that only the board's shape can stand in the way.
+constexpr int kLavish = 60;
+
+// nullopt: the search ran out of states and proves nothing.
+std::optional<bool> clears(const solver::Stage& stage, int magic) {
+    const solver::SearchResult r = solver::search(stage, {magic, true, kExactStates});
+    if (!r.cleared && !r.ending.finished()) return std::nullopt;
+    return r.cleared;
+}
+
+const Box kBoxes[] = {{2, 7, 80, 300}, {3, 6, 70, 300}, {4, 5, 60, 200}, {3, 9, 50, 200}};
+
+}  // namespace
+
+// Whenever a refutation fires, the exact search finds no clear with that
+// magic, and for a reason about the board's shape none with any magic; below
+// the least magic the magic check allows, none either.
+TEST(Refute, EveryRefutationHoldsForTheExactSearch) {
+    int fired = 0, shape = 0;
+    for (const Box& box : kBoxes) {
+        solver::Draw draw(static_cast<std::uint64_t>(box.rows * 100 + box.columns));
+        for (int i = 0; i < box.stages; ++i) {
+            const auto stage = drawStage(draw, box);
+            if (!stage) continue;
+            SCOPED_TRACE(solver::stageFileText(*stage));
+            const int floor = solver::leastMagicAllowed(*stage);
+            if (floor > 1) {
+                EXPECT_NE(clears(*stage, floor - 1), std::optional<bool>(true));
+            }
+            const auto why = solver::refute(*stage);
+            if (!why) continue;
+            ++fired;
+            SCOPED_TRACE(solver::refutationText(*why));
+            EXPECT_NE(clears(*stage, stage->magic), std::optional<bool>(true));
+            if (why->magicAlone()) continue;
+            ++shape;
+            EXPECT_NE(clears(*stage, stage->magic + kLavish), std::optional<bool>(true));
+        }
+    }
+    // Not a vacuous pass: the boxes draw boards of both kinds.
+    EXPECT_GT(fired - shape, 0);
+    EXPECT_GT(shape, 0);
+}
+
+// The goal-directed search finds a clear exactly when the exact search does,
+// given the states to look everywhere, and its solution replays to a clear
+// within the magic it says it needs.
+TEST(BestFirst, FindsAClearWhereverTheExactSearchDoesAndItReplays) {
+    int found = 0;
+    for (const Box& box : kBoxes) {
+        solver::Draw draw(static_cast<std::uint64_t>(box.rows * 1000 + box.columns));
+        for (int i = 0; i < box.stages / 2; ++i) {
+            const auto stage = drawStage(draw, box);
+            if (!stage) continue;
+            SCOPED_TRACE(solver::stageFileText(*stage));
+            const auto exact = clears(*stage, stage->magic);
+            const solver::BestFirstResult bf =
+                solver::bestFirst(*stage, {stage->magic, kExactStates});
+            if (exact && bf.states <= kExactStates) {
+                EXPECT_EQ(bf.cleared, *exact);
+            }
+            if (!bf.cleared) continue;
+            ++found;
+            EXPECT_LE(bf.needs, stage->magic);
+            const auto plan = solver::makePlan(*stage, bf.casts, 1);
+            EXPECT_TRUE(std::holds_alternative<solver::Plan>(plan)) << std::get<std::string>(plan);
+        }
+    }
+    EXPECT_GT(found, 0);
+}
+
+namespace {
+
+solver::Stage fileStage(const std::string& name) {
+    auto parsed = solver::loadStage(std::string(LUMORA_TEST_DATA) + "/" + name);
+    if (auto* e = std::get_if<std::string>(&parsed)) throw std::runtime_error(*e);
+    return std::get<solver::Stage>(parsed);
+}
+
+// A pool between two walls on a corridor: no magic clears it.
+solver::Stage walledPool() {
+    game::StageDesc d;
+    d.cells.fill(CellKind::Wall);
+    for (int c = 1; c <= 9; ++c) d.set(c, 8, CellKind::Empty);
+    d.set(4, 8, CellKind::Wall);
+    d.set(5, 8, CellKind::Water);
+    d.set(6, 8, CellKind::Wall);
+    d.startCol = 1;
+    d.startRow = 8;
+    d.magic = game::magicForBudget(20);
+    return std::get<solver::Stage>(solver::stageFromDesc(d, "walled"));
+}
+
+}  // namespace
+
+// The verdict comes from whichever way settles it first, and the report says
+// which figures are only the best so far: a refutation needs no search; a
+// clear the goal-directed search finds stands when the exact search runs out
+// of states, its solution checked; with neither the stage stays undecided.
+TEST(SolveStage, TheFirstToDecideGivesTheVerdictAndTheRestIsSoFar) {
+    const solver::Stage open = fileStage("drawn_open.bkm");
+    const struct {
+        const char* name;
+        solver::Stage stage;
+        std::size_t maxStates, goalStates;
+        bool solvable, proven, soFar;
+        solver::DecidedBy by;
+        bool announced;
+    } cases[] = {
+        {"pool out of reach", walledPool(), solver::kMaxStates, solver::kBestFirstStates, false,
+         true, false, solver::DecidedBy::Refutation, true},
+        {"open stage, exact search cut short", open, 1000, solver::kBestFirstStates, true, true,
+         true, solver::DecidedBy::BestFirst, true},
+        {"open stage, no quick search", open, 1000, 0, false, false, false,
+         solver::DecidedBy::Exact, false},
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.name);
+        solver::SolveOptions o;
+        o.maxStates = t.maxStates;
+        o.goalStates = t.goalStates;
+        o.magicCap = t.stage.magic;  // no search past the budget
+        bool announced = false;
+        o.onFirstVerdict = [&](const solver::StageReport& r) {
+            announced = true;
+            EXPECT_EQ(r.solvable, t.solvable);
+        };
+        const solver::StageReport rep = solver::solveStage(t.stage, 1, o);
+        EXPECT_EQ(rep.solvable, t.solvable);
+        EXPECT_EQ(rep.verdictProven, t.proven);
+        EXPECT_EQ(rep.shortestSoFar, t.soFar);
+        EXPECT_EQ(rep.decidedBy, t.by);
+        EXPECT_EQ(announced, t.announced);
+        if (t.by == solver::DecidedBy::Refutation) {
+            EXPECT_EQ(rep.states, 0u);
+        }
+        if (t.solvable) {
+            EXPECT_GT(rep.plan.casts, 0);
+        }
+    }
+}
