@@ -7,6 +7,7 @@
 set -eu
 want="g++ cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
       qt6-base-dev qt6-base-private-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation fonts-ipafont-gothic
+      qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
       desktop-file-utils appstream qt6-qpa-plugins xvfb xauth xdotool time
       dbus-bin dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0"
 case "${1:-build}" in

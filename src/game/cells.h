@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "game/translatable.h"
+
 namespace game {
 
 // What a stage file's letter makes of a cell. The start cell "P" is empty.
@@ -26,12 +28,15 @@ struct CellInfo {
     std::string_view picture;  // the game window's stock picture; empty for none
 };
 
+// The context the names are marked in for translation ("Cell").
+inline constexpr const char* kCellWords = "Cell";
+
 inline constexpr std::array<CellInfo, 5> kCellKinds{{
-    {CellKind::Empty, "Empty", '.', AnswerMark::None, ""},
-    {CellKind::Sand, "Sand", 'S', AnswerMark::Sand, "Sand"},
-    {CellKind::Block, "Block", 'B', AnswerMark::Block, "Block"},
-    {CellKind::Water, "Water", 'W', AnswerMark::Water, "Water"},
-    {CellKind::Wall, "Wall", 'K', AnswerMark::Wall, "Wall"},
+    {CellKind::Empty, QT_TRANSLATE_NOOP("Cell", "Empty"), '.', AnswerMark::None, ""},
+    {CellKind::Sand, QT_TRANSLATE_NOOP("Cell", "Sand"), 'S', AnswerMark::Sand, "Sand"},
+    {CellKind::Block, QT_TRANSLATE_NOOP("Cell", "Block"), 'B', AnswerMark::Block, "Block"},
+    {CellKind::Water, QT_TRANSLATE_NOOP("Cell", "Water"), 'W', AnswerMark::Water, "Water"},
+    {CellKind::Wall, QT_TRANSLATE_NOOP("Cell", "Wall"), 'K', AnswerMark::Wall, "Wall"},
 }};
 
 // Letters of the files that are no kind of cell: the character's start on
@@ -39,7 +44,7 @@ inline constexpr std::array<CellInfo, 5> kCellKinds{{
 inline constexpr char kStartLetter = 'P';
 inline constexpr char kAnswerLetter = 'O';
 // The start as the workshop paints it: the character standing.
-inline constexpr std::string_view kStartName = "Start";
+inline constexpr std::string_view kStartName = QT_TRANSLATE_NOOP("Cell", "Start");
 inline constexpr std::string_view kStartPicture = "LeftWalk(1)";
 
 constexpr const CellInfo& cellInfo(CellKind kind) {

@@ -15,10 +15,12 @@ struct CommandLine {
     std::string err;  // for standard error
 };
 
-// What --help tells about one program.
+// What --help tells about one program, in English; --help and a mistake print
+// it in the system's language where the program carries a translation.
 struct ProgramHelp {
     std::string name;   // "lumora", as the usage and the version name it
-    std::string about;  // what follows the usage line, before the options
+    std::string about;  // what follows the usage line, translated as one text
+    std::string list;   // printed after it as it stands (translated by the program)
     std::string more;   // what --help is for, after "Try 'lumora --help'"
 };
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "forms/damage.h"
+#include "qt/languages.h"
 
 namespace qtfront {
 namespace {
@@ -132,7 +133,7 @@ const QStaticText& FormRenderer::text(std::size_t slot, const forms::Control& c,
 
 void FormRenderer::drawLabel(QPainter& p, std::size_t slot, const forms::Control& c, const QRect& r,
                              float twipsPerPixel) {
-    const QStaticText& laidOut = text(slot, c, c.Caption, r.width(), twipsPerPixel);
+    const QStaticText& laidOut = text(slot, c, gameText(c.Caption), r.width(), twipsPerPixel);
     p.save();
     p.setClipRect(r, Qt::IntersectClip);
     p.setFont(*slots_[slot].text.font);

@@ -3,6 +3,7 @@
 
 #include "game/save_folder.h"
 #include "qt/command_line.h"
+#include "qt/languages.h"
 #include "qt/window_manager.h"
 #include "ui/lumora_program.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     qtfront::identifyApplication("io.github.lumora.Lumora");
+    qtfront::useLanguage(qtfront::systemLanguage());
     // Windows come and go between stages; only the program says when it is over.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -10,6 +10,7 @@
 #include "qt/form_window.h"
 #include "qt/placement.h"
 #include "ui/menu.h"
+#include "qt/languages.h"
 
 namespace qtfront {
 namespace {
@@ -130,7 +131,7 @@ void WindowManager::afterEvent() {
     // Told after the windows are in place, so the message stands on top; once
     // the program has ended it must be read before the application goes.
     for (const std::string& message : game_.program().takeMessages())
-        (ended ? hooks_.reportError : hooks_.tellPlayer)(QString::fromStdString(message));
+        (ended ? hooks_.reportError : hooks_.tellPlayer)(QString::fromStdString(gameText(message)));
     if (ended) {
         end();
         return;
@@ -184,7 +185,7 @@ void WindowManager::end() {
     clock_.rearm();
     const auto& error = game_.program().fatalError();
     exitCode_ = error ? 1 : 0;
-    if (error) hooks_.reportError(QString::fromStdString(*error));
+    if (error) hooks_.reportError(QString::fromStdString(gameText(*error)));
     hooks_.finish(exitCode_);
 }
 

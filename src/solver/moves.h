@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "solver/stage.h"
+#include "game/translatable.h"
 
 namespace solver {
 
@@ -22,9 +23,15 @@ inline constexpr unsigned kCastFloor = 1u << 8;     // a cast on the cell below
 inline constexpr unsigned kCastAbove = 1u << 9;     // a cast on the cell above
 inline constexpr unsigned kAll = (1u << 10) - 1;
 inline constexpr int kCount = 10;
-// Short names, in bit order, as the table prints them.
-inline constexpr const char* kNames[kCount] = {"place", "remove",    "take back", "water", "sand",
-                                               "climb", "climb own", "hole",      "floor", "above"};
+// Short names, in bit order, as the table prints them; marked for the
+// workshop, which shows them translated.
+inline constexpr const char* kNames[kCount] = {
+    QT_TRANSLATE_NOOP("Move", "place"), QT_TRANSLATE_NOOP("Move", "remove"),
+    QT_TRANSLATE_NOOP("Move", "take back"), QT_TRANSLATE_NOOP("Move", "water"),
+    QT_TRANSLATE_NOOP("Move", "sand"), QT_TRANSLATE_NOOP("Move", "climb"),
+    QT_TRANSLATE_NOOP("Move", "climb own"), QT_TRANSLATE_NOOP("Move", "hole"),
+    QT_TRANSLATE_NOOP("Move", "floor"), QT_TRANSLATE_NOOP("Move", "above")};
+inline constexpr const char* kNameWords = "Move";  // the context they are marked in
 }  // namespace moves
 
 // What stops the character, with a frame around the board: column 0 and row 0

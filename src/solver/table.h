@@ -4,6 +4,7 @@
 #include <string>
 
 #include "solver/proof.h"
+#include "game/translatable.h"
 
 namespace solver {
 
@@ -30,20 +31,22 @@ struct TableColumnInfo {
     const char* heading;
     bool number;  // right-aligned
 };
+// Marked for the workshop's table, which shows them translated.
+inline constexpr const char* kHeadingWords = "Table";  // the context they are marked in
 inline constexpr std::array<TableColumnInfo, kTableColumns> kTableColumnInfo = {{
-    {"Stage", true},
-    {"Target", true},
-    {"Budget", true},
-    {"Least magic", true},
-    {"Spare", true},
-    {"Casts", true},
-    {"Walks", true},
-    {"Requires", false},
-    {"Early count", false},
-    {"Final boards", true},
-    {"Proof states", true},
-    {"States", true},
-    {"Leaves the board", false},
+    {QT_TRANSLATE_NOOP("Table", "Stage"), true},
+    {QT_TRANSLATE_NOOP("Table", "Target"), true},
+    {QT_TRANSLATE_NOOP("Table", "Budget"), true},
+    {QT_TRANSLATE_NOOP("Table", "Least magic"), true},
+    {QT_TRANSLATE_NOOP("Table", "Spare"), true},
+    {QT_TRANSLATE_NOOP("Table", "Casts"), true},
+    {QT_TRANSLATE_NOOP("Table", "Walks"), true},
+    {QT_TRANSLATE_NOOP("Table", "Requires"), false},
+    {QT_TRANSLATE_NOOP("Table", "Early count"), false},
+    {QT_TRANSLATE_NOOP("Table", "Final boards"), true},
+    {QT_TRANSLATE_NOOP("Table", "Proof states"), true},
+    {QT_TRANSLATE_NOOP("Table", "States"), true},
+    {QT_TRANSLATE_NOOP("Table", "Leaves the board"), false},
 }};
 
 using TableRow = std::array<std::string, kTableColumns>;

@@ -2,6 +2,7 @@
 
 #include "ui/main_window.h"
 #include "ui/menu.h"
+#include "game/translatable.h"
 
 namespace ui {
 
@@ -34,7 +35,8 @@ void LumoraProgram::startGame() {
 }
 
 std::string savePlayerMessage(const game::FileError& e) {
-    return e.message + "\n\nPlay goes on: the game keeps your progress while it runs.";
+    return e.message + "\n\n" +
+           QT_TRANSLATE_NOOP("Game", "Play goes on: the game keeps your progress while it runs.");
 }
 
 void saveOrTell(forms::Program& program, game::LumoraBas& bas) {

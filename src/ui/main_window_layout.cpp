@@ -1,6 +1,7 @@
 #include "game/cells.h"
 #include "game/rules.h"
 #include "ui/main_window.h"
+#include "game/translatable.h"
 
 namespace ui {
 namespace {
@@ -78,11 +79,11 @@ void MainWindow::buildLayout() {
         c.FontBold = true;
         return &c;
     };
-    label("Stagelabel", 448, 224, 65, 33, "Stage", 18);
+    label("Stagelabel", 448, 224, 65, 33, QT_TRANSLATE_NOOP("Game", "Stage"), 18);
     w_.StageNo = label("StageNo", 512, 216, 49, 41, "14", 24);
-    label("Label7", 448, 304, 49, 17, "Green", 12);
-    label("Label9", 448, 272, 49, 25, "Magic", 12);
-    label("Label10", 448, 288, 49, 17, "Stone", 12);
+    label("Label7", 448, 304, 49, 17, QT_TRANSLATE_NOOP("Game", "Green"), 12);
+    label("Label9", 448, 272, 49, 25, QT_TRANSLATE_NOOP("Game", "Magic"), 12);
+    label("Label10", 448, 288, 49, 17, QT_TRANSLATE_NOOP("Game", "Stone"), 12);
     const struct {
         const char* name;
         float y;

@@ -5,6 +5,7 @@
 #include "forms/program.h"
 #include "ui/lumora_program.h"
 #include "ui/main_window.h"
+#include "game/translatable.h"
 
 namespace ui {
 namespace {
@@ -39,7 +40,7 @@ constexpr Place kArrangements[3][5] = {
 }  // namespace
 
 Menu::Menu(forms::Program& program, game::LumoraBas& bas) : Form(program, kName), bas_(bas) {
-    Caption = " Menu";
+    Caption = QT_TRANSLATE_NOOP("Game", " Menu");
     Width = 8745 + 6 * kTw;
     Height = 6540 + 24 * kTw;
     picture = {"Form", 288, 288};

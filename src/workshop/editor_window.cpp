@@ -17,6 +17,7 @@
 #include "workshop/stage_drawing.h"
 #include "workshop/stage_list.h"
 #include "workshop/wording.h"
+#include "workshop/live_texts.h"
 
 namespace workshop {
 namespace {
@@ -32,9 +33,10 @@ const QString kProofMemoryKey = QStringLiteral("proof/memoryMB");
 constexpr int kDockMinWidth = 200;
 constexpr QSize kFirstSize(1180, 680);
 
-QDockWidget* dockFor(QMainWindow* window, const QString& title, const char* name,
+QDockWidget* dockFor(QMainWindow* window, LiveTexts& texts, const char* title, const char* name,
                      Qt::DockWidgetArea area) {
-    auto* dock = new QDockWidget(title, window);
+    auto* dock = new QDockWidget(window);
+    texts.title(dock, title);
     dock->setObjectName(QString::fromLatin1(name));
     window->addDockWidget(area, dock);
     return dock;
@@ -44,6 +46,7 @@ QDockWidget* dockFor(QMainWindow* window, const QString& title, const char* name
 
 EditorWindow::EditorWindow(qtfront::PictureLibrary& pictures, QWidget* parent)
     : QMainWindow(parent), pictures_(pictures), pack_(new PackKeeper(this)) {
+    texts_ = new LiveTexts(this);
     drawing_ = new StageDrawing(pictures_, this);
     setCentralWidget(drawing_);
     play_ = new PlaySession(this);
@@ -54,6 +57,7 @@ EditorWindow::EditorWindow(qtfront::PictureLibrary& pictures, QWidget* parent)
     connectParts();
     restoreSettings();
     showPack();
+    texts_->add([this] { updateTitle(); });
     board()->setFocus();
 }
 
@@ -66,16 +70,16 @@ BoardView* EditorWindow::board() const { return drawing_->board(); }
 ProofPanel* EditorWindow::proofPanel() const { return proof_->panel(); }
 
 void EditorWindow::makeDocks() {
-    QDockWidget* listDock = dockFor(this, tr("Stages"), "stageListDock", Qt::LeftDockWidgetArea);
+    QDockWidget* listDock = dockFor(this, *texts_, QT_TR_NOOP("Stages"), "stageListDock", Qt::LeftDockWidgetArea);
     stageList_ = new StageList(pictures_, listDock);
     stageList_->setObjectName(QStringLiteral("stageListDockArea"));
     stageList_->setMinimumWidth(kDockMinWidth);
     listDock->setWidget(stageList_);
 
-    QDockWidget* proofDock = dockFor(this, tr("Proof"), "proofDock", Qt::RightDockWidgetArea);
+    QDockWidget* proofDock = dockFor(this, *texts_, QT_TR_NOOP("Proof"), "proofDock", Qt::RightDockWidgetArea);
     proof_ = new LiveProof(pictures_, proofDock, *pack_, play_);
 
-    QDockWidget* packDock = dockFor(this, tr("Pack"), "packDock", Qt::BottomDockWidgetArea);
+    QDockWidget* packDock = dockFor(this, *texts_, QT_TR_NOOP("Pack"), "packDock", Qt::BottomDockWidgetArea);
     packView_ = new PackView(packDock);
     packDock->setWidget(packView_);
 }

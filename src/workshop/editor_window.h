@@ -20,6 +20,7 @@ namespace workshop {
 class BoardView;
 class JournalKeeper;
 class LiveProof;
+class LiveTexts;
 class PackView;
 class PlaySession;
 class ProofPanel;
@@ -94,6 +95,10 @@ private:
     // journal; false when it could not be kept there.
     bool takeJournal(const Journal& journal);
     void makeMenus();  // editor_window_menus.cpp
+    // A menu of the menu bar and an entry of a menu, their words (marked with
+    // QT_TR_NOOP) following the language.
+    QMenu* liveMenu(const char* title);
+    QAction* liveAction(QMenu* menu, const char* text);
     void makeFileMenu();
     void makeStageMenu();
     void makePlayCommands(QMenu* stage);
@@ -119,6 +124,7 @@ private:
     PlaySession* play_ = nullptr;
     LiveProof* proof_ = nullptr;
     JournalKeeper* journal_ = nullptr;
+    LiveTexts* texts_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QAction* save_ = nullptr;
     QAction* addStage_ = nullptr;

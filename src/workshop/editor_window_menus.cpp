@@ -15,32 +15,69 @@
 #include "workshop/stage_drawing.h"
 #include "workshop/editor_window.h"
 #include "workshop/generate_dialog.h"
+#include "workshop/language_menu.h"
+#include "workshop/live_texts.h"
 #include "workshop/play_session.h"
 #include "workshop/stage_list.h"
 #include "workshop/wording.h"
 
 namespace workshop {
+namespace {
+
+// "Undo Paint 3 cells with sand": the command, then the edit it takes back.
+QString withEdit(const QString& command, const QString& edit) {
+    return edit.isEmpty() ? command : command + QLatin1Char(' ') + edit;
+}
+
+}  // namespace
+
+QMenu* EditorWindow::liveMenu(const char* title) {
+    QMenu* menu = menuBar()->addMenu(QString());
+    texts_->title(menu, title);
+    return menu;
+}
+
+QAction* EditorWindow::liveAction(QMenu* menu, const char* text) {
+    QAction* action = menu->addAction(QString());
+    texts_->text(action, text);
+    return action;
+}
+
 void EditorWindow::makeMenus() {
     makeFileMenu();
 
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    QAction* undo = undoStack()->createUndoAction(this, tr("&Undo"));
+    QMenu* edit = liveMenu(QT_TR_NOOP("&Edit"));
+    // Qt's own undo actions keep the words they were made with; these are
+    // worded anew in another language.
+    QUndoStack* stack = undoStack();
+    QAction* undo = edit->addAction(QString(), stack, &QUndoStack::undo);
+    QAction* redo = edit->addAction(QString(), stack, &QUndoStack::redo);
+    const auto word = [this, stack, undo, redo] {
+        undo->setText(withEdit(tr("&Undo"), stack->undoText()));
+        redo->setText(withEdit(tr("&Redo"), stack->redoText()));
+    };
+    texts_->add(word);
+    connect(stack, &QUndoStack::undoTextChanged, this, word);
+    connect(stack, &QUndoStack::redoTextChanged, this, word);
+    connect(stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    undo->setEnabled(stack->canUndo());
+    redo->setEnabled(stack->canRedo());
     undo->setShortcut(QKeySequence::Undo);
     undo->setObjectName(QStringLiteral("undo"));
-    QAction* redo = undoStack()->createRedoAction(this, tr("&Redo"));
     redo->setShortcut(QKeySequence::Redo);
     redo->setObjectName(QStringLiteral("redo"));
-    edit->addAction(undo);
-    edit->addAction(redo);
 
     makeStageMenu();
     makePackMenu();
 
-    QMenu* settings = menuBar()->addMenu(tr("Se&ttings"));
-    settings->addAction(tr("Proof &Memory…"), this, &EditorWindow::askProofMemory);
-
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(tr("&About Lumora Workshop"), this, &EditorWindow::about);
+    QMenu* settings = liveMenu(QT_TR_NOOP("Se&ttings"));
+    connect(liveAction(settings, QT_TR_NOOP("Proof &Memory…")), &QAction::triggered, this,
+            &EditorWindow::askProofMemory);
+    menuBar()->addMenu(new LanguageMenu(this));
+    QMenu* help = liveMenu(QT_TR_NOOP("&Help"));
+    connect(liveAction(help, QT_TR_NOOP("&About Lumora Workshop")), &QAction::triggered, this,
+            &EditorWindow::about);
 }
 
 void EditorWindow::makeFileMenu() {
@@ -62,13 +99,14 @@ void EditorWindow::makeFileMenu() {
         {QT_TR_NOOP("Save &As…"), QKeySequence::SaveAs, [](EditorWindow* w) { w->pack_->saveAs(); },
          nullptr},
     };
-    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* file = liveMenu(QT_TR_NOOP("&File"));
     for (const FileCommand& c : kCommands) {
         if (c.text == nullptr) {
-            recentMenu_ = file->addMenu(tr("Open &Recent"));
+            recentMenu_ = file->addMenu(QString());
+            texts_->title(recentMenu_, QT_TR_NOOP("Open &Recent"));
             continue;
         }
-        QAction* action = file->addAction(tr(c.text));
+        QAction* action = liveAction(file, c.text);
         action->setShortcut(c.key);
         // Without a desktop's theme Qt knows no key for Save As; the one every
         // desktop uses is given then.
@@ -79,7 +117,8 @@ void EditorWindow::makeFileMenu() {
     }
     connect(file, &QMenu::aboutToShow, this, &EditorWindow::fillRecentMenu);
     file->addSeparator();
-    QAction* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
+    QAction* quit = liveAction(file, QT_TR_NOOP("&Quit"));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
 }
 
@@ -103,26 +142,29 @@ void EditorWindow::makePackMenu() {
         {"moveDown", QT_TR_NOOP("Move Do&wn"), QKeySequence(Qt::ALT | Qt::Key_Down),
          [](EditorWindow* w) { w->pack_->moveShown(1); }, &EditorWindow::moveDown_},
     };
-    QMenu* pack = menuBar()->addMenu(tr("&Pack"));
+    QMenu* pack = liveMenu(QT_TR_NOOP("&Pack"));
     for (const PackCommand& c : kCommands) {
-        QAction* action = pack->addAction(tr(c.text));
+        QAction* action = liveAction(pack, c.text);
         action->setObjectName(QString::fromLatin1(c.name));
         action->setShortcut(c.key);
         connect(action, &QAction::triggered, this, [this, run = c.run] { run(this); });
         this->*c.keep = action;
-        stageList_->buttons()->addAction(action);
+        stageList_->addButton(action);
     }
     pack->addSeparator();
-    pack->addAction(tr("&Play Pack"), this, &EditorWindow::playPack);
+    connect(liveAction(pack, QT_TR_NOOP("&Play Pack")), &QAction::triggered, this,
+            &EditorWindow::playPack);
 }
 
 void EditorWindow::makeStageMenu() {
-    QMenu* stage = menuBar()->addMenu(tr("&Stage"));
-    QToolBar* palette = addToolBar(tr("Palette"));
+    QMenu* stage = liveMenu(QT_TR_NOOP("&Stage"));
+    QToolBar* palette = addToolBar(QString());
+    texts_->title(palette, QT_TR_NOOP("Palette"));
     palette->setObjectName(QStringLiteral("paletteToolBar"));
     drawing_->addPalette(stage, palette);
     stage->addSeparator();
-    QAction* generate = stage->addAction(tr("&Generate…"), this, [this] {
+    QAction* generate = liveAction(stage, QT_TR_NOOP("&Generate…"));
+    connect(generate, &QAction::triggered, this, [this] {
         auto* dialog = findChild<GenerateDialog*>();
         if (dialog == nullptr) {
             dialog = new GenerateDialog(this);
@@ -146,10 +188,12 @@ void EditorWindow::makePlayCommands(QMenu* stage) {
         this, &EditorWindow::playPackRequested, play_,
         [this](const QString& folder, int count) { play_->playPack(folder.toStdString(), count); });
     stage->addSeparator();
-    QAction* play = stage->addAction(tr("&Play"), this, [this] { play_->play(this->stage()); });
+    QAction* play = liveAction(stage, QT_TR_NOOP("&Play"));
+    connect(play, &QAction::triggered, this, [this] { play_->play(this->stage()); });
     play->setShortcut(Qt::Key_F5);
     play->setObjectName(QStringLiteral("play"));
-    QAction* show = stage->addAction(tr("Show S&olution"), proof_, &LiveProof::showSolution);
+    QAction* show = liveAction(stage, QT_TR_NOOP("Show S&olution"));
+    connect(show, &QAction::triggered, proof_, &LiveProof::showSolution);
     show->setShortcut(Qt::Key_F6);
     show->setObjectName(QStringLiteral("showSolution"));
 }

@@ -1,5 +1,6 @@
 #include "workshop/generate_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include "solver/moves.h"
 #include "solver/validate.h"
 #include "workshop/wording.h"
+#include "workshop/live_texts.h"
 
 namespace workshop {
 
@@ -44,8 +46,9 @@ GenerateDialog::GenerateDialog(QWidget* parent) : QDialog(parent) {
                 },
                 Qt::QueuedConnection);
         });
-    setWindowTitle(tr("Generate Stage"));
     setObjectName(QStringLiteral("generateDialog"));
+    texts_ = new LiveTexts(this);
+    texts_->add([this] { setWindowTitle(tr("Generate Stage")); });
     makeLayout();
     progress_ = new QTimer(this);
     progress_->setInterval(kProgressMs);
@@ -58,18 +61,29 @@ GenerateDialog::~GenerateDialog() { scheduler_.reset(); }
 
 QWidget* GenerateDialog::makeMoveList() {
     moves_ = new QListWidget(this);
-    for (const char* name : solver::moves::kNames) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(name), moves_);
+    for (int i = 0; i < solver::moves::kCount; ++i) {
+        auto* item = new QListWidgetItem(moves_);
         item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
         item->setCheckState(Qt::Unchecked);
+        texts_->add([item, i] {
+            item->setText(
+                QCoreApplication::translate(solver::moves::kNameWords, solver::moves::kNames[i]));
+        });
     }
     moves_->setMinimumHeight(moves_->sizeHintForRow(0) * kListRowsShown + 4);
     return moves_;
 }
 
+QLabel* GenerateDialog::liveLabel(const char* source) {
+    auto* label = new QLabel(this);
+    texts_->add([label, source] { label->setText(tr(source)); });
+    return label;
+}
+
 void GenerateDialog::makeLayout() {
     auto* form = new QFormLayout;
-    form->addRow(tr("Moves it must require\n(none checked: any):"), makeMoveList());
+    form->addRow(liveLabel(QT_TR_NOOP("Moves it must require\n(none checked: any):")),
+                 makeMoveList());
 
     auto* casts = new QHBoxLayout;
     minCasts_ = new QSpinBox(this);
@@ -79,28 +93,33 @@ void GenerateDialog::makeLayout() {
     maxCasts_->setValue(solver::GenerateOptions{}.maxCasts);
     connect(minCasts_, &QSpinBox::valueChanged, maxCasts_, &QSpinBox::setMinimum);
     casts->addWidget(minCasts_);
-    casts->addWidget(new QLabel(tr("to"), this));
+    casts->addWidget(liveLabel(QT_TR_NOOP("to")));
     casts->addWidget(maxCasts_);
-    form->addRow(tr("Casts:"), casts);
+    form->addRow(liveLabel(QT_TR_NOOP("Casts:")), casts);
 
     auto* seed = new QHBoxLayout;
     seed_ = new QSpinBox(this);
     seed_->setRange(0, std::numeric_limits<int>::max());
-    randomSeed_ = new QPushButton(tr("&Random Seed"), this);
+    randomSeed_ = new QPushButton(this);
     connect(randomSeed_, &QPushButton::clicked, this, [this] {
         seed_->setValue(static_cast<int>(QRandomGenerator::global()->bounded(seed_->maximum())));
     });
     seed->addWidget(seed_, 1);
     seed->addWidget(randomSeed_);
-    form->addRow(tr("Seed:"), seed);
+    form->addRow(liveLabel(QT_TR_NOOP("Seed:")), seed);
 
     status_ = new QLabel(this);
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* buttons = new QDialogButtonBox(this);
-    generate_ = buttons->addButton(tr("&Generate"), QDialogButtonBox::AcceptRole);
-    stop_ = buttons->addButton(tr("&Stop"), QDialogButtonBox::ActionRole);
+    generate_ = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+    stop_ = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
+    texts_->add([this] {
+        randomSeed_->setText(tr("&Random Seed"));
+        generate_->setText(tr("&Generate"));
+        stop_->setText(tr("&Stop"));
+    });
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     connect(generate_, &QPushButton::clicked, this, &GenerateDialog::start);
     connect(stop_, &QPushButton::clicked, this, &GenerateDialog::stop);
@@ -152,7 +171,7 @@ void GenerateDialog::finished(const solver::GenerateResult& result) {
     status_->setText(tr("Found after %1: %2, requires %3.")
                          .arg(counted(result.tally.attempts, tr("board"), tr("boards")),
                               counted(result.casts, tr("cast"), tr("casts")),
-                              QString::fromStdString(solver::moveNames(result.required))));
+                              requiredMoves(result.required)));
 }
 
 void GenerateDialog::setRunning(bool running) {

@@ -14,6 +14,8 @@ class QTimer;
 
 namespace workshop {
 
+class LiveTexts;
+
 // Stage > Generate: the moves a stage must require, a cast range and a seed.
 // The generator runs on the workshop's proof scheduler, a thread of its own;
 // the stage it finds is handed on by `found`.
@@ -29,6 +31,8 @@ signals:
 private:
     void makeLayout();
     QWidget* makeMoveList();
+    // A label whose text (marked with QT_TR_NOOP) follows the language.
+    QLabel* liveLabel(const char* source);
     solver::GenerateOptions options() const;
     void start();
     void stop();
@@ -49,6 +53,7 @@ private:
     QPushButton* stop_ = nullptr;
     QLabel* status_ = nullptr;
     QTimer* progress_ = nullptr;
+    LiveTexts* texts_ = nullptr;
 };
 
 }  // namespace workshop

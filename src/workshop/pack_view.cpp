@@ -1,5 +1,6 @@
 #include "workshop/pack_view.h"
 
+#include <QCoreApplication>
 #include <QChart>
 #include <QChartView>
 #include <QHeaderView>
@@ -13,6 +14,7 @@
 #include <cmath>
 
 #include "solver/stage.h"
+#include "workshop/live_texts.h"
 
 namespace workshop {
 namespace {
@@ -32,9 +34,9 @@ struct CurveInfo {
     bool states;  // on the logarithmic axis at the right
 };
 constexpr CurveInfo kCurves[] = {
-    {QT_TRANSLATE_NOOP("PackView", "Least magic"), false},
-    {QT_TRANSLATE_NOOP("PackView", "Casts"), false},
-    {QT_TRANSLATE_NOOP("PackView", "Proof states (right)"), true},
+    {QT_TRANSLATE_NOOP("workshop::PackView", "Least magic"), false},
+    {QT_TRANSLATE_NOOP("workshop::PackView", "Casts"), false},
+    {QT_TRANSLATE_NOOP("workshop::PackView", "Proof states (right)"), true},
 };
 
 double curveValue(Curve curve, const ProvenStage& row) {
@@ -65,9 +67,13 @@ PackView::PackView(QWidget* parent) : QWidget(parent) {
     auto* split = new QSplitter(Qt::Vertical, this);
     table_ = new QTableWidget(0, kColumns, split);
     table_->setObjectName(QStringLiteral("stageTable"));
-    QStringList headings;
-    for (const solver::TableColumnInfo& c : solver::kTableColumnInfo) headings << tr(c.heading);
-    table_->setHorizontalHeaderLabels(headings);
+    texts_ = new LiveTexts(this);
+    texts_->add([this] {
+        QStringList headings;
+        for (const solver::TableColumnInfo& c : solver::kTableColumnInfo)
+            headings << QCoreApplication::translate(solver::kHeadingWords, c.heading);
+        table_->setHorizontalHeaderLabels(headings);
+    });
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // The moves a stage requires can run long: they take what room is left.
@@ -99,7 +105,7 @@ void PackView::makeChart() {
     chart->setMargins(QMargins(4, 4, 4, 4));
     auto* stagesAxis = new QValueAxis(chart);
     stagesAxis->setLabelFormat(QStringLiteral("%d"));
-    stagesAxis->setTitleText(tr("Stage"));
+    texts_->add([stagesAxis] { stagesAxis->setTitleText(tr("Stage")); });
     // The legend names the curves; the states' axis wears its curve's colour.
     stagesAxis->setTickType(QValueAxis::TicksDynamic);
     stagesAxis->setTickAnchor(1);
@@ -116,7 +122,7 @@ void PackView::makeChart() {
     chart->addAxis(statesAxis, Qt::AlignRight);
     for (std::size_t i = 0; i < series_.size(); ++i) {
         series_[i] = new QLineSeries(chart);
-        series_[i]->setName(tr(kCurves[i].name));
+        texts_->add([this, i] { series_[i]->setName(tr(kCurves[i].name)); });
         series_[i]->setPointsVisible(true);
         chart->addSeries(series_[i]);
         series_[i]->attachAxis(stagesAxis);

@@ -16,6 +16,8 @@ class QTableWidget;
 
 namespace workshop {
 
+class LiveTexts;
+
 // The pack at a glance: the stage table lumora-solve --table prints, filled
 // in as the stages are proven on a worker thread, and a plot of least magic,
 // casts and proof states per stage, so the designer sees the curve. Proofs
@@ -49,6 +51,7 @@ private:
     int live_ = -1;
     std::vector<std::string> keys_;
     std::map<std::string, ProvenStage> known_;
+    LiveTexts* texts_ = nullptr;
     std::unique_ptr<PackProver> prover_;  // last: its thread stops before the rest goes
 };
 

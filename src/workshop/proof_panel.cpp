@@ -1,5 +1,6 @@
 #include "workshop/proof_panel.h"
 
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,9 +9,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "qt/languages.h"
 #include "qt/picture_library.h"
 #include "solver/moves.h"
 #include "solver/validate.h"
+#include "workshop/live_texts.h"
 #include "workshop/wording.h"
 
 namespace workshop {
@@ -20,16 +23,18 @@ namespace {
 // button appears: a proof that ends sooner never shows it.
 constexpr int kTickMs = 100;
 constexpr int kTicksBeforeStop = 3;
+// The least room a figure has beside its name, in characters.
+constexpr int kFigureChars = 22;
 
 // The figures under the verdict, in the order shown.
 enum Row { LeastMagic, Solution, Requires, EarlyCount, FinalBoards, LeavesBoard, kRowCount };
 constexpr const char* kRowNames[kRowCount] = {
-    QT_TRANSLATE_NOOP("ProofPanel", "Least starting magic:"),
-    QT_TRANSLATE_NOOP("ProofPanel", "Shortest solution:"),
-    QT_TRANSLATE_NOOP("ProofPanel", "Moves it requires:"),
-    QT_TRANSLATE_NOOP("ProofPanel", "Early count rule:"),
-    QT_TRANSLATE_NOOP("ProofPanel", "Final boards:"),
-    QT_TRANSLATE_NOOP("ProofPanel", "Leaves the board:"),
+    QT_TRANSLATE_NOOP("workshop::ProofPanel", "Least starting magic:"),
+    QT_TRANSLATE_NOOP("workshop::ProofPanel", "Shortest solution:"),
+    QT_TRANSLATE_NOOP("workshop::ProofPanel", "Moves it requires:"),
+    QT_TRANSLATE_NOOP("workshop::ProofPanel", "Early count rule:"),
+    QT_TRANSLATE_NOOP("workshop::ProofPanel", "Final boards:"),
+    QT_TRANSLATE_NOOP("workshop::ProofPanel", "Leaves the board:"),
 };
 
 const QColor kGood(0x1B, 0x7A, 0x2E);
@@ -118,6 +123,7 @@ ProofPanel::ProofPanel(qtfront::PictureLibrary& pictures, QWidget* parent)
 ProofPanel::~ProofPanel() { scheduler_.reset(); }
 
 void ProofPanel::build() {
+    texts_ = new LiveTexts(this);
     auto* layout = new QVBoxLayout(this);
     verdict_ = new QLabel(this);
     verdict_->setObjectName(QStringLiteral("verdict"));
@@ -131,7 +137,8 @@ void ProofPanel::build() {
     auto* progressRow = new QHBoxLayout;
     progress_ = new QLabel(this);
     progress_->setWordWrap(true);
-    stop_ = new QPushButton(tr("Stop"), this);
+    stop_ = new QPushButton(this);
+    texts_->add([this] { stop_->setText(tr("Stop")); });
     stop_->setObjectName(QStringLiteral("stopProof"));
     stop_->hide();
     progressRow->addWidget(progress_, 1);
@@ -140,16 +147,27 @@ void ProofPanel::build() {
     connect(stop_, &QPushButton::clicked, this, &ProofPanel::stop);
 
     auto* figures = new QFormLayout;
+    // A figure whose name leaves it too little room (French, Portuguese) goes
+    // under its name rather than into a sliver beside it, which the dock's
+    // scroll area would squeeze to a line.
+    figures->setRowWrapPolicy(QFormLayout::WrapLongRows);
     for (int i = 0; i < kRowCount; ++i) {
         auto* value = new QLabel(this);
         value->setWordWrap(true);
+        value->setMinimumWidth(value->fontMetrics().averageCharWidth() * kFigureChars);
         value->setObjectName(QStringLiteral("proofRow%1").arg(i));
-        figures->addRow(tr(kRowNames[i]), value);
+        auto* name = new QLabel(this);
+        texts_->add([name, i] { name->setText(tr(kRowNames[i])); });
+        name->setBuddy(value);
+        figures->addRow(name, value);
         rows_.push_back(value);
     }
     layout->addLayout(figures);
 
-    auto* answerTitle = new QLabel(tr("<b>Answer</b> (the board the mini-map shows)"), this);
+    auto* answerTitle = new QLabel(this);
+    texts_->add([answerTitle] {
+        answerTitle->setText(tr("<b>Answer</b> (the board the mini-map shows)"));
+    });
     layout->addWidget(answerTitle);
     answerView_ = new AnswerView(pictures_, this);
     layout->addWidget(answerView_, 0, Qt::AlignHCenter);
@@ -160,14 +178,17 @@ void ProofPanel::build() {
     auto* steps = new QHBoxLayout;
     previous_ = new QPushButton(tr("◀"), this);
     next_ = new QPushButton(tr("▶"), this);
-    use_ = new QPushButton(tr("Use as Answer"), this);
+    use_ = new QPushButton(this);
     use_->setObjectName(QStringLiteral("useAnswer"));
     for (QPushButton* step : {previous_, next_})
         step->setFixedWidth(step->fontMetrics().horizontalAdvance(QStringLiteral("MMM")));
     previous_->setObjectName(QStringLiteral("previousAnswer"));
     next_->setObjectName(QStringLiteral("nextAnswer"));
-    previous_->setToolTip(tr("The previous final board"));
-    next_->setToolTip(tr("The next final board"));
+    texts_->add([this] {
+        use_->setText(tr("Use as Answer"));
+        previous_->setToolTip(tr("The previous final board"));
+        next_->setToolTip(tr("The next final board"));
+    });
     steps->addWidget(previous_);
     steps->addWidget(next_);
     steps->addWidget(use_, 1);
@@ -188,6 +209,8 @@ void ProofPanel::build() {
 
 void ProofPanel::prove(const game::StageDesc& stage) {
     current_ = stage;
+    asked_ = true;
+    wordedAt_ = qtfront::languageChanges();
     const game::StageDesc plain = withoutAnswer(stage);
     if (proved_ && plain == proving_) {
         // The answer alone changed: chosen, or lost to a redo of an edit.
@@ -211,6 +234,19 @@ void ProofPanel::prove(const game::StageDesc& stage) {
     ticks_ = 0;
     ticker_->start();
     emit markCell(0, 0);
+}
+
+// The verdict and the figures are worded as the proof arrives: in another
+// language the stage is proven again, which words them anew.
+void ProofPanel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange || !asked_ ||
+        wordedAt_ == qtfront::languageChanges())
+        return;
+    proved_ = false;
+    proving_ = {};
+    ticker_->stop();
+    prove(current_);
 }
 
 QString ProofPanel::verdict() const { return verdict_->text(); }
@@ -322,7 +358,7 @@ void ProofPanel::showResult(std::uint64_t generation, const StageProof& result) 
     answers_ = result.answers;
     if (const auto& a = result.proof.analysis) {
         const solver::Validation& v = a->validation;
-        setRow(Requires, text(solver::moveNames(v.required)) +
+        setRow(Requires, requiredMoves(v.required) +
                              (v.ending.finished() ? QString() : tr(" (a search was cut short)")));
         setRow(EarlyCount, a->earlyCountCosts ? tr("costs magic") : tr("costs nothing"));
         setRow(FinalBoards, (v.capped ? tr("more than %1") : tr("%1")).arg(v.finalBoards));

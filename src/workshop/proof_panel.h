@@ -18,6 +18,8 @@ class PictureLibrary;
 
 namespace workshop {
 
+class LiveTexts;
+
 class AnswerView;
 
 // Proves the stage after every edit on a thread of its own and shows what the
@@ -61,6 +63,9 @@ signals:
     void proved(const game::StageDesc& stage, const workshop::StageProof& proof);
     void analysisShown();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void build();
     void showVerdict(std::uint64_t generation, const StageVerdict& verdict);
@@ -97,6 +102,9 @@ private:
     QPushButton* next_ = nullptr;
     QPushButton* use_ = nullptr;
     int ticks_ = 0;
+    bool asked_ = false;  // a stage was given to prove
+    int wordedAt_ = 0;    // the language changes seen when the proof began
+    LiveTexts* texts_ = nullptr;
 };
 
 }  // namespace workshop

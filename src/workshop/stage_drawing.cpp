@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QFormLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -10,6 +11,7 @@
 
 #include "workshop/board_view.h"
 #include "workshop/wording.h"
+#include "workshop/live_texts.h"
 
 namespace workshop {
 namespace {
@@ -28,20 +30,27 @@ QSpinBox* numberBox(int low, int high, const QString& tip, const char* name, QWi
 
 StageDrawing::StageDrawing(qtfront::PictureLibrary& pictures, QWidget* parent)
     : QWidget(parent), pictures_(pictures), kinds_(new QActionGroup(this)) {
+    texts_ = new LiveTexts(this);
     auto* layout = new QVBoxLayout(this);
     board_ = new BoardView(pictures_, this);
     layout->addWidget(board_, 0, Qt::AlignHCenter);
     auto* numbers = new QFormLayout;
     numbers->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    target_ = numberBox(kMinTarget, kMaxTarget,
-                        tr("How many blocks the board must hold for the stage to be cleared"),
-                        "targetBox", this);
-    magic_ = numberBox(kMinMagic, kMaxMagic,
-                       tr("The magic the player has when the stage starts. The stage file "
-                          "stores one less, the budget."),
-                       "magicBox", this);
-    numbers->addRow(tr("&Target blocks:"), target_);
-    numbers->addRow(tr("Starting &magic:"), magic_);
+    target_ = numberBox(kMinTarget, kMaxTarget, QString(), "targetBox", this);
+    magic_ = numberBox(kMinMagic, kMaxMagic, QString(), "magicBox", this);
+    auto* targetLabel = new QLabel(this);
+    auto* magicLabel = new QLabel(this);
+    targetLabel->setBuddy(target_);
+    magicLabel->setBuddy(magic_);
+    texts_->add([=, this] {
+        target_->setToolTip(tr("How many blocks the board must hold for the stage to be cleared"));
+        magic_->setToolTip(tr("The magic the player has when the stage starts. The stage file "
+                              "stores one less, the budget."));
+        targetLabel->setText(tr("&Target blocks:"));
+        magicLabel->setText(tr("Starting &magic:"));
+    });
+    numbers->addRow(targetLabel, target_);
+    numbers->addRow(magicLabel, magic_);
     layout->addLayout(numbers);
     layout->addStretch();
 
@@ -65,10 +74,13 @@ void StageDrawing::show(const game::StageDesc& stage) {
 
 void StageDrawing::addPalette(QMenu* menu, QToolBar* bar) {
     for (const KindInfo& k : kKinds) {
-        QAction* action = menu->addAction(QIcon(kindPicture(pictures_, k.kind)), text(k.name));
+        QAction* action = menu->addAction(QIcon(kindPicture(pictures_, k.kind)), QString());
         action->setCheckable(true);
         action->setShortcut(QKeySequence(QChar(k.key)));
-        action->setToolTip(tr("%1 (%2)").arg(text(k.name), QChar(k.key)));
+        texts_->add([action, &k] {
+            action->setText(kindName(k));
+            action->setToolTip(tr("%1 (%2)").arg(kindName(k), QChar(k.key)));
+        });
         action->setData(static_cast<int>(k.kind));
         kinds_->addAction(action);
         bar->addAction(action);

@@ -16,6 +16,8 @@ class PictureLibrary;
 
 namespace workshop {
 
+class LiveTexts;
+
 class BoardView;
 
 // The stage being drawn: the board with its palette, the target and the
@@ -46,6 +48,7 @@ private:
     QSpinBox* target_ = nullptr;
     QSpinBox* magic_ = nullptr;
     QActionGroup* kinds_ = nullptr;
+    LiveTexts* texts_ = nullptr;
 };
 
 }  // namespace workshop

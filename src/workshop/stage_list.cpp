@@ -1,15 +1,18 @@
 #include "workshop/stage_list.h"
 
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <QToolBar>
+#include <QGridLayout>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "workshop/board_view.h"
 #include "workshop/core/pack_document.h"
+#include "workshop/live_texts.h"
 
 namespace workshop {
 namespace {
@@ -21,9 +24,9 @@ struct InfoField {
     std::string game::PackInfo::*member;
 };
 constexpr InfoField kInfoFields[] = {
-    {QT_TRANSLATE_NOOP("StageList", "&Name:"), &game::PackInfo::name},
-    {QT_TRANSLATE_NOOP("StageList", "&Author:"), &game::PackInfo::author},
-    {QT_TRANSLATE_NOOP("StageList", "&Licence:"), &game::PackInfo::license},
+    {QT_TRANSLATE_NOOP("workshop::StageList", "&Name:"), &game::PackInfo::name},
+    {QT_TRANSLATE_NOOP("workshop::StageList", "&Author:"), &game::PackInfo::author},
+    {QT_TRANSLATE_NOOP("workshop::StageList", "&Licence:"), &game::PackInfo::license},
 };
 
 QString itemText(int index) { return StageList::tr("Stage %1").arg(index + 1); }
@@ -32,6 +35,7 @@ QString itemText(int index) { return StageList::tr("Stage %1").arg(index + 1); }
 
 StageList::StageList(qtfront::PictureLibrary& pictures, QWidget* parent)
     : QWidget(parent), pictures_(pictures) {
+    texts_ = new LiveTexts(this);
     auto* layout = new QVBoxLayout(this);
     makeInfoFields(layout);
     list_ = new QListWidget(this);
@@ -42,9 +46,12 @@ StageList::StageList(qtfront::PictureLibrary& pictures, QWidget* parent)
     list_->setDefaultDropAction(Qt::MoveAction);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     layout->addWidget(list_, 1);
-    buttons_ = new QToolBar(this);
-    buttons_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    layout->addWidget(buttons_);
+    buttons_ = new QGridLayout;
+    layout->addLayout(buttons_);
+    // The stages' names are the list's own words.
+    texts_->add([this] {
+        for (int i = 0; i < list_->count(); ++i) list_->item(i)->setText(itemText(i));
+    });
 
     connect(list_, &QListWidget::currentRowChanged, this, &StageList::select);
     // The list has moved the item itself; the window moves the stage and
@@ -56,11 +63,24 @@ StageList::StageList(qtfront::PictureLibrary& pictures, QWidget* parent)
             });
 }
 
+void StageList::addButton(QAction* action) {
+    constexpr int kButtonColumns = 2;
+    auto* button = new QToolButton(this);
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    const int at = buttons_->count();
+    buttons_->addWidget(button, at / kButtonColumns, at % kButtonColumns);
+}
+
 void StageList::makeInfoFields(QVBoxLayout* layout) {
     auto* form = new QFormLayout;
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         fields_[i] = new QLineEdit(this);
-        form->addRow(tr(kInfoFields[i].label), fields_[i]);
+        auto* label = new QLabel(this);
+        label->setBuddy(fields_[i]);
+        texts_->add([label, i] { label->setText(tr(kInfoFields[i].label)); });
+        form->addRow(label, fields_[i]);
         connect(fields_[i], &QLineEdit::editingFinished, this, &StageList::editFinished);
     }
     fields_[0]->setObjectName(QStringLiteral("packName"));

@@ -7,7 +7,8 @@
 
 class QLineEdit;
 class QListWidget;
-class QToolBar;
+class QAction;
+class QGridLayout;
 class QVBoxLayout;
 
 namespace qtfront {
@@ -15,6 +16,8 @@ class PictureLibrary;
 }
 
 namespace workshop {
+
+class LiveTexts;
 
 class PackDocument;
 
@@ -33,8 +36,10 @@ public:
     void showInfo(const game::PackInfo& info);
 
     QListWidget* list() const { return list_; }
-    // The buttons under the list run the window's actions.
-    QToolBar* buttons() const { return buttons_; }
+    // A button under the list for one of the window's pack commands. The
+    // buttons stand in rows of two, so the longer words of other languages
+    // still show whole in a narrow list.
+    void addButton(QAction* action);
 
 signals:
     void selected(int index);
@@ -49,9 +54,10 @@ private:
 
     qtfront::PictureLibrary& pictures_;
     QListWidget* list_ = nullptr;
-    QToolBar* buttons_ = nullptr;
+    QGridLayout* buttons_ = nullptr;
     std::array<QLineEdit*, 3> fields_{};
     game::PackInfo shown_;
+    LiveTexts* texts_ = nullptr;
 };
 
 }  // namespace workshop

@@ -1,27 +1,31 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "game/translatable.h"
 #include "qt/command_line.h"
+#include "qt/languages.h"
 #include "qt/picture_library.h"
 #include "workshop/core/palette.h"
 #include "workshop/editor_window.h"
+#include "workshop/language_menu.h"
 
 namespace {
 
 qtfront::ProgramHelp workshopHelp() {
     std::string keys;
     for (const workshop::KindInfo& k : workshop::kKinds)
-        keys += std::string("    ") + k.key + "  " + std::string(k.name) + "\n";
+        keys += std::string("    ") + k.key + "  " +
+                qtfront::translateEarly(game::kCellWords, std::string(k.name)) + "\n";
     return {"lumora-workshop",
+            QT_TRANSLATE_NOOP("Help",
             "\n"
             "The Lumora workshop makes stages for the game: paint the 9 x 9 board with\n"
             "sand, blocks, water and walls, place the character's start, and set the\n"
             "block target and the starting magic.\n"
             "  Left button: paint the chosen kind (click or drag).\n"
             "  Right button: empty the cell.\n"
-            "  Keys choosing the kind:\n" +
-                keys,
-            "for more"};
+            "  Keys choosing the kind:\n"),
+            keys, QT_TRANSLATE_NOOP("Help", "for more")};
 }
 
 }  // namespace
@@ -34,6 +38,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     qtfront::identifyApplication("io.github.lumora.Workshop");
+    workshop::useStartingLanguage();
 
     qtfront::PictureLibrary pictures;
     QApplication::setWindowIcon(

@@ -1,15 +1,20 @@
 cmake_minimum_required(VERSION 3.25)
 # Runs a program (the game, or NAME) with no display at all: --help and
 # --version must answer without Qt ever looking for one, anything else is a
-# usage error. --help must name every one of HELP_WORDS.
+# usage error. --help must name every one of HELP_WORDS. In the C locale it
+# reads as written; asked for German (LANGUAGE, as a desktop sets it), the
+# usage, the help and a mistake's message come in German, with what the help
+# names in the words of the same catalogue.
 if(NOT NAME)
   set(NAME lumora)
   set(HELP_WORDS "Right click;cleared")
+  set(GERMAN_WORD "Rechtsklick")
 endif()
+set(language LC_ALL=C)
 function(run_lumora)
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-            ${LUMORA} ${ARGN}
+            --unset=LANGUAGE --unset=LC_MESSAGES --unset=LANG ${language} ${LUMORA} ${ARGN}
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
   set(rc "${rc}" PARENT_SCOPE)
   set(out "${out}" PARENT_SCOPE)
@@ -44,3 +49,15 @@ foreach(args "--play" "-platform;offscreen" "--help;--version" "stage1")
     fail("'${args}' must print the usage on stderr and exit 2")
   endif()
 endforeach()
+
+set(language LANGUAGE=de LC_ALL=)
+run_lumora(--help)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^Aufruf: ${NAME} " OR NOT out MATCHES "diese Hilfe"
+   OR NOT out MATCHES "${GERMAN_WORD}")
+  fail("--help must read German with LANGUAGE=de")
+endif()
+run_lumora(stage1)
+if(NOT rc EQUAL 2 OR NOT err MATCHES "unerwartetes Argument „stage1“"
+   OR NOT err MATCHES "Siehe „${NAME} --help“")
+  fail("a mistake must be told in German with LANGUAGE=de")
+endif()

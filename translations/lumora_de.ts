@@ -1,0 +1,863 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Cell</name>
+    <message>
+        <source>Empty</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Sand</source>
+        <translation>Sand</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Mauer</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Play goes on: the game keeps your progress while it runs.</source>
+        <translation>Es wird weitergespielt: Das Spiel behält deinen Fortschritt, solange es läuft.</translation>
+    </message>
+    <message>
+        <source>Stage</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <translation>Magie</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Stein</translation>
+    </message>
+    <message>
+        <source> Menu</source>
+        <translation> Menü</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>
+  --help     show this help and leave
+  --version  show the version and leave
+</source>
+        <translation>
+  --help     diese Hilfe zeigen und beenden
+  --version  die Version zeigen und beenden
+</translation>
+    </message>
+    <message>
+        <source>
+Lumora is a tile puzzle: guide a small mage over a 9 x 9 board of sand,
+blocks, water and walls with the mouse.
+  Left click on another column: walk there, climbing one-cell steps.
+  Right click on a cell next to the mage: cast magic on it. An empty cell
+  gets a block (2 magic), a block goes (+1), water is cleared (2), sand
+  turns into magic (+8). Walls never change.
+A stage is cleared when the board holds exactly its target number of
+blocks, no two touching, no water left, and some magic remains.
+</source>
+        <translation>
+Lumora ist ein Legespiel: Führe einen kleinen Magier mit der Maus über ein
+9 x 9 Felder großes Spielfeld aus Sand, Blöcken, Wasser und Mauern.
+  Linksklick auf eine andere Spalte: dorthin gehen, Stufen von einem Feld
+  werden erklommen.
+  Rechtsklick auf ein Feld neben dem Magier: einen Zauber darauf wirken. Ein
+  leeres Feld bekommt einen Block (2 Magie), ein Block verschwindet (+1),
+  Wasser wird entfernt (2), Sand wird zu Magie (+8). Mauern ändern sich nie.
+Ein Level ist geschafft, wenn das Spielfeld genau die verlangte Zahl Blöcke
+hält, keine zwei aneinander, kein Wasser mehr und noch etwas Magie übrig.
+</translation>
+    </message>
+    <message>
+        <source>for the rules of play</source>
+        <translation>für die Spielregeln</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Aufruf: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; %2.</source>
+        <translation>Siehe „%1 --help“ %2.</translation>
+    </message>
+    <message>
+        <source>
+The Lumora workshop makes stages for the game: paint the 9 x 9 board with
+sand, blocks, water and walls, place the character&apos;s start, and set the
+block target and the starting magic.
+  Left button: paint the chosen kind (click or drag).
+  Right button: empty the cell.
+  Keys choosing the kind:
+</source>
+        <translation>
+Die Lumora-Werkstatt baut Level für das Spiel: Male das 9 x 9 große Spielfeld
+mit Sand, Blöcken, Wasser und Mauern aus, setze den Start der Spielfigur und
+lege das Blockziel und die Startmagie fest.
+  Linke Taste: die gewählte Art malen (klicken oder ziehen).
+  Rechte Taste: das Feld leeren.
+  Tasten für die Art:
+</translation>
+    </message>
+    <message>
+        <source>for more</source>
+        <translation>für mehr</translation>
+    </message>
+</context>
+<context>
+    <name>Move</name>
+    <message>
+        <source>place</source>
+        <translation>setzen</translation>
+    </message>
+    <message>
+        <source>remove</source>
+        <translation>entfernen</translation>
+    </message>
+    <message>
+        <source>take back</source>
+        <translation>zurücknehmen</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>Sand</translation>
+    </message>
+    <message>
+        <source>climb</source>
+        <translation>klettern</translation>
+    </message>
+    <message>
+        <source>climb own</source>
+        <translation>auf eigenen klettern</translation>
+    </message>
+    <message>
+        <source>hole</source>
+        <translation>Loch</translation>
+    </message>
+    <message>
+        <source>floor</source>
+        <translation>Boden</translation>
+    </message>
+    <message>
+        <source>above</source>
+        <translation>oben</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>at a time not known</source>
+        <translation>zu unbekannter Zeit</translation>
+    </message>
+    <message>
+        <source>Restore Unsaved Work</source>
+        <translation>Ungesicherte Arbeit wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Stage</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Least magic</source>
+        <translation>Geringste Magie</translation>
+    </message>
+    <message>
+        <source>Spare</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>Casts</source>
+        <translation>Zauber</translation>
+    </message>
+    <message>
+        <source>Walks</source>
+        <translation>Gänge</translation>
+    </message>
+    <message>
+        <source>Requires</source>
+        <translation>Verlangt</translation>
+    </message>
+    <message>
+        <source>Early count</source>
+        <translation>Frühzählung</translation>
+    </message>
+    <message>
+        <source>Final boards</source>
+        <translation>Endspielfelder</translation>
+    </message>
+    <message>
+        <source>Proof states</source>
+        <translation>Beweiszustände</translation>
+    </message>
+    <message>
+        <source>States</source>
+        <translation>Zustände</translation>
+    </message>
+    <message>
+        <source>Leaves the board</source>
+        <translation>Verlässt Spielfeld</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::BoardAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>Sand</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>wall</source>
+        <translation>Mauer</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1, start</source>
+        <translation>%1, Start</translation>
+    </message>
+    <message>
+        <source>column %1, row %2: %3</source>
+        <translation>Spalte %1, Zeile %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::EditorWindow</name>
+    <message>
+        <source>Stages</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Proof</source>
+        <translation>Beweis</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Paket</translation>
+    </message>
+    <message>
+        <source>Unsaved work cannot be kept safe: %1</source>
+        <translation>Ungesicherte Arbeit kann nicht geschützt werden: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved work</source>
+        <translation>Ungesicherte Arbeit</translation>
+    </message>
+    <message>
+        <source>Unsaved work of a workshop that ended cannot be read: %1</source>
+        <translation>Die ungesicherte Arbeit einer beendeten Werkstatt lässt sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>an untitled pack</source>
+        <translation>einem unbenannten Paket</translation>
+    </message>
+    <message>
+        <source>A workshop ended with unsaved work on %1 (%2), written %3. Restore it?</source>
+        <translation>Eine Werkstatt wurde mit ungesicherter Arbeit an %1 (%2) beendet, geschrieben %3. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>stage</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>stages</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Lumora Workshop</source>
+        <translation>&amp;Über die Lumora-Werkstatt</translation>
+    </message>
+    <message>
+        <source>&amp;New Pack</source>
+        <translation>&amp;Neues Paket</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Open the &amp;Game&apos;s Stages</source>
+        <translation>&amp;Level des Spiels öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Add Stage</source>
+        <translation>Level &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate Stage</source>
+        <translation>Level &amp;duplizieren</translation>
+    </message>
+    <message>
+        <source>D&amp;elete Stage</source>
+        <translation>Level &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Pack</source>
+        <translation>&amp;Paket</translation>
+    </message>
+    <message>
+        <source>&amp;Play Pack</source>
+        <translation>Paket &amp;spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Stage</source>
+        <translation>&amp;Level</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>&amp;Generate…</source>
+        <translation>&amp;Erzeugen…</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>S&amp;pielen</translation>
+    </message>
+    <message>
+        <source>Show S&amp;olution</source>
+        <translation>&amp;Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>About Lumora Workshop</source>
+        <translation>Über die Lumora-Werkstatt</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Lumora Workshop&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Makes stages for Lumora: paint the board with the left button, empty cells with the right one.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Lumora-Werkstatt&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Baut Level für Lumora: Mit der linken Taste wird das Spielfeld bemalt, mit der rechten werden Felder geleert.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1[*] — Lumora Workshop</source>
+        <translation>%1[*] — Lumora-Werkstatt</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::GenerateDialog</name>
+    <message>
+        <source>Generate Stage</source>
+        <translation>Level erzeugen</translation>
+    </message>
+    <message>
+        <source>Moves it must require
+(none checked: any):</source>
+        <translation>Nötige Züge
+(keiner gewählt: beliebig):</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Casts:</source>
+        <translation>Zauber:</translation>
+    </message>
+    <message>
+        <source>&amp;Random Seed</source>
+        <translation>&amp;Zufälliger Startwert</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Startwert:</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>&amp;Erzeugen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Suche läuft…</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>Spielfelder</translation>
+    </message>
+    <message>
+        <source>No stage found: %1</source>
+        <translation>Kein Level gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Level erzeugen</translation>
+    </message>
+    <message>
+        <source>Found after %1: %2, requires %3.</source>
+        <translation>Gefunden nach %1: %2, verlangt %3.</translation>
+    </message>
+    <message>
+        <source>cast</source>
+        <translation>Zauber</translation>
+    </message>
+    <message>
+        <source>casts</source>
+        <translation>Zauber</translation>
+    </message>
+    <message>
+        <source>Searching… %1 tried, %L2 states searched</source>
+        <translation>Suche läuft… %1 probiert, %L2 Zustände durchsucht</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;System Default</source>
+        <translation>&amp;Wie das System</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LiveProof</name>
+    <message>
+        <source>Looking for the shortest solution…</source>
+        <translation>Kürzeste Lösung wird gesucht…</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Lösung zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PackKeeper</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>Open a Pack</source>
+        <translation>Paket öffnen</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Pack</source>
+        <translation>Paket lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>The pack in %1 does not open, and nothing was changed:
+%2</source>
+        <translation>Das Paket in %1 lässt sich nicht öffnen, nichts wurde geändert:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Game&apos;s Stages</source>
+        <translation>Level des Spiels lassen sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Save the Pack in an Empty Folder</source>
+        <translation>Paket in einem leeren Ordner speichern</translation>
+    </message>
+    <message>
+        <source>Replace the Pack?</source>
+        <translation>Paket ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 holds a pack already. Replace it with this one?</source>
+        <translation>%1 enthält schon ein Paket. Durch dieses ersetzen?</translation>
+    </message>
+    <message>
+        <source>Cannot Save the Pack</source>
+        <translation>Paket lässt sich nicht speichern</translation>
+    </message>
+    <message>
+        <source>The pack was not saved in %1:
+%2</source>
+        <translation>Das Paket wurde nicht in %1 gespeichert:
+%2</translation>
+    </message>
+    <message>
+        <source>Save the Changes?</source>
+        <translation>Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>The pack has changes that are not saved. Save them?</source>
+        <translation>Das Paket hat ungespeicherte Änderungen. Speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PackView</name>
+    <message>
+        <source>Least magic</source>
+        <translation>Geringste Magie</translation>
+    </message>
+    <message>
+        <source>Casts</source>
+        <translation>Zauber</translation>
+    </message>
+    <message>
+        <source>Proof states (right)</source>
+        <translation>Beweiszustände (rechts)</translation>
+    </message>
+    <message>
+        <source>Stage</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>…</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Cannot be proven: %1</source>
+        <translation>Nicht beweisbar: %1</translation>
+    </message>
+    <message>
+        <source>The budget does not clear this stage</source>
+        <translation>Mit dem Budget ist dieses Level nicht zu schaffen</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PlaySession</name>
+    <message>
+        <source>Cleared</source>
+        <translation>Geschafft</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation>Geschlossen</translation>
+    </message>
+    <message>
+        <source>Stopped by an error</source>
+        <translation>Durch einen Fehler angehalten</translation>
+    </message>
+    <message>
+        <source>The solution cannot be shown: %1</source>
+        <translation>Die Lösung lässt sich nicht zeigen: %1</translation>
+    </message>
+    <message>
+        <source>There is no room to play the stage in: %1</source>
+        <translation>Kein Platz, um das Level zu spielen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::ProofPanel</name>
+    <message>
+        <source>Least starting magic:</source>
+        <translation>Geringste Startmagie:</translation>
+    </message>
+    <message>
+        <source>Shortest solution:</source>
+        <translation>Kürzeste Lösung:</translation>
+    </message>
+    <message>
+        <source>Moves it requires:</source>
+        <translation>Nötige Züge:</translation>
+    </message>
+    <message>
+        <source>Early count rule:</source>
+        <translation>Frühzählregel:</translation>
+    </message>
+    <message>
+        <source>Final boards:</source>
+        <translation>Endspielfelder:</translation>
+    </message>
+    <message>
+        <source>Leaves the board:</source>
+        <translation>Verlässt das Spielfeld:</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Answer&lt;/b&gt; (the board the mini-map shows)</source>
+        <translation>&lt;b&gt;Antwort&lt;/b&gt; (das Spielfeld der Minikarte)</translation>
+    </message>
+    <message>
+        <source>◀</source>
+        <translation>◀</translation>
+    </message>
+    <message>
+        <source>▶</source>
+        <translation>▶</translation>
+    </message>
+    <message>
+        <source>Use as Answer</source>
+        <translation>Als Antwort nehmen</translation>
+    </message>
+    <message>
+        <source>The previous final board</source>
+        <translation>Das vorige Endspielfeld</translation>
+    </message>
+    <message>
+        <source>The next final board</source>
+        <translation>Das nächste Endspielfeld</translation>
+    </message>
+    <message>
+        <source>Proving…</source>
+        <translation>Beweis läuft…</translation>
+    </message>
+    <message>
+        <source>%L1 states searched</source>
+        <translation>%L1 Zustände durchsucht</translation>
+    </message>
+    <message>
+        <source>Stopped: the proof was stopped before it ended</source>
+        <translation>Angehalten: Der Beweis wurde vor seinem Ende angehalten</translation>
+    </message>
+    <message>
+        <source>✔ Solvable with its magic</source>
+        <translation>✔ Mit seiner Magie lösbar</translation>
+    </message>
+    <message>
+        <source>✘ Not solvable: %1</source>
+        <translation>✘ Nicht lösbar: %1</translation>
+    </message>
+    <message>
+        <source>%1 (the stage gives %2)</source>
+        <translation>%1 (das Level gibt %2)</translation>
+    </message>
+    <message>
+        <source>none clears it up to %1</source>
+        <translation>bis %1 schafft es keine</translation>
+    </message>
+    <message>
+        <source>cast</source>
+        <translation>Zauber</translation>
+    </message>
+    <message>
+        <source>casts</source>
+        <translation>Zauber</translation>
+    </message>
+    <message>
+        <source>walk</source>
+        <translation>Gang</translation>
+    </message>
+    <message>
+        <source>walks</source>
+        <translation>Gänge</translation>
+    </message>
+    <message>
+        <source>over the top</source>
+        <translation>oben hinaus</translation>
+    </message>
+    <message>
+        <source>past column 1</source>
+        <translation>über Spalte 1 hinaus</translation>
+    </message>
+    <message>
+        <source>yes: a walk from column %1, row %2 goes %3</source>
+        <translation>ja: Ein Gang von Spalte %1, Zeile %2 führt %3</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>The stage cannot be cleared with its magic.</source>
+        <translation>Das Level lässt sich mit seiner Magie nicht schaffen.</translation>
+    </message>
+    <message>
+        <source>%L1 states searched in all</source>
+        <translation>%L1 Zustände insgesamt durchsucht</translation>
+    </message>
+    <message>
+        <source> (a search was cut short)</source>
+        <translation> (eine Suche wurde abgebrochen)</translation>
+    </message>
+    <message>
+        <source>costs magic</source>
+        <translation>kostet Magie</translation>
+    </message>
+    <message>
+        <source>costs nothing</source>
+        <translation>kostet nichts</translation>
+    </message>
+    <message>
+        <source>more than %1</source>
+        <translation>mehr als %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>✘ Cannot be played: %1</source>
+        <translation>✘ Nicht spielbar: %1</translation>
+    </message>
+    <message>
+        <source>no final board yet</source>
+        <translation>noch kein Endspielfeld</translation>
+    </message>
+    <message>
+        <source>final board %1 of %2</source>
+        <translation>Endspielfeld %1 von %2</translation>
+    </message>
+    <message>
+        <source>, the shortest solution&apos;s</source>
+        <translation>, das der kürzesten Lösung</translation>
+    </message>
+    <message>
+        <source> (stored)</source>
+        <translation> (gespeichert)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StageDrawing</name>
+    <message>
+        <source>How many blocks the board must hold for the stage to be cleared</source>
+        <translation>Wie viele Blöcke das Spielfeld halten muss, damit das Level geschafft ist</translation>
+    </message>
+    <message>
+        <source>The magic the player has when the stage starts. The stage file stores one less, the budget.</source>
+        <translation>Die Magie zu Beginn des Levels. Die Leveldatei speichert eins weniger, das Budget.</translation>
+    </message>
+    <message>
+        <source>&amp;Target blocks:</source>
+        <translation>Block&amp;ziel:</translation>
+    </message>
+    <message>
+        <source>Starting &amp;magic:</source>
+        <translation>Start&amp;magie:</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StageList</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>&amp;Autor:</translation>
+    </message>
+    <message>
+        <source>&amp;Licence:</source>
+        <translation>&amp;Lizenz:</translation>
+    </message>
+    <message>
+        <source>Stage %1</source>
+        <translation>Level %1</translation>
+    </message>
+</context>
+</TS>

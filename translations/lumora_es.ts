@@ -1,0 +1,863 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Cell</name>
+    <message>
+        <source>Empty</source>
+        <translation>Vacía</translation>
+    </message>
+    <message>
+        <source>Sand</source>
+        <translation>Arena</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Bloque</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Muro</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Play goes on: the game keeps your progress while it runs.</source>
+        <translation>La partida sigue: el juego conserva tu progreso mientras esté abierto.</translation>
+    </message>
+    <message>
+        <source>Stage</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <translation>Magia</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Piedra</translation>
+    </message>
+    <message>
+        <source> Menu</source>
+        <translation> Menú</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>
+  --help     show this help and leave
+  --version  show the version and leave
+</source>
+        <translation>
+  --help     mostrar esta ayuda y salir
+  --version  mostrar la versión y salir
+</translation>
+    </message>
+    <message>
+        <source>
+Lumora is a tile puzzle: guide a small mage over a 9 x 9 board of sand,
+blocks, water and walls with the mouse.
+  Left click on another column: walk there, climbing one-cell steps.
+  Right click on a cell next to the mage: cast magic on it. An empty cell
+  gets a block (2 magic), a block goes (+1), water is cleared (2), sand
+  turns into magic (+8). Walls never change.
+A stage is cleared when the board holds exactly its target number of
+blocks, no two touching, no water left, and some magic remains.
+</source>
+        <translation>
+Lumora es un rompecabezas de casillas: guía con el ratón a un pequeño mago
+por un tablero de 9 x 9 de arena, bloques, agua y muros.
+  Clic izquierdo en otra columna: caminar hasta allí, subiendo escalones de
+  una casilla.
+  Clic derecho en una casilla junto al mago: lanzarle un hechizo. Una casilla
+  vacía recibe un bloque (2 de magia), un bloque desaparece (+1), el agua se
+  seca (2), la arena se convierte en magia (+8). Los muros nunca cambian.
+Un nivel se supera cuando el tablero tiene exactamente los bloques pedidos,
+sin dos juntos, sin agua, y aún queda algo de magia.
+</translation>
+    </message>
+    <message>
+        <source>for the rules of play</source>
+        <translation>para ver las reglas del juego</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Uso: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado «%1»</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; %2.</source>
+        <translation>Prueba «%1 --help» %2.</translation>
+    </message>
+    <message>
+        <source>
+The Lumora workshop makes stages for the game: paint the 9 x 9 board with
+sand, blocks, water and walls, place the character&apos;s start, and set the
+block target and the starting magic.
+  Left button: paint the chosen kind (click or drag).
+  Right button: empty the cell.
+  Keys choosing the kind:
+</source>
+        <translation>
+El taller de Lumora crea niveles para el juego: pinta el tablero de 9 x 9
+con arena, bloques, agua y muros, coloca el inicio del personaje y fija el
+objetivo de bloques y la magia inicial.
+  Botón izquierdo: pintar el tipo elegido (clic o arrastrar).
+  Botón derecho: vaciar la casilla.
+  Teclas de cada tipo:
+</translation>
+    </message>
+    <message>
+        <source>for more</source>
+        <translation>para más información</translation>
+    </message>
+</context>
+<context>
+    <name>Move</name>
+    <message>
+        <source>place</source>
+        <translation>poner</translation>
+    </message>
+    <message>
+        <source>remove</source>
+        <translation>quitar</translation>
+    </message>
+    <message>
+        <source>take back</source>
+        <translation>recuperar</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>agua</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>arena</translation>
+    </message>
+    <message>
+        <source>climb</source>
+        <translation>trepar</translation>
+    </message>
+    <message>
+        <source>climb own</source>
+        <translation>trepar al propio</translation>
+    </message>
+    <message>
+        <source>hole</source>
+        <translation>hoyo</translation>
+    </message>
+    <message>
+        <source>floor</source>
+        <translation>suelo</translation>
+    </message>
+    <message>
+        <source>above</source>
+        <translation>arriba</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>at a time not known</source>
+        <translation>en un momento desconocido</translation>
+    </message>
+    <message>
+        <source>Restore Unsaved Work</source>
+        <translation>Recuperar el trabajo sin guardar</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Stage</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Presupuesto</translation>
+    </message>
+    <message>
+        <source>Least magic</source>
+        <translation>Magia mínima</translation>
+    </message>
+    <message>
+        <source>Spare</source>
+        <translation>Sobrante</translation>
+    </message>
+    <message>
+        <source>Casts</source>
+        <translation>Hechizos</translation>
+    </message>
+    <message>
+        <source>Walks</source>
+        <translation>Paseos</translation>
+    </message>
+    <message>
+        <source>Requires</source>
+        <translation>Exige</translation>
+    </message>
+    <message>
+        <source>Early count</source>
+        <translation>Cuenta anticipada</translation>
+    </message>
+    <message>
+        <source>Final boards</source>
+        <translation>Tableros finales</translation>
+    </message>
+    <message>
+        <source>Proof states</source>
+        <translation>Estados de prueba</translation>
+    </message>
+    <message>
+        <source>States</source>
+        <translation>Estados</translation>
+    </message>
+    <message>
+        <source>Leaves the board</source>
+        <translation>Sale del tablero</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::BoardAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>arena</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>bloque</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>agua</translation>
+    </message>
+    <message>
+        <source>wall</source>
+        <translation>muro</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>columna %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>%1, start</source>
+        <translation>%1, inicio</translation>
+    </message>
+    <message>
+        <source>column %1, row %2: %3</source>
+        <translation>columna %1, fila %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::EditorWindow</name>
+    <message>
+        <source>Stages</source>
+        <translation>Niveles</translation>
+    </message>
+    <message>
+        <source>Proof</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Paquete</translation>
+    </message>
+    <message>
+        <source>Unsaved work cannot be kept safe: %1</source>
+        <translation>El trabajo sin guardar no se puede proteger: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved work</source>
+        <translation>Trabajo sin guardar</translation>
+    </message>
+    <message>
+        <source>Unsaved work of a workshop that ended cannot be read: %1</source>
+        <translation>No se puede leer el trabajo sin guardar de un taller que terminó: %1</translation>
+    </message>
+    <message>
+        <source>an untitled pack</source>
+        <translation>un paquete sin título</translation>
+    </message>
+    <message>
+        <source>A workshop ended with unsaved work on %1 (%2), written %3. Restore it?</source>
+        <translation>Un taller terminó con trabajo sin guardar en %1 (%2), escrito %3. ¿Recuperarlo?</translation>
+    </message>
+    <message>
+        <source>stage</source>
+        <translation>nivel</translation>
+    </message>
+    <message>
+        <source>stages</source>
+        <translation>niveles</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About Lumora Workshop</source>
+        <translation>&amp;Acerca del taller de Lumora</translation>
+    </message>
+    <message>
+        <source>&amp;New Pack</source>
+        <translation>Paquete &amp;nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>Open the &amp;Game&apos;s Stages</source>
+        <translation>Abrir los niveles del &amp;juego</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Guardar &amp;como…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;recientes</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Add Stage</source>
+        <translation>&amp;Añadir nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate Stage</source>
+        <translation>&amp;Duplicar nivel</translation>
+    </message>
+    <message>
+        <source>D&amp;elete Stage</source>
+        <translation>&amp;Borrar nivel</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Ba&amp;jar</translation>
+    </message>
+    <message>
+        <source>&amp;Pack</source>
+        <translation>&amp;Paquete</translation>
+    </message>
+    <message>
+        <source>&amp;Play Pack</source>
+        <translation>&amp;Jugar el paquete</translation>
+    </message>
+    <message>
+        <source>&amp;Stage</source>
+        <translation>&amp;Nivel</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Paleta</translation>
+    </message>
+    <message>
+        <source>&amp;Generate…</source>
+        <translation>&amp;Generar…</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>Show S&amp;olution</source>
+        <translation>Mostrar la s&amp;olución</translation>
+    </message>
+    <message>
+        <source>About Lumora Workshop</source>
+        <translation>Acerca del taller de Lumora</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Lumora Workshop&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Makes stages for Lumora: paint the board with the left button, empty cells with the right one.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Taller de Lumora&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Crea niveles para Lumora: pinta el tablero con el botón izquierdo y vacía casillas con el derecho.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1[*] — Lumora Workshop</source>
+        <translation>%1[*] — Taller de Lumora</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::GenerateDialog</name>
+    <message>
+        <source>Generate Stage</source>
+        <translation>Generar nivel</translation>
+    </message>
+    <message>
+        <source>Moves it must require
+(none checked: any):</source>
+        <translation>Movimientos exigidos
+(ninguno marcado: cualquiera):</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Casts:</source>
+        <translation>Hechizos:</translation>
+    </message>
+    <message>
+        <source>&amp;Random Seed</source>
+        <translation>Semilla &amp;aleatoria</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Semilla:</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>&amp;Generar</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Buscando…</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>tablero</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>tableros</translation>
+    </message>
+    <message>
+        <source>No stage found: %1</source>
+        <translation>No se encontró ningún nivel: %1</translation>
+    </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Generar nivel</translation>
+    </message>
+    <message>
+        <source>Found after %1: %2, requires %3.</source>
+        <translation>Encontrado tras %1: %2, exige %3.</translation>
+    </message>
+    <message>
+        <source>cast</source>
+        <translation>hechizo</translation>
+    </message>
+    <message>
+        <source>casts</source>
+        <translation>hechizos</translation>
+    </message>
+    <message>
+        <source>Searching… %1 tried, %L2 states searched</source>
+        <translation>Buscando… %1 probados, %L2 estados explorados</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;System Default</source>
+        <translation>&amp;Como el sistema</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LiveProof</name>
+    <message>
+        <source>Looking for the shortest solution…</source>
+        <translation>Buscando la solución más corta…</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Mostrar la solución</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PackKeeper</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (solo lectura)</translation>
+    </message>
+    <message>
+        <source>Open a Pack</source>
+        <translation>Abrir un paquete</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Pack</source>
+        <translation>No se puede abrir el paquete</translation>
+    </message>
+    <message>
+        <source>The pack in %1 does not open, and nothing was changed:
+%2</source>
+        <translation>El paquete de %1 no se abre y no se ha cambiado nada:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Game&apos;s Stages</source>
+        <translation>No se pueden abrir los niveles del juego</translation>
+    </message>
+    <message>
+        <source>Save the Pack in an Empty Folder</source>
+        <translation>Guardar el paquete en una carpeta vacía</translation>
+    </message>
+    <message>
+        <source>Replace the Pack?</source>
+        <translation>¿Reemplazar el paquete?</translation>
+    </message>
+    <message>
+        <source>%1 holds a pack already. Replace it with this one?</source>
+        <translation>%1 ya contiene un paquete. ¿Reemplazarlo por este?</translation>
+    </message>
+    <message>
+        <source>Cannot Save the Pack</source>
+        <translation>No se puede guardar el paquete</translation>
+    </message>
+    <message>
+        <source>The pack was not saved in %1:
+%2</source>
+        <translation>El paquete no se ha guardado en %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Save the Changes?</source>
+        <translation>¿Guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>The pack has changes that are not saved. Save them?</source>
+        <translation>El paquete tiene cambios sin guardar. ¿Guardarlos?</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PackView</name>
+    <message>
+        <source>Least magic</source>
+        <translation>Magia mínima</translation>
+    </message>
+    <message>
+        <source>Casts</source>
+        <translation>Hechizos</translation>
+    </message>
+    <message>
+        <source>Proof states (right)</source>
+        <translation>Estados de la prueba (derecha)</translation>
+    </message>
+    <message>
+        <source>Stage</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>…</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Cannot be proven: %1</source>
+        <translation>No se puede demostrar: %1</translation>
+    </message>
+    <message>
+        <source>The budget does not clear this stage</source>
+        <translation>Con el presupuesto no se supera este nivel</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PlaySession</name>
+    <message>
+        <source>Cleared</source>
+        <translation>Superado</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdido</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation>Cerrado</translation>
+    </message>
+    <message>
+        <source>Stopped by an error</source>
+        <translation>Detenido por un error</translation>
+    </message>
+    <message>
+        <source>The solution cannot be shown: %1</source>
+        <translation>No se puede mostrar la solución: %1</translation>
+    </message>
+    <message>
+        <source>There is no room to play the stage in: %1</source>
+        <translation>No hay espacio para jugar el nivel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::ProofPanel</name>
+    <message>
+        <source>Least starting magic:</source>
+        <translation>Magia inicial mínima:</translation>
+    </message>
+    <message>
+        <source>Shortest solution:</source>
+        <translation>Solución más corta:</translation>
+    </message>
+    <message>
+        <source>Moves it requires:</source>
+        <translation>Movimientos exigidos:</translation>
+    </message>
+    <message>
+        <source>Early count rule:</source>
+        <translation>Regla de cuenta anticipada:</translation>
+    </message>
+    <message>
+        <source>Final boards:</source>
+        <translation>Tableros finales:</translation>
+    </message>
+    <message>
+        <source>Leaves the board:</source>
+        <translation>Sale del tablero:</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Answer&lt;/b&gt; (the board the mini-map shows)</source>
+        <translation>&lt;b&gt;Respuesta&lt;/b&gt; (el tablero del minimapa)</translation>
+    </message>
+    <message>
+        <source>◀</source>
+        <translation>◀</translation>
+    </message>
+    <message>
+        <source>▶</source>
+        <translation>▶</translation>
+    </message>
+    <message>
+        <source>Use as Answer</source>
+        <translation>Usar como respuesta</translation>
+    </message>
+    <message>
+        <source>The previous final board</source>
+        <translation>El tablero final anterior</translation>
+    </message>
+    <message>
+        <source>The next final board</source>
+        <translation>El tablero final siguiente</translation>
+    </message>
+    <message>
+        <source>Proving…</source>
+        <translation>Demostrando…</translation>
+    </message>
+    <message>
+        <source>%L1 states searched</source>
+        <translation>%L1 estados explorados</translation>
+    </message>
+    <message>
+        <source>Stopped: the proof was stopped before it ended</source>
+        <translation>Detenida: la prueba se detuvo antes de terminar</translation>
+    </message>
+    <message>
+        <source>✔ Solvable with its magic</source>
+        <translation>✔ Tiene solución con su magia</translation>
+    </message>
+    <message>
+        <source>✘ Not solvable: %1</source>
+        <translation>✘ Sin solución: %1</translation>
+    </message>
+    <message>
+        <source>%1 (the stage gives %2)</source>
+        <translation>%1 (el nivel da %2)</translation>
+    </message>
+    <message>
+        <source>none clears it up to %1</source>
+        <translation>ninguna hasta %1 lo supera</translation>
+    </message>
+    <message>
+        <source>cast</source>
+        <translation>hechizo</translation>
+    </message>
+    <message>
+        <source>casts</source>
+        <translation>hechizos</translation>
+    </message>
+    <message>
+        <source>walk</source>
+        <translation>paseo</translation>
+    </message>
+    <message>
+        <source>walks</source>
+        <translation>paseos</translation>
+    </message>
+    <message>
+        <source>over the top</source>
+        <translation>por arriba</translation>
+    </message>
+    <message>
+        <source>past column 1</source>
+        <translation>más allá de la columna 1</translation>
+    </message>
+    <message>
+        <source>yes: a walk from column %1, row %2 goes %3</source>
+        <translation>sí: un paseo desde la columna %1, fila %2 sale %3</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>The stage cannot be cleared with its magic.</source>
+        <translation>El nivel no se puede superar con su magia.</translation>
+    </message>
+    <message>
+        <source>%L1 states searched in all</source>
+        <translation>%L1 estados explorados en total</translation>
+    </message>
+    <message>
+        <source> (a search was cut short)</source>
+        <translation> (una búsqueda se interrumpió)</translation>
+    </message>
+    <message>
+        <source>costs magic</source>
+        <translation>cuesta magia</translation>
+    </message>
+    <message>
+        <source>costs nothing</source>
+        <translation>no cuesta nada</translation>
+    </message>
+    <message>
+        <source>more than %1</source>
+        <translation>más de %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>✘ Cannot be played: %1</source>
+        <translation>✘ No se puede jugar: %1</translation>
+    </message>
+    <message>
+        <source>no final board yet</source>
+        <translation>aún no hay tablero final</translation>
+    </message>
+    <message>
+        <source>final board %1 of %2</source>
+        <translation>tablero final %1 de %2</translation>
+    </message>
+    <message>
+        <source>, the shortest solution&apos;s</source>
+        <translation>, el de la solución más corta</translation>
+    </message>
+    <message>
+        <source> (stored)</source>
+        <translation> (guardado)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StageDrawing</name>
+    <message>
+        <source>How many blocks the board must hold for the stage to be cleared</source>
+        <translation>Cuántos bloques debe tener el tablero para superar el nivel</translation>
+    </message>
+    <message>
+        <source>The magic the player has when the stage starts. The stage file stores one less, the budget.</source>
+        <translation>La magia del jugador al empezar el nivel. El archivo del nivel guarda uno menos: el presupuesto.</translation>
+    </message>
+    <message>
+        <source>&amp;Target blocks:</source>
+        <translation>Bloques &amp;objetivo:</translation>
+    </message>
+    <message>
+        <source>Starting &amp;magic:</source>
+        <translation>&amp;Magia inicial:</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StageList</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>&amp;Autor:</translation>
+    </message>
+    <message>
+        <source>&amp;Licence:</source>
+        <translation>&amp;Licencia:</translation>
+    </message>
+    <message>
+        <source>Stage %1</source>
+        <translation>Nivel %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,863 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Cell</name>
+    <message>
+        <source>Empty</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Sand</source>
+        <translation>Sable</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Bloc</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Mur</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Départ</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Play goes on: the game keeps your progress while it runs.</source>
+        <translation>La partie continue : le jeu garde votre progression tant qu’il tourne.</translation>
+    </message>
+    <message>
+        <source>Stage</source>
+        <translation>Niv.</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <translation>Magie</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Pierre</translation>
+    </message>
+    <message>
+        <source> Menu</source>
+        <translation> Menu</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>
+  --help     show this help and leave
+  --version  show the version and leave
+</source>
+        <translation>
+  --help     afficher cette aide et quitter
+  --version  afficher la version et quitter
+</translation>
+    </message>
+    <message>
+        <source>
+Lumora is a tile puzzle: guide a small mage over a 9 x 9 board of sand,
+blocks, water and walls with the mouse.
+  Left click on another column: walk there, climbing one-cell steps.
+  Right click on a cell next to the mage: cast magic on it. An empty cell
+  gets a block (2 magic), a block goes (+1), water is cleared (2), sand
+  turns into magic (+8). Walls never change.
+A stage is cleared when the board holds exactly its target number of
+blocks, no two touching, no water left, and some magic remains.
+</source>
+        <translation>
+Lumora est un jeu de tuiles : guidez un petit mage à la souris sur un
+plateau de 9 x 9 cases de sable, de blocs, d’eau et de murs.
+  Clic gauche sur une autre colonne : y marcher, en gravissant les marches
+  d’une case.
+  Clic droit sur une case voisine du mage : lui lancer un sort. Une case vide
+  reçoit un bloc (2 de magie), un bloc disparaît (+1), l’eau est asséchée (2),
+  le sable se change en magie (+8). Les murs ne changent jamais.
+Un niveau est réussi quand le plateau compte exactement le nombre de blocs
+voulu, sans deux blocs côte à côte, sans eau, et qu’il reste de la magie.
+</translation>
+    </message>
+    <message>
+        <source>for the rules of play</source>
+        <translation>pour les règles du jeu</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>Utilisation : %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; %2.</source>
+        <translation>Essayez « %1 --help » %2.</translation>
+    </message>
+    <message>
+        <source>
+The Lumora workshop makes stages for the game: paint the 9 x 9 board with
+sand, blocks, water and walls, place the character&apos;s start, and set the
+block target and the starting magic.
+  Left button: paint the chosen kind (click or drag).
+  Right button: empty the cell.
+  Keys choosing the kind:
+</source>
+        <translation>
+L’atelier Lumora crée des niveaux pour le jeu : peignez le plateau de 9 x 9
+avec du sable, des blocs, de l’eau et des murs, placez le départ du
+personnage, et fixez l’objectif de blocs et la magie de départ.
+  Bouton gauche : peindre le type choisi (clic ou glisser).
+  Bouton droit : vider la case.
+  Touches du type :
+</translation>
+    </message>
+    <message>
+        <source>for more</source>
+        <translation>pour en savoir plus</translation>
+    </message>
+</context>
+<context>
+    <name>Move</name>
+    <message>
+        <source>place</source>
+        <translation>poser</translation>
+    </message>
+    <message>
+        <source>remove</source>
+        <translation>retirer</translation>
+    </message>
+    <message>
+        <source>take back</source>
+        <translation>reprendre</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>eau</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>sable</translation>
+    </message>
+    <message>
+        <source>climb</source>
+        <translation>grimper</translation>
+    </message>
+    <message>
+        <source>climb own</source>
+        <translation>grimper sur le sien</translation>
+    </message>
+    <message>
+        <source>hole</source>
+        <translation>trou</translation>
+    </message>
+    <message>
+        <source>floor</source>
+        <translation>sol</translation>
+    </message>
+    <message>
+        <source>above</source>
+        <translation>dessus</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>at a time not known</source>
+        <translation>à une heure inconnue</translation>
+    </message>
+    <message>
+        <source>Restore Unsaved Work</source>
+        <translation>Restaurer le travail non enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Stage</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Least magic</source>
+        <translation>Magie minimale</translation>
+    </message>
+    <message>
+        <source>Spare</source>
+        <translation>Reste</translation>
+    </message>
+    <message>
+        <source>Casts</source>
+        <translation>Sorts</translation>
+    </message>
+    <message>
+        <source>Walks</source>
+        <translation>Marches</translation>
+    </message>
+    <message>
+        <source>Requires</source>
+        <translation>Exige</translation>
+    </message>
+    <message>
+        <source>Early count</source>
+        <translation>Compte anticipé</translation>
+    </message>
+    <message>
+        <source>Final boards</source>
+        <translation>Plateaux finaux</translation>
+    </message>
+    <message>
+        <source>Proof states</source>
+        <translation>États de preuve</translation>
+    </message>
+    <message>
+        <source>States</source>
+        <translation>États</translation>
+    </message>
+    <message>
+        <source>Leaves the board</source>
+        <translation>Sort du plateau</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::BoardAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>sable</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>bloc</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>eau</translation>
+    </message>
+    <message>
+        <source>wall</source>
+        <translation>mur</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonne %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>%1, start</source>
+        <translation>%1, départ</translation>
+    </message>
+    <message>
+        <source>column %1, row %2: %3</source>
+        <translation>colonne %1, ligne %2 : %3</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::EditorWindow</name>
+    <message>
+        <source>Stages</source>
+        <translation>Niveaux</translation>
+    </message>
+    <message>
+        <source>Proof</source>
+        <translation>Preuve</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Pack</translation>
+    </message>
+    <message>
+        <source>Unsaved work cannot be kept safe: %1</source>
+        <translation>Le travail non enregistré ne peut pas être mis à l’abri : %1</translation>
+    </message>
+    <message>
+        <source>Unsaved work</source>
+        <translation>Travail non enregistré</translation>
+    </message>
+    <message>
+        <source>Unsaved work of a workshop that ended cannot be read: %1</source>
+        <translation>Le travail non enregistré d’un atelier terminé est illisible : %1</translation>
+    </message>
+    <message>
+        <source>an untitled pack</source>
+        <translation>un pack sans titre</translation>
+    </message>
+    <message>
+        <source>A workshop ended with unsaved work on %1 (%2), written %3. Restore it?</source>
+        <translation>Un atelier s’est terminé avec du travail non enregistré sur %1 (%2), écrit %3. Le restaurer ?</translation>
+    </message>
+    <message>
+        <source>stage</source>
+        <translation>niveau</translation>
+    </message>
+    <message>
+        <source>stages</source>
+        <translation>niveaux</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About Lumora Workshop</source>
+        <translation>À &amp;propos de l’atelier Lumora</translation>
+    </message>
+    <message>
+        <source>&amp;New Pack</source>
+        <translation>&amp;Nouveau pack</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Open the &amp;Game&apos;s Stages</source>
+        <translation>Ouvrir les niveaux du &amp;jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un pack &amp;récent</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Add Stage</source>
+        <translation>&amp;Ajouter un niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate Stage</source>
+        <translation>&amp;Dupliquer le niveau</translation>
+    </message>
+    <message>
+        <source>D&amp;elete Stage</source>
+        <translation>&amp;Supprimer le niveau</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>D&amp;escendre</translation>
+    </message>
+    <message>
+        <source>&amp;Pack</source>
+        <translation>&amp;Pack</translation>
+    </message>
+    <message>
+        <source>&amp;Play Pack</source>
+        <translation>&amp;Jouer le pack</translation>
+    </message>
+    <message>
+        <source>&amp;Stage</source>
+        <translation>&amp;Niveau</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>&amp;Generate…</source>
+        <translation>&amp;Générer…</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>Show S&amp;olution</source>
+        <translation>Montrer la s&amp;olution</translation>
+    </message>
+    <message>
+        <source>About Lumora Workshop</source>
+        <translation>À propos de l’atelier Lumora</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Lumora Workshop&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Makes stages for Lumora: paint the board with the left button, empty cells with the right one.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Atelier Lumora&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Crée des niveaux pour Lumora : peignez le plateau avec le bouton gauche, videz les cases avec le droit.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1[*] — Lumora Workshop</source>
+        <translation>%1[*] — Atelier Lumora</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::GenerateDialog</name>
+    <message>
+        <source>Generate Stage</source>
+        <translation>Générer un niveau</translation>
+    </message>
+    <message>
+        <source>Moves it must require
+(none checked: any):</source>
+        <translation>Coups exigés
+(aucun coché : tous) :</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Casts:</source>
+        <translation>Sorts :</translation>
+    </message>
+    <message>
+        <source>&amp;Random Seed</source>
+        <translation>Graine &amp;aléatoire</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Graine :</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>&amp;Générer</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Recherche…</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>plateau</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>plateaux</translation>
+    </message>
+    <message>
+        <source>No stage found: %1</source>
+        <translation>Aucun niveau trouvé : %1</translation>
+    </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Générer un niveau</translation>
+    </message>
+    <message>
+        <source>Found after %1: %2, requires %3.</source>
+        <translation>Trouvé après %1 : %2, exige %3.</translation>
+    </message>
+    <message>
+        <source>cast</source>
+        <translation>sort</translation>
+    </message>
+    <message>
+        <source>casts</source>
+        <translation>sorts</translation>
+    </message>
+    <message>
+        <source>Searching… %1 tried, %L2 states searched</source>
+        <translation>Recherche… %1 essayés, %L2 états parcourus</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;System Default</source>
+        <translation>&amp;Comme le système</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LiveProof</name>
+    <message>
+        <source>Looking for the shortest solution…</source>
+        <translation>Recherche de la solution la plus courte…</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Montrer la solution</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PackKeeper</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (lecture seule)</translation>
+    </message>
+    <message>
+        <source>Open a Pack</source>
+        <translation>Ouvrir un pack</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Pack</source>
+        <translation>Impossible d’ouvrir le pack</translation>
+    </message>
+    <message>
+        <source>The pack in %1 does not open, and nothing was changed:
+%2</source>
+        <translation>Le pack de %1 ne s’ouvre pas, et rien n’a été modifié :
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Game&apos;s Stages</source>
+        <translation>Impossible d’ouvrir les niveaux du jeu</translation>
+    </message>
+    <message>
+        <source>Save the Pack in an Empty Folder</source>
+        <translation>Enregistrer le pack dans un dossier vide</translation>
+    </message>
+    <message>
+        <source>Replace the Pack?</source>
+        <translation>Remplacer le pack ?</translation>
+    </message>
+    <message>
+        <source>%1 holds a pack already. Replace it with this one?</source>
+        <translation>%1 contient déjà un pack. Le remplacer par celui-ci ?</translation>
+    </message>
+    <message>
+        <source>Cannot Save the Pack</source>
+        <translation>Impossible d’enregistrer le pack</translation>
+    </message>
+    <message>
+        <source>The pack was not saved in %1:
+%2</source>
+        <translation>Le pack n’a pas été enregistré dans %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>Save the Changes?</source>
+        <translation>Enregistrer les modifications ?</translation>
+    </message>
+    <message>
+        <source>The pack has changes that are not saved. Save them?</source>
+        <translation>Le pack a des modifications non enregistrées. Les enregistrer ?</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PackView</name>
+    <message>
+        <source>Least magic</source>
+        <translation>Magie minimale</translation>
+    </message>
+    <message>
+        <source>Casts</source>
+        <translation>Sorts</translation>
+    </message>
+    <message>
+        <source>Proof states (right)</source>
+        <translation>États de la preuve (à droite)</translation>
+    </message>
+    <message>
+        <source>Stage</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>…</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Cannot be proven: %1</source>
+        <translation>Preuve impossible : %1</translation>
+    </message>
+    <message>
+        <source>The budget does not clear this stage</source>
+        <translation>Le budget ne suffit pas à réussir ce niveau</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PlaySession</name>
+    <message>
+        <source>Cleared</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdu</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation>Fermé</translation>
+    </message>
+    <message>
+        <source>Stopped by an error</source>
+        <translation>Arrêté par une erreur</translation>
+    </message>
+    <message>
+        <source>The solution cannot be shown: %1</source>
+        <translation>La solution ne peut pas être montrée : %1</translation>
+    </message>
+    <message>
+        <source>There is no room to play the stage in: %1</source>
+        <translation>Pas de place pour jouer le niveau : %1</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::ProofPanel</name>
+    <message>
+        <source>Least starting magic:</source>
+        <translation>Magie de départ minimale :</translation>
+    </message>
+    <message>
+        <source>Shortest solution:</source>
+        <translation>Solution la plus courte :</translation>
+    </message>
+    <message>
+        <source>Moves it requires:</source>
+        <translation>Coups exigés :</translation>
+    </message>
+    <message>
+        <source>Early count rule:</source>
+        <translation>Règle du compte anticipé :</translation>
+    </message>
+    <message>
+        <source>Final boards:</source>
+        <translation>Plateaux finaux :</translation>
+    </message>
+    <message>
+        <source>Leaves the board:</source>
+        <translation>Sort du plateau :</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Answer&lt;/b&gt; (the board the mini-map shows)</source>
+        <translation>&lt;b&gt;Réponse&lt;/b&gt; (le plateau de la mini-carte)</translation>
+    </message>
+    <message>
+        <source>◀</source>
+        <translation>◀</translation>
+    </message>
+    <message>
+        <source>▶</source>
+        <translation>▶</translation>
+    </message>
+    <message>
+        <source>Use as Answer</source>
+        <translation>Prendre comme réponse</translation>
+    </message>
+    <message>
+        <source>The previous final board</source>
+        <translation>Le plateau final précédent</translation>
+    </message>
+    <message>
+        <source>The next final board</source>
+        <translation>Le plateau final suivant</translation>
+    </message>
+    <message>
+        <source>Proving…</source>
+        <translation>Preuve en cours…</translation>
+    </message>
+    <message>
+        <source>%L1 states searched</source>
+        <translation>%L1 états parcourus</translation>
+    </message>
+    <message>
+        <source>Stopped: the proof was stopped before it ended</source>
+        <translation>Arrêtée : la preuve a été arrêtée avant sa fin</translation>
+    </message>
+    <message>
+        <source>✔ Solvable with its magic</source>
+        <translation>✔ Soluble avec sa magie</translation>
+    </message>
+    <message>
+        <source>✘ Not solvable: %1</source>
+        <translation>✘ Insoluble : %1</translation>
+    </message>
+    <message>
+        <source>%1 (the stage gives %2)</source>
+        <translation>%1 (le niveau donne %2)</translation>
+    </message>
+    <message>
+        <source>none clears it up to %1</source>
+        <translation>aucune jusqu’à %1 ne le réussit</translation>
+    </message>
+    <message>
+        <source>cast</source>
+        <translation>sort</translation>
+    </message>
+    <message>
+        <source>casts</source>
+        <translation>sorts</translation>
+    </message>
+    <message>
+        <source>walk</source>
+        <translation>marche</translation>
+    </message>
+    <message>
+        <source>walks</source>
+        <translation>marches</translation>
+    </message>
+    <message>
+        <source>over the top</source>
+        <translation>par le haut</translation>
+    </message>
+    <message>
+        <source>past column 1</source>
+        <translation>au-delà de la colonne 1</translation>
+    </message>
+    <message>
+        <source>yes: a walk from column %1, row %2 goes %3</source>
+        <translation>oui : une marche depuis la colonne %1, ligne %2 sort %3</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>The stage cannot be cleared with its magic.</source>
+        <translation>Le niveau ne peut pas être réussi avec sa magie.</translation>
+    </message>
+    <message>
+        <source>%L1 states searched in all</source>
+        <translation>%L1 états parcourus en tout</translation>
+    </message>
+    <message>
+        <source> (a search was cut short)</source>
+        <translation> (une recherche a été écourtée)</translation>
+    </message>
+    <message>
+        <source>costs magic</source>
+        <translation>coûte de la magie</translation>
+    </message>
+    <message>
+        <source>costs nothing</source>
+        <translation>ne coûte rien</translation>
+    </message>
+    <message>
+        <source>more than %1</source>
+        <translation>plus de %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>✘ Cannot be played: %1</source>
+        <translation>✘ Injouable : %1</translation>
+    </message>
+    <message>
+        <source>no final board yet</source>
+        <translation>pas encore de plateau final</translation>
+    </message>
+    <message>
+        <source>final board %1 of %2</source>
+        <translation>plateau final %1 sur %2</translation>
+    </message>
+    <message>
+        <source>, the shortest solution&apos;s</source>
+        <translation>, celui de la solution la plus courte</translation>
+    </message>
+    <message>
+        <source> (stored)</source>
+        <translation> (enregistré)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StageDrawing</name>
+    <message>
+        <source>How many blocks the board must hold for the stage to be cleared</source>
+        <translation>Nombre de blocs que le plateau doit compter pour réussir le niveau</translation>
+    </message>
+    <message>
+        <source>The magic the player has when the stage starts. The stage file stores one less, the budget.</source>
+        <translation>La magie du joueur au début du niveau. Le fichier du niveau en garde un de moins : le budget.</translation>
+    </message>
+    <message>
+        <source>&amp;Target blocks:</source>
+        <translation>Objectif de &amp;blocs :</translation>
+    </message>
+    <message>
+        <source>Starting &amp;magic:</source>
+        <translation>&amp;Magie de départ :</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StageList</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>&amp;Auteur :</translation>
+    </message>
+    <message>
+        <source>&amp;Licence:</source>
+        <translation>&amp;Licence :</translation>
+    </message>
+    <message>
+        <source>Stage %1</source>
+        <translation>Niveau %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,862 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>Cell</name>
+    <message>
+        <source>Empty</source>
+        <translation>空き</translation>
+    </message>
+    <message>
+        <source>Sand</source>
+        <translation>砂</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>ブロック</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>水</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>壁</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>スタート</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Play goes on: the game keeps your progress while it runs.</source>
+        <translation>このまま遊べます。ゲームを終了するまで進行状況は保たれます。</translation>
+    </message>
+    <message>
+        <source>Stage</source>
+        <translation>面</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <translation>魔力</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>石</translation>
+    </message>
+    <message>
+        <source> Menu</source>
+        <translation> メニュー</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>
+  --help     show this help and leave
+  --version  show the version and leave
+</source>
+        <translation>
+  --help     このヘルプを表示して終了
+  --version  バージョンを表示して終了
+</translation>
+    </message>
+    <message>
+        <source>
+Lumora is a tile puzzle: guide a small mage over a 9 x 9 board of sand,
+blocks, water and walls with the mouse.
+  Left click on another column: walk there, climbing one-cell steps.
+  Right click on a cell next to the mage: cast magic on it. An empty cell
+  gets a block (2 magic), a block goes (+1), water is cleared (2), sand
+  turns into magic (+8). Walls never change.
+A stage is cleared when the board holds exactly its target number of
+blocks, no two touching, no water left, and some magic remains.
+</source>
+        <translation>
+Lumora はタイルパズルです。砂・ブロック・水・壁でできた 9 x 9 の盤面で、
+マウスを使って小さな魔法使いを導きます。
+  別の列を左クリック: そこまで歩きます。1 マスの段差は登れます。
+  魔法使いの隣のマスを右クリック: そのマスに魔法をかけます。空きマスには
+  ブロックが置かれ (魔力 2)、ブロックは消え (+1)、水は消え (2)、砂は魔力に
+  変わります (+8)。壁は変わりません。
+盤面のブロックがちょうど目標の数になり、どの 2 つも隣り合わず、水が残らず、
+魔力が少しでも残っていればステージクリアです。
+</translation>
+    </message>
+    <message>
+        <source>for the rules of play</source>
+        <translation>で遊び方を表示します</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--help | --version]</source>
+        <translation>使い方: %1 [--help | --version]</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>予期しない引数 “%1”</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; %2.</source>
+        <translation>“%1 --help” %2。</translation>
+    </message>
+    <message>
+        <source>
+The Lumora workshop makes stages for the game: paint the 9 x 9 board with
+sand, blocks, water and walls, place the character&apos;s start, and set the
+block target and the starting magic.
+  Left button: paint the chosen kind (click or drag).
+  Right button: empty the cell.
+  Keys choosing the kind:
+</source>
+        <translation>
+Lumora ワークショップはゲームのステージを作ります。9 x 9 の盤面を砂・
+ブロック・水・壁で塗り、キャラクターのスタート位置を置き、目標ブロック数と
+開始時の魔力を決めます。
+  左ボタン: 選んだ種類で塗る (クリックまたはドラッグ)。
+  右ボタン: マスを空にする。
+  種類を選ぶキー:
+</translation>
+    </message>
+    <message>
+        <source>for more</source>
+        <translation>で詳しい説明を表示します</translation>
+    </message>
+</context>
+<context>
+    <name>Move</name>
+    <message>
+        <source>place</source>
+        <translation>置く</translation>
+    </message>
+    <message>
+        <source>remove</source>
+        <translation>消す</translation>
+    </message>
+    <message>
+        <source>take back</source>
+        <translation>取り戻す</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>水</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>砂</translation>
+    </message>
+    <message>
+        <source>climb</source>
+        <translation>登る</translation>
+    </message>
+    <message>
+        <source>climb own</source>
+        <translation>自分のに登る</translation>
+    </message>
+    <message>
+        <source>hole</source>
+        <translation>穴</translation>
+    </message>
+    <message>
+        <source>floor</source>
+        <translation>足元</translation>
+    </message>
+    <message>
+        <source>above</source>
+        <translation>頭上</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>at a time not known</source>
+        <translation>日時不明</translation>
+    </message>
+    <message>
+        <source>Restore Unsaved Work</source>
+        <translation>保存していない作業の復元</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Stage</source>
+        <translation>ステージ</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>目標</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>予算</translation>
+    </message>
+    <message>
+        <source>Least magic</source>
+        <translation>最小の魔力</translation>
+    </message>
+    <message>
+        <source>Spare</source>
+        <translation>余り</translation>
+    </message>
+    <message>
+        <source>Casts</source>
+        <translation>魔法の回数</translation>
+    </message>
+    <message>
+        <source>Walks</source>
+        <translation>歩行</translation>
+    </message>
+    <message>
+        <source>Requires</source>
+        <translation>必要な手</translation>
+    </message>
+    <message>
+        <source>Early count</source>
+        <translation>早期カウント</translation>
+    </message>
+    <message>
+        <source>Final boards</source>
+        <translation>最終盤面</translation>
+    </message>
+    <message>
+        <source>Proof states</source>
+        <translation>証明の状態数</translation>
+    </message>
+    <message>
+        <source>States</source>
+        <translation>状態数</translation>
+    </message>
+    <message>
+        <source>Leaves the board</source>
+        <translation>盤外へ</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::BoardAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>空き</translation>
+    </message>
+    <message>
+        <source>sand</source>
+        <translation>砂</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>ブロック</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>水</translation>
+    </message>
+    <message>
+        <source>wall</source>
+        <translation>壁</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>%1 列</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>%1 行</translation>
+    </message>
+    <message>
+        <source>%1, start</source>
+        <translation>%1、スタート</translation>
+    </message>
+    <message>
+        <source>column %1, row %2: %3</source>
+        <translation>%1 列 %2 行: %3</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>盤面</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::EditorWindow</name>
+    <message>
+        <source>Stages</source>
+        <translation>ステージ</translation>
+    </message>
+    <message>
+        <source>Proof</source>
+        <translation>証明</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>パック</translation>
+    </message>
+    <message>
+        <source>Unsaved work cannot be kept safe: %1</source>
+        <translation>保存していない作業を保護できません: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved work</source>
+        <translation>保存していない作業</translation>
+    </message>
+    <message>
+        <source>Unsaved work of a workshop that ended cannot be read: %1</source>
+        <translation>終了したワークショップの保存していない作業を読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>an untitled pack</source>
+        <translation>無題のパック</translation>
+    </message>
+    <message>
+        <source>A workshop ended with unsaved work on %1 (%2), written %3. Restore it?</source>
+        <translation>ワークショップが %1 (%2) の作業を保存しないまま終了しました (%3 に記録)。復元しますか?</translation>
+    </message>
+    <message>
+        <source>stage</source>
+        <translation>ステージ</translation>
+    </message>
+    <message>
+        <source>stages</source>
+        <translation>ステージ</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About Lumora Workshop</source>
+        <translation>Lumora ワークショップについて(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;New Pack</source>
+        <translation>新しいパック(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>開く(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Open the &amp;Game&apos;s Stages</source>
+        <translation>ゲームのステージを開く(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>名前を付けて保存(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>最近使ったものを開く(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Stage</source>
+        <translation>ステージを追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate Stage</source>
+        <translation>ステージを複製(&amp;D)</translation>
+    </message>
+    <message>
+        <source>D&amp;elete Stage</source>
+        <translation>ステージを削除(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上へ移動(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下へ移動(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Pack</source>
+        <translation>パック(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Play Pack</source>
+        <translation>パックを遊ぶ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Stage</source>
+        <translation>ステージ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>パレット</translation>
+    </message>
+    <message>
+        <source>&amp;Generate…</source>
+        <translation>生成(&amp;G)…</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>遊ぶ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Show S&amp;olution</source>
+        <translation>解法を見る(&amp;O)</translation>
+    </message>
+    <message>
+        <source>About Lumora Workshop</source>
+        <translation>Lumora ワークショップについて</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Lumora Workshop&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Makes stages for Lumora: paint the board with the left button, empty cells with the right one.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Lumora ワークショップ&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Lumora のステージを作ります。左ボタンで盤面を塗り、右ボタンでマスを空にします。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1[*] — Lumora Workshop</source>
+        <translation>%1[*] — Lumora ワークショップ</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::GenerateDialog</name>
+    <message>
+        <source>Generate Stage</source>
+        <translation>ステージを生成</translation>
+    </message>
+    <message>
+        <source>Moves it must require
+(none checked: any):</source>
+        <translation>必要な手
+(チェックなし: 指定なし):</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>～</translation>
+    </message>
+    <message>
+        <source>Casts:</source>
+        <translation>魔法の回数:</translation>
+    </message>
+    <message>
+        <source>&amp;Random Seed</source>
+        <translation>ランダムなシード(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>シード:</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>生成(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>探しています…</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>盤面</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>盤面</translation>
+    </message>
+    <message>
+        <source>No stage found: %1</source>
+        <translation>ステージが見つかりません: %1</translation>
+    </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>ステージを生成</translation>
+    </message>
+    <message>
+        <source>Found after %1: %2, requires %3.</source>
+        <translation>%1 で見つかりました: %2、必要な手: %3。</translation>
+    </message>
+    <message>
+        <source>cast</source>
+        <translation>回の魔法</translation>
+    </message>
+    <message>
+        <source>casts</source>
+        <translation>回の魔法</translation>
+    </message>
+    <message>
+        <source>Searching… %1 tried, %L2 states searched</source>
+        <translation>探しています… %1 試行、%L2 個の状態を探索</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;System Default</source>
+        <translation>システムの設定(&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::LiveProof</name>
+    <message>
+        <source>Looking for the shortest solution…</source>
+        <translation>最短の解法を探しています…</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>解法を見る</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PackKeeper</name>
+    <message>
+        <source>Untitled</source>
+        <translation>無題</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (読み取り専用)</translation>
+    </message>
+    <message>
+        <source>Open a Pack</source>
+        <translation>パックを開く</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Pack</source>
+        <translation>パックを開けません</translation>
+    </message>
+    <message>
+        <source>The pack in %1 does not open, and nothing was changed:
+%2</source>
+        <translation>%1 のパックを開けません。何も変更していません:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Game&apos;s Stages</source>
+        <translation>ゲームのステージを開けません</translation>
+    </message>
+    <message>
+        <source>Save the Pack in an Empty Folder</source>
+        <translation>パックを空のフォルダーに保存</translation>
+    </message>
+    <message>
+        <source>Replace the Pack?</source>
+        <translation>パックを置き換えますか?</translation>
+    </message>
+    <message>
+        <source>%1 holds a pack already. Replace it with this one?</source>
+        <translation>%1 にはすでにパックがあります。このパックで置き換えますか?</translation>
+    </message>
+    <message>
+        <source>Cannot Save the Pack</source>
+        <translation>パックを保存できません</translation>
+    </message>
+    <message>
+        <source>The pack was not saved in %1:
+%2</source>
+        <translation>パックを %1 に保存できませんでした:
+%2</translation>
+    </message>
+    <message>
+        <source>Save the Changes?</source>
+        <translation>変更を保存しますか?</translation>
+    </message>
+    <message>
+        <source>The pack has changes that are not saved. Save them?</source>
+        <translation>パックに保存していない変更があります。保存しますか?</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PackView</name>
+    <message>
+        <source>Least magic</source>
+        <translation>最小の魔力</translation>
+    </message>
+    <message>
+        <source>Casts</source>
+        <translation>魔法の回数</translation>
+    </message>
+    <message>
+        <source>Proof states (right)</source>
+        <translation>証明の状態数 (右)</translation>
+    </message>
+    <message>
+        <source>Stage</source>
+        <translation>ステージ</translation>
+    </message>
+    <message>
+        <source>…</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Cannot be proven: %1</source>
+        <translation>証明できません: %1</translation>
+    </message>
+    <message>
+        <source>The budget does not clear this stage</source>
+        <translation>この予算ではこのステージをクリアできません</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::PlaySession</name>
+    <message>
+        <source>Cleared</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation>閉じました</translation>
+    </message>
+    <message>
+        <source>Stopped by an error</source>
+        <translation>エラーで停止しました</translation>
+    </message>
+    <message>
+        <source>The solution cannot be shown: %1</source>
+        <translation>解法を表示できません: %1</translation>
+    </message>
+    <message>
+        <source>There is no room to play the stage in: %1</source>
+        <translation>ステージを遊ぶ場所を用意できません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::ProofPanel</name>
+    <message>
+        <source>Least starting magic:</source>
+        <translation>最小の開始魔力:</translation>
+    </message>
+    <message>
+        <source>Shortest solution:</source>
+        <translation>最短の解法:</translation>
+    </message>
+    <message>
+        <source>Moves it requires:</source>
+        <translation>必要な手:</translation>
+    </message>
+    <message>
+        <source>Early count rule:</source>
+        <translation>早期カウント規則:</translation>
+    </message>
+    <message>
+        <source>Final boards:</source>
+        <translation>最終盤面:</translation>
+    </message>
+    <message>
+        <source>Leaves the board:</source>
+        <translation>盤面の外に出る:</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Answer&lt;/b&gt; (the board the mini-map shows)</source>
+        <translation>&lt;b&gt;答え&lt;/b&gt; (ミニマップに出す盤面)</translation>
+    </message>
+    <message>
+        <source>◀</source>
+        <translation>◀</translation>
+    </message>
+    <message>
+        <source>▶</source>
+        <translation>▶</translation>
+    </message>
+    <message>
+        <source>Use as Answer</source>
+        <translation>答えにする</translation>
+    </message>
+    <message>
+        <source>The previous final board</source>
+        <translation>前の最終盤面</translation>
+    </message>
+    <message>
+        <source>The next final board</source>
+        <translation>次の最終盤面</translation>
+    </message>
+    <message>
+        <source>Proving…</source>
+        <translation>証明しています…</translation>
+    </message>
+    <message>
+        <source>%L1 states searched</source>
+        <translation>%L1 個の状態を探索</translation>
+    </message>
+    <message>
+        <source>Stopped: the proof was stopped before it ended</source>
+        <translation>停止: 証明は終わる前に止められました</translation>
+    </message>
+    <message>
+        <source>✔ Solvable with its magic</source>
+        <translation>✔ この魔力で解けます</translation>
+    </message>
+    <message>
+        <source>✘ Not solvable: %1</source>
+        <translation>✘ 解けません: %1</translation>
+    </message>
+    <message>
+        <source>%1 (the stage gives %2)</source>
+        <translation>%1 (ステージでは %2)</translation>
+    </message>
+    <message>
+        <source>none clears it up to %1</source>
+        <translation>%1 まででクリアできる値はありません</translation>
+    </message>
+    <message>
+        <source>cast</source>
+        <translation>回の魔法</translation>
+    </message>
+    <message>
+        <source>casts</source>
+        <translation>回の魔法</translation>
+    </message>
+    <message>
+        <source>walk</source>
+        <translation>回の歩行</translation>
+    </message>
+    <message>
+        <source>walks</source>
+        <translation>回の歩行</translation>
+    </message>
+    <message>
+        <source>over the top</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>past column 1</source>
+        <translation>1 列目の外へ</translation>
+    </message>
+    <message>
+        <source>yes: a walk from column %1, row %2 goes %3</source>
+        <translation>はい: %1 列 %2 行からの歩行が%3出ます</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>The stage cannot be cleared with its magic.</source>
+        <translation>このステージはこの魔力ではクリアできません。</translation>
+    </message>
+    <message>
+        <source>%L1 states searched in all</source>
+        <translation>合計 %L1 個の状態を探索</translation>
+    </message>
+    <message>
+        <source> (a search was cut short)</source>
+        <translation> (途中で打ち切った探索あり)</translation>
+    </message>
+    <message>
+        <source>costs magic</source>
+        <translation>魔力を消費</translation>
+    </message>
+    <message>
+        <source>costs nothing</source>
+        <translation>消費なし</translation>
+    </message>
+    <message>
+        <source>more than %1</source>
+        <translation>%1 より多い</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>✘ Cannot be played: %1</source>
+        <translation>✘ 遊べません: %1</translation>
+    </message>
+    <message>
+        <source>no final board yet</source>
+        <translation>最終盤面はまだありません</translation>
+    </message>
+    <message>
+        <source>final board %1 of %2</source>
+        <translation>最終盤面 %1 / %2</translation>
+    </message>
+    <message>
+        <source>, the shortest solution&apos;s</source>
+        <translation>、最短の解法のもの</translation>
+    </message>
+    <message>
+        <source> (stored)</source>
+        <translation> (保存済み)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StageDrawing</name>
+    <message>
+        <source>How many blocks the board must hold for the stage to be cleared</source>
+        <translation>ステージクリアに必要な盤面のブロック数</translation>
+    </message>
+    <message>
+        <source>The magic the player has when the stage starts. The stage file stores one less, the budget.</source>
+        <translation>ステージ開始時の魔力。ステージファイルにはそれより 1 少ない値 (予算) が保存されます。</translation>
+    </message>
+    <message>
+        <source>&amp;Target blocks:</source>
+        <translation>目標ブロック数(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Starting &amp;magic:</source>
+        <translation>開始時の魔力(&amp;M):</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StageList</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名前(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>作者(&amp;A):</translation>
+    </message>
+    <message>
+        <source>&amp;Licence:</source>
+        <translation>ライセンス(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Stage %1</source>
+        <translation>ステージ %1</translation>
+    </message>
+</context>
+</TS>
