@@ -438,6 +438,22 @@ lege das Blockziel und die Startmagie fest.
         <source>%1[*] — Lumora Workshop</source>
         <translation>%1[*] — Lumora-Werkstatt</translation>
     </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>Proof &amp;Memory…</source>
+        <translation>&amp;Speicher für Beweise…</translation>
+    </message>
+    <message>
+        <source>Proof Memory</source>
+        <translation>Speicher für Beweise</translation>
+    </message>
+    <message>
+        <source>The memory each search of a proof may take, in MB. A search that needs more stops, and its stage is undecided.</source>
+        <translation>Der Speicher, den jede Suche eines Beweises belegen darf, in MB. Eine Suche, die mehr bräuchte, hält an, und ihr Level bleibt unentschieden.</translation>
+    </message>
 </context>
 <context>
     <name>workshop::GenerateDialog</name>
@@ -816,6 +832,26 @@ lege das Blockziel und die Startmagie fest.
     <message>
         <source> (stored)</source>
         <translation> (gespeichert)</translation>
+    </message>
+    <message>
+        <source>No solution was found, and none was ruled out: the proof is undecided.</source>
+        <translation>Es wurde keine Lösung gefunden und keine ausgeschlossen: Der Beweis bleibt unentschieden.</translation>
+    </message>
+    <message>
+        <source>? Undecided within %1 MB after %L2 states</source>
+        <translation>? Unentschieden in %1 MB nach %L2 Zuständen</translation>
+    </message>
+    <message>
+        <source>? Undecided: the search reached its state limit</source>
+        <translation>? Unentschieden: Die Suche hat ihre Zustandsgrenze erreicht</translation>
+    </message>
+    <message>
+        <source>%1 so far (the stage gives %2)</source>
+        <translation>bisher %1 (das Level gibt %2)</translation>
+    </message>
+    <message>
+        <source>, the fewest so far</source>
+        <translation>, die wenigsten bisher</translation>
     </message>
 </context>
 <context>

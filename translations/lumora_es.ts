@@ -438,6 +438,22 @@ objetivo de bloques y la magia inicial.
         <source>%1[*] — Lumora Workshop</source>
         <translation>%1[*] — Taller de Lumora</translation>
     </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>Proof &amp;Memory…</source>
+        <translation>&amp;Memoria de las pruebas…</translation>
+    </message>
+    <message>
+        <source>Proof Memory</source>
+        <translation>Memoria de las pruebas</translation>
+    </message>
+    <message>
+        <source>The memory each search of a proof may take, in MB. A search that needs more stops, and its stage is undecided.</source>
+        <translation>La memoria que puede ocupar cada búsqueda de una prueba, en MB. Una búsqueda que necesite más se detiene, y su nivel queda sin decidir.</translation>
+    </message>
 </context>
 <context>
     <name>workshop::GenerateDialog</name>
@@ -816,6 +832,26 @@ objetivo de bloques y la magia inicial.
     <message>
         <source> (stored)</source>
         <translation> (guardado)</translation>
+    </message>
+    <message>
+        <source>No solution was found, and none was ruled out: the proof is undecided.</source>
+        <translation>No se encontró ninguna solución, y tampoco se descartó: la prueba queda sin decidir.</translation>
+    </message>
+    <message>
+        <source>? Undecided within %1 MB after %L2 states</source>
+        <translation>? Sin decidir en %1 MB tras %L2 estados</translation>
+    </message>
+    <message>
+        <source>? Undecided: the search reached its state limit</source>
+        <translation>? Sin decidir: la búsqueda llegó a su límite de estados</translation>
+    </message>
+    <message>
+        <source>%1 so far (the stage gives %2)</source>
+        <translation>%1 por ahora (el nivel da %2)</translation>
+    </message>
+    <message>
+        <source>, the fewest so far</source>
+        <translation>, los menos hasta ahora</translation>
     </message>
 </context>
 <context>

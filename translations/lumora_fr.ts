@@ -438,6 +438,22 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
         <source>%1[*] — Lumora Workshop</source>
         <translation>%1[*] — Atelier Lumora</translation>
     </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>Pa&amp;ramètres</translation>
+    </message>
+    <message>
+        <source>Proof &amp;Memory…</source>
+        <translation>&amp;Mémoire des preuves…</translation>
+    </message>
+    <message>
+        <source>Proof Memory</source>
+        <translation>Mémoire des preuves</translation>
+    </message>
+    <message>
+        <source>The memory each search of a proof may take, in MB. A search that needs more stops, and its stage is undecided.</source>
+        <translation>La mémoire que chaque recherche d’une preuve peut occuper, en Mo. Une recherche qui en demande plus s’arrête, et son niveau reste indécis.</translation>
+    </message>
 </context>
 <context>
     <name>workshop::GenerateDialog</name>
@@ -816,6 +832,26 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
     <message>
         <source> (stored)</source>
         <translation> (enregistré)</translation>
+    </message>
+    <message>
+        <source>No solution was found, and none was ruled out: the proof is undecided.</source>
+        <translation>Aucune solution n’a été trouvée, et aucune n’a été exclue : la preuve reste indécise.</translation>
+    </message>
+    <message>
+        <source>? Undecided within %1 MB after %L2 states</source>
+        <translation>? Indécis dans %1 Mo après %L2 états</translation>
+    </message>
+    <message>
+        <source>? Undecided: the search reached its state limit</source>
+        <translation>? Indécis : la recherche a atteint sa limite d’états</translation>
+    </message>
+    <message>
+        <source>%1 so far (the stage gives %2)</source>
+        <translation>%1 pour l’instant (le niveau donne %2)</translation>
+    </message>
+    <message>
+        <source>, the fewest so far</source>
+        <translation>, le moins trouvé jusqu’ici</translation>
     </message>
 </context>
 <context>

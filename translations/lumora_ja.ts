@@ -437,6 +437,22 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
         <source>%1[*] — Lumora Workshop</source>
         <translation>%1[*] — Lumora ワークショップ</translation>
     </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>設定(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Proof &amp;Memory…</source>
+        <translation>証明のメモリ(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>Proof Memory</source>
+        <translation>証明のメモリ</translation>
+    </message>
+    <message>
+        <source>The memory each search of a proof may take, in MB. A search that needs more stops, and its stage is undecided.</source>
+        <translation>証明の探索ひとつが使ってよいメモリ（MB）です。これより多く必要な探索は止まり、そのステージは未決定になります。</translation>
+    </message>
 </context>
 <context>
     <name>workshop::GenerateDialog</name>
@@ -815,6 +831,26 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
     <message>
         <source> (stored)</source>
         <translation> (保存済み)</translation>
+    </message>
+    <message>
+        <source>No solution was found, and none was ruled out: the proof is undecided.</source>
+        <translation>解法は見つからず、解法がないことも示せませんでした。証明は未決定です。</translation>
+    </message>
+    <message>
+        <source>? Undecided within %1 MB after %L2 states</source>
+        <translation>? %1 MB 以内では未決定（%L2 個の状態を探索）</translation>
+    </message>
+    <message>
+        <source>? Undecided: the search reached its state limit</source>
+        <translation>? 未決定: 探索が状態数の上限に達しました</translation>
+    </message>
+    <message>
+        <source>%1 so far (the stage gives %2)</source>
+        <translation>現時点で %1 (ステージでは %2)</translation>
+    </message>
+    <message>
+        <source>, the fewest so far</source>
+        <translation>、現時点での最少</translation>
     </message>
 </context>
 <context>

@@ -437,6 +437,22 @@ meta de blocos e a magia inicial.
         <source>%1[*] — Lumora Workshop</source>
         <translation>%1[*] — Oficina do Lumora</translation>
     </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Configurações</translation>
+    </message>
+    <message>
+        <source>Proof &amp;Memory…</source>
+        <translation>&amp;Memória das provas…</translation>
+    </message>
+    <message>
+        <source>Proof Memory</source>
+        <translation>Memória das provas</translation>
+    </message>
+    <message>
+        <source>The memory each search of a proof may take, in MB. A search that needs more stops, and its stage is undecided.</source>
+        <translation>A memória que cada busca de uma prova pode ocupar, em MB. Uma busca que precise de mais para, e a sua fase fica sem veredito.</translation>
+    </message>
 </context>
 <context>
     <name>workshop::GenerateDialog</name>
@@ -815,6 +831,26 @@ meta de blocos e a magia inicial.
     <message>
         <source> (stored)</source>
         <translation> (salvo)</translation>
+    </message>
+    <message>
+        <source>No solution was found, and none was ruled out: the proof is undecided.</source>
+        <translation>Nenhuma solução foi encontrada, e nenhuma foi descartada: a prova ficou sem veredito.</translation>
+    </message>
+    <message>
+        <source>? Undecided within %1 MB after %L2 states</source>
+        <translation>? Sem veredito em %1 MB após %L2 estados</translation>
+    </message>
+    <message>
+        <source>? Undecided: the search reached its state limit</source>
+        <translation>? Sem veredito: a busca atingiu seu limite de estados</translation>
+    </message>
+    <message>
+        <source>%1 so far (the stage gives %2)</source>
+        <translation>%1 por enquanto (a fase dá %2)</translation>
+    </message>
+    <message>
+        <source>, the fewest so far</source>
+        <translation>, o mínimo até agora</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@
 #include "qt/window_manager.h"
 #include "workshop/board_view.h"
 #include "workshop/editor_window.h"
+#include "workshop/language_menu.h"
 #include "workshop/play_session.h"
 #include "workshop/proof_panel.h"
 #include "workshop/stage_list.h"
@@ -85,6 +86,12 @@ struct FreshWorkshop {
         focus();
         // The X server may still be placing the window: input waits until it stands.
         QTest::qWait(500);
+    }
+    // A language chosen in the menu is the whole program's: the next test
+    // starts in the system's again.
+    ~FreshWorkshop() {
+        if (auto* languages = window->findChild<workshop::LanguageMenu*>())
+            languages->choose(QString());
     }
     void focus() {
         xdotool({"windowfocus", "--sync", QString::number(window->winId())});
