@@ -280,7 +280,7 @@ void ProofPanel::showVerdict(std::uint64_t generation, const StageVerdict& v) {
     if (generation != scheduler_->latest()) return;
     const solver::StageReport& rep = v.report;
     showVerdictLine(rep);
-    showFigures(rep);
+    showFigures(rep, !v.final);
     // A first verdict's figures are those found so far: the answer, the
     // solution Show Solution plays and the end of the wait are the final one's.
     if (!v.final) return;
@@ -319,20 +319,22 @@ void ProofPanel::showVerdictLine(const solver::StageReport& rep) {
     verdict_->setStyleSheet(QStringLiteral("color: %1").arg((rep.solvable ? kGood : kBad).name()));
 }
 
-void ProofPanel::showFigures(const solver::StageReport& rep) {
+// Before the exact search has its figures (`first`), every figure is only
+// the best found so far.
+void ProofPanel::showFigures(const solver::StageReport& rep, bool first) {
     if (rep.leastMagic > 0)
-        setRow(LeastMagic, (rep.leastMagicSoFar ? tr("%1 so far (the stage gives %2)")
-                                                : tr("%1 (the stage gives %2)"))
+        setRow(LeastMagic, (first || rep.leastMagicSoFar ? tr("%1 so far (the stage gives %2)")
+                                                         : tr("%1 (the stage gives %2)"))
                                .arg(rep.leastMagic)
                                .arg(proving_.magic));
     else
-        setRow(LeastMagic, rep.verdictProven
+        setRow(LeastMagic, rep.verdictProven && !first
                                ? tr("none clears it up to %1").arg(panelOptions().magicCap)
                                : tr("—"));
     if (rep.solvable)
         setRow(Solution, counted(rep.plan.casts, tr("cast"), tr("casts")) + QStringLiteral(", ") +
                              counted(rep.plan.walks, tr("walk"), tr("walks")) +
-                             (rep.shortestSoFar ? tr(", the fewest so far") : QString()));
+                             (first || rep.shortestSoFar ? tr(", the fewest so far") : QString()));
     if (rep.leaves >= 0) {
         const int c = solver::columnOf(rep.leaves), r = solver::rowOf(rep.leaves);
         QString way = (rep.exits & solver::kOffTop) ? tr("over the top") : tr("past column 1");

@@ -70,7 +70,7 @@ private:
     void build();
     void showVerdict(std::uint64_t generation, const StageVerdict& verdict);
     void showVerdictLine(const solver::StageReport& report);
-    void showFigures(const solver::StageReport& report);
+    void showFigures(const solver::StageReport& report, bool first);
     void showResult(std::uint64_t generation, const StageProof& result);
     void showProblem(const std::string& problem);
     void showAnswers();
