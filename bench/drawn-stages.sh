@@ -13,6 +13,9 @@
 #   --baseline-sample N  the old solver proves only the first N stages of each
 #                        level, alternately random and solvable (all)
 #   --work DIR           builds, stages and raw results (a new temporary folder)
+#   --verdict            today's solver stops at its verdict (lumora-solve --verdict),
+#                        as the workshop shows it; the old one has no such mode
+#                        and gives its verdict only at the end of the whole proof
 # Needs git, cmake, ninja, a C++ compiler, GNU time (/usr/bin/time) and timeout.
 set -euo pipefail
 
@@ -23,6 +26,7 @@ seed=25
 levels="30 50 70 90"
 baseline=f932947
 work=
+new_args=
 while [ $# -gt 0 ]; do
     case "$1" in
         --per-level) per_level=$2 ;;
@@ -32,7 +36,8 @@ while [ $# -gt 0 ]; do
         --levels) levels=$2 ;;
         --baseline) baseline=$2 ;;
         --work) work=$2 ;;
-        *) sed -n '8,16p' "$0" >&2; exit 2 ;;
+        --verdict) new_args=--verdict; shift; continue ;;
+        *) sed -n '8,19p' "$0" >&2; exit 2 ;;
     esac
     shift 2
 done
@@ -76,8 +81,9 @@ new_solve=$work/new-build/bin/lumora-solve
 # 137 when it had to kill.
 prove() {
     local solve=$1 stage=$2 out=$work/out.txt times=$work/time.txt rc=0
+    # shellcheck disable=SC2086 # the extra argument, when there is one
     /usr/bin/time -f '%e %M' -o "$times" timeout --kill-after=2 "$limit" \
-        "$solve" "$stage" --no-replay > "$out" 2>&1 || rc=$?
+        "$solve" "$stage" --no-replay ${3:-} > "$out" 2>&1 || rc=$?
     local status
     if [ "$rc" -eq 124 ] || [ "$rc" -eq 137 ] || grep -qi 'undecided' "$out"; then
         status=undecided
@@ -119,9 +125,9 @@ for level in $levels; do
         [[ $stage == *-solvable-* ]] && kind=solvable
         for solver in new old; do
             [ "$solver" = old ] && [ "$n" -ge "$sample" ] && continue
-            bin=$new_solve
-            [ "$solver" = old ] && bin=$old_solve
-            read -r secs kb status states < <(prove "$bin" "$dir/$stage")
+            bin=$new_solve args=$new_args
+            [ "$solver" = old ] && bin=$old_solve args=
+            read -r secs kb status states < <(prove "$bin" "$dir/$stage" "$args")
             printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n' "$level" "$stage" "$kind" "$solver" \
                 "$secs" "$kb" "$status" "$states" >> "$runs"
         done

@@ -93,3 +93,28 @@ TEST(SolverProof, ProofsOnTwoThreadsAgreeWithTheSameProofsInTurn) {
             EXPECT_TRUE(together[t][i] == alone);
         }
 }
+
+// Asked for the verdict alone, a proof says what the whole proof says, with a
+// checked solution, and on the open drawn stage stops at its first clear
+// rather than search on for the shortest.
+TEST(SolverProof, TheVerdictAloneAgreesWithTheWholeProof) {
+    solver::ProofOptions alone;
+    alone.verdictOnly = true;
+    alone.analyse = false;
+    for (int n = 1; n <= game::kStageCount; ++n) {
+        SCOPED_TRACE("stage " + std::to_string(n));
+        const solver::Stage stage = builtIn(n);
+        const solver::ProofResult whole = solver::prove(stage);
+        const solver::ProofResult quick = solver::prove(stage, alone);
+        ASSERT_TRUE(whole.verdict && quick.verdict);
+        EXPECT_EQ(quick.verdict->solvable, whole.verdict->solvable);
+        EXPECT_TRUE(quick.verdict->problem.empty()) << quick.verdict->problem;
+        EXPECT_LE(quick.states, whole.states);
+    }
+    auto drawn = solver::loadStage(std::string(LUMORA_TEST_DATA) + "/drawn_open.bkm");
+    ASSERT_TRUE(std::holds_alternative<solver::Stage>(drawn));
+    const solver::ProofResult quick = solver::prove(std::get<solver::Stage>(drawn), alone);
+    ASSERT_TRUE(quick.verdict);
+    EXPECT_TRUE(quick.verdict->solvable && quick.verdict->shortestSoFar);
+    EXPECT_LT(quick.states, 1'000'000u);
+}

@@ -35,6 +35,7 @@ ProofResult prove(const Stage& stage, const ProofOptions& options, ProofControl*
     solve.check = options.check;
     solve.control = control;
     solve.goalStates = options.goalStates;
+    solve.verdictOnly = options.verdictOnly;
     if (control != nullptr) solve.onFirstVerdict = control->onFirstVerdict;
     StageReport verdict = solveStage(stage, options.stageNo, solve);
     result.states = verdict.states + verdict.goalStates;

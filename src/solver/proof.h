@@ -22,6 +22,8 @@ struct ProofOptions {
     // What each search's states may take, in bytes.
     std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB;
     bool analyse = true;  // off: the verdict alone
+    // Stop the search itself once the verdict is settled (see SolveOptions).
+    bool verdictOnly = false;
     // States the goal-directed search may look at before the exact search; 0
     // leaves it out, for callers that need the exact figures in any case.
     std::size_t goalStates = kBestFirstStates;

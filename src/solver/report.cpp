@@ -88,6 +88,24 @@ std::vector<Cast> quickClear(const Stage& stage, const SolveOptions& options, St
 
 }  // namespace
 
+// The verdict and no more: a clear within the budget, checked, with the
+// magic it needs as the least so far; or why none clears; or undecided.
+StageReport verdictAlone(const Stage& stage, const SolveOptions& options, const SearchResult& best,
+                         const std::vector<Cast>& quickCasts, const std::optional<Refutation>& why,
+                         StageReport& rep) {
+    if (rep.ending.cancelled) return cancelled(rep);
+    if (best.cleared) {
+        rep.leastMagic = best.needs;
+        rep.leastMagicSoFar = best.needs > 1;
+        if (best.casts != quickCasts) checkPlan(stage, best.casts, options, rep);
+        return rep;
+    }
+    rep.problem = rep.verdictProven ? "not solvable with the stage's budget"
+                                    : "undecided: no clear found within the search's limits";
+    if (why) rep.problem += ": " + refutationText(*why);
+    return rep;
+}
+
 StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& options) {
     StageReport rep;
     rep.stageNo = stageNo;
@@ -135,7 +153,11 @@ StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& opti
         if (!best.cleared && best.ending.cutShort && !rep.ending.cancelled) {
             quickCasts = quickClear(stage, options, rep);
             if (!quickCasts.empty() && options.onFirstVerdict) options.onFirstVerdict(rep);
-            if (options.maxStates > first) {
+            // A checked clear is the verdict: asked for no more, the exact
+            // search is not run on for the shortest.
+            const bool settled = options.verdictOnly && !quickCasts.empty();
+            if (settled) rep.ending.cutShort = false;  // a checked clear needs no search's word
+            if (options.maxStates > first && !settled) {
                 rep.ending.cutShort = false;  // the first try's stop claims nothing now
                 best = run(stage.magic, options.maxStates);
             }
@@ -151,6 +173,7 @@ StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& opti
         best.needs = rep.leastMagic;
     }
     rep.solvable = best.cleared;
+    if (options.verdictOnly) return verdictAlone(stage, options, best, quickCasts, why, rep);
     const int allowed = leastMagicAllowed(stage);
     // More magic only keeps more states: a search out of memory stops the rise.
     for (int m = std::max(stage.magic, 1) * 2; !best.cleared && !rep.ending.cancelled &&

@@ -66,6 +66,9 @@ struct SolveOptions {
     // for the least magic and the shortest solution; the figures it holds
     // then are those found so far.
     std::function<void(const StageReport&)> onFirstVerdict;
+    // Stop once the verdict is settled: no least magic below the budget's,
+    // no shortest solution beyond the first checked one.
+    bool verdictOnly = false;
 };
 
 // Solves a stage: whether its budget clears it, the least starting magic (the

@@ -28,11 +28,12 @@ void usage() {
     const solver::GenerateOptions generate;
     std::cerr << "usage: lumora-solve STAGEFILE [--script FILE] [--answer FILE] [--no-replay] "
                  "[--cap MAGIC] [--boards N]\n"
-                 "                    [--memory MB]\n"
+                 "                    [--memory MB] [--verdict]\n"
                  "       lumora-solve --table DIR [--write]\n"
                  "       lumora-solve --generate SEED [--require MOVE,MOVE...] [--casts MIN-MAX]\n"
                  "                    [--answer FILE]\n"
                  "The first form solves one stage and prints the proof and a replay script;\n"
+                 "--verdict stops once the verdict is settled, with the first checked solution;\n"
                  "--boards sets how many final boards it counts before it stops ("
               << solver::kBoardCap
               << ");\n--memory sets what each search's states may take, in megabytes ("
@@ -110,7 +111,7 @@ void printVerdict(const solver::StageReport& rep) {
     if (rep.leastMagic > 0) {
         std::cout << "least starting magic: " << rep.leastMagic;
         if (rep.leastMagicSoFar)
-            std::cout << " so far (the search with one less stopped at its state limit or memory)";
+            std::cout << " so far (no search below it ran to its end)";
         else if (rep.leastMagic > 1)
             std::cout << " (" << rep.leastMagic - 1 << " never clears: " << rep.proofStates
                       << " states searched to the end)";
@@ -297,6 +298,8 @@ int main(int argc, char** argv) {
             write = true;
         else if (a == "--no-replay")
             options.check = nullptr;
+        else if (a == "--verdict")
+            options.verdictOnly = true, options.analyse = false;
         else if (a == "--cap")
             options.magicCap = number(1, kMostMagicCap);
         else if (a == "--boards")
