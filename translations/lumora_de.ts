@@ -451,8 +451,10 @@ lege das Blockziel und die Startmagie fest.
         <translation>Speicher für Beweise</translation>
     </message>
     <message>
-        <source>The memory each search of a proof may take, in MB. A search that needs more stops, and its stage is undecided.</source>
-        <translation>Der Speicher, den jede Suche eines Beweises belegen darf, in MB. Eine Suche, die mehr bräuchte, hält an, und ihr Level bleibt unentschieden.</translation>
+        <source>The memory each search of a proof may take, in MB.
+A search that needs more stops, and its stage is undecided.</source>
+        <translation>Der Speicher, den jede Suche eines Beweises belegen darf, in MB.
+Eine Suche, die mehr bräuchte, hält an, und ihr Level bleibt unentschieden.</translation>
     </message>
 </context>
 <context>

@@ -451,8 +451,10 @@ objetivo de bloques y la magia inicial.
         <translation>Memoria de las pruebas</translation>
     </message>
     <message>
-        <source>The memory each search of a proof may take, in MB. A search that needs more stops, and its stage is undecided.</source>
-        <translation>La memoria que puede ocupar cada búsqueda de una prueba, en MB. Una búsqueda que necesite más se detiene, y su nivel queda sin decidir.</translation>
+        <source>The memory each search of a proof may take, in MB.
+A search that needs more stops, and its stage is undecided.</source>
+        <translation>La memoria que puede ocupar cada búsqueda de una prueba, en MB.
+Una búsqueda que necesite más se detiene, y su nivel queda sin decidir.</translation>
     </message>
 </context>
 <context>

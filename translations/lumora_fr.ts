@@ -451,8 +451,10 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
         <translation>Mémoire des preuves</translation>
     </message>
     <message>
-        <source>The memory each search of a proof may take, in MB. A search that needs more stops, and its stage is undecided.</source>
-        <translation>La mémoire que chaque recherche d’une preuve peut occuper, en Mo. Une recherche qui en demande plus s’arrête, et son niveau reste indécis.</translation>
+        <source>The memory each search of a proof may take, in MB.
+A search that needs more stops, and its stage is undecided.</source>
+        <translation>La mémoire que chaque recherche d’une preuve peut occuper, en Mo.
+Une recherche qui en demande plus s’arrête, et son niveau reste indécis.</translation>
     </message>
 </context>
 <context>

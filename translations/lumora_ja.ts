@@ -450,8 +450,10 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
         <translation>証明のメモリ</translation>
     </message>
     <message>
-        <source>The memory each search of a proof may take, in MB. A search that needs more stops, and its stage is undecided.</source>
-        <translation>証明の探索ひとつが使ってよいメモリ（MB）です。これより多く必要な探索は止まり、そのステージは未決定になります。</translation>
+        <source>The memory each search of a proof may take, in MB.
+A search that needs more stops, and its stage is undecided.</source>
+        <translation>証明の探索ひとつが使ってよいメモリ（MB）です。
+これより多く必要な探索は止まり、そのステージは未決定になります。</translation>
     </message>
 </context>
 <context>

@@ -450,8 +450,10 @@ meta de blocos e a magia inicial.
         <translation>Memória das provas</translation>
     </message>
     <message>
-        <source>The memory each search of a proof may take, in MB. A search that needs more stops, and its stage is undecided.</source>
-        <translation>A memória que cada busca de uma prova pode ocupar, em MB. Uma busca que precise de mais para, e a sua fase fica sem veredito.</translation>
+        <source>The memory each search of a proof may take, in MB.
+A search that needs more stops, and its stage is undecided.</source>
+        <translation>A memória que cada busca de uma prova pode ocupar, em MB.
+Uma busca que precise de mais para, e a sua fase fica sem veredito.</translation>
     </message>
 </context>
 <context>

@@ -210,7 +210,7 @@ void EditorWindow::askProofMemory() {
     bool ok = false;
     const int mb = QInputDialog::getInt(
         this, tr("Proof Memory"),
-        tr("The memory each search of a proof may take, in MB. A search that needs more "
+        tr("The memory each search of a proof may take, in MB.\nA search that needs more "
            "stops, and its stage is undecided."),
         static_cast<int>(proofMemoryMB()), kMinProofMemoryMB, kMaxProofMemoryMB,
         kProofMemoryStepMB, &ok);
