@@ -173,16 +173,21 @@ TEST(SolverSearch, CountMeetingTheTargetTooEarlyIsTheOnlyTrap) {
     // With the rule switched off the pools go first and the block is never
     // needed: the rule costs this stage magic, and the table says so.
     EXPECT_EQ(solver::judge(stage, early.board, stage.magic - 2, false), solver::Outcome::Going);
-    std::size_t states = 0;
-    EXPECT_TRUE(solver::earlyCountCosts(stage, rep.leastMagic, 100'000, states));
-    EXPECT_GT(states, 0u);
+    const solver::EarlyCount costs = solver::earlyCountCosts(stage, rep.leastMagic, 100'000);
+    EXPECT_TRUE(costs.costs && costs.known());
+    EXPECT_GT(costs.states, 0u);
     std::vector<std::string> onePool = rows;
     onePool[6] = "KKKK.KWKK";
     onePool[7] = "KKKKKKKKK";
     const solver::Stage plain = stageOf(onePool, "1", "20");
     const int least = solvedInGame(plain).leastMagic;
     EXPECT_EQ(least, 5);
-    EXPECT_FALSE(solver::earlyCountCosts(plain, least, 100'000, states));
+    const solver::EarlyCount free = solver::earlyCountCosts(plain, least, 100'000);
+    EXPECT_TRUE(!free.costs && free.known());
+    // Cut short before any clear, the search knows nothing either way, and
+    // neither does a search out of its memory.
+    EXPECT_FALSE(solver::earlyCountCosts(stage, rep.leastMagic, 2).known());
+    EXPECT_FALSE(solver::earlyCountCosts(stage, rep.leastMagic, 100'000, nullptr, 1).known());
 }
 
 TEST(SolverPlan, ScriptReplaysToAClearAndTheAnswerIsItsBoard) {

@@ -855,6 +855,21 @@ Eine Suche, die mehr bräuchte, hält an, und ihr Level bleibt unentschieden.</t
         <source>, the fewest so far</source>
         <translation>, die wenigsten bisher</translation>
     </message>
+    <message numerus="yes">
+        <source>✔ Solvable: a %n-cast solution found; looking for a shorter one</source>
+        <translation>
+            <numerusform>✔ Lösbar: eine Lösung mit %n Zauber gefunden; eine kürzere wird gesucht</numerusform>
+            <numerusform>✔ Lösbar: eine Lösung mit %n Zaubern gefunden; eine kürzere wird gesucht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not known: the search was cut short</source>
+        <translation>unbekannt: die Suche wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>at least %1 (a search was cut short)</source>
+        <translation>mindestens %1 (eine Suche wurde abgebrochen)</translation>
+    </message>
 </context>
 <context>
     <name>workshop::StageDrawing</name>

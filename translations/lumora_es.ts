@@ -855,6 +855,21 @@ Una búsqueda que necesite más se detiene, y su nivel queda sin decidir.</trans
         <source>, the fewest so far</source>
         <translation>, los menos hasta ahora</translation>
     </message>
+    <message numerus="yes">
+        <source>✔ Solvable: a %n-cast solution found; looking for a shorter one</source>
+        <translation>
+            <numerusform>✔ Tiene solución: encontrada una de %n hechizo; se busca una más corta</numerusform>
+            <numerusform>✔ Tiene solución: encontrada una de %n hechizos; se busca una más corta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not known: the search was cut short</source>
+        <translation>desconocido: la búsqueda se interrumpió</translation>
+    </message>
+    <message>
+        <source>at least %1 (a search was cut short)</source>
+        <translation>al menos %1 (una búsqueda se interrumpió)</translation>
+    </message>
 </context>
 <context>
     <name>workshop::StageDrawing</name>

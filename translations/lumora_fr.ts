@@ -855,6 +855,21 @@ Une recherche qui en demande plus s’arrête, et son niveau reste indécis.</tr
         <source>, the fewest so far</source>
         <translation>, le moins trouvé jusqu’ici</translation>
     </message>
+    <message numerus="yes">
+        <source>✔ Solvable: a %n-cast solution found; looking for a shorter one</source>
+        <translation>
+            <numerusform>✔ Soluble : une solution en %n sort trouvée ; recherche d’une plus courte</numerusform>
+            <numerusform>✔ Soluble : une solution en %n sorts trouvée ; recherche d’une plus courte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not known: the search was cut short</source>
+        <translation>inconnu : la recherche a été écourtée</translation>
+    </message>
+    <message>
+        <source>at least %1 (a search was cut short)</source>
+        <translation>au moins %1 (une recherche a été écourtée)</translation>
+    </message>
 </context>
 <context>
     <name>workshop::StageDrawing</name>

@@ -854,6 +854,20 @@ A search that needs more stops, and its stage is undecided.</source>
         <source>, the fewest so far</source>
         <translation>、現時点での最少</translation>
     </message>
+    <message numerus="yes">
+        <source>✔ Solvable: a %n-cast solution found; looking for a shorter one</source>
+        <translation>
+            <numerusform>✔ 解けます: %n 回の魔法の解を発見、より短い解を探しています</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not known: the search was cut short</source>
+        <translation>不明: 探索が途中で打ち切られました</translation>
+    </message>
+    <message>
+        <source>at least %1 (a search was cut short)</source>
+        <translation>%1 以上 (途中で打ち切った探索あり)</translation>
+    </message>
 </context>
 <context>
     <name>workshop::StageDrawing</name>

@@ -854,6 +854,21 @@ Uma busca que precise de mais para, e a sua fase fica sem veredito.</translation
         <source>, the fewest so far</source>
         <translation>, o mínimo até agora</translation>
     </message>
+    <message numerus="yes">
+        <source>✔ Solvable: a %n-cast solution found; looking for a shorter one</source>
+        <translation>
+            <numerusform>✔ Tem solução: encontrada uma de %n feitiço; buscando uma mais curta</numerusform>
+            <numerusform>✔ Tem solução: encontrada uma de %n feitiços; buscando uma mais curta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not known: the search was cut short</source>
+        <translation>desconhecido: a busca foi interrompida</translation>
+    </message>
+    <message>
+        <source>at least %1 (a search was cut short)</source>
+        <translation>pelo menos %1 (uma busca foi interrompida)</translation>
+    </message>
 </context>
 <context>
     <name>workshop::StageDrawing</name>

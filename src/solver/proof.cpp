@@ -14,11 +14,13 @@ std::optional<Analysis> analyse(const Stage& stage, const StageReport& verdict,
                                 const ProofOptions& options, ProofControl* control,
                                 std::size_t& states) {
     Analysis a;
-    a.validation = validateStage(stage, options.boardCap, options.analysisStates, control);
+    a.validation = validateStage(stage, options.boardCap, options.analysisStates, control,
+                                 options.memoryBudget);
     states += a.validation.states;
     if (a.validation.ending.cancelled) return std::nullopt;
-    a.earlyCountCosts =
-        earlyCountCosts(stage, verdict.leastMagic, options.analysisStates, states, control);
+    a.earlyCount = earlyCountCosts(stage, verdict.leastMagic, options.analysisStates, control,
+                                   options.memoryBudget);
+    states += a.earlyCount.states;
     // A search stopped by the cancel answers no, which would be a claim.
     if (cancelRequested(control)) return std::nullopt;
     return a;
@@ -50,7 +52,10 @@ ProofResult prove(const Stage& stage, const ProofOptions& options, ProofControl*
     if (!options.analyse || !result.verdict->solvable) return result;
     result.analysis = analyse(stage, *result.verdict, options, control, result.states);
     result.ending.cancelled = !result.analysis;
-    if (result.analysis) result.ending.add(result.analysis->validation.ending);
+    if (result.analysis) {
+        result.ending.add(result.analysis->validation.ending);
+        result.ending.add(result.analysis->earlyCount.ending);
+    }
     return result;
 }
 

@@ -45,7 +45,7 @@ struct ProofControl : SearchControl {
 // the boards a clear ends on, and whether the early-count rule costs magic.
 struct Analysis {
     Validation validation;
-    bool earlyCountCosts = false;
+    EarlyCount earlyCount;
     bool operator==(const Analysis&) const = default;
 };
 

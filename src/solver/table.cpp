@@ -25,7 +25,7 @@ TableRow tableRow(int n, const Stage& stage, const ProofResult& proof) {
         std::to_string(rep.plan.casts),
         std::to_string(rep.plan.walks),
         moveNames(v.required) + (v.ending.finished() ? "" : " (cut short)"),
-        a.earlyCountCosts ? "costs" : "-",
+        a.earlyCount.costs ? "costs" : a.earlyCount.known() ? "-" : "?",
         boundary + std::to_string(v.finalBoards),
         std::to_string(rep.proofStates),
         std::to_string(proof.states),

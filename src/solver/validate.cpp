@@ -7,12 +7,13 @@
 namespace solver {
 
 Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t maxStates,
-                         SearchControl* control) {
+                         SearchControl* control, std::size_t memoryBudget) {
     Validation v;
     for (int i = 0; i < moves::kCount; ++i) {
         SearchOptions without{stage.magic, true, maxStates};
         without.allowed = moves::kAll & ~(1u << i);
         without.control = control;
+        without.memoryBudget = memoryBudget;
         const SearchResult r = search(stage, without);
         v.states += r.states;
         if (r.ending.cancelled) {
@@ -26,6 +27,7 @@ Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t m
     SearchOptions all{stage.magic, false, maxStates};
     all.finalBoardCap = boardCap + 1;
     all.control = control;
+    all.memoryBudget = memoryBudget;
     const SearchResult r = search(stage, all);
     v.states += r.states;
     v.ending.add(r.ending);
@@ -36,15 +38,19 @@ Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t m
     return v;
 }
 
-bool earlyCountCosts(const Stage& stage, int leastMagic, std::size_t maxStates, std::size_t& states,
-                     SearchControl* control) {
-    if (leastMagic <= 1) return false;
+EarlyCount earlyCountCosts(const Stage& stage, int leastMagic, std::size_t maxStates,
+                           SearchControl* control, std::size_t memoryBudget) {
+    EarlyCount out;
+    if (leastMagic <= 1) return out;
     SearchOptions options{leastMagic - 1, true, maxStates};
     options.earlyCountLoses = false;
     options.control = control;
+    options.memoryBudget = memoryBudget;
     const SearchResult r = search(stage, options);
-    states += r.states;
-    return r.cleared;
+    out.states = r.states;
+    out.costs = r.cleared;
+    if (!r.cleared) out.ending = r.ending;
+    return out;
 }
 
 namespace {

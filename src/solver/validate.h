@@ -25,15 +25,26 @@ struct Validation {
 
 // Switches each move off in turn and asks whether the budget still clears the
 // stage, then counts the boards it can end on, up to `boardCap`.
+// Each search keeps within `memoryBudget` bytes, as the verdict's do.
 Validation validateStage(const Stage& stage, std::size_t boardCap = kBoardCap,
-                         std::size_t maxStates = kMaxStates, SearchControl* control = nullptr);
+                         std::size_t maxStates = kMaxStates, SearchControl* control = nullptr,
+                         std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB);
 
 // Whether the rule that meeting the target while a pool is left loses costs
 // the stage magic: with the rule off, one point less than `leastMagic` clears.
-// `states` gains the states searched. Stopped by the control, it answers
-// false, which then means nothing.
-bool earlyCountCosts(const Stage& stage, int leastMagic, std::size_t maxStates, std::size_t& states,
-                     SearchControl* control = nullptr);
+// A search that found no clear but stopped early (at its state limit, its
+// memory or the control) does not know: `ending` says so, and `costs` is
+// then false only for want of a clear.
+struct EarlyCount {
+    bool costs = false;
+    Ending ending;
+    std::size_t states = 0;
+    bool known() const { return costs || ending.finished(); }
+    bool operator==(const EarlyCount&) const = default;
+};
+EarlyCount earlyCountCosts(const Stage& stage, int leastMagic, std::size_t maxStates,
+                           SearchControl* control = nullptr,
+                           std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB);
 
 // How much of two boards is the same, 0 to 1: the cells holding a wall, block,
 // pool or sand in both, the same in both, over the cells holding one in

@@ -279,19 +279,23 @@ void ProofPanel::stop() {
 void ProofPanel::showVerdict(std::uint64_t generation, const StageVerdict& v) {
     if (generation != scheduler_->latest()) return;
     const solver::StageReport& rep = v.report;
-    showVerdictLine(rep);
+    showVerdictLine(rep, !v.final);
     showFigures(rep, !v.final);
-    // A first verdict's figures are those found so far: the answer, the
-    // solution Show Solution plays and the end of the wait are the final one's.
-    if (!v.final) return;
-    if (rep.solvable) {
-        script_ = rep.plan.steps;
-        answers_ = {v.answer};
-        answerIndex_ = 0;
-        if (current_.answer == AnswerMarks{} && v.answer != current_.answer)
-            emit answerChosen(v.answer, false);
+    // Show Solution plays the best solution known, a first verdict's too. The
+    // answer and the final board list wait for the final verdict; a first one
+    // that settles nothing (an undecided stage) waits too.
+    if (rep.solvable) script_ = rep.plan.steps;
+    if (v.final) {
+        if (rep.solvable) {
+            answers_ = {v.answer};
+            answerIndex_ = 0;
+            if (current_.answer == AnswerMarks{} && v.answer != current_.answer)
+                emit answerChosen(v.answer, false);
+        }
+        showAnswers();
+    } else if (!rep.solvable && !rep.verdictProven) {
+        return;
     }
-    showAnswers();
     settled_ = true;
     if (!rep.solvable)
         noSolution_ = rep.verdictProven
@@ -302,7 +306,7 @@ void ProofPanel::showVerdict(std::uint64_t generation, const StageVerdict& v) {
     emit solutionSettled();
 }
 
-void ProofPanel::showVerdictLine(const solver::StageReport& rep) {
+void ProofPanel::showVerdictLine(const solver::StageReport& rep, bool first) {
     if (!rep.verdictProven) {
         verdict_->setText(rep.ending.outOfMemory
                               ? tr("? Undecided within %1 MB after %L2 states")
@@ -312,7 +316,10 @@ void ProofPanel::showVerdictLine(const solver::StageReport& rep) {
         verdict_->setStyleSheet(QString());
         return;
     }
-    if (rep.solvable)
+    if (rep.solvable && first)
+        verdict_->setText(
+            tr("✔ Solvable: a %n-cast solution found; looking for a shorter one", "", rep.plan.casts));
+    else if (rep.solvable)
         verdict_->setText(tr("✔ Solvable with its magic"));
     else
         verdict_->setText(tr("✘ Not solvable: %1").arg(text(whyNotSolvable(proving_, rep))));
@@ -362,8 +369,14 @@ void ProofPanel::showResult(std::uint64_t generation, const StageProof& result) 
         const solver::Validation& v = a->validation;
         setRow(Requires, requiredMoves(v.required) +
                              (v.ending.finished() ? QString() : tr(" (a search was cut short)")));
-        setRow(EarlyCount, a->earlyCountCosts ? tr("costs magic") : tr("costs nothing"));
-        setRow(FinalBoards, (v.capped ? tr("more than %1") : tr("%1")).arg(v.finalBoards));
+        setRow(EarlyCount, a->earlyCount.costs     ? tr("costs magic")
+                           : a->earlyCount.known() ? tr("costs nothing")
+                                                   : tr("not known: the search was cut short"));
+        // A search cut short has met only some of the boards a clear ends on.
+        setRow(FinalBoards, (v.capped                ? tr("more than %1")
+                             : v.ending.finished() ? tr("%1")
+                                                   : tr("at least %1 (a search was cut short)"))
+                                .arg(v.finalBoards));
     } else {
         for (Row row : {Requires, EarlyCount, FinalBoards}) setRow(row, tr("—"));
     }

@@ -69,7 +69,7 @@ protected:
 private:
     void build();
     void showVerdict(std::uint64_t generation, const StageVerdict& verdict);
-    void showVerdictLine(const solver::StageReport& report);
+    void showVerdictLine(const solver::StageReport& report, bool first);
     void showFigures(const solver::StageReport& report, bool first);
     void showResult(std::uint64_t generation, const StageProof& result);
     void showProblem(const std::string& problem);

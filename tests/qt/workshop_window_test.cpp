@@ -10,9 +10,11 @@
 #include <QWidget>
 #include <memory>
 
+#include "game/files.h"
 #include "qt/picture_library.h"
 #include "workshop/board_view.h"
 #include "workshop/editor_window.h"
+#include "workshop/core/stage_proof.h"
 #include "workshop/proof_panel.h"
 
 using workshop::Kind;
@@ -158,4 +160,23 @@ TEST(WorkshopWindow, AddStageOnAFreshWorkshop) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.window->proofPanel()->finished(); }, 20'000));
     w.window->findChild<QAction*>(QStringLiteral("addStage"))->trigger();
     EXPECT_EQ(w.window->document().count(), 2);
+}
+
+// A drawn open stage is called solvable by the first checked clear, long
+// before the exact search ends, and Show Solution already has that clear to
+// play; the verdict line says a shorter one is still being looked for.
+TEST(WorkshopWindow, AFirstVerdictOffersItsSolutionBeforeTheSearchEnds) {
+    auto read = game::readStageFile(LUMORA_TEST_DATA, "drawn_open.bkm");
+    ASSERT_TRUE(std::holds_alternative<game::StageDesc>(read));
+    const std::size_t memory = workshop::proofMemoryMB();
+    const auto restore = qScopeGuard([memory] { workshop::setProofMemoryMB(memory); });
+    workshop::setProofMemoryMB(workshop::kMinProofMemoryMB);
+    Window w;
+    w.window->replaceStage(std::get<game::StageDesc>(read), QStringLiteral("drawn"));
+    workshop::ProofPanel* panel = w.window->proofPanel();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->solutionKnown(); }, 60'000));
+    EXPECT_FALSE(panel->finished());
+    EXPECT_FALSE(panel->solutionScript().empty());
+    EXPECT_TRUE(panel->verdict().startsWith(QStringLiteral("✔ Solvable: a ")));
+    EXPECT_TRUE(panel->verdict().endsWith(QStringLiteral("; looking for a shorter one")));
 }

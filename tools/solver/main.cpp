@@ -93,7 +93,10 @@ void printAnalysis(const solver::Analysis& a) {
     std::cout << "final boards a clear within the budget ends on: "
               << (v.capped ? "more than " : "") << v.finalBoards << "\n";
     std::cout << "meeting the target with a pool left costs magic: "
-              << (a.earlyCountCosts ? "yes" : "no") << "\n";
+              << (a.earlyCount.costs     ? "yes"
+                  : a.earlyCount.known() ? "no"
+                                         : "not known (the search was cut short)")
+              << "\n";
 }
 
 // "yes" or "no", and beside it what is known only so far or why not.
