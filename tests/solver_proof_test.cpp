@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "solver/proof.h"
+#include "solver/table.h"
 
 namespace {
 
@@ -117,4 +118,37 @@ TEST(SolverProof, TheVerdictAloneAgreesWithTheWholeProof) {
     ASSERT_TRUE(quick.verdict);
     EXPECT_TRUE(quick.verdict->solvable && quick.verdict->shortestSoFar);
     EXPECT_LT(quick.states, 1'000'000u);
+}
+
+// The stage table shows a figure only where a search found it: an undecided
+// stage and one whose analysis was never run read "-", never a 0 that looks
+// like a least magic or a count of final boards.
+TEST(SolverProof, TheTableShowsNoFigureNoSearchFound) {
+    using C = solver::TableColumn;
+    auto drawn = solver::loadStage(std::string(LUMORA_TEST_DATA) + "/drawn_open.bkm");
+    ASSERT_TRUE(std::holds_alternative<solver::Stage>(drawn));
+    solver::ProofOptions undecided;  // too few states for the exact search, no goal search
+    undecided.maxStates = 1000;
+    undecided.goalStates = 0;
+    solver::ProofOptions verdictOnly;
+    verdictOnly.analyse = false;
+    struct Case {
+        solver::Stage stage;
+        solver::ProofOptions options;
+        bool figures, analysed;
+    } cases[] = {
+        {std::get<solver::Stage>(drawn), undecided, false, false},
+        {builtIn(1), verdictOnly, true, false},
+        {builtIn(1), {}, true, true},
+    };
+    for (const Case& c : cases) {
+        const solver::ProofResult proof = solver::prove(c.stage, c.options);
+        ASSERT_TRUE(proof.verdict);
+        const solver::TableRow row = solver::tableRow(1, c.stage, proof);
+        auto at = [&](C column) { return row[static_cast<std::size_t>(column)]; };
+        for (C column : {C::LeastMagic, C::Spare, C::Casts, C::Walks})
+            EXPECT_EQ(at(column) == "-", !c.figures) << static_cast<int>(column);
+        EXPECT_EQ(at(C::FinalBoards) == "-", !c.analysed);
+        if (!c.analysed) EXPECT_EQ(at(C::Requires), "-");
+    }
 }

@@ -641,6 +641,10 @@ Eine Suche, die mehr bräuchte, hält an, und ihr Level bleibt unentschieden.</t
         <source>The budget does not clear this stage</source>
         <translation>Mit dem Budget ist dieses Level nicht zu schaffen</translation>
     </message>
+    <message>
+        <source>Undecided: the proof stopped at its memory or state limit before it could tell</source>
+        <translation>Unentschieden: der Beweis hielt an seiner Speicher- oder Zustandsgrenze an, bevor er es sagen konnte</translation>
+    </message>
 </context>
 <context>
     <name>workshop::PlaySession</name>

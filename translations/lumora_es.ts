@@ -641,6 +641,10 @@ Una búsqueda que necesite más se detiene, y su nivel queda sin decidir.</trans
         <source>The budget does not clear this stage</source>
         <translation>Con el presupuesto no se supera este nivel</translation>
     </message>
+    <message>
+        <source>Undecided: the proof stopped at its memory or state limit before it could tell</source>
+        <translation>Sin decidir: la prueba se detuvo en su límite de memoria o de estados antes de poder decidir</translation>
+    </message>
 </context>
 <context>
     <name>workshop::PlaySession</name>

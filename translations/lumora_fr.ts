@@ -641,6 +641,10 @@ Une recherche qui en demande plus s’arrête, et son niveau reste indécis.</tr
         <source>The budget does not clear this stage</source>
         <translation>Le budget ne suffit pas à réussir ce niveau</translation>
     </message>
+    <message>
+        <source>Undecided: the proof stopped at its memory or state limit before it could tell</source>
+        <translation>Indécis : la preuve s’est arrêtée à sa limite de mémoire ou d’états avant de pouvoir trancher</translation>
+    </message>
 </context>
 <context>
     <name>workshop::PlaySession</name>

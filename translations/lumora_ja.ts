@@ -640,6 +640,10 @@ A search that needs more stops, and its stage is undecided.</source>
         <source>The budget does not clear this stage</source>
         <translation>この予算ではこのステージをクリアできません</translation>
     </message>
+    <message>
+        <source>Undecided: the proof stopped at its memory or state limit before it could tell</source>
+        <translation>未決定: 判定できる前に、証明がメモリまたは状態数の上限で止まりました</translation>
+    </message>
 </context>
 <context>
     <name>workshop::PlaySession</name>

@@ -640,6 +640,10 @@ Uma busca que precise de mais para, e a sua fase fica sem veredito.</translation
         <source>The budget does not clear this stage</source>
         <translation>O orçamento não basta para vencer esta fase</translation>
     </message>
+    <message>
+        <source>Undecided: the proof stopped at its memory or state limit before it could tell</source>
+        <translation>Sem veredito: a prova parou no seu limite de memória ou de estados antes de poder decidir</translation>
+    </message>
 </context>
 <context>
     <name>workshop::PlaySession</name>

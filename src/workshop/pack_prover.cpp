@@ -24,6 +24,7 @@ ProvenStage rowOf(const solver::Stage& s, const solver::ProofResult& proof) {
     ProvenStage out;
     out.cells = solver::tableRow(0, s, proof);
     out.solvable = proof.verdict->solvable;
+    out.decided = proof.verdict->verdictProven;
     out.leastMagic = proof.verdict->leastMagic;
     out.casts = proof.verdict->plan.casts;
     out.proofStates = proof.verdict->proofStates;

@@ -18,6 +18,7 @@ struct ProvenStage {
     solver::TableRow cells{};  // the stage number left for the view to fill
     std::string error;         // why it could not be proven at all; empty when it was
     bool solvable = false;     // with its own budget
+    bool decided = true;       // false: undecided, the proof stopped at its memory or states
     int leastMagic = 0;
     int casts = 0;
     std::size_t proofStates = 0;

@@ -204,8 +204,11 @@ void PackView::showRow(int index) {
             cell(tr("Cannot be proven: %1").arg(QString::fromStdString(row.error)), false));
     }
     if (!row.error.empty() || !row.solvable) {
-        const QString why = row.error.empty() ? tr("The budget does not clear this stage")
-                                              : QString::fromStdString(row.error);
+        const QString why = !row.error.empty() ? QString::fromStdString(row.error)
+                            : row.decided
+                                ? tr("The budget does not clear this stage")
+                                : tr("Undecided: the proof stopped at its memory or state limit "
+                                     "before it could tell");
         for (int c = 0; c < kColumns; ++c)
             if (QTableWidgetItem* item = table_->item(index, c)) {
                 item->setBackground(kUnsolvable);
@@ -220,7 +223,11 @@ void PackView::showPlot() {
     double mostStates = 10;
     for (std::size_t i = 0; i < keys_.size(); ++i) {
         const auto found = known_.find(keys_[i]);
-        if (found == known_.end() || !found->second.error.empty()) continue;
+        // A stage with no figures (undecided, or no magic clears it) is a
+        // gap in the curves, not a point at 0.
+        if (found == known_.end() || !found->second.error.empty() ||
+            found->second.leastMagic == 0)
+            continue;
         for (std::size_t k = 0; k < points.size(); ++k) {
             const double v = curveValue(static_cast<Curve>(k), found->second);
             points[k].append(QPointF(static_cast<double>(i + 1), v));
