@@ -91,7 +91,8 @@ void printAnalysis(const solver::Analysis& a) {
     std::cout << "moves the budget requires: " << solver::moveNames(v.required)
               << (v.ending.finished() ? "" : " (a search was cut short)") << "\n";
     std::cout << "final boards a clear within the budget ends on: "
-              << (v.capped ? "more than " : "") << v.finalBoards << "\n";
+              << (v.capped ? "more than " : v.ending.finished() ? "" : "at least ") << v.finalBoards
+              << "\n";
     std::cout << "meeting the target with a pool left costs magic: "
               << (a.earlyCount.costs     ? "yes"
                   : a.earlyCount.known() ? "no"
