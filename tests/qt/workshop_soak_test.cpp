@@ -9,8 +9,10 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -31,6 +33,7 @@
 #include "game/pack.h"
 #include "qt/picture_library.h"
 #include "workshop/board_view.h"
+#include "workshop/core/stage_proof.h"
 #include "workshop/core/journal.h"
 #include "workshop/editor_window.h"
 #include "workshop/play_session.h"
@@ -63,6 +66,8 @@ enum class Act {
     Play,
     ShowSolution,
     WaitForProof,
+    Language,
+    ProofMemory,
     CheckHistory,
 };
 
@@ -78,7 +83,7 @@ constexpr Weighted kActs[] = {
     {Act::MoveUp, 2},       {Act::MoveDown, 2},  {Act::Select, 5},       {Act::StepAnswer, 3},
     {Act::UseAnswer, 3},    {Act::StopProof, 2}, {Act::Rename, 3},       {Act::SaveReopen, 1},
     {Act::Generate, 1},     {Act::Play, 1},      {Act::ShowSolution, 1}, {Act::WaitForProof, 6},
-    {Act::CheckHistory, 1},
+    {Act::Language, 2},     {Act::ProofMemory, 1}, {Act::CheckHistory, 1},
 };
 
 // The palette's kinds in the order of its toolbar; walls and empties come up
@@ -88,6 +93,8 @@ constexpr int kKindWeights[] = {5, 1, 1, 1, 5, 1};  // empty, sand, block, water
 constexpr int kProofWaitMs = 1000;
 constexpr int kFirstProofMs = 20'000;
 constexpr int kGenerateWaitMs = 2000;
+// The proof memory settings the soak picks from, in steps of the setting's.
+constexpr int kMemorySteps = 8;
 
 // An answer not given yet is no answer: the proof fills it in quietly later,
 // with the same marks for the same stage.
@@ -136,6 +143,13 @@ public:
         // the verdict before the first edit.
         waitFor([&] { return window_->proofPanel()->finished(); }, kFirstProofMs);
         noteClean();
+    }
+
+    // The language and the proof memory are the process's: the next test
+    // starts in English with the memory it had.
+    ~Soak() {
+        chooseLanguage(QStringLiteral("en"));
+        workshop::setProofMemoryMB(memoryBefore_);
     }
 
     void run(int actions) {
@@ -231,6 +245,11 @@ private:
                 return window_->playSession()->stop();
             case Act::WaitForProof:
                 return settleProof();
+            case Act::Language:
+                return chooseLanguage();
+            case Act::ProofMemory:
+                return workshop::setProofMemoryMB(workshop::kMinProofMemoryMB +
+                                                  workshop::kProofMemoryStepMB * below(kMemorySteps));
             case Act::CheckHistory:
                 return checkHistory();
             default:
@@ -271,6 +290,18 @@ private:
         send(QEvent::MouseButtonRelease, b, Qt::NoButton, c, r);
     }
 
+    // A language from the window's menu, as a maker picks one: every open
+    // window turns over at once, and the proof is worded again. Nothing
+    // given: any entry, the system's default among them.
+    void chooseLanguage(const std::optional<QString>& code = std::nullopt) {
+        auto* menu = child<QMenu>("languageMenu");
+        if (menu == nullptr) return;
+        QList<QAction*> entries;
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator() && (!code || a->data().toString() == *code)) entries.push_back(a);
+        if (!entries.isEmpty()) entries.at(below(static_cast<int>(entries.size())))->trigger();
+    }
+
     void setNumber(const char* box, int high) {
         if (auto* spin = child<QSpinBox>(box)) spin->setValue(below(high + 1));
     }
@@ -304,11 +335,13 @@ private:
         auto* dialog = window_->findChild<QDialog*>(QStringLiteral("generateDialog"));
         ASSERT_NE(dialog, nullptr);
         dialog->findChild<QSpinBox*>()->setValue(below(1000));  // the casts' boxes come later
-        QPushButton* start = nullptr;
-        QPushButton* stop = nullptr;
-        for (auto* b : dialog->findChildren<QPushButton*>()) {
-            if (b->text() == QStringLiteral("&Generate")) start = b;
-            if (b->text() == QStringLiteral("&Stop")) stop = b;
+        // By their roles: their words are those of the language chosen.
+        QAbstractButton* start = nullptr;
+        QAbstractButton* stop = nullptr;
+        for (QAbstractButton* b : dialog->findChild<QDialogButtonBox*>()->buttons()) {
+            const auto role = dialog->findChild<QDialogButtonBox*>()->buttonRole(b);
+            if (role == QDialogButtonBox::AcceptRole) start = b;
+            if (role == QDialogButtonBox::ActionRole) stop = b;
         }
         ASSERT_TRUE(start && stop);
         start->click();
@@ -398,6 +431,7 @@ private:
     game::Pack cleanPack_;
     std::string cleanFolder_;
     int saves_ = 0;
+    const std::size_t memoryBefore_ = workshop::proofMemoryMB();
     int step_ = 0;
     Act last_ = Act::Stroke;
 };
