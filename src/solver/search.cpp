@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <memory>
+#include <optional>
 
 #include "game/rules.h"
 #include "solver/moves.h"
@@ -79,52 +80,6 @@ Outcome judge(const Stage& stage, const Board& after, int magicAfter, bool early
 
 namespace {
 
-// What the character can still get at from the cell it is on, whatever the
-// board turns into: everReachable moves the start there. Every cell it will
-// stand on, walk, climb or fall through, or cast from, lies in that region,
-// since each move takes it to a cell the region's walk takes too, and every
-// cell it casts on is beside one of those (see refute.h). A cell outside the
-// cells so touched keeps what it holds now on every board that follows. The
-// region of any cell in it lies within it, so the region only ever shrinks.
-class Regions {
-public:
-    using Bits = std::array<std::uint64_t, 3>;
-    struct Region {
-        Bits outside{};      // both bits of every cell no cast can reach any more
-        int mayLeave = 0;    // the ways off the board a walk in it could take
-        bool known = false;
-    };
-    explicit Regions(const Stage& stage) : probe_(stage) {}
-
-    const Region& of(int cell) {
-        Region& r = regions_[static_cast<std::size_t>(cell)];
-        if (!r.known) r = find(cell);
-        return r;
-    }
-
-private:
-    // A walk leaves past column 1 only when it stands in column 1, and over
-    // the top only when it climbs from row 1 (see walkOneWay).
-    Region find(int cell) {
-        probe_.start.setPlayer(cell);
-        const Reachable reach = everReachable(probe_);
-        Region r;
-        r.known = true;
-        for (int c = 0; c < kCells; ++c) {
-            const auto i = static_cast<std::size_t>(c);
-            if (!reach.touch[i])
-                r.outside[static_cast<std::size_t>(c >> 5)] |= std::uint64_t{3} << ((c & 31) * 2);
-            if (!reach.occupy[i]) continue;
-            if (rowOf(c) == 1) r.mayLeave |= kOffTop;
-            if (columnOf(c) == 1) r.mayLeave |= kOffLeft;
-        }
-        return r;
-    }
-
-    Stage probe_;  // the stage, its start moved to the cell asked about
-    std::array<Region, kCells> regions_{};
-};
-
 constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 // A node's magic once a richer visit of its state took its place.
 constexpr std::int16_t kOvertaken = -32768;
@@ -166,6 +121,60 @@ std::array<bool, kCells> changingCells(const Stage& stage) {
     }
     return changes;
 }
+
+// What the character can still get at from the cell it is on, whatever the
+// board turns into: everReachable moves the start there. Every cell it will
+// stand on, walk, climb or fall through, or cast from, lies in that region,
+// since each move takes it to a cell the region's walk takes too, and every
+// cell it casts on is beside one of those (see refute.h). A cell outside the
+// cells so touched keeps what it holds now on every board that follows. The
+// region of any cell in it lies within it, so the region only ever shrinks.
+class Regions {
+public:
+    using Bits = std::array<std::uint64_t, 3>;
+    struct Region {
+        // Both bits of every cell no cast can reach any more that may hold
+        // something: it held something at the start, or a cast could change it.
+        Bits outside{};
+        bool any = false;  // whether there is such a cell
+        int mayLeave = 0;  // the ways off the board a walk in it could take
+        bool known = false;
+    };
+    explicit Regions(const Stage& stage) : probe_(stage), changes_(changingCells(stage)) {}
+
+    const Region& of(int cell) {
+        Region& r = regions_[static_cast<std::size_t>(cell)];
+        if (!r.known) r = find(cell);
+        return r;
+    }
+
+private:
+    // A walk leaves past column 1 only when it stands in column 1, and over
+    // the top only when it climbs from row 1 (see walkOneWay).
+    Region find(int cell) {
+        probe_.start.setPlayer(cell);
+        const Reachable reach = everReachable(probe_);
+        Region r;
+        r.known = true;
+        for (int c = 0; c < kCells; ++c) {
+            const auto i = static_cast<std::size_t>(c);
+            const bool holds = !probe_.wall[i] &&
+                               (changes_[i] || probe_.start.kind(c) != CellKind::Empty);
+            if (!reach.touch[i] && holds) {
+                r.outside[static_cast<std::size_t>(c >> 5)] |= std::uint64_t{3} << ((c & 31) * 2);
+                r.any = true;
+            }
+            if (!reach.occupy[i]) continue;
+            if (rowOf(c) == 1) r.mayLeave |= kOffTop;
+            if (columnOf(c) == 1) r.mayLeave |= kOffLeft;
+        }
+        return r;
+    }
+
+    Stage probe_;  // the stage, its start moved to the cell asked about
+    std::array<bool, kCells> changes_;
+    std::array<Region, kCells> regions_{};
+};
 
 // Packs a board into a key holding only what can differ between the boards
 // of one search: the character's cell and fall, then each changing cell. A
@@ -483,8 +492,7 @@ public:
           codec_(stage, options.reduce),
           nodes_(codec_.words()),
           table_(nodes_, codec_.words(), options.control ? &options.control->cancel : nullptr),
-          collect_(!options.stopAtClear && options.finalBoardCap > 0),
-          regions_(stage) {}
+          collect_(!options.stopAtClear && options.finalBoardCap > 0) {}
 
     SearchResult run() {
         enqueue(codec_.pack(stage_.start), kNone, options_.startMagic, -1, -1);
@@ -673,9 +681,10 @@ private:
     // show, so the first walk off the board met is the plain search's too,
     // and no later way off is missed.
     bool lost(int cell, const Board& board, int magic, const Counts& after) {
-        if (!options_.reduce) return false;
-        const Regions::Region& region = regions_.of(cell);
-        if ((region.mayLeave & ~result_.exits) != 0) return false;
+        if (!options_.reduce || table_.size() < options_.lostFrom) return false;
+        if (!regions_) regions_.emplace(stage_);
+        const Regions::Region& region = regions_->of(cell);
+        if (!region.any || (region.mayLeave & ~result_.exits) != 0) return false;
         Board outside;
         for (std::size_t i = 0; i < outside.w.size(); ++i)
             outside.w[i] = board.w[i] & region.outside[i];
@@ -769,7 +778,7 @@ private:
     NodeStore nodes_;
     StateTable table_;
     const bool collect_;
-    Regions regions_;
+    std::optional<Regions> regions_;  // worked out once the search is past lostFrom
     SearchResult result_;
     std::size_t published_ = 0;  // states already added to the control's count
 };
