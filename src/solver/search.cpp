@@ -579,7 +579,7 @@ private:
             if (c < 9) tryCast(x, at, at + 1);
             if (c > 1) tryCast(x, at, at - 1);
         }
-        if (lost(land, x.board, x.magic, {x.blocks, x.water, x.sand})) return;
+        if (lost(x, land, x.magic, {x.blocks, x.water, x.sand})) return;
         Key landed = x.key;
         codec_.setPlayer(landed, land, false);
         enqueue(landed, x.head, x.magic, -1, -1);
@@ -633,7 +633,7 @@ private:
         if (cannotClear(magic, after, after.sand)) return;
         // The cast lands beside `from`, inside its region: what lies outside
         // is as on the board before it.
-        if (lost(from, x.board, magic, after)) return;
+        if (lost(x, from, magic, after)) return;
         Key key = x.key;
         codec_.setCell(key, target, change.after);
         codec_.setPlayer(key, from, falls);
@@ -680,25 +680,47 @@ private:
     // left out only once the search has met every way off its region could
     // show, so the first walk off the board met is the plain search's too,
     // and no later way off is missed.
-    bool lost(int cell, const Board& board, int magic, const Counts& after) {
+    bool lost(const Expansion& x, int cell, int magic, const Counts& after) {
         if (!options_.reduce || table_.size() < options_.lostFrom) return false;
         if (!regions_) regions_.emplace(stage_);
         const Regions::Region& region = regions_->of(cell);
         if (!region.any || (region.mayLeave & ~result_.exits) != 0) return false;
-        Board outside;
-        for (std::size_t i = 0; i < outside.w.size(); ++i)
-            outside.w[i] = board.w[i] & region.outside[i];
-        const Board::Counts out = outside.counts();
-        if (out.water > 0 || out.block > stage_.target) return true;
-        if (out.block > 1 && blocksTouch(outside)) return true;
-        return cannotClear(magic, after, after.sand - out.sand);
+        const Beyond& out = beyond(x, cell, region);
+        return out.forGood || cannotClear(magic, after, after.sand - out.sand);
     }
 
+    // What lies beyond a cell's region on the board of one expansion: the
+    // casts from one cell all ask, so the last answer is kept.
+    struct Beyond {
+        std::uint32_t head = kNone;
+        int cell = -1;
+        bool forGood = false;  // a pool, too many blocks or two side by side
+        int sand = 0;
+    };
+    const Beyond& beyond(const Expansion& x, int cell, const Regions::Region& region) {
+        if (beyond_.head == x.head && beyond_.cell == cell) return beyond_;
+        Board outside;
+        for (std::size_t i = 0; i < outside.w.size(); ++i)
+            outside.w[i] = x.board.w[i] & region.outside[i];
+        const Board::Counts out = outside.counts();
+        beyond_ = {x.head, cell,
+                   out.water > 0 || out.block > stage_.target ||
+                       (out.block > 1 && blocksTouch(outside)),
+                   out.sand};
+        return beyond_;
+    }
+
+    // Only the few blocks there are visited: a block's two bits read 10.
     static bool blocksTouch(const Board& b) {
-        for (int cell = 0; cell < kCells; ++cell) {
-            if (b.kind(cell) != CellKind::Block) continue;
-            if (columnOf(cell) < 9 && b.kind(cell + 1) == CellKind::Block) return true;
-            if (rowOf(cell) < 9 && b.kind(cell + 9) == CellKind::Block) return true;
+        constexpr std::uint64_t kLow = 0x5555555555555555ULL;
+        for (std::size_t word = 0; word < b.w.size(); ++word) {
+            std::uint64_t blocks = (b.w[word] >> 1) & ~b.w[word] & kLow;
+            while (blocks != 0) {
+                const int cell = static_cast<int>(32 * word) + std::countr_zero(blocks) / 2;
+                blocks &= blocks - 1;
+                if (columnOf(cell) < 9 && b.kind(cell + 1) == CellKind::Block) return true;
+                if (rowOf(cell) < 9 && b.kind(cell + 9) == CellKind::Block) return true;
+            }
         }
         return false;
     }
@@ -779,6 +801,7 @@ private:
     StateTable table_;
     const bool collect_;
     std::optional<Regions> regions_;  // worked out once the search is past lostFrom
+    Beyond beyond_;
     SearchResult result_;
     std::size_t published_ = 0;  // states already added to the control's count
 };
