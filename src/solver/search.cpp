@@ -4,9 +4,11 @@
 #include <array>
 #include <bit>
 #include <memory>
+#include <optional>
 
 #include "game/rules.h"
 #include "solver/moves.h"
+#include "solver/refute.h"
 
 namespace solver {
 
@@ -119,6 +121,60 @@ std::array<bool, kCells> changingCells(const Stage& stage) {
     }
     return changes;
 }
+
+// What the character can still get at from the cell it is on, whatever the
+// board turns into: everReachable moves the start there. Every cell it will
+// stand on, walk, climb or fall through, or cast from, lies in that region,
+// since each move takes it to a cell the region's walk takes too, and every
+// cell it casts on is beside one of those (see refute.h). A cell outside the
+// cells so touched keeps what it holds now on every board that follows. The
+// region of any cell in it lies within it, so the region only ever shrinks.
+class Regions {
+public:
+    using Bits = std::array<std::uint64_t, 3>;
+    struct Region {
+        // Both bits of every cell no cast can reach any more that may hold
+        // something: it held something at the start, or a cast could change it.
+        Bits outside{};
+        bool any = false;  // whether there is such a cell
+        int mayLeave = 0;  // the ways off the board a walk in it could take
+        bool known = false;
+    };
+    explicit Regions(const Stage& stage) : probe_(stage), changes_(changingCells(stage)) {}
+
+    const Region& of(int cell) {
+        Region& r = regions_[static_cast<std::size_t>(cell)];
+        if (!r.known) r = find(cell);
+        return r;
+    }
+
+private:
+    // A walk leaves past column 1 only when it stands in column 1, and over
+    // the top only when it climbs from row 1 (see walkOneWay).
+    Region find(int cell) {
+        probe_.start.setPlayer(cell);
+        const Reachable reach = everReachable(probe_);
+        Region r;
+        r.known = true;
+        for (int c = 0; c < kCells; ++c) {
+            const auto i = static_cast<std::size_t>(c);
+            const bool holds = !probe_.wall[i] &&
+                               (changes_[i] || probe_.start.kind(c) != CellKind::Empty);
+            if (!reach.touch[i] && holds) {
+                r.outside[static_cast<std::size_t>(c >> 5)] |= std::uint64_t{3} << ((c & 31) * 2);
+                r.any = true;
+            }
+            if (!reach.occupy[i]) continue;
+            if (rowOf(c) == 1) r.mayLeave |= kOffTop;
+            if (columnOf(c) == 1) r.mayLeave |= kOffLeft;
+        }
+        return r;
+    }
+
+    Stage probe_;  // the stage, its start moved to the cell asked about
+    std::array<bool, kCells> changes_;
+    std::array<Region, kCells> regions_{};
+};
 
 // Packs a board into a key holding only what can differ between the boards
 // of one search: the character's cell and fall, then each changing cell. A
@@ -456,6 +512,9 @@ public:
     }
 
 private:
+    struct Counts {
+        int blocks, water, sand;
+    };
     // What every cast from one state shares.
     struct Expansion {
         std::uint32_t head;
@@ -520,6 +579,7 @@ private:
             if (c < 9) tryCast(x, at, at + 1);
             if (c > 1) tryCast(x, at, at - 1);
         }
+        if (lost(x, land, x.magic, {x.blocks, x.water, x.sand})) return;
         Key landed = x.key;
         codec_.setPlayer(landed, land, false);
         enqueue(landed, x.head, x.magic, -1, -1);
@@ -561,14 +621,19 @@ private:
         // Still falling after a cast on the way down, or falling now the floor went.
         const bool falls = x.board.falling() || target == from + 9;
         const int magic = x.magic + change.magicDelta;
-        const int blocks = x.blocks + ((move & moves::kPlace) ? 1 : 0) -
-                           ((move & (moves::kRemove | moves::kTakeBack)) ? 1 : 0);
+        const Counts after{x.blocks + ((move & moves::kPlace) ? 1 : 0) -
+                               ((move & (moves::kRemove | moves::kTakeBack)) ? 1 : 0),
+                           x.water - ((move & moves::kClearWater) ? 1 : 0),
+                           x.sand - ((move & moves::kSand) ? 1 : 0)};
         if (magic < rules::kLeastMagicLeft) return;
         // The goal check looks further only when the count meets the target.
-        if (blocks == stage_.target &&
+        if (after.blocks == stage_.target &&
             goalCheck(x, {from, target}, change.after, falls, magic) != Outcome::Going)
             return;
-        if (cannotClear(x, move, magic, blocks)) return;
+        if (cannotClear(magic, after, after.sand)) return;
+        // The cast lands beside `from`, inside its region: what lies outside
+        // is as on the board before it.
+        if (lost(x, from, magic, after)) return;
         Key key = x.key;
         codec_.setCell(key, target, change.after);
         codec_.setPlayer(key, from, falls);
@@ -589,16 +654,75 @@ private:
     }
 
     // Whatever the order, a clear pays for each pool and each block still
-    // wanted, gains on each block too many, and sand pays at most its own:
-    // a state that cannot end with magic left is no way on.
-    bool cannotClear(const Expansion& x, unsigned move, int magic, int blocks) const {
-        const int water = x.water - ((move & moves::kClearWater) ? 1 : 0);
-        const int sand = x.sand - ((move & moves::kSand) ? 1 : 0);
-        const int settle = blocks <= stage_.target
-                               ? rules::kPlaceBlockCost * (blocks - stage_.target)
-                               : rules::kRemoveBlockGain * (blocks - stage_.target);
-        return magic + rules::kSandGain * sand - rules::kClearWaterCost * water + settle <
+    // wanted, gains on each block too many, and sand pays at most its own
+    // (of it, `sand` is all a cast can still reach): a state that cannot end
+    // with magic left is no way on. No cast raises this bound: sand and pools
+    // pay what they take from it, and a block moves the count from the target
+    // at least as dearly as it pays.
+    bool cannotClear(int magic, const Counts& after, int sand) const {
+        const int settle = after.blocks <= stage_.target
+                               ? rules::kPlaceBlockCost * (after.blocks - stage_.target)
+                               : rules::kRemoveBlockGain * (after.blocks - stage_.target);
+        return magic + rules::kSandGain * sand - rules::kClearWaterCost * after.water + settle <
                rules::kLeastMagicLeft;
+    }
+
+    // A state whose region (see Regions) leaves a pool, more blocks than the
+    // target, two blocks side by side, or too little sand for the magic out
+    // of reach for good: no clear can follow it, and none can follow any
+    // state after it, whose region lies within this one, with those cells
+    // unchanged and the magic bound no higher. So the states left out are
+    // whole branches of lost states. Every state that can still clear was
+    // reached only through states that can too, which are all kept, so they
+    // come in the same order from the same parents with the same magic as
+    // in the plain search: the same first solution, least magic, final
+    // boards. One more condition keeps the ways off the board: a state is
+    // left out only once the search has met every way off its region could
+    // show, so the first walk off the board met is the plain search's too,
+    // and no later way off is missed.
+    bool lost(const Expansion& x, int cell, int magic, const Counts& after) {
+        if (!options_.reduce || table_.size() < options_.lostFrom) return false;
+        if (!regions_) regions_.emplace(stage_);
+        const Regions::Region& region = regions_->of(cell);
+        if (!region.any || (region.mayLeave & ~result_.exits) != 0) return false;
+        const Beyond& out = beyond(x, cell, region);
+        return out.forGood || cannotClear(magic, after, after.sand - out.sand);
+    }
+
+    // What lies beyond a cell's region on the board of one expansion: the
+    // casts from one cell all ask, so the last answer is kept.
+    struct Beyond {
+        std::uint32_t head = kNone;
+        int cell = -1;
+        bool forGood = false;  // a pool, too many blocks or two side by side
+        int sand = 0;
+    };
+    const Beyond& beyond(const Expansion& x, int cell, const Regions::Region& region) {
+        if (beyond_.head == x.head && beyond_.cell == cell) return beyond_;
+        Board outside;
+        for (std::size_t i = 0; i < outside.w.size(); ++i)
+            outside.w[i] = x.board.w[i] & region.outside[i];
+        const Board::Counts out = outside.counts();
+        beyond_ = {x.head, cell,
+                   out.water > 0 || out.block > stage_.target ||
+                       (out.block > 1 && blocksTouch(outside)),
+                   out.sand};
+        return beyond_;
+    }
+
+    // Only the few blocks there are visited: a block's two bits read 10.
+    static bool blocksTouch(const Board& b) {
+        constexpr std::uint64_t kLow = 0x5555555555555555ULL;
+        for (std::size_t word = 0; word < b.w.size(); ++word) {
+            std::uint64_t blocks = (b.w[word] >> 1) & ~b.w[word] & kLow;
+            while (blocks != 0) {
+                const int cell = static_cast<int>(32 * word) + std::countr_zero(blocks) / 2;
+                blocks &= blocks - 1;
+                if (columnOf(cell) < 9 && b.kind(cell + 1) == CellKind::Block) return true;
+                if (rowOf(cell) < 9 && b.kind(cell + 9) == CellKind::Block) return true;
+            }
+        }
+        return false;
     }
 
     // Whether one more node, and the table's growth for a new state, stay
@@ -676,6 +800,8 @@ private:
     NodeStore nodes_;
     StateTable table_;
     const bool collect_;
+    std::optional<Regions> regions_;  // worked out once the search is past lostFrom
+    Beyond beyond_;
     SearchResult result_;
     std::size_t published_ = 0;  // states already added to the control's count
 };

@@ -28,6 +28,8 @@ struct SearchControl {
     std::atomic<std::uint64_t> states{0};
 };
 
+inline constexpr std::size_t kLostFrom = std::size_t{1} << 14;
+
 struct SearchOptions {
     int startMagic = 0;       // MagicCount when play starts
     bool stopAtClear = true;  // false: visit every reachable state
@@ -44,6 +46,9 @@ struct SearchOptions {
     // false: every open cell is kept in every state, as the plain search
     // the reductions are checked against does.
     bool reduce = true;
+    // The states a search reaches before it leaves out lost ones: a search
+    // this small is over sooner than the regions it would need are worked out.
+    std::size_t lostFrom = kLostFrom;
 };
 
 struct SearchResult {
