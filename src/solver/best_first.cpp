@@ -214,6 +214,13 @@ public:
     }
     bool cleared() const { return cleared_; }
     std::size_t states() const { return seen_.size(); }
+    // What the states take, about: a node and a queue entry for each visit,
+    // and the table's entry and bucket for each state.
+    std::size_t bytes() const {
+        constexpr std::size_t kPerState = sizeof(StateKey) + 3 * sizeof(void*) + sizeof(std::size_t);
+        return nodes_.capacity() * sizeof(Node) + open_.size() * sizeof(Entry) +
+               seen_.size() * kPerState + seen_.bucket_count() * sizeof(void*);
+    }
     std::vector<Cast> takeCasts() { return std::move(casts_); }
 
 private:
@@ -314,6 +321,10 @@ public:
                 result.cancelled = true;
                 break;
             }
+            if (turn % kCheckEvery == 0 && bytes() > options_.memoryBudget) {
+                result.outOfMemory = true;
+                break;
+            }
             Probe& probe = probes_[turn % probes_.size()];
             if (!probe.step() || states() > options_.maxStates) break;
             if (probe.cleared()) {
@@ -331,6 +342,11 @@ private:
     std::size_t states() const {
         std::size_t sum = 0;
         for (const Probe& p : probes_) sum += p.states();
+        return sum;
+    }
+    std::size_t bytes() const {
+        std::size_t sum = 0;
+        for (const Probe& p : probes_) sum += p.bytes();
         return sum;
     }
 

@@ -16,6 +16,8 @@ struct BestFirstOptions {
     int startMagic = 0;
     std::size_t maxStates = kBestFirstStates;
     SearchControl* control = nullptr;  // read for a cancel, as the exact search does
+    // What its states may take, in bytes, about; at it the search stops.
+    std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB;
 };
 
 struct BestFirstResult {
@@ -24,6 +26,7 @@ struct BestFirstResult {
     int needs = 0;            // the least starting magic it needs
     std::size_t states = 0;
     bool cancelled = false;
+    bool outOfMemory = false;
 };
 
 // Looks for any clearing solution, nearest the goal first: the state with the
