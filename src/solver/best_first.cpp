@@ -17,6 +17,8 @@ namespace {
 
 // States between looks at a cancel.
 constexpr std::size_t kCheckEvery = 1024;
+// The table's room at first: most searches that clear need more.
+constexpr std::size_t kFirstStates = 1 << 14;
 
 // How a search weighs a state: goalWeight, how much a step nearer the goal
 // outweighs a cast already made (high: it runs at the goal; low: it prefers
@@ -74,6 +76,8 @@ struct Node {
 };
 
 constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+// A node's magic once a richer visit of its state took its place.
+constexpr std::int16_t kOvertaken = -32768;
 
 bool inMask(const std::array<std::uint64_t, 2>& mask, int cell) {
     return (mask[static_cast<std::size_t>(cell >> 6)] >> (cell & 63)) & 1;
@@ -200,6 +204,7 @@ class Probe {
 public:
     Probe(const Stage& stage, int startMagic, const GoalMeasure& measure)
         : stage_(stage), measure_(measure) {
+        seen_.reserve(kFirstStates);
         add(stage_.start, kNone, startMagic, 0, -1, -1);
     }
 
@@ -236,10 +241,13 @@ private:
 
     void add(const Board& b, std::uint32_t parent, int magic, int casts, int from, int target) {
         const StateKey key = keyOf(stage_, b);
-        auto [it, fresh] = seen_.try_emplace(key, static_cast<std::int16_t>(magic));
-        if (!fresh && it->second >= magic) return;
-        it->second = static_cast<std::int16_t>(magic);
         const auto n = static_cast<std::uint32_t>(nodes_.size());
+        auto [it, fresh] = seen_.try_emplace(key, Visit{static_cast<std::int16_t>(magic), n});
+        if (!fresh) {
+            if (it->second.magic >= magic) return;
+            nodes_[it->second.node].magic = kOvertaken;
+            it->second = {static_cast<std::int16_t>(magic), n};
+        }
         nodes_.push_back({b, parent, static_cast<std::int16_t>(magic),
                           static_cast<std::int16_t>(casts), static_cast<std::int8_t>(from),
                           static_cast<std::int8_t>(target)});
@@ -249,7 +257,7 @@ private:
     void expand(std::uint32_t n) {
         const Node node = nodes_[n];
         // A richer visit of the same state came later and stands for it.
-        if (seen_.at(keyOf(stage_, node.board)) > node.magic) return;
+        if (node.magic == kOvertaken) return;
         const SolidMap solid(stage_, node.board);
         if (node.board.falling()) {
             const int land = landing(solid, node.board.player());
@@ -297,7 +305,12 @@ private:
     const Stage& stage_;
     const GoalMeasure measure_;
     std::vector<Node> nodes_;
-    std::unordered_map<StateKey, std::int16_t, KeyHash> seen_;
+    // The most magic each state was met with, and the node that met it.
+    struct Visit {
+        std::int16_t magic;
+        std::uint32_t node;
+    };
+    std::unordered_map<StateKey, Visit, KeyHash> seen_;
     std::priority_queue<Entry> open_;
     bool cleared_ = false;
     std::vector<Cast> casts_;
