@@ -9,6 +9,7 @@
 #include "solver/plan.h"
 #include "solver/report.h"
 #include "solver/search.h"
+#include "game/rules.h"
 
 namespace {
 
@@ -148,7 +149,40 @@ solver::Stage walledPool() {
     return std::get<solver::Stage>(solver::stageFromDesc(d, "walled"));
 }
 
+// A corridor: the start, a pool, then the only sand behind it; no blocks.
+// Clearing the pool takes 2 magic before the sand can give any.
+solver::Stage poolBeforeSand(int budget) {
+    game::StageDesc d;
+    d.cells.fill(CellKind::Wall);
+    for (int c = 1; c <= 5; ++c) d.set(c, 8, CellKind::Empty);
+    d.set(2, 8, CellKind::Water);
+    d.set(3, 8, CellKind::Sand);
+    d.startCol = 1;
+    d.startRow = 8;
+    d.magic = game::magicForBudget(budget);
+    return std::get<solver::Stage>(solver::stageFromDesc(d, "pool before sand"));
+}
+
 }  // namespace
+
+// The sand behind a pool pays for nothing until the pool is cleared: with
+// less magic than the pool costs no order of casts clears the stage, though
+// the sand would cover the pool many times over; with enough, it clears.
+TEST(Refute, SandBehindAPoolCannotPayForIt) {
+    for (int budget = 0; budget <= 3; ++budget) {
+        SCOPED_TRACE(budget);
+        const solver::Stage stage = poolBeforeSand(budget);
+        const bool enough = stage.magic - game::rules::kClearWaterCost >= game::rules::kLeastMagicLeft;
+        const auto why = solver::refute(stage);
+        EXPECT_EQ(why.has_value(), !enough);
+        if (why) {
+            EXPECT_EQ(why->kind, solver::RefutationKind::PoolsCostTooMuch);
+            EXPECT_EQ(why->count, 0);
+            EXPECT_EQ(why->total, 1);
+        }
+        EXPECT_EQ(clears(stage, stage.magic), std::optional<bool>(enough));
+    }
+}
 
 // The verdict comes from whichever way settles it first, and the report says
 // which figures are only the best so far: a refutation needs no search; a
