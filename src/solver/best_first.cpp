@@ -23,15 +23,17 @@ constexpr std::size_t kFirstStates = 1 << 14;
 // How a search weighs a state: goalWeight, how much a step nearer the goal
 // outweighs a cast already made (high: it runs at the goal; low: it prefers
 // short ways there); reachWeight, how much each cast it takes to get at a
-// pool or a block out of reach counts beside the pool or block itself.
+// pool or a block out of reach counts beside the pool or block itself; turns,
+// the states it expands each time its turn comes.
 struct GoalMeasure {
     int goalWeight;
     int reachWeight;
+    int turns;
 };
 // No one measure finds every clear soon: on open boards the casts to get at
-// what is left lead the way; a stage tight on magic may clear sooner when
-// they are left out.
-constexpr GoalMeasure kGoalMeasures[] = {{20, 1}, {100, 3}, {100, 0}};
+// what is left lead the way, and the first finds most; a stage tight on
+// magic may clear sooner when they are left out.
+constexpr GoalMeasure kGoalMeasures[] = {{20, 1, 2}, {100, 3, 1}, {100, 0, 1}};
 
 // A standing character can cast from every cell it can walk to, and from no
 // other: two standing states with the same board and the same cells in
@@ -338,7 +340,7 @@ public:
                 result.outOfMemory = true;
                 break;
             }
-            Probe& probe = probes_[turn % probes_.size()];
+            Probe& probe = probes_[next()];
             if (!probe.step() || states() > options_.maxStates) break;
             if (probe.cleared()) {
                 result.cleared = true;
@@ -352,6 +354,15 @@ public:
     }
 
 private:
+    // Whose turn it is: each probe for its measure's turns, then the next.
+    std::size_t next() {
+        if (++taken_ >= kGoalMeasures[current_].turns) {
+            taken_ = 0;
+            current_ = (current_ + 1) % probes_.size();
+        }
+        return current_;
+    }
+
     std::size_t states() const {
         std::size_t sum = 0;
         for (const Probe& p : probes_) sum += p.states();
@@ -375,6 +386,8 @@ private:
 
     const BestFirstOptions& options_;
     std::vector<Probe> probes_;
+    std::size_t current_ = 0;
+    int taken_ = -1;  // the turns the current probe has taken
     std::size_t published_ = 0;  // states already added to the control's count
 };
 
