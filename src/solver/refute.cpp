@@ -235,7 +235,7 @@ std::string refutationText(const Refutation& r) {
             return "the magic runs out before the pools are cleared: with the sand the character "
                    "can reach as they go, at most " +
                    std::to_string(r.count) + " of the " + std::to_string(r.total) +
-                   " pools can be cleared";
+                   (r.total == 1 ? " pool" : " pools") + " can be cleared";
         case RefutationKind::MagicShort:
             break;
     }
