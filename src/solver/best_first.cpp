@@ -25,15 +25,23 @@ constexpr std::size_t kFirstStates = 1 << 14;
 // short ways there); reachWeight, how much each cast it takes to get at a
 // pool or a block out of reach counts beside the pool or block itself; turns,
 // the states it expands each time its turn comes.
+// Far: how what is out of reach counts, by the casts to get at it or only
+// as out of reach (no cell in walking reach beside it).
+enum class Far { Casts, OutOfReach };
 struct GoalMeasure {
     int goalWeight;
     int reachWeight;
+    Far far;
     int turns;
 };
 // No one measure finds every clear soon: on open boards the casts to get at
 // what is left lead the way, and the first finds most; a stage tight on
-// magic may clear sooner when they are left out.
-constexpr GoalMeasure kGoalMeasures[] = {{20, 1, 2}, {100, 3, 1}, {100, 0, 1}};
+// magic may clear sooner when they are left out, and some boards sooner
+// when the casts already made weigh more.
+constexpr GoalMeasure kGoalMeasures[] = {{20, 1, Far::Casts, 2},
+                                         {100, 3, Far::Casts, 1},
+                                         {100, 0, Far::Casts, 1},
+                                         {2, 3, Far::OutOfReach, 1}};
 
 // A standing character can cast from every cell it can walk to, and from no
 // other: two standing states with the same board and the same cells in
@@ -165,6 +173,27 @@ int castsToGetAt(const Stage& stage, const Board& b, const StateKey& key) {
 // Blocks off the target, pools left and pairs of blocks side by side, each
 // at least one cast to put right, and the casts it takes to get at those
 // out of reach, weighed by the measure.
+// Whether a cast from the cells in reach can change `cell`.
+bool beside(const std::array<std::uint64_t, 2>& reach, int cell) {
+    const int c = columnOf(cell), r = rowOf(cell);
+    return (r > 1 && inMask(reach, cell - 9)) || (r < 9 && inMask(reach, cell + 9)) ||
+           (c > 1 && inMask(reach, cell - 1)) || (c < 9 && inMask(reach, cell + 1));
+}
+
+// The pools, and the blocks while there are too many, that no cell in
+// walking reach is beside; none while falling.
+int outOfReach(const Stage& stage, const Board& b, const StateKey& key) {
+    if (b.falling()) return 0;
+    int far = 0;
+    const bool tooMany = b.count(CellKind::Block) > stage.target;
+    for (int cell = 0; cell < kCells; ++cell) {
+        const CellKind k = b.kind(cell);
+        if ((k == CellKind::Water || (tooMany && k == CellKind::Block)) && !beside(key.reach, cell))
+            ++far;
+    }
+    return far;
+}
+
 int distance(const Stage& stage, const Board& b, const StateKey& key, const GoalMeasure& m) {
     int touching = 0;
     for (int cell = 0; cell < kCells; ++cell) {
@@ -172,7 +201,10 @@ int distance(const Stage& stage, const Board& b, const StateKey& key, const Goal
         if (columnOf(cell) < 9 && b.kind(cell + 1) == CellKind::Block) ++touching;
         if (rowOf(cell) < 9 && b.kind(cell + 9) == CellKind::Block) ++touching;
     }
-    const int far = m.reachWeight > 0 ? m.reachWeight * castsToGetAt(stage, b, key) : 0;
+    int far = 0;
+    if (m.reachWeight > 0)
+        far = m.reachWeight *
+              (m.far == Far::Casts ? castsToGetAt(stage, b, key) : outOfReach(stage, b, key));
     return std::abs(b.count(CellKind::Block) - stage.target) + b.count(CellKind::Water) + touching +
            far;
 }
