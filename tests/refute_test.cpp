@@ -184,6 +184,25 @@ TEST(Refute, SandBehindAPoolCannotPayForIt) {
     }
 }
 
+// The goal-directed search stays within the memory it is given: with almost
+// none it stops at once and says so, claiming no clear; with the default it
+// clears the open stage.
+TEST(BestFirst, StopsAtItsMemoryBudgetAndSaysSo) {
+    const solver::Stage open = fileStage("drawn_open.bkm");
+    const struct {
+        std::size_t budget;
+        bool cleared, outOfMemory;
+    } cases[] = {{1, false, true}, {solver::kMemoryBudgetMB * solver::kBytesPerMB, true, false}};
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.budget);
+        solver::BestFirstOptions o{open.magic, solver::kBestFirstStates};
+        o.memoryBudget = t.budget;
+        const solver::BestFirstResult r = solver::bestFirst(open, o);
+        EXPECT_EQ(r.cleared, t.cleared);
+        EXPECT_EQ(r.outOfMemory, t.outOfMemory);
+    }
+}
+
 // The verdict comes from whichever way settles it first, and the report says
 // which figures are only the best so far: a refutation needs no search; a
 // clear the goal-directed search finds stands when the exact search runs out
