@@ -98,7 +98,8 @@ constexpr std::size_t kPatience = 8;
 // The goal-directed search, briefly, then at length.
 std::vector<Cast> goalDirected(const Stage& stage, const SolveOptions& options, StageReport& rep) {
     std::vector<Cast> casts = quickClear(stage, options, options.goalStates, rep);
-    // Stopped short of its states, it looked everywhere: no longer search finds more.
+    // Stopped short of its states, it looked everywhere or filled its memory:
+    // a longer search would get no further.
     const bool everywhere = rep.goalStates < options.goalStates;
     if (casts.empty() && !everywhere && !rep.ending.cancelled)
         casts = quickClear(stage, options, kPatience * options.goalStates, rep);
