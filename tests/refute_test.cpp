@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "solver/best_first.h"
 #include "solver/generate_board.h"
 #include "solver/plan.h"
 #include "solver/report.h"
 #include "solver/search.h"
+#include "game/rules.h"
 
 namespace {
 
@@ -69,6 +72,7 @@ const Box kBoxes[] = {{2, 7, 80, 300}, {3, 6, 70, 300}, {4, 5, 60, 200}, {3, 9, 
 // the least magic the magic check allows, none either.
 TEST(Refute, EveryRefutationHoldsForTheExactSearch) {
     int fired = 0, shape = 0;
+    std::set<solver::RefutationKind> kinds;
     for (const Box& box : kBoxes) {
         solver::Draw draw(static_cast<std::uint64_t>(box.rows * 100 + box.columns));
         for (int i = 0; i < box.stages; ++i) {
@@ -82,6 +86,7 @@ TEST(Refute, EveryRefutationHoldsForTheExactSearch) {
             const auto why = solver::refute(*stage);
             if (!why) continue;
             ++fired;
+            kinds.insert(why->kind);
             SCOPED_TRACE(solver::refutationText(*why));
             EXPECT_NE(clears(*stage, stage->magic), std::optional<bool>(true));
             if (why->magicAlone()) continue;
@@ -92,6 +97,7 @@ TEST(Refute, EveryRefutationHoldsForTheExactSearch) {
     // Not a vacuous pass: the boxes draw boards of both kinds.
     EXPECT_GT(fired - shape, 0);
     EXPECT_GT(shape, 0);
+    EXPECT_TRUE(kinds.count(solver::RefutationKind::PoolsCostTooMuch));
 }
 
 // The goal-directed search finds a clear exactly when the exact search does,
@@ -143,7 +149,59 @@ solver::Stage walledPool() {
     return std::get<solver::Stage>(solver::stageFromDesc(d, "walled"));
 }
 
+// A corridor: the start, a pool, then the only sand behind it; no blocks.
+// Clearing the pool takes 2 magic before the sand can give any.
+solver::Stage poolBeforeSand(int budget) {
+    game::StageDesc d;
+    d.cells.fill(CellKind::Wall);
+    for (int c = 1; c <= 5; ++c) d.set(c, 8, CellKind::Empty);
+    d.set(2, 8, CellKind::Water);
+    d.set(3, 8, CellKind::Sand);
+    d.startCol = 1;
+    d.startRow = 8;
+    d.magic = game::magicForBudget(budget);
+    return std::get<solver::Stage>(solver::stageFromDesc(d, "pool before sand"));
+}
+
 }  // namespace
+
+// The sand behind a pool pays for nothing until the pool is cleared: with
+// less magic than the pool costs no order of casts clears the stage, though
+// the sand would cover the pool many times over; with enough, it clears.
+TEST(Refute, SandBehindAPoolCannotPayForIt) {
+    for (int budget = 0; budget <= 3; ++budget) {
+        SCOPED_TRACE(budget);
+        const solver::Stage stage = poolBeforeSand(budget);
+        const bool enough = stage.magic - game::rules::kClearWaterCost >= game::rules::kLeastMagicLeft;
+        const auto why = solver::refute(stage);
+        EXPECT_EQ(why.has_value(), !enough);
+        if (why) {
+            EXPECT_EQ(why->kind, solver::RefutationKind::PoolsCostTooMuch);
+            EXPECT_EQ(why->count, 0);
+            EXPECT_EQ(why->total, 1);
+        }
+        EXPECT_EQ(clears(stage, stage.magic), std::optional<bool>(enough));
+    }
+}
+
+// The goal-directed search stays within the memory it is given: with almost
+// none it stops at once and says so, claiming no clear; with the default it
+// clears the open stage.
+TEST(BestFirst, StopsAtItsMemoryBudgetAndSaysSo) {
+    const solver::Stage open = fileStage("drawn_open.bkm");
+    const struct {
+        std::size_t budget;
+        bool cleared, outOfMemory;
+    } cases[] = {{1, false, true}, {solver::kMemoryBudgetMB * solver::kBytesPerMB, true, false}};
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.budget);
+        solver::BestFirstOptions o{open.magic, solver::kBestFirstStates};
+        o.memoryBudget = t.budget;
+        const solver::BestFirstResult r = solver::bestFirst(open, o);
+        EXPECT_EQ(r.cleared, t.cleared);
+        EXPECT_EQ(r.outOfMemory, t.outOfMemory);
+    }
+}
 
 // The verdict comes from whichever way settles it first, and the report says
 // which figures are only the best so far: a refutation needs no search; a

@@ -15,11 +15,33 @@ namespace rules = game::rules;
 
 namespace {
 
-// How much a step nearer the goal outweighs a cast already made: high enough
-// that the search runs at the goal, low enough that it prefers short ways there.
-constexpr int kGoalWeight = 2;
 // States between looks at a cancel.
 constexpr std::size_t kCheckEvery = 1024;
+// The table's room at first: most searches that clear need more.
+constexpr std::size_t kFirstStates = 1 << 14;
+
+// How a search weighs a state: goalWeight, how much a step nearer the goal
+// outweighs a cast already made (high: it runs at the goal; low: it prefers
+// short ways there); reachWeight, how much each cast it takes to get at a
+// pool or a block out of reach counts beside the pool or block itself; turns,
+// the states it expands each time its turn comes.
+// Far: how what is out of reach counts, by the casts to get at it or only
+// as out of reach (no cell in walking reach beside it).
+enum class Far { Casts, OutOfReach };
+struct GoalMeasure {
+    int goalWeight;
+    int reachWeight;
+    Far far;
+    int turns;
+};
+// No one measure finds every clear soon: on open boards the casts to get at
+// what is left lead the way, and the first finds most; a stage tight on
+// magic may clear sooner when they are left out, and some boards sooner
+// when the casts already made weigh more.
+constexpr GoalMeasure kGoalMeasures[] = {{20, 1, Far::Casts, 2},
+                                         {100, 3, Far::Casts, 1},
+                                         {100, 0, Far::Casts, 1},
+                                         {2, 3, Far::OutOfReach, 1}};
 
 // A standing character can cast from every cell it can walk to, and from no
 // other: two standing states with the same board and the same cells in
@@ -64,11 +86,93 @@ struct Node {
 };
 
 constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+// A node's magic once a richer visit of its state took its place.
+constexpr std::int16_t kOvertaken = -32768;
 
 bool inMask(const std::array<std::uint64_t, 2>& mask, int cell) {
     return (mask[static_cast<std::size_t>(cell >> 6)] >> (cell & 63)) & 1;
 }
 
+// What reaching a cell that is out of reach counts for at most: a pool or a
+// block walled in for good weighs no more than this.
+constexpr int kFarthest = 40;
+
+// Roughly how many casts it takes to get the character into each cell: none
+// for the cells in walking reach (or the one it falls through), one more for
+// each row climbed (a step to stand on) and for each cell to be cleared on
+// the way. Walls stop it. Few casts make it exact, but it orders well which
+// pools and blocks are nearer than others.
+std::array<int, kCells> castsToReach(const Stage& stage, const Board& b, const StateKey& key) {
+    std::array<int, kCells> dist;
+    dist.fill(kFarthest);
+    // A queue with both ends: a move of no cost goes in front.
+    std::array<int, 4 * kCells + 1> queue;
+    std::size_t head = 2 * kCells, tail = 2 * kCells;
+    auto from = [&](int cell) {
+        dist[static_cast<std::size_t>(cell)] = 0;
+        queue[tail++] = cell;
+    };
+    if (b.falling())
+        from(b.player());
+    else
+        for (int cell = 0; cell < kCells; ++cell)
+            if (inMask(key.reach, cell)) from(cell);
+    while (head < tail) {
+        const int at = queue[head++];
+        const int d = dist[static_cast<std::size_t>(at)];
+        auto go = [&](int to, bool up) {
+            if (stage.wall[static_cast<std::size_t>(to)]) return;
+            const int cost = (b.kind(to) != CellKind::Empty ? 1 : 0) + (up ? 1 : 0);
+            auto& there = dist[static_cast<std::size_t>(to)];
+            if (d + cost >= there) return;
+            there = d + cost;
+            if (cost == 0)
+                queue[--head] = to;
+            else
+                queue[tail++] = to;
+        };
+        const int c = columnOf(at), r = rowOf(at);
+        if (r > 1) go(at - 9, true);
+        if (r < 9) go(at + 9, false);
+        if (c > 1) go(at - 1, false);
+        if (c < 9) go(at + 1, false);
+    }
+    return dist;
+}
+
+// The casts to bring the character beside `cell`.
+int castsToBeside(const std::array<int, kCells>& dist, int cell) {
+    const int c = columnOf(cell), r = rowOf(cell);
+    int best = kFarthest;
+    if (r > 1) best = std::min(best, dist[static_cast<std::size_t>(cell - 9)]);
+    if (r < 9) best = std::min(best, dist[static_cast<std::size_t>(cell + 9)]);
+    if (c > 1) best = std::min(best, dist[static_cast<std::size_t>(cell - 1)]);
+    if (c < 9) best = std::min(best, dist[static_cast<std::size_t>(cell + 1)]);
+    return best;
+}
+
+// The casts to reach every pool and as many of the nearest blocks as there
+// are too many.
+int castsToGetAt(const Stage& stage, const Board& b, const StateKey& key) {
+    const std::array<int, kCells> dist = castsToReach(stage, b, key);
+    int sum = 0, blocks = 0;
+    std::array<int, kCells> blockCosts;
+    for (int cell = 0; cell < kCells; ++cell) {
+        const CellKind k = b.kind(cell);
+        if (k == CellKind::Water) sum += castsToBeside(dist, cell);
+        if (k == CellKind::Block) blockCosts[static_cast<std::size_t>(blocks++)] = castsToBeside(dist, cell);
+    }
+    const int tooMany = std::min(blocks, blocks - stage.target);
+    if (tooMany > 0) {
+        std::partial_sort(blockCosts.begin(), blockCosts.begin() + tooMany, blockCosts.begin() + blocks);
+        for (int i = 0; i < tooMany; ++i) sum += blockCosts[static_cast<std::size_t>(i)];
+    }
+    return sum;
+}
+
+// Blocks off the target, pools left and pairs of blocks side by side, each
+// at least one cast to put right, and the casts it takes to get at those
+// out of reach, weighed by the measure.
 // Whether a cast from the cells in reach can change `cell`.
 bool beside(const std::array<std::uint64_t, 2>& reach, int cell) {
     const int c = columnOf(cell), r = rowOf(cell);
@@ -76,33 +180,33 @@ bool beside(const std::array<std::uint64_t, 2>& reach, int cell) {
            (c > 1 && inMask(reach, cell - 1)) || (c < 9 && inMask(reach, cell + 1));
 }
 
-// How much more a pool or a block to remove weighs while no cell in walking
-// reach is beside it: reaching it takes casts of its own (stairs, a way
-// through), and a search that counts them climbs towards what is left.
-constexpr int kFarWeight = 3;
-
-// Blocks off the target, pools left and pairs of blocks side by side: each
-// takes at least one cast to put right; those out of reach take more.
-int distance(const Stage& stage, const Board& b, const StateKey& key) {
+// The pools, and the blocks while there are too many, that no cell in
+// walking reach is beside; none while falling.
+int outOfReach(const Stage& stage, const Board& b, const StateKey& key) {
+    if (b.falling()) return 0;
     int far = 0;
-    if (!b.falling()) {
-        const bool tooMany = b.count(CellKind::Block) > stage.target;
-        for (int cell = 0; cell < kCells; ++cell) {
-            const CellKind k = b.kind(cell);
-            if ((k == CellKind::Water || (tooMany && k == CellKind::Block)) &&
-                !beside(key.reach, cell))
-                ++far;
-        }
+    const bool tooMany = b.count(CellKind::Block) > stage.target;
+    for (int cell = 0; cell < kCells; ++cell) {
+        const CellKind k = b.kind(cell);
+        if ((k == CellKind::Water || (tooMany && k == CellKind::Block)) && !beside(key.reach, cell))
+            ++far;
     }
+    return far;
+}
 
+int distance(const Stage& stage, const Board& b, const StateKey& key, const GoalMeasure& m) {
     int touching = 0;
     for (int cell = 0; cell < kCells; ++cell) {
         if (b.kind(cell) != CellKind::Block) continue;
         if (columnOf(cell) < 9 && b.kind(cell + 1) == CellKind::Block) ++touching;
         if (rowOf(cell) < 9 && b.kind(cell + 9) == CellKind::Block) ++touching;
     }
+    int far = 0;
+    if (m.reachWeight > 0)
+        far = m.reachWeight *
+              (m.far == Far::Casts ? castsToGetAt(stage, b, key) : outOfReach(stage, b, key));
     return std::abs(b.count(CellKind::Block) - stage.target) + b.count(CellKind::Water) + touching +
-           kFarWeight * far;
+           far;
 }
 
 // As the exact search: whatever the order, a clear pays for each pool and
@@ -128,27 +232,35 @@ int neededMagic(const Stage& stage, const std::vector<Cast>& casts) {
     return std::max(rules::kLeastMagicLeft, rules::kLeastMagicLeft - lowest);
 }
 
-class BestFirst {
+// One goal-directed search, expanded a state at a time so that several,
+// each weighing states its own way, can take turns.
+class Probe {
 public:
-    BestFirst(const Stage& stage, const BestFirstOptions& options)
-        : stage_(stage), options_(options) {}
-
-    BestFirstResult run() {
-        add(stage_.start, kNone, options_.startMagic, 0, -1, -1);
-        while (!open_.empty() && !result_.cleared && seen_.size() <= options_.maxStates) {
-            if (++expanded_ % kCheckEvery == 0 && cancelRequested()) {
-                result_ = {};
-                result_.cancelled = true;
-                break;
-            }
-            const std::uint32_t n = open_.top().node;
-            open_.pop();
-            expand(n);
-        }
-        result_.states = seen_.size();
-        if (result_.cleared) result_.needs = neededMagic(stage_, result_.casts);
-        return std::move(result_);
+    Probe(const Stage& stage, int startMagic, const GoalMeasure& measure)
+        : stage_(stage), measure_(measure) {
+        seen_.reserve(kFirstStates);
+        add(stage_.start, kNone, startMagic, 0, -1, -1);
     }
+
+    // Expands the nearest state; false once none is left, when this search
+    // has looked everywhere its pruning lets it.
+    bool step() {
+        if (open_.empty()) return false;
+        const std::uint32_t n = open_.top().node;
+        open_.pop();
+        expand(n);
+        return true;
+    }
+    bool cleared() const { return cleared_; }
+    std::size_t states() const { return seen_.size(); }
+    // What the states take, about: a node and a queue entry for each visit,
+    // and the table's entry and bucket for each state.
+    std::size_t bytes() const {
+        constexpr std::size_t kPerState = sizeof(StateKey) + 3 * sizeof(void*) + sizeof(std::size_t);
+        return nodes_.capacity() * sizeof(Node) + open_.size() * sizeof(Entry) +
+               seen_.size() * kPerState + seen_.bucket_count() * sizeof(void*);
+    }
+    std::vector<Cast> takeCasts() { return std::move(casts_); }
 
 private:
     struct Entry {
@@ -161,35 +273,29 @@ private:
         }
     };
 
-    // Publishes the states looked at since the last look, as the exact
-    // search does, and reads the request to stop.
-    bool cancelRequested() {
-        if (options_.control == nullptr) return false;
-        options_.control->states.fetch_add(seen_.size() - published_, std::memory_order_relaxed);
-        published_ = seen_.size();
-        return options_.control->cancel.load(std::memory_order_relaxed);
-    }
-
     void add(const Board& b, std::uint32_t parent, int magic, int casts, int from, int target) {
         const StateKey key = keyOf(stage_, b);
-        auto [it, fresh] = seen_.try_emplace(key, static_cast<std::int16_t>(magic));
-        if (!fresh && it->second >= magic) return;
-        it->second = static_cast<std::int16_t>(magic);
         const auto n = static_cast<std::uint32_t>(nodes_.size());
+        auto [it, fresh] = seen_.try_emplace(key, Visit{static_cast<std::int16_t>(magic), n});
+        if (!fresh) {
+            if (it->second.magic >= magic) return;
+            nodes_[it->second.node].magic = kOvertaken;
+            it->second = {static_cast<std::int16_t>(magic), n};
+        }
         nodes_.push_back({b, parent, static_cast<std::int16_t>(magic),
                           static_cast<std::int16_t>(casts), static_cast<std::int8_t>(from),
                           static_cast<std::int8_t>(target)});
-        open_.push({kGoalWeight * distance(stage_, b, key) + casts, magic, n});
+        open_.push({measure_.goalWeight * distance(stage_, b, key, measure_) + casts, magic, n});
     }
 
     void expand(std::uint32_t n) {
         const Node node = nodes_[n];
         // A richer visit of the same state came later and stands for it.
-        if (seen_.at(keyOf(stage_, node.board)) > node.magic) return;
+        if (node.magic == kOvertaken) return;
         const SolidMap solid(stage_, node.board);
         if (node.board.falling()) {
             const int land = landing(solid, node.board.player());
-            for (int at = node.board.player(); at != land && !result_.cleared; at += 9)
+            for (int at = node.board.player(); at != land && !cleared_; at += 9)
                 castAround(n, node, at, false);
             Board landed = node.board;
             landed.setPlayer(land);
@@ -198,7 +304,7 @@ private:
             return;
         }
         const Reach reach = reachable(solid, node.board.player());
-        for (int i = 0; i < reach.size && !result_.cleared; ++i)
+        for (int i = 0; i < reach.size && !cleared_; ++i)
             castAround(n, node, reach.order[static_cast<std::size_t>(i)], true);
     }
 
@@ -212,7 +318,7 @@ private:
     }
 
     void tryCast(std::uint32_t n, const Node& node, int from, int target) {
-        if (result_.cleared) return;
+        if (cleared_) return;
         const CastEffect e = castOn(stage_, node.board, from, target);
         const int magic = node.magic + e.magicDelta;
         const Outcome outcome = judge(stage_, e.board, magic);
@@ -223,27 +329,104 @@ private:
     }
 
     void finish(std::uint32_t n, const Cast& last) {
-        result_.cleared = true;
+        cleared_ = true;
         for (std::uint32_t at = n; nodes_[at].parent != kNone; at = nodes_[at].parent)
-            if (nodes_[at].from >= 0) result_.casts.push_back({nodes_[at].from, nodes_[at].target});
-        std::reverse(result_.casts.begin(), result_.casts.end());
-        result_.casts.push_back(last);
+            if (nodes_[at].from >= 0) casts_.push_back({nodes_[at].from, nodes_[at].target});
+        std::reverse(casts_.begin(), casts_.end());
+        casts_.push_back(last);
     }
 
     const Stage& stage_;
-    const BestFirstOptions& options_;
+    const GoalMeasure measure_;
     std::vector<Node> nodes_;
-    std::unordered_map<StateKey, std::int16_t, KeyHash> seen_;
+    // The most magic each state was met with, and the node that met it.
+    struct Visit {
+        std::int16_t magic;
+        std::uint32_t node;
+    };
+    std::unordered_map<StateKey, Visit, KeyHash> seen_;
     std::priority_queue<Entry> open_;
-    std::size_t expanded_ = 0;
+    bool cleared_ = false;
+    std::vector<Cast> casts_;
+};
+
+// The searches take turns a state at a time, so the one whose measure suits
+// the stage finds its clear at about as many states as it needs, times their
+// number. The first clear ends them all, as does one that looked everywhere:
+// each prunes only what the exact search prunes, so that one's miss is the
+// same for all.
+class Portfolio {
+public:
+    Portfolio(const Stage& stage, const BestFirstOptions& options) : options_(options) {
+        for (const GoalMeasure& m : kGoalMeasures) probes_.emplace_back(stage, options.startMagic, m);
+    }
+
+    BestFirstResult run(const Stage& stage) {
+        BestFirstResult result;
+        for (std::size_t turn = 0;; ++turn) {
+            if (turn % kCheckEvery == 0 && cancelRequested()) {
+                result.cancelled = true;
+                break;
+            }
+            if (turn % kCheckEvery == 0 && bytes() > options_.memoryBudget) {
+                result.outOfMemory = true;
+                break;
+            }
+            Probe& probe = probes_[next()];
+            if (!probe.step() || states() > options_.maxStates) break;
+            if (probe.cleared()) {
+                result.cleared = true;
+                result.casts = probe.takeCasts();
+                result.needs = neededMagic(stage, result.casts);
+                break;
+            }
+        }
+        result.states = states();
+        return result;
+    }
+
+private:
+    // Whose turn it is: each probe for its measure's turns, then the next.
+    std::size_t next() {
+        if (++taken_ >= kGoalMeasures[current_].turns) {
+            taken_ = 0;
+            current_ = (current_ + 1) % probes_.size();
+        }
+        return current_;
+    }
+
+    std::size_t states() const {
+        std::size_t sum = 0;
+        for (const Probe& p : probes_) sum += p.states();
+        return sum;
+    }
+    std::size_t bytes() const {
+        std::size_t sum = 0;
+        for (const Probe& p : probes_) sum += p.bytes();
+        return sum;
+    }
+
+    // Publishes the states looked at since the last look, as the exact
+    // search does, and reads the request to stop.
+    bool cancelRequested() {
+        if (options_.control == nullptr) return false;
+        const std::size_t now = states();
+        options_.control->states.fetch_add(now - published_, std::memory_order_relaxed);
+        published_ = now;
+        return options_.control->cancel.load(std::memory_order_relaxed);
+    }
+
+    const BestFirstOptions& options_;
+    std::vector<Probe> probes_;
+    std::size_t current_ = 0;
+    int taken_ = -1;  // the turns the current probe has taken
     std::size_t published_ = 0;  // states already added to the control's count
-    BestFirstResult result_;
 };
 
 }  // namespace
 
 BestFirstResult bestFirst(const Stage& stage, const BestFirstOptions& options) {
-    return BestFirst(stage, options).run();
+    return Portfolio(stage, options).run(stage);
 }
 
 }  // namespace solver

@@ -16,6 +16,8 @@ struct BestFirstOptions {
     int startMagic = 0;
     std::size_t maxStates = kBestFirstStates;
     SearchControl* control = nullptr;  // read for a cancel, as the exact search does
+    // What its states may take, in bytes, about; at it the search stops.
+    std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB;
 };
 
 struct BestFirstResult {
@@ -24,14 +26,18 @@ struct BestFirstResult {
     int needs = 0;            // the least starting magic it needs
     std::size_t states = 0;
     bool cancelled = false;
+    bool outOfMemory = false;
 };
 
 // Looks for any clearing solution, nearest the goal first: the state with the
-// fewest blocks off the target, pools left and blocks touching (weighed well
-// above the casts made so far) is expanded next, with the same moves as the
-// exact search and the same rule that a state met again with no more magic is
-// no way on; a standing state is its board and the cells in walking reach,
-// not the one cell stood on. A clear it finds is a clear; a miss says nothing.
+// fewest blocks off the target, pools left and blocks touching, and the
+// fewest casts it takes to get at the pools and blocks out of reach (weighed
+// well above the casts made so far), is expanded next, with the same moves as
+// the exact search and the same rule that a state met again with no more
+// magic is no way on; a standing state is its board and the cells in walking
+// reach, not the one cell stood on. A few such searches, each weighing those
+// differently, take turns within maxStates together. A clear it finds is a
+// clear; a miss says nothing, unless one of them looked everywhere.
 BestFirstResult bestFirst(const Stage& stage, const BestFirstOptions& options);
 
 }  // namespace solver

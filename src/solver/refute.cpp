@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "game/rules.h"
+#include "solver/pool_order.h"
 
 namespace solver {
 
@@ -30,15 +31,20 @@ void forNeighbours(int cell, F&& f) {
 // Every move the character makes goes from a cell to one beside it (a walk, a
 // step of a fall, a fall through a floor cast away) or up one row and across
 // one column through the cell above it (a climb), and every cell it passes is
-// free, so never a wall. Walks off the board are never followed. Taking every
-// other cell as free or solid at will can only add moves, so the cells found
-// here hold every cell any play reaches, and every cast lands beside one.
-Reachable everReachable(const Stage& stage) {
+// free, so never a wall, nor a cell `closed` holds while it holds it. Walks
+// off the board are never followed. Taking every other cell as free or solid
+// at will can only add moves, so the cells found here hold every cell any
+// play reaches while the closed cells stay closed, and every cast lands
+// beside one.
+Reachable reachAround(const Stage& stage, const std::array<bool, kCells>& closed) {
     Reachable out;
     std::vector<int> todo{stage.start.player()};
     out.occupy[static_cast<std::size_t>(todo.front())] = true;
+    auto free = [&](int c, int r) {
+        return open(stage, c, r) && !closed[static_cast<std::size_t>(cellIndex(c, r))];
+    };
     auto visit = [&](int c, int r) {
-        if (!open(stage, c, r)) return;
+        if (!free(c, r)) return;
         const auto cell = static_cast<std::size_t>(cellIndex(c, r));
         if (out.occupy[cell]) return;
         out.occupy[cell] = true;
@@ -51,7 +57,7 @@ Reachable everReachable(const Stage& stage) {
         visit(c - 1, r);
         visit(c + 1, r);
         visit(c, r + 1);
-        if (open(stage, c, r - 1)) {
+        if (free(c, r - 1)) {
             visit(c - 1, r - 1);
             visit(c + 1, r - 1);
         }
@@ -60,6 +66,31 @@ Reachable everReachable(const Stage& stage) {
         if (out.occupy[static_cast<std::size_t>(cell)])
             forNeighbours(cell, [&](int n) { out.touch[static_cast<std::size_t>(n)] = true; });
     return out;
+}
+
+Reachable everReachable(const Stage& stage) { return reachAround(stage, {}); }
+
+// Sand and water are solid until a cast clears them, and a cast reaches only
+// a cell beside one the character is in: while no cell beside them is
+// reached they stand in the way like walls. Clearing every one that comes
+// within reach, over and over, reaches as far as any play can.
+Reachable mostReach(const Stage& stage) {
+    std::array<bool, kCells> closed{};
+    for (int cell = 0; cell < kCells; ++cell) {
+        const CellKind k = stage.start.kind(cell);
+        closed[static_cast<std::size_t>(cell)] = k == CellKind::Sand || k == CellKind::Water;
+    }
+    for (;;) {
+        Reachable reach = reachAround(stage, closed);
+        bool opened = false;
+        for (int cell = 0; cell < kCells; ++cell) {
+            const auto i = static_cast<std::size_t>(cell);
+            if (!closed[i] || !reach.touch[i]) continue;
+            closed[i] = false;
+            opened = true;
+        }
+        if (!opened) return reach;
+    }
 }
 
 namespace {
@@ -163,16 +194,16 @@ std::optional<Refutation> refuteShape(const Stage& stage, const Reachable& reach
 
 std::optional<Refutation> refute(const Stage& stage, int startMagic) {
     if (startMagic < 0) startMagic = stage.magic;
-    const Reachable reach = everReachable(stage);
+    const Reachable reach = mostReach(stage);
     if (auto shape = refuteShape(stage, reach)) return shape;
     const int best = startMagic + mostGain(stage, reach);
     if (best < rules::kLeastMagicLeft)
         return Refutation{RefutationKind::MagicShort, -1, -1, best, stage.target};
-    return std::nullopt;
+    return refutePoolOrder(stage, startMagic);
 }
 
 int leastMagicAllowed(const Stage& stage) {
-    return rules::kLeastMagicLeft - mostGain(stage, everReachable(stage));
+    return rules::kLeastMagicLeft - mostGain(stage, mostReach(stage));
 }
 
 namespace {
@@ -200,6 +231,11 @@ std::string refutationText(const Refutation& r) {
             return "at most " + blocks(r.count) +
                    " can stand apart where the character can reach, fewer than the target of " +
                    std::to_string(r.target);
+        case RefutationKind::PoolsCostTooMuch:
+            return "the magic runs out before the pools are cleared: with the sand the character "
+                   "can reach as they go, at most " +
+                   std::to_string(r.count) + " of the " + std::to_string(r.total) +
+                   (r.total == 1 ? " pool" : " pools") + " can be cleared";
         case RefutationKind::MagicShort:
             break;
     }

@@ -17,6 +17,11 @@ struct Reachable {
     std::array<bool, kCells> touch{};
 };
 Reachable everReachable(const Stage& stage);
+// As everReachable, but no cell `closed` holds is ever free.
+Reachable reachAround(const Stage& stage, const std::array<bool, kCells>& closed);
+// As everReachable, but sand and pools stand in the way until a cell beside
+// them is reached: every cell any play can be in or cast on.
+Reachable mostReach(const Stage& stage);
 
 // Why no play can clear a stage, found without searching it.
 enum class RefutationKind {
@@ -25,6 +30,7 @@ enum class RefutationKind {
     FixedTouching,   // two blocks out of reach stand side by side
     TooFewPlaces,    // the target's blocks cannot all stand apart
     MagicShort,      // the least any clear costs is more than there could ever be
+    PoolsCostTooMuch,  // no order of clearing the pools keeps the magic up
 };
 
 struct Refutation {
@@ -33,9 +39,12 @@ struct Refutation {
     int other = -1;  // the second touching block
     int count = 0;   // blocks out of reach, places apart, or magic left at best
     int target = 0;
+    int total = 0;   // the pools there are
     // Whether a larger starting magic could change the answer: only a
     // shortfall of magic depends on it.
-    bool magicAlone() const { return kind == RefutationKind::MagicShort; }
+    bool magicAlone() const {
+        return kind == RefutationKind::MagicShort || kind == RefutationKind::PoolsCostTooMuch;
+    }
     bool operator==(const Refutation&) const = default;
 };
 

@@ -70,11 +70,14 @@ constexpr std::size_t kFirstExactStates = 200'000;
 
 // The goal-directed search's clear within the budget, checked like any other:
 // the verdict, with the figures so far. Its casts, none when it found none.
-std::vector<Cast> quickClear(const Stage& stage, const SolveOptions& options, StageReport& rep) {
-    if (options.goalStates == 0) return {};
-    const BestFirstOptions goal{stage.magic, options.goalStates, options.control};
+std::vector<Cast> quickClear(const Stage& stage, const SolveOptions& options, std::size_t states,
+                             StageReport& rep) {
+    if (states == 0) return {};
+    BestFirstOptions goal{stage.magic, states, options.control};
+    goal.memoryBudget = options.memoryBudget;
     BestFirstResult found = bestFirst(stage, goal);
-    rep.goalStates = found.states;
+    rep.goalStates += found.states;
+    rep.ending.cancelled = rep.ending.cancelled || found.cancelled;
     if (!found.cleared || found.needs > stage.magic) return {};
     StageReport trial = rep;
     if (!checkPlan(stage, found.casts, options, trial)) return {};
@@ -84,6 +87,23 @@ std::vector<Cast> quickClear(const Stage& stage, const SolveOptions& options, St
     rep.decidedBy = DecidedBy::BestFirst;
     rep.leastMagicSoFar = rep.shortestSoFar = true;
     return std::move(found.casts);
+}
+
+// How many times the first goal-directed search's states the second may look
+// at: an open board that neither search settles soon is searched longer for a
+// clear before the exact search goes on to its memory budget, since on such a
+// board it seldom ends before.
+constexpr std::size_t kPatience = 8;
+
+// The goal-directed search, briefly, then at length.
+std::vector<Cast> goalDirected(const Stage& stage, const SolveOptions& options, StageReport& rep) {
+    std::vector<Cast> casts = quickClear(stage, options, options.goalStates, rep);
+    // Stopped short of its states, it looked everywhere or filled its memory:
+    // a longer search would get no further.
+    const bool everywhere = rep.goalStates < options.goalStates;
+    if (casts.empty() && !everywhere && !rep.ending.cancelled)
+        casts = quickClear(stage, options, kPatience * options.goalStates, rep);
+    return casts;
 }
 
 }  // namespace
@@ -151,7 +171,7 @@ StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& opti
         const std::size_t first = std::min(options.maxStates, kFirstExactStates);
         best = run(stage.magic, first);
         if (!best.cleared && best.ending.cutShort && !rep.ending.cancelled) {
-            quickCasts = quickClear(stage, options, rep);
+            quickCasts = goalDirected(stage, options, rep);
             if (!quickCasts.empty() && options.onFirstVerdict) options.onFirstVerdict(rep);
             // A checked clear is the verdict: asked for no more, the exact
             // search is not run on for the shortest.
