@@ -168,3 +168,35 @@ TEST(SolverSearch, AtItsMemoryBudgetASearchStopsUndecided) {
     EXPECT_FALSE(proof.verdict->complete());
     EXPECT_EQ(proof.verdict->problem, "undecided: a search reached its memory budget");
 }
+
+// A stage made by playing casts forward clears by those casts within its
+// budget, so the first clear takes no more: a fall's landing counts no cast.
+TEST(SolverSearch, FirstClearTakesNoMoreCastsThanTheStageWasMadeWith) {
+    struct Case {
+        std::uint64_t seed;
+        int openPercent, first, count;
+        std::size_t maxStates;
+    };
+    const Case cases[] = {
+        // a cast too many here once
+        {7, 50, 26, 1, 1'000'000}, {7, 50, 41, 1, 1'000'000}, {7, 70, 15, 1, 1'000'000},
+        {7, 70, 17, 1, 1'000'000}, {7, 70, 45, 1, 1'000'000},
+        // small ones, the searches cut short left out
+        {7, 30, 0, 150, 20'000}, {25, 30, 0, 150, 20'000}, {7, 50, 0, 100, 20'000},
+        {25, 50, 0, 100, 20'000}};
+    int compared = 0;
+    for (const Case& c : cases)
+        for (int index = c.first; index < c.first + c.count; ++index) {
+            const auto made = drawn::madeSolvable(c.seed, c.openPercent, index);
+            if (!made) continue;
+            const auto stage = std::get<solver::Stage>(solver::stageFromDesc(made->desc, "drawn"));
+            SCOPED_TRACE(game::writeStageText(stage.desc));
+            const auto r =
+                solver::search(stage, solver::SearchOptions{stage.magic, true, c.maxStates});
+            if (!r.cleared && r.ending.cutShort) continue;
+            ++compared;
+            EXPECT_TRUE(r.cleared);
+            EXPECT_LE(r.casts.size(), made->casts.size());
+        }
+    EXPECT_GT(compared, 400);
+}

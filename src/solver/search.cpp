@@ -560,9 +560,15 @@ private:
         return {head, key, board, magic, SolidMap(stage_, board), n.block, n.water, n.sand};
     }
 
+    // A landing was expanded as soon as it was made (see expandFall).
+    bool isLanding(std::uint32_t n) const {
+        const NodeStore::Meta m = nodes_.meta(n);
+        return m.parent != kNone && m.from < 0;
+    }
+
     void expand(std::uint32_t head) {
         const int magic = nodes_.meta(head).magic;
-        if (magic == kOvertaken) return;
+        if (magic == kOvertaken || isLanding(head)) return;
         const Expansion x = expansionOf(head, magic);
         if (x.board.falling())
             expandFall(x);
@@ -571,6 +577,18 @@ private:
     }
 
     // Every cell passed on the way down, then the landing without a cast.
+    // The landing is expanded at once, at its fall's level: queued behind the
+    // next level, its casts would come a level late, and the first clear
+    // would count casts and landings together rather than casts.
+    //
+    // So a node's level is the number of its casts, and the state table only
+    // ever compares visits of one state at the same level or a visit with
+    // fewer casts expanded already: each cast changes one cell one step along
+    // its kinds (empty and block in turn; sand or water, then empty and block
+    // in turn), so how many casts a cell has taken, odd or even, is told by
+    // what it holds, and every path to one board takes casts of one parity.
+    // A visit a level later never meets one still waiting a level sooner,
+    // and keeping only the richest visit of each level loses no solution.
     void expandFall(const Expansion& x) {
         const int land = landing(x.solid, x.board.player());
         for (int at = x.board.player(); at != land && !stopped(); at += 9) {
@@ -582,7 +600,8 @@ private:
         if (lost(x, land, x.magic, {x.blocks, x.water, x.sand})) return;
         Key landed = x.key;
         codec_.setPlayer(landed, land, false);
-        enqueue(landed, x.head, x.magic, -1, -1);
+        const std::uint32_t n = enqueue(landed, x.head, x.magic, -1, -1);
+        if (n != kNone && !stopped()) expandStanding(expansionOf(n, x.magic));
     }
 
     // Every cell in walking reach casts on each of its neighbours.
@@ -735,30 +754,33 @@ private:
         return need <= options_.memoryBudget && nodes_.size() < kNone;
     }
 
-    // Queues a state unless it was already reached with as much magic or more.
-    void enqueue(const Key& key, std::uint32_t parent, int magic, int from, int target) {
+    // Queues a state unless it was already reached with as much magic or
+    // more; answers the new node, or kNone.
+    std::uint32_t enqueue(const Key& key, std::uint32_t parent, int magic, int from, int target) {
         const std::uint64_t h = table_.hash(key.data());
         StateTable::Slot* slot = &table_.find(key.data(), h);
         const bool fresh = slot->node == kNone;
-        if (!fresh && nodes_.meta(slot->node).magic >= magic) return;
+        if (!fresh && nodes_.meta(slot->node).magic >= magic) return kNone;
         // Memory is only taken when a chunk or the table's slots fill up.
         const bool takes = nodes_.full() || (fresh && table_.full());
         if (takes && !roomForNode(fresh)) {
             result_.ending.outOfMemory = true;
-            return;
+            return kNone;
         }
         if (fresh && table_.full()) {
             table_.grow();
-            if (table_.abandoned()) return;  // the table no longer knows every state
+            if (table_.abandoned()) return kNone;  // the table no longer knows every state
             slot = &table_.find(key.data(), h);
         }
         if (fresh)
             table_.added();
         else
             nodes_.setMagic(slot->node, kOvertaken);
-        slot->node = static_cast<std::uint32_t>(nodes_.size());
+        const auto n = static_cast<std::uint32_t>(nodes_.size());
+        slot->node = n;
         nodes_.push(key, {parent, static_cast<std::int16_t>(magic), static_cast<std::int8_t>(from),
                           static_cast<std::int8_t>(target)});
+        return n;
     }
 
     // A clear: the first one found is the solution; with boards collected,

@@ -76,7 +76,8 @@ struct SearchResult {
 // fall each cell passed may cast on its neighbours but the one below. A state
 // is the exact board, cell and fall; reaching it again with more magic
 // searches it again, since magic is the only thing that differs and more
-// never hurts.
+// never hurts. A fall's landing takes no cast and is searched at the fall's
+// level, so the first clear found takes the fewest casts the magic allows.
 SearchResult search(const Stage& stage, const SearchOptions& options);
 
 // The effect of casting on `target`: the new board with the character's cell
