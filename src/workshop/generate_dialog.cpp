@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "qt/languages.h"
 #include "solver/moves.h"
 #include "solver/validate.h"
 #include "workshop/wording.h"
@@ -164,7 +165,7 @@ void GenerateDialog::finished(const solver::GenerateResult& result) {
     setRunning(false);
     if (!result.stage) {
         status_->setText(
-            tr("No stage found: %1").arg(QString::fromStdString(solver::describeTries(result))));
+            tr("No stage found: %1").arg(qtfront::phraseText(solver::triesPhrase(result))));
         return;
     }
     emit found(*result.stage, tr("Generate stage"));

@@ -24,11 +24,11 @@ constexpr int kMaxRecent = 8;
 QSettings settings() { return QSettings(QStringLiteral("lumora"), QStringLiteral("workshop")); }
 
 // One change of the pack's list or of its name, author or licence.
-class PackStep : public QUndoCommand {
+class PackStep : public WordedCommand {
 public:
     using Apply = std::function<void(const PackContents&)>;
     PackStep(PackEdit edit, Apply apply)
-        : QUndoCommand(QString::fromStdString(edit.description)),
+        : WordedCommand(edit.description),
           edit_(std::move(edit)),
           apply_(std::move(apply)) {}
     void redo() override { apply_(edit_.after); }
@@ -55,7 +55,15 @@ void PackKeeper::push(const Edit& edit) {
 
 void PackKeeper::replaceStage(const game::StageDesc& stage, const QString& description) {
     if (stage == this->stage()) return;
-    push(Edit{Edit::Field::Board, this->stage(), stage, description.toStdString()});
+    push(Edit{Edit::Field::Board, this->stage(), stage, game::plain(description.toStdString())});
+}
+
+void PackKeeper::rewordSteps() {
+    // The stack hands its steps out read-only; their words are no part of
+    // what they do, and every step on it is one of ours.
+    for (int i = 0; i < undo_->count(); ++i)
+        if (auto* step = dynamic_cast<const WordedCommand*>(undo_->command(i)))
+            const_cast<WordedCommand*>(step)->reword();
 }
 
 void PackKeeper::takeAnswer(const AnswerMarks& answer) {

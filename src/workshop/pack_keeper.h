@@ -26,6 +26,8 @@ public:
     const PackDocument& document() const { return doc_; }
     const game::StageDesc& stage() const { return doc_.currentStage(); }
     QUndoStack* undoStack() const { return undo_; }
+    // Names every undo step anew, in the language installed now.
+    void rewordSteps();
 
     // Where failures are told; a message box unless replaced (by a test).
     using ErrorReporter = std::function<void(const QString& title, const QString& text)>;

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "qt/languages.h"
 #include "solver/stage.h"
 #include "workshop/live_texts.h"
 
@@ -192,7 +193,7 @@ void PackView::showRow(int index) {
             c == kStageColumn ? QString::number(index + 1)
             : found == known_.end()
                 ? tr("…")
-                : QString::fromStdString(found->second.cells[static_cast<std::size_t>(c)]);
+                : qtfront::phraseText(found->second.cells[static_cast<std::size_t>(c)]);
         table_->setItem(index, c, cell(text, number));
     }
     if (found == known_.end()) return;

@@ -315,7 +315,7 @@ void ProofPanel::showVerdictLine(const solver::StageReport& rep) {
     if (rep.solvable)
         verdict_->setText(tr("✔ Solvable with its magic"));
     else
-        verdict_->setText(tr("✘ Not solvable: %1").arg(text(whyNotSolvable(proving_, rep))));
+        verdict_->setText(tr("✘ Not solvable: %1").arg(qtfront::phraseText(whyNotSolvable(proving_, rep))));
     verdict_->setStyleSheet(QStringLiteral("color: %1").arg((rep.solvable ? kGood : kBad).name()));
 }
 

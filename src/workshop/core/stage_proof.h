@@ -54,6 +54,6 @@ std::optional<StageProof> proveStage(const game::StageDesc& stage, solver::Proof
                                      const std::function<void(const StageVerdict&)>& verdict);
 
 // Why the budget does not clear the stage, in the designer's words.
-std::string whyNotSolvable(const game::StageDesc& stage, const solver::StageReport& report);
+game::Phrase whyNotSolvable(const game::StageDesc& stage, const solver::StageReport& report);
 
 }  // namespace workshop
