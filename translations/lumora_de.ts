@@ -101,6 +101,10 @@
         <source>Edit the pack&apos;s name, author or licence</source>
         <translation>Name, Autor oder Lizenz des Pakets ändern</translation>
     </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Level erzeugen</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -425,6 +429,10 @@ lege das Blockziel und die Startmagie fest.
     <message>
         <source>no clear with up to %1 magic</source>
         <translation>mit bis zu %1 Magie nicht zu schaffen</translation>
+    </message>
+    <message>
+        <source>the character does not start on solid ground</source>
+        <translation>die Spielfigur steht am Start nicht auf festem Grund</translation>
     </message>
 </context>
 <context>
@@ -820,10 +828,6 @@ Eine Suche, die mehr bräuchte, hält an, und ihr Level bleibt unentschieden.</t
     <message>
         <source>No stage found: %1</source>
         <translation>Kein Level gefunden: %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>Level erzeugen</translation>
     </message>
     <message>
         <source>Found after %1: %2, requires %3.</source>

@@ -101,6 +101,10 @@
         <source>Edit the pack&apos;s name, author or licence</source>
         <translation>Editar el nombre, el autor o la licencia del paquete</translation>
     </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Generar nivel</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -425,6 +429,10 @@ objetivo de bloques y la magia inicial.
     <message>
         <source>no clear with up to %1 magic</source>
         <translation>no se puede superar con hasta %1 de magia</translation>
+    </message>
+    <message>
+        <source>the character does not start on solid ground</source>
+        <translation>el personaje no empieza sobre suelo firme</translation>
     </message>
 </context>
 <context>
@@ -820,10 +828,6 @@ Una búsqueda que necesite más se detiene, y su nivel queda sin decidir.</trans
     <message>
         <source>No stage found: %1</source>
         <translation>No se encontró ningún nivel: %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>Generar nivel</translation>
     </message>
     <message>
         <source>Found after %1: %2, requires %3.</source>

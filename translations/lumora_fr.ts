@@ -101,6 +101,10 @@
         <source>Edit the pack&apos;s name, author or licence</source>
         <translation>Modifier le nom, l’auteur ou la licence du pack</translation>
     </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Générer un niveau</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -425,6 +429,10 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
     <message>
         <source>no clear with up to %1 magic</source>
         <translation>impossible à réussir avec jusqu’à %1 de magie</translation>
+    </message>
+    <message>
+        <source>the character does not start on solid ground</source>
+        <translation>le personnage ne part pas d’un sol ferme</translation>
     </message>
 </context>
 <context>
@@ -820,10 +828,6 @@ Une recherche qui en demande plus s’arrête, et son niveau reste indécis.</tr
     <message>
         <source>No stage found: %1</source>
         <translation>Aucun niveau trouvé : %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>Générer un niveau</translation>
     </message>
     <message>
         <source>Found after %1: %2, requires %3.</source>

@@ -96,6 +96,10 @@
         <source>Edit the pack&apos;s name, author or licence</source>
         <translation>パックの名前・作者・ライセンスを編集</translation>
     </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>ステージを生成</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -416,6 +420,10 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
     <message>
         <source>no clear with up to %1 magic</source>
         <translation>魔力 %1 まででクリアできません</translation>
+    </message>
+    <message>
+        <source>the character does not start on solid ground</source>
+        <translation>キャラクターのスタート位置の下に足場がありません</translation>
     </message>
 </context>
 <context>
@@ -809,10 +817,6 @@ A search that needs more stops, and its stage is undecided.</source>
     <message>
         <source>No stage found: %1</source>
         <translation>ステージが見つかりません: %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>ステージを生成</translation>
     </message>
     <message>
         <source>Found after %1: %2, requires %3.</source>

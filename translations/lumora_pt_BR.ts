@@ -101,6 +101,10 @@
         <source>Edit the pack&apos;s name, author or licence</source>
         <translation>Editar o nome, o autor ou a licença do pacote</translation>
     </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Gerar fase</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -424,6 +428,10 @@ meta de blocos e a magia inicial.
     <message>
         <source>no clear with up to %1 magic</source>
         <translation>não pode ser vencida com até %1 de magia</translation>
+    </message>
+    <message>
+        <source>the character does not start on solid ground</source>
+        <translation>o personagem não começa em chão firme</translation>
     </message>
 </context>
 <context>
@@ -819,10 +827,6 @@ Uma busca que precise de mais para, e a sua fase fica sem veredito.</translation
     <message>
         <source>No stage found: %1</source>
         <translation>Nenhuma fase encontrada: %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>Gerar fase</translation>
     </message>
     <message>
         <source>Found after %1: %2, requires %3.</source>

@@ -57,10 +57,8 @@ struct StageReport {
 
 // Says why there is no checked solution, in English and for translation, with
 // the reason no play clears the stage after it when there is one.
-inline constexpr const char* kProblemWords = "Problem";
 void setProblem(StageReport& rep, game::Phrase why,
                 const std::optional<Refutation>& refutation = std::nullopt);
-
 
 struct SolveOptions {
     int magicCap = kMagicCap;

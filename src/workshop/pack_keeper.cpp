@@ -52,9 +52,9 @@ void PackKeeper::push(const Edit& edit) {
     }));
 }
 
-void PackKeeper::replaceStage(const game::StageDesc& stage, const QString& description) {
+void PackKeeper::replaceStage(const game::StageDesc& stage, const game::Phrase& description) {
     if (stage == this->stage()) return;
-    push(Edit{Edit::Field::Board, this->stage(), stage, game::plain(description.toStdString())});
+    push(Edit{Edit::Field::Board, this->stage(), stage, description});
 }
 
 void PackKeeper::rewordSteps() {

@@ -38,7 +38,7 @@ public:
     // A stage edit of the stage shown, as an undo step.
     void push(const Edit& edit);
     // Puts a whole new stage in place of the one shown, as one undo step.
-    void replaceStage(const game::StageDesc& stage, const QString& description);
+    void replaceStage(const game::StageDesc& stage, const game::Phrase& description);
     // The answer a proof gives a stage that has none: no undo step of its
     // own, it follows from the edit that left the stage without one.
     void takeAnswer(const AnswerMarks& answer);

@@ -163,6 +163,8 @@ TEST(TranslatedWindows, SentencesMadeWithoutTheToolkitShowMarked) {
     workshop::Stroke stroke(workshop::blankStage(), workshop::Kind::Sand);
     stroke.to(2, 2);
     stroke.to(4, 2);
+    game::StageDesc floating = workshop::blankStage();
+    floating.startRow = 1;  // above nothing
     solver::GenerateResult tries;
     tries.tally.attempts = 3;
     tries.ending.cancelled = true;
@@ -178,6 +180,7 @@ TEST(TranslatedWindows, SentencesMadeWithoutTheToolkitShowMarked) {
         {"refutation",
          solver::refutationPhrase({solver::RefutationKind::FixedTouching, 10, 11, 2, 1}), ""},
         {"undo step", stroke.finish()->description, "3"},
+        {"stage the proof cannot take", *solver::stageProblem(floating), ""},
         {"pack table's Requires", solver::requiresPhrase(0b11, true), ""},
         {"generator's summary", solver::triesPhrase(tries), "3"},
         {"file error", std::get<game::FileError>(badStage).words, "mmap3.bkm"},

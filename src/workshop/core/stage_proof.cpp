@@ -68,11 +68,8 @@ game::Phrase whyNotSolvable(const game::StageDesc& stage, const solver::StageRep
 std::optional<StageProof> proveStage(const game::StageDesc& desc, solver::ProofControl& control,
                                      const std::function<void(const StageVerdict&)>& verdict) {
     StageProof out;
+    if ((out.problem = solver::stageProblem(desc))) return out;
     auto stage = solver::stageFromDesc(desc, "the stage");
-    if (auto* why = std::get_if<std::string>(&stage)) {
-        out.problem = *why;
-        return out;
-    }
     const solver::Stage& s = std::get<solver::Stage>(stage);
     auto tell = [&](bool final) {
         return [&verdict, final](const solver::StageReport& report) {

@@ -16,7 +16,8 @@ namespace workshop {
 // the stage cannot be proven at all, and the answers its final boards give,
 // the shortest solution's first.
 struct StageProof {
-    std::string problem;  // a stage the solver cannot take (no ground under the start)
+    std::optional<game::Phrase>
+        problem;  // a stage the solver cannot take (no ground under the start)
     solver::ProofResult proof;
     std::vector<AnswerMarks> answers;
 };
