@@ -104,7 +104,9 @@ TEST(Languages, PhrasesCountAndKeepTheirValues) {
     for (const auto& c : cases) {
         ASSERT_TRUE(qtfront::useLanguage(c.language));
         EXPECT_EQ(qtfront::phraseText(c.phrase).toStdString(), c.expected) << c.language;
-        if (c.language == kEnglish) EXPECT_EQ(game::english(c.phrase), c.expected);
+        if (c.language == kEnglish) {
+            EXPECT_EQ(game::english(c.phrase), c.expected);
+        }
     }
     EXPECT_TRUE(qtfront::useLanguage(kEnglish));
 }

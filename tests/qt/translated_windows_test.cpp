@@ -189,12 +189,12 @@ TEST(TranslatedWindows, SentencesMadeWithoutTheToolkitShowMarked) {
          "/tmp/a%1b"},
     };
     for (const auto& c : cases) {
-        const QString text = qtfront::phraseText(c.phrase);
-        EXPECT_TRUE(text.startsWith(QLatin1Char('['))) << c.what << ": " << text.toStdString();
-        EXPECT_EQ(text.count(QLatin1Char('[')), markedTexts(c.phrase))
-            << c.what << ": " << text.toStdString();
-        EXPECT_TRUE(text.contains(QString::fromUtf8(c.value)))
-            << c.what << ": " << text.toStdString();
+        const QString said = qtfront::phraseText(c.phrase);
+        EXPECT_TRUE(said.startsWith(QLatin1Char('['))) << c.what << ": " << said.toStdString();
+        EXPECT_EQ(said.count(QLatin1Char('[')), markedTexts(c.phrase))
+            << c.what << ": " << said.toStdString();
+        EXPECT_TRUE(said.contains(QString::fromUtf8(c.value)))
+            << c.what << ": " << said.toStdString();
     }
 }
 
