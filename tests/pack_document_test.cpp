@@ -191,7 +191,7 @@ TEST(PackEdits, AppliedAndUndoneAsData) {
         const PackDocument before = doc;
         const auto edit = c.edit(doc);
         ASSERT_TRUE(edit);
-        EXPECT_EQ(edit->description, c.text);
+        EXPECT_EQ(game::english(edit->description), c.text);
         doc.setContents(edit->after);
         EXPECT_EQ(targets(doc), c.after);
         EXPECT_EQ(doc.current(), c.shownAfter);

@@ -145,7 +145,7 @@ TEST(SolverProof, TheTableShowsNoFigureNoSearchFound) {
         const solver::ProofResult proof = solver::prove(c.stage, c.options);
         ASSERT_TRUE(proof.verdict);
         const solver::TableRow row = solver::tableRow(1, c.stage, proof);
-        auto at = [&](C column) { return row[static_cast<std::size_t>(column)]; };
+        auto at = [&](C column) { return game::english(row[static_cast<std::size_t>(column)]); };
         for (C column : {C::LeastMagic, C::Spare, C::Casts, C::Walks})
             EXPECT_EQ(at(column) == "-", !c.figures) << static_cast<int>(column);
         EXPECT_EQ(at(C::FinalBoards) == "-", !c.analysed);

@@ -62,7 +62,7 @@ TEST(WorkshopEditing, ADragIsOneEditWithoutGapsAndNeverOverTheStart) {
     ASSERT_TRUE(edit);
     EXPECT_EQ(edit->before, before);  // undoing it is one step back to the start
     EXPECT_EQ(edit->after, stroke.stage());
-    EXPECT_EQ(edit->description, "Paint 6 cells with wall");
+    EXPECT_EQ(game::english(edit->description), "Paint 6 cells with wall");
     for (int c = 2; c <= 5; ++c) EXPECT_EQ(edit->after.at(c, 9), CellKind::Wall) << c;
     EXPECT_EQ(edit->after.at(5, 8), CellKind::Wall);
     EXPECT_EQ(workshop::kindAt(edit->after, 1, 9), Kind::Start);
@@ -71,11 +71,11 @@ TEST(WorkshopEditing, ADragIsOneEditWithoutGapsAndNeverOverTheStart) {
     workshop::Stroke diagonal(workshop::blankStage(), Kind::Sand);
     diagonal.to(1, 1);
     diagonal.to(4, 4);
-    EXPECT_EQ(diagonal.finish()->description, "Paint 4 cells with sand");
+    EXPECT_EQ(game::english(diagonal.finish()->description), "Paint 4 cells with sand");
     // Off the board and back: no line across the cells it never passed.
     diagonal.to(0, 4);
     diagonal.to(9, 9);
-    EXPECT_EQ(diagonal.finish()->description, "Paint 5 cells with sand");
+    EXPECT_EQ(game::english(diagonal.finish()->description), "Paint 5 cells with sand");
 }
 
 TEST(WorkshopEditing, TheDraggedStartLeavesThePassedCellsAsTheyWere) {
@@ -85,7 +85,7 @@ TEST(WorkshopEditing, TheDraggedStartLeavesThePassedCellsAsTheyWere) {
     for (int c = 1; c <= 9; ++c) stroke.to(c, 8);
     auto edit = stroke.finish();
     ASSERT_TRUE(edit);
-    EXPECT_EQ(edit->description, "Move the start");
+    EXPECT_EQ(game::english(edit->description), "Move the start");
     game::StageDesc expected = before;
     expected.set(9, 8, CellKind::Empty);
     expected.startCol = 9;

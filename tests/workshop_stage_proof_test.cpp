@@ -55,7 +55,7 @@ TEST(WorkshopProof, SaysWhyAStageDoesNotClear) {
         const auto p = proof(t.stage);
         ASSERT_TRUE(p && p->proof.verdict);
         EXPECT_FALSE(p->proof.verdict->solvable);
-        EXPECT_EQ(workshop::whyNotSolvable(t.stage, *p->proof.verdict), t.why);
+        EXPECT_EQ(game::english(workshop::whyNotSolvable(t.stage, *p->proof.verdict)), t.why);
     }
 }
 

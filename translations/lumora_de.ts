@@ -29,6 +29,84 @@
     </message>
 </context>
 <context>
+    <name>Edit</name>
+    <message numerus="yes">
+        <source>Empty %n cells</source>
+        <translation>
+            <numerusform>%n Feld leeren</numerusform>
+            <numerusform>%n Felder leeren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with sand</source>
+        <translation>
+            <numerusform>%n Feld mit Sand malen</numerusform>
+            <numerusform>%n Felder mit Sand malen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with block</source>
+        <translation>
+            <numerusform>%n Feld mit Block malen</numerusform>
+            <numerusform>%n Felder mit Block malen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with water</source>
+        <translation>
+            <numerusform>%n Feld mit Wasser malen</numerusform>
+            <numerusform>%n Felder mit Wasser malen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with wall</source>
+        <translation>
+            <numerusform>%n Feld mit Mauer malen</numerusform>
+            <numerusform>%n Felder mit Mauer malen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move the start</source>
+        <translation>Start versetzen</translation>
+    </message>
+    <message>
+        <source>Set the target to %1</source>
+        <translation>Ziel auf %1 setzen</translation>
+    </message>
+    <message>
+        <source>Set the starting magic to %1</source>
+        <translation>Startmagie auf %1 setzen</translation>
+    </message>
+    <message>
+        <source>Choose the answer</source>
+        <translation>Antwort wählen</translation>
+    </message>
+    <message>
+        <source>Add stage %1</source>
+        <translation>Level %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Duplicate stage %1</source>
+        <translation>Level %1 duplizieren</translation>
+    </message>
+    <message>
+        <source>Delete stage %1</source>
+        <translation>Level %1 löschen</translation>
+    </message>
+    <message>
+        <source>Move stage %1 to %2</source>
+        <translation>Level %1 nach %2 verschieben</translation>
+    </message>
+    <message>
+        <source>Edit the pack&apos;s name, author or licence</source>
+        <translation>Name, Autor oder Lizenz des Pakets ändern</translation>
+    </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Level erzeugen</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>Play goes on: the game keeps your progress while it runs.</source>
@@ -53,6 +131,146 @@
     <message>
         <source> Menu</source>
         <translation> Menü</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a folder, not a file</source>
+        <translation>%1: %2 ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a named pipe, not a file</source>
+        <translation>%1: %2 ist eine benannte Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a device, not a file</source>
+        <translation>%1: %2 ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a socket, not a file</source>
+        <translation>%1: %2 ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a regular file, not a file</source>
+        <translation>%1: %2 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1: cannot open %2 (%3)</source>
+        <translation>%1: %2 lässt sich nicht öffnen (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot read %2 (%3)</source>
+        <translation>%1: %2 lässt sich nicht lesen (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot write %2 (%3)</source>
+        <translation>%1: %2 lässt sich nicht schreiben (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot replace %2 (%3)</source>
+        <translation>%1: %2 lässt sich nicht ersetzen (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot remove %2 (%3)</source>
+        <translation>%1: %2 lässt sich nicht entfernen (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot lock %2 (%3)</source>
+        <translation>%1: %2 lässt sich nicht sperren (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot find the folder of %2 (%3)</source>
+        <translation>%1: Der Ordner von %2 ist nicht zu finden (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the folder %2 (%3)</source>
+        <translation>%1: Der Ordner %2 lässt sich nicht lesen (%3)</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3</source>
+        <translation>%1 Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>the first field is longer than %1 bytes</source>
+        <translation>der erste Eintrag ist länger als %1 Byte</translation>
+    </message>
+    <message>
+        <source>the file holds no stage number</source>
+        <translation>die Datei enthält keine Levelnummer</translation>
+    </message>
+    <message>
+        <source>%1 is not a stage number</source>
+        <translation>%1 ist keine Levelnummer</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>der Ordner %1 lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has %n lines, it needs %1 (lines must end with CR LF)</source>
+        <translation>
+            <numerusform>die Datei hat %n Zeile, sie braucht %1 (Zeilen müssen mit CR LF enden)</numerusform>
+            <numerusform>die Datei hat %n Zeilen, sie braucht %1 (Zeilen müssen mit CR LF enden)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has %n lines, it needs %1</source>
+        <translation>
+            <numerusform>die Datei hat %n Zeile, sie braucht %1</numerusform>
+            <numerusform>die Datei hat %n Zeilen, sie braucht %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes</source>
+        <translation>die Zeile ist länger als %1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 is out of range (-32768 to 32767)</source>
+        <translation>%1 plus %2 liegt außerhalb des Bereichs (-32768 bis 32767)</translation>
+    </message>
+    <message>
+        <source>%1 is out of range (-32768 to 32767)</source>
+        <translation>%1 liegt außerhalb des Bereichs (-32768 bis 32767)</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the board has no start cell &quot;P&quot;</source>
+        <translation>das Spielfeld hat kein Startfeld „P“</translation>
+    </message>
+</context>
+<context>
+    <name>Generate</name>
+    <message>
+        <source>a stage that requires neither place nor remove keeps its own blocks as its count and clears with one cast; ask for one cast, or add place or remove</source>
+        <translation>ein Level, das weder setzen noch entfernen verlangt, behält seine eigenen Blöcke als Zahl und ist mit einem Zauber geschafft; verlange einen Zauber oder nimm setzen oder entfernen hinzu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boards tried in %1 s</source>
+        <translation>
+            <numerusform>%n Spielfeld in %1 s probiert</numerusform>
+            <numerusform>%n Spielfelder in %1 s probiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (stopped)</source>
+        <translation>%1 (angehalten)</translation>
+    </message>
+    <message>
+        <source>%1 (out of time)</source>
+        <translation>%1 (Zeit abgelaufen)</translation>
+    </message>
+    <message>
+        <source>%1: %2 unsolvable, %3 too loose to prove, %4 with a way off the board, %5 with too few casts, %6 with too many casts, %7 requiring other moves</source>
+        <translation>%1: %2 unlösbar, %3 zu offen zum Beweisen, %4 mit einem Weg vom Spielfeld, %5 mit zu wenigen Zaubern, %6 mit zu vielen Zaubern, %7 mit anderen nötigen Zügen</translation>
     </message>
 </context>
 <context>
@@ -173,6 +391,51 @@ lege das Blockziel und die Startmagie fest.
     </message>
 </context>
 <context>
+    <name>Problem</name>
+    <message>
+        <source>not enough magic: it needs %1 to start with, it has %2</source>
+        <translation>nicht genug Magie: Es braucht %1 zum Start, es hat %2</translation>
+    </message>
+    <message>
+        <source>no clear found</source>
+        <translation>keine Lösung gefunden</translation>
+    </message>
+    <message>
+        <source>the solver&apos;s own solution fails: %1</source>
+        <translation>die eigene Lösung des Lösers scheitert: %1</translation>
+    </message>
+    <message>
+        <source>the game disagrees with the solver:
+%1</source>
+        <translation>das Spiel widerspricht dem Löser:
+%1</translation>
+    </message>
+    <message>
+        <source>no clear with any magic</source>
+        <translation>mit keiner Magie zu schaffen</translation>
+    </message>
+    <message>
+        <source>not solvable with the stage&apos;s budget</source>
+        <translation>mit dem Budget des Levels nicht lösbar</translation>
+    </message>
+    <message>
+        <source>undecided: no clear found within the search&apos;s limits</source>
+        <translation>unentschieden: keine Lösung innerhalb der Grenzen der Suche gefunden</translation>
+    </message>
+    <message>
+        <source>undecided: a search reached its memory budget</source>
+        <translation>unentschieden: Eine Suche hat ihre Speichergrenze erreicht</translation>
+    </message>
+    <message>
+        <source>no clear with up to %1 magic</source>
+        <translation>mit bis zu %1 Magie nicht zu schaffen</translation>
+    </message>
+    <message>
+        <source>the character does not start on solid ground</source>
+        <translation>die Spielfigur steht am Start nicht auf festem Grund</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>at a time not known</source>
@@ -181,6 +444,46 @@ lege das Blockziel und die Startmagie fest.
     <message>
         <source>Restore Unsaved Work</source>
         <translation>Ungesicherte Arbeit wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>Refutation</name>
+    <message>
+        <source>column %1, row %2</source>
+        <translation>Spalte %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>the pool at %1 can never be cleared: no cell the character could ever reach is beside it</source>
+        <translation>das Wasser bei %1 lässt sich nie entfernen: Kein Feld, das die Spielfigur je erreichen könnte, liegt daneben</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blocks can never be reached to remove, more than the target of %1</source>
+        <translation>
+            <numerusform>%n Block ist nie zum Entfernen erreichbar, mehr als das Ziel von %1</numerusform>
+            <numerusform>%n Blöcke sind nie zum Entfernen erreichbar, mehr als das Ziel von %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the blocks at %1 and %2 touch and can never be reached to remove</source>
+        <translation>die Blöcke bei %1 und %2 berühren sich und sind nie zum Entfernen erreichbar</translation>
+    </message>
+    <message numerus="yes">
+        <source>at most %n blocks can stand apart where the character can reach, fewer than the target of %1</source>
+        <translation>
+            <numerusform>höchstens %n Block kann getrennt stehen, wo die Spielfigur hinkommt, weniger als das Ziel von %1</numerusform>
+            <numerusform>höchstens %n Blöcke können getrennt stehen, wo die Spielfigur hinkommt, weniger als das Ziel von %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the magic can never suffice: even clearing every sand the character could reach, a clear would end with %1 magic, and the game needs at least %2</source>
+        <translation>die Magie kann nie reichen: Selbst wenn aller erreichbare Sand entfernt wird, bliebe am Ende %1 Magie, und das Spiel verlangt mindestens %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the magic runs out before the pools are cleared: with the sand the character can reach as they go, at most %1 of the %n pools can be cleared</source>
+        <translation>
+            <numerusform>die Magie geht aus, bevor das Wasser entfernt ist: mit dem Sand, den die Spielfigur unterwegs erreichen kann, lässt sich höchstens %1 von %n Wasserfeld entfernen</numerusform>
+            <numerusform>die Magie geht aus, bevor das Wasser entfernt ist: mit dem Sand, den die Spielfigur unterwegs erreichen kann, lassen sich höchstens %1 von %n Wasserfeldern entfernen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -236,6 +539,30 @@ lege das Blockziel und die Startmagie fest.
     <message>
         <source>Leaves the board</source>
         <translation>Verlässt Spielfeld</translation>
+    </message>
+    <message>
+        <source>from %1,%2</source>
+        <translation>ab %1,%2</translation>
+    </message>
+    <message>
+        <source>%1, over the top</source>
+        <translation>%1, oben hinaus</translation>
+    </message>
+    <message>
+        <source>%1, past column 1</source>
+        <translation>%1, über Spalte 1 hinaus</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 (cut short)</source>
+        <translation>%1 (abgebrochen)</translation>
+    </message>
+    <message>
+        <source>costs</source>
+        <translation>kostet</translation>
     </message>
 </context>
 <context>
@@ -508,10 +835,6 @@ Eine Suche, die mehr bräuchte, hält an, und ihr Level bleibt unentschieden.</t
     <message>
         <source>No stage found: %1</source>
         <translation>Kein Level gefunden: %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>Level erzeugen</translation>
     </message>
     <message>
         <source>Found after %1: %2, requires %3.</source>

@@ -29,6 +29,84 @@
     </message>
 </context>
 <context>
+    <name>Edit</name>
+    <message numerus="yes">
+        <source>Empty %n cells</source>
+        <translation>
+            <numerusform>Vaciar %n casilla</numerusform>
+            <numerusform>Vaciar %n casillas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with sand</source>
+        <translation>
+            <numerusform>Pintar %n casilla con arena</numerusform>
+            <numerusform>Pintar %n casillas con arena</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with block</source>
+        <translation>
+            <numerusform>Pintar %n casilla con bloque</numerusform>
+            <numerusform>Pintar %n casillas con bloque</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with water</source>
+        <translation>
+            <numerusform>Pintar %n casilla con agua</numerusform>
+            <numerusform>Pintar %n casillas con agua</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with wall</source>
+        <translation>
+            <numerusform>Pintar %n casilla con muro</numerusform>
+            <numerusform>Pintar %n casillas con muro</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move the start</source>
+        <translation>Mover el inicio</translation>
+    </message>
+    <message>
+        <source>Set the target to %1</source>
+        <translation>Fijar el objetivo en %1</translation>
+    </message>
+    <message>
+        <source>Set the starting magic to %1</source>
+        <translation>Fijar la magia inicial en %1</translation>
+    </message>
+    <message>
+        <source>Choose the answer</source>
+        <translation>Elegir la respuesta</translation>
+    </message>
+    <message>
+        <source>Add stage %1</source>
+        <translation>Añadir el nivel %1</translation>
+    </message>
+    <message>
+        <source>Duplicate stage %1</source>
+        <translation>Duplicar el nivel %1</translation>
+    </message>
+    <message>
+        <source>Delete stage %1</source>
+        <translation>Eliminar el nivel %1</translation>
+    </message>
+    <message>
+        <source>Move stage %1 to %2</source>
+        <translation>Mover el nivel %1 a %2</translation>
+    </message>
+    <message>
+        <source>Edit the pack&apos;s name, author or licence</source>
+        <translation>Editar el nombre, el autor o la licencia del paquete</translation>
+    </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Generar nivel</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>Play goes on: the game keeps your progress while it runs.</source>
@@ -53,6 +131,146 @@
     <message>
         <source> Menu</source>
         <translation> Menú</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a folder, not a file</source>
+        <translation>%1: %2 es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a named pipe, not a file</source>
+        <translation>%1: %2 es una tubería con nombre, no un archivo</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a device, not a file</source>
+        <translation>%1: %2 es un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a socket, not a file</source>
+        <translation>%1: %2 es un socket, no un archivo</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a regular file, not a file</source>
+        <translation>%1: %2 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1: cannot open %2 (%3)</source>
+        <translation>%1: no se puede abrir %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot read %2 (%3)</source>
+        <translation>%1: no se puede leer %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot write %2 (%3)</source>
+        <translation>%1: no se puede escribir %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot replace %2 (%3)</source>
+        <translation>%1: no se puede reemplazar %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot remove %2 (%3)</source>
+        <translation>%1: no se puede eliminar %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot lock %2 (%3)</source>
+        <translation>%1: no se puede bloquear %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot find the folder of %2 (%3)</source>
+        <translation>%1: no se encuentra la carpeta de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the folder %2 (%3)</source>
+        <translation>%1: no se puede leer la carpeta %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3</source>
+        <translation>%1 línea %2: %3</translation>
+    </message>
+    <message>
+        <source>the first field is longer than %1 bytes</source>
+        <translation>el primer campo tiene más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>the file holds no stage number</source>
+        <translation>el archivo no contiene ningún número de nivel</translation>
+    </message>
+    <message>
+        <source>%1 is not a stage number</source>
+        <translation>%1 no es un número de nivel</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>no se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has %n lines, it needs %1 (lines must end with CR LF)</source>
+        <translation>
+            <numerusform>el archivo tiene %n línea, necesita %1 (las líneas deben terminar en CR LF)</numerusform>
+            <numerusform>el archivo tiene %n líneas, necesita %1 (las líneas deben terminar en CR LF)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has %n lines, it needs %1</source>
+        <translation>
+            <numerusform>el archivo tiene %n línea, necesita %1</numerusform>
+            <numerusform>el archivo tiene %n líneas, necesita %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes</source>
+        <translation>la línea tiene más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 is out of range (-32768 to 32767)</source>
+        <translation>%1 más %2 está fuera de rango (-32768 a 32767)</translation>
+    </message>
+    <message>
+        <source>%1 is out of range (-32768 to 32767)</source>
+        <translation>%1 está fuera de rango (-32768 a 32767)</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 no es un número entero</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 no es un número</translation>
+    </message>
+    <message>
+        <source>the board has no start cell &quot;P&quot;</source>
+        <translation>el tablero no tiene casilla de inicio «P»</translation>
+    </message>
+</context>
+<context>
+    <name>Generate</name>
+    <message>
+        <source>a stage that requires neither place nor remove keeps its own blocks as its count and clears with one cast; ask for one cast, or add place or remove</source>
+        <translation>un nivel que no exige ni poner ni quitar conserva sus propios bloques como cuenta y se supera con un hechizo; pide un hechizo, o añade poner o quitar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boards tried in %1 s</source>
+        <translation>
+            <numerusform>%n tablero probado en %1 s</numerusform>
+            <numerusform>%n tableros probados en %1 s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (stopped)</source>
+        <translation>%1 (detenido)</translation>
+    </message>
+    <message>
+        <source>%1 (out of time)</source>
+        <translation>%1 (sin tiempo)</translation>
+    </message>
+    <message>
+        <source>%1: %2 unsolvable, %3 too loose to prove, %4 with a way off the board, %5 with too few casts, %6 with too many casts, %7 requiring other moves</source>
+        <translation>%1: %2 sin solución, %3 demasiado abiertos para demostrarlos, %4 con una salida del tablero, %5 con muy pocos hechizos, %6 con demasiados hechizos, %7 que exigen otros movimientos</translation>
     </message>
 </context>
 <context>
@@ -173,6 +391,51 @@ objetivo de bloques y la magia inicial.
     </message>
 </context>
 <context>
+    <name>Problem</name>
+    <message>
+        <source>not enough magic: it needs %1 to start with, it has %2</source>
+        <translation>no hay magia suficiente: necesita %1 al empezar, tiene %2</translation>
+    </message>
+    <message>
+        <source>no clear found</source>
+        <translation>no se encontró cómo superarlo</translation>
+    </message>
+    <message>
+        <source>the solver&apos;s own solution fails: %1</source>
+        <translation>la propia solución del resolvedor falla: %1</translation>
+    </message>
+    <message>
+        <source>the game disagrees with the solver:
+%1</source>
+        <translation>el juego contradice al resolvedor:
+%1</translation>
+    </message>
+    <message>
+        <source>no clear with any magic</source>
+        <translation>no se puede superar con ninguna magia</translation>
+    </message>
+    <message>
+        <source>not solvable with the stage&apos;s budget</source>
+        <translation>no tiene solución con el presupuesto del nivel</translation>
+    </message>
+    <message>
+        <source>undecided: no clear found within the search&apos;s limits</source>
+        <translation>sin decidir: no se encontró cómo superarlo dentro de los límites de la búsqueda</translation>
+    </message>
+    <message>
+        <source>undecided: a search reached its memory budget</source>
+        <translation>sin decidir: una búsqueda llegó a su límite de memoria</translation>
+    </message>
+    <message>
+        <source>no clear with up to %1 magic</source>
+        <translation>no se puede superar con hasta %1 de magia</translation>
+    </message>
+    <message>
+        <source>the character does not start on solid ground</source>
+        <translation>el personaje no empieza sobre suelo firme</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>at a time not known</source>
@@ -181,6 +444,46 @@ objetivo de bloques y la magia inicial.
     <message>
         <source>Restore Unsaved Work</source>
         <translation>Recuperar el trabajo sin guardar</translation>
+    </message>
+</context>
+<context>
+    <name>Refutation</name>
+    <message>
+        <source>column %1, row %2</source>
+        <translation>columna %1, fila %2</translation>
+    </message>
+    <message>
+        <source>the pool at %1 can never be cleared: no cell the character could ever reach is beside it</source>
+        <translation>el agua en %1 nunca se puede secar: ninguna casilla que el personaje pueda alcanzar está junto a ella</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blocks can never be reached to remove, more than the target of %1</source>
+        <translation>
+            <numerusform>%n bloque nunca se puede alcanzar para quitarlo, más que el objetivo de %1</numerusform>
+            <numerusform>%n bloques nunca se pueden alcanzar para quitarlos, más que el objetivo de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the blocks at %1 and %2 touch and can never be reached to remove</source>
+        <translation>los bloques en %1 y %2 se tocan y nunca se pueden alcanzar para quitarlos</translation>
+    </message>
+    <message numerus="yes">
+        <source>at most %n blocks can stand apart where the character can reach, fewer than the target of %1</source>
+        <translation>
+            <numerusform>como mucho %n bloque puede quedar separado donde el personaje llega, menos que el objetivo de %1</numerusform>
+            <numerusform>como mucho %n bloques pueden quedar separados donde el personaje llega, menos que el objetivo de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the magic can never suffice: even clearing every sand the character could reach, a clear would end with %1 magic, and the game needs at least %2</source>
+        <translation>la magia nunca puede alcanzar: aun convirtiendo toda la arena que el personaje puede alcanzar, al final quedaría %1 de magia, y el juego exige al menos %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the magic runs out before the pools are cleared: with the sand the character can reach as they go, at most %1 of the %n pools can be cleared</source>
+        <translation>
+            <numerusform>la magia se acaba antes de secar el agua: con la arena que el personaje puede alcanzar por el camino, se puede secar como mucho %1 de %n casilla de agua</numerusform>
+            <numerusform>la magia se acaba antes de secar el agua: con la arena que el personaje puede alcanzar por el camino, se pueden secar como mucho %1 de las %n casillas de agua</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -236,6 +539,30 @@ objetivo de bloques y la magia inicial.
     <message>
         <source>Leaves the board</source>
         <translation>Sale del tablero</translation>
+    </message>
+    <message>
+        <source>from %1,%2</source>
+        <translation>desde %1,%2</translation>
+    </message>
+    <message>
+        <source>%1, over the top</source>
+        <translation>%1, por arriba</translation>
+    </message>
+    <message>
+        <source>%1, past column 1</source>
+        <translation>%1, más allá de la columna 1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 (cut short)</source>
+        <translation>%1 (interrumpido)</translation>
+    </message>
+    <message>
+        <source>costs</source>
+        <translation>cuesta</translation>
     </message>
 </context>
 <context>
@@ -508,10 +835,6 @@ Una búsqueda que necesite más se detiene, y su nivel queda sin decidir.</trans
     <message>
         <source>No stage found: %1</source>
         <translation>No se encontró ningún nivel: %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>Generar nivel</translation>
     </message>
     <message>
         <source>Found after %1: %2, requires %3.</source>

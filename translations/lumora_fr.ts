@@ -29,6 +29,84 @@
     </message>
 </context>
 <context>
+    <name>Edit</name>
+    <message numerus="yes">
+        <source>Empty %n cells</source>
+        <translation>
+            <numerusform>Vider %n case</numerusform>
+            <numerusform>Vider %n cases</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with sand</source>
+        <translation>
+            <numerusform>Peindre %n case en sable</numerusform>
+            <numerusform>Peindre %n cases en sable</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with block</source>
+        <translation>
+            <numerusform>Peindre %n case en bloc</numerusform>
+            <numerusform>Peindre %n cases en bloc</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with water</source>
+        <translation>
+            <numerusform>Peindre %n case en eau</numerusform>
+            <numerusform>Peindre %n cases en eau</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with wall</source>
+        <translation>
+            <numerusform>Peindre %n case en mur</numerusform>
+            <numerusform>Peindre %n cases en mur</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move the start</source>
+        <translation>Déplacer le départ</translation>
+    </message>
+    <message>
+        <source>Set the target to %1</source>
+        <translation>Fixer l’objectif à %1</translation>
+    </message>
+    <message>
+        <source>Set the starting magic to %1</source>
+        <translation>Fixer la magie de départ à %1</translation>
+    </message>
+    <message>
+        <source>Choose the answer</source>
+        <translation>Choisir la réponse</translation>
+    </message>
+    <message>
+        <source>Add stage %1</source>
+        <translation>Ajouter le niveau %1</translation>
+    </message>
+    <message>
+        <source>Duplicate stage %1</source>
+        <translation>Dupliquer le niveau %1</translation>
+    </message>
+    <message>
+        <source>Delete stage %1</source>
+        <translation>Supprimer le niveau %1</translation>
+    </message>
+    <message>
+        <source>Move stage %1 to %2</source>
+        <translation>Déplacer le niveau %1 en %2</translation>
+    </message>
+    <message>
+        <source>Edit the pack&apos;s name, author or licence</source>
+        <translation>Modifier le nom, l’auteur ou la licence du pack</translation>
+    </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Générer un niveau</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>Play goes on: the game keeps your progress while it runs.</source>
@@ -53,6 +131,146 @@
     <message>
         <source> Menu</source>
         <translation> Menu</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a folder, not a file</source>
+        <translation>%1 : %2 est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a named pipe, not a file</source>
+        <translation>%1 : %2 est un tube nommé, pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a device, not a file</source>
+        <translation>%1 : %2 est un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a socket, not a file</source>
+        <translation>%1 : %2 est un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a regular file, not a file</source>
+        <translation>%1 : %2 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1: cannot open %2 (%3)</source>
+        <translation>%1 : impossible d’ouvrir %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot read %2 (%3)</source>
+        <translation>%1 : impossible de lire %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot write %2 (%3)</source>
+        <translation>%1 : impossible d’écrire %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot replace %2 (%3)</source>
+        <translation>%1 : impossible de remplacer %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot remove %2 (%3)</source>
+        <translation>%1 : impossible de supprimer %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot lock %2 (%3)</source>
+        <translation>%1 : impossible de verrouiller %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot find the folder of %2 (%3)</source>
+        <translation>%1 : impossible de trouver le dossier de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the folder %2 (%3)</source>
+        <translation>%1 : impossible de lire le dossier %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3</source>
+        <translation>%1 ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>the first field is longer than %1 bytes</source>
+        <translation>le premier champ dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>the file holds no stage number</source>
+        <translation>le fichier ne contient aucun numéro de niveau</translation>
+    </message>
+    <message>
+        <source>%1 is not a stage number</source>
+        <translation>%1 n’est pas un numéro de niveau</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n’est pas un dossier</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has %n lines, it needs %1 (lines must end with CR LF)</source>
+        <translation>
+            <numerusform>le fichier a %n ligne, il lui en faut %1 (les lignes doivent finir par CR LF)</numerusform>
+            <numerusform>le fichier a %n lignes, il lui en faut %1 (les lignes doivent finir par CR LF)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has %n lines, it needs %1</source>
+        <translation>
+            <numerusform>le fichier a %n ligne, il lui en faut %1</numerusform>
+            <numerusform>le fichier a %n lignes, il lui en faut %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes</source>
+        <translation>la ligne dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 is out of range (-32768 to 32767)</source>
+        <translation>%1 plus %2 est hors limites (-32768 à 32767)</translation>
+    </message>
+    <message>
+        <source>%1 is out of range (-32768 to 32767)</source>
+        <translation>%1 est hors limites (-32768 à 32767)</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 n’est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the board has no start cell &quot;P&quot;</source>
+        <translation>le plateau n’a pas de case de départ « P »</translation>
+    </message>
+</context>
+<context>
+    <name>Generate</name>
+    <message>
+        <source>a stage that requires neither place nor remove keeps its own blocks as its count and clears with one cast; ask for one cast, or add place or remove</source>
+        <translation>un niveau qui n’exige ni poser ni retirer garde ses propres blocs comme compte et se réussit en un sort ; demandez un sort, ou ajoutez poser ou retirer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boards tried in %1 s</source>
+        <translation>
+            <numerusform>%n plateau essayé en %1 s</numerusform>
+            <numerusform>%n plateaux essayés en %1 s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (stopped)</source>
+        <translation>%1 (arrêté)</translation>
+    </message>
+    <message>
+        <source>%1 (out of time)</source>
+        <translation>%1 (temps écoulé)</translation>
+    </message>
+    <message>
+        <source>%1: %2 unsolvable, %3 too loose to prove, %4 with a way off the board, %5 with too few casts, %6 with too many casts, %7 requiring other moves</source>
+        <translation>%1 : %2 insolubles, %3 trop ouverts pour être prouvés, %4 avec une sortie du plateau, %5 avec trop peu de sorts, %6 avec trop de sorts, %7 exigeant d’autres coups</translation>
     </message>
 </context>
 <context>
@@ -173,6 +391,51 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
     </message>
 </context>
 <context>
+    <name>Problem</name>
+    <message>
+        <source>not enough magic: it needs %1 to start with, it has %2</source>
+        <translation>pas assez de magie : il en faut %1 au départ, il en a %2</translation>
+    </message>
+    <message>
+        <source>no clear found</source>
+        <translation>aucune réussite trouvée</translation>
+    </message>
+    <message>
+        <source>the solver&apos;s own solution fails: %1</source>
+        <translation>la propre solution du solveur échoue : %1</translation>
+    </message>
+    <message>
+        <source>the game disagrees with the solver:
+%1</source>
+        <translation>le jeu contredit le solveur :
+%1</translation>
+    </message>
+    <message>
+        <source>no clear with any magic</source>
+        <translation>impossible à réussir avec quelque magie que ce soit</translation>
+    </message>
+    <message>
+        <source>not solvable with the stage&apos;s budget</source>
+        <translation>insoluble avec le budget du niveau</translation>
+    </message>
+    <message>
+        <source>undecided: no clear found within the search&apos;s limits</source>
+        <translation>indécis : aucune réussite trouvée dans les limites de la recherche</translation>
+    </message>
+    <message>
+        <source>undecided: a search reached its memory budget</source>
+        <translation>indécis : une recherche a atteint sa limite de mémoire</translation>
+    </message>
+    <message>
+        <source>no clear with up to %1 magic</source>
+        <translation>impossible à réussir avec jusqu’à %1 de magie</translation>
+    </message>
+    <message>
+        <source>the character does not start on solid ground</source>
+        <translation>le personnage ne part pas d’un sol ferme</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>at a time not known</source>
@@ -181,6 +444,46 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
     <message>
         <source>Restore Unsaved Work</source>
         <translation>Restaurer le travail non enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>Refutation</name>
+    <message>
+        <source>column %1, row %2</source>
+        <translation>colonne %1, ligne %2</translation>
+    </message>
+    <message>
+        <source>the pool at %1 can never be cleared: no cell the character could ever reach is beside it</source>
+        <translation>l’eau en %1 ne peut jamais être asséchée : aucune case que le personnage pourrait atteindre n’est à côté</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blocks can never be reached to remove, more than the target of %1</source>
+        <translation>
+            <numerusform>%n bloc ne peut jamais être atteint pour le retirer, plus que l’objectif de %1</numerusform>
+            <numerusform>%n blocs ne peuvent jamais être atteints pour les retirer, plus que l’objectif de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the blocks at %1 and %2 touch and can never be reached to remove</source>
+        <translation>les blocs en %1 et %2 se touchent et ne peuvent jamais être atteints pour les retirer</translation>
+    </message>
+    <message numerus="yes">
+        <source>at most %n blocks can stand apart where the character can reach, fewer than the target of %1</source>
+        <translation>
+            <numerusform>au plus %n bloc peut rester isolé là où le personnage peut aller, moins que l’objectif de %1</numerusform>
+            <numerusform>au plus %n blocs peuvent rester séparés là où le personnage peut aller, moins que l’objectif de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the magic can never suffice: even clearing every sand the character could reach, a clear would end with %1 magic, and the game needs at least %2</source>
+        <translation>la magie ne peut jamais suffire : même en changeant tout le sable que le personnage peut atteindre, il resterait %1 de magie à la fin, et le jeu en demande au moins %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the magic runs out before the pools are cleared: with the sand the character can reach as they go, at most %1 of the %n pools can be cleared</source>
+        <translation>
+            <numerusform>la magie s’épuise avant que l’eau soit asséchée : avec le sable que le personnage peut atteindre en chemin, au plus %1 case d’eau sur %n peut être asséchée</numerusform>
+            <numerusform>la magie s’épuise avant que l’eau soit asséchée : avec le sable que le personnage peut atteindre en chemin, au plus %1 des %n cases d’eau peuvent être asséchées</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -236,6 +539,30 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
     <message>
         <source>Leaves the board</source>
         <translation>Sort du plateau</translation>
+    </message>
+    <message>
+        <source>from %1,%2</source>
+        <translation>depuis %1,%2</translation>
+    </message>
+    <message>
+        <source>%1, over the top</source>
+        <translation>%1, par le haut</translation>
+    </message>
+    <message>
+        <source>%1, past column 1</source>
+        <translation>%1, au-delà de la colonne 1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 (cut short)</source>
+        <translation>%1 (écourté)</translation>
+    </message>
+    <message>
+        <source>costs</source>
+        <translation>coûte</translation>
     </message>
 </context>
 <context>
@@ -508,10 +835,6 @@ Une recherche qui en demande plus s’arrête, et son niveau reste indécis.</tr
     <message>
         <source>No stage found: %1</source>
         <translation>Aucun niveau trouvé : %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>Générer un niveau</translation>
     </message>
     <message>
         <source>Found after %1: %2, requires %3.</source>

@@ -29,6 +29,79 @@
     </message>
 </context>
 <context>
+    <name>Edit</name>
+    <message numerus="yes">
+        <source>Empty %n cells</source>
+        <translation>
+            <numerusform>%n マスを空にする</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with sand</source>
+        <translation>
+            <numerusform>%n マスを砂で塗る</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with block</source>
+        <translation>
+            <numerusform>%n マスをブロックで塗る</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with water</source>
+        <translation>
+            <numerusform>%n マスを水で塗る</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with wall</source>
+        <translation>
+            <numerusform>%n マスを壁で塗る</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move the start</source>
+        <translation>スタートを動かす</translation>
+    </message>
+    <message>
+        <source>Set the target to %1</source>
+        <translation>目標を %1 にする</translation>
+    </message>
+    <message>
+        <source>Set the starting magic to %1</source>
+        <translation>開始時の魔力を %1 にする</translation>
+    </message>
+    <message>
+        <source>Choose the answer</source>
+        <translation>答えを選ぶ</translation>
+    </message>
+    <message>
+        <source>Add stage %1</source>
+        <translation>ステージ %1 を追加</translation>
+    </message>
+    <message>
+        <source>Duplicate stage %1</source>
+        <translation>ステージ %1 を複製</translation>
+    </message>
+    <message>
+        <source>Delete stage %1</source>
+        <translation>ステージ %1 を削除</translation>
+    </message>
+    <message>
+        <source>Move stage %1 to %2</source>
+        <translation>ステージ %1 を %2 へ移動</translation>
+    </message>
+    <message>
+        <source>Edit the pack&apos;s name, author or licence</source>
+        <translation>パックの名前・作者・ライセンスを編集</translation>
+    </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>ステージを生成</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>Play goes on: the game keeps your progress while it runs.</source>
@@ -53,6 +126,143 @@
     <message>
         <source> Menu</source>
         <translation> メニュー</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a folder, not a file</source>
+        <translation>%1: %2 はファイルではなくフォルダーです</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a named pipe, not a file</source>
+        <translation>%1: %2 はファイルではなく名前付きパイプです</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a device, not a file</source>
+        <translation>%1: %2 はファイルではなくデバイスです</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a socket, not a file</source>
+        <translation>%1: %2 はファイルではなくソケットです</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a regular file, not a file</source>
+        <translation>%1: %2 は通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1: cannot open %2 (%3)</source>
+        <translation>%1: %2 を開けません (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot read %2 (%3)</source>
+        <translation>%1: %2 を読み込めません (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot write %2 (%3)</source>
+        <translation>%1: %2 に書き込めません (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot replace %2 (%3)</source>
+        <translation>%1: %2 を置き換えられません (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot remove %2 (%3)</source>
+        <translation>%1: %2 を削除できません (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot lock %2 (%3)</source>
+        <translation>%1: %2 をロックできません (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot find the folder of %2 (%3)</source>
+        <translation>%1: %2 のフォルダーが見つかりません (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the folder %2 (%3)</source>
+        <translation>%1: フォルダー %2 を読み込めません (%3)</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3</source>
+        <translation>%1 の %2 行目: %3</translation>
+    </message>
+    <message>
+        <source>the first field is longer than %1 bytes</source>
+        <translation>最初の項目が %1 バイトより長いです</translation>
+    </message>
+    <message>
+        <source>the file holds no stage number</source>
+        <translation>ファイルにステージ番号がありません</translation>
+    </message>
+    <message>
+        <source>%1 is not a stage number</source>
+        <translation>%1 はステージ番号ではありません</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>フォルダー %1 を作れません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 はフォルダーではありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has %n lines, it needs %1 (lines must end with CR LF)</source>
+        <translation>
+            <numerusform>ファイルは %n 行ですが、%1 行必要です (行末は CR LF にしてください)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has %n lines, it needs %1</source>
+        <translation>
+            <numerusform>ファイルは %n 行ですが、%1 行必要です</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes</source>
+        <translation>行が %1 バイトより長いです</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 is out of range (-32768 to 32767)</source>
+        <translation>%1 に %2 を足すと範囲 (-32768〜32767) を超えます</translation>
+    </message>
+    <message>
+        <source>%1 is out of range (-32768 to 32767)</source>
+        <translation>%1 は範囲 (-32768〜32767) を超えています</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 は整数ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 は数ではありません</translation>
+    </message>
+    <message>
+        <source>the board has no start cell &quot;P&quot;</source>
+        <translation>盤面にスタートのマス「P」がありません</translation>
+    </message>
+</context>
+<context>
+    <name>Generate</name>
+    <message>
+        <source>a stage that requires neither place nor remove keeps its own blocks as its count and clears with one cast; ask for one cast, or add place or remove</source>
+        <translation>置くも消すも必要としないステージは自分のブロックをそのまま数として 1 回の魔法でクリアできます。魔法を 1 回にするか、置くか消すを加えてください</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boards tried in %1 s</source>
+        <translation>
+            <numerusform>%1 秒で %n 個の盤面を試行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (stopped)</source>
+        <translation>%1 (中止)</translation>
+    </message>
+    <message>
+        <source>%1 (out of time)</source>
+        <translation>%1 (時間切れ)</translation>
+    </message>
+    <message>
+        <source>%1: %2 unsolvable, %3 too loose to prove, %4 with a way off the board, %5 with too few casts, %6 with too many casts, %7 requiring other moves</source>
+        <translation>%1: 解けない %2、証明するには緩すぎる %3、盤外へ出られる %4、魔法が少なすぎる %5、魔法が多すぎる %6、ほかの手が必要な %7</translation>
     </message>
 </context>
 <context>
@@ -172,6 +382,51 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
     </message>
 </context>
 <context>
+    <name>Problem</name>
+    <message>
+        <source>not enough magic: it needs %1 to start with, it has %2</source>
+        <translation>魔力が足りません: 開始時に %1 必要ですが、%2 しかありません</translation>
+    </message>
+    <message>
+        <source>no clear found</source>
+        <translation>クリアが見つかりません</translation>
+    </message>
+    <message>
+        <source>the solver&apos;s own solution fails: %1</source>
+        <translation>ソルバー自身の解法が失敗します: %1</translation>
+    </message>
+    <message>
+        <source>the game disagrees with the solver:
+%1</source>
+        <translation>ゲームとソルバーの結果が食い違います:
+%1</translation>
+    </message>
+    <message>
+        <source>no clear with any magic</source>
+        <translation>どれだけ魔力があってもクリアできません</translation>
+    </message>
+    <message>
+        <source>not solvable with the stage&apos;s budget</source>
+        <translation>ステージの予算では解けません</translation>
+    </message>
+    <message>
+        <source>undecided: no clear found within the search&apos;s limits</source>
+        <translation>未決定: 探索の範囲内ではクリアが見つかりません</translation>
+    </message>
+    <message>
+        <source>undecided: a search reached its memory budget</source>
+        <translation>未決定: 探索がメモリの上限に達しました</translation>
+    </message>
+    <message>
+        <source>no clear with up to %1 magic</source>
+        <translation>魔力 %1 まででクリアできません</translation>
+    </message>
+    <message>
+        <source>the character does not start on solid ground</source>
+        <translation>キャラクターのスタート位置の下に足場がありません</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>at a time not known</source>
@@ -180,6 +435,43 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
     <message>
         <source>Restore Unsaved Work</source>
         <translation>保存していない作業の復元</translation>
+    </message>
+</context>
+<context>
+    <name>Refutation</name>
+    <message>
+        <source>column %1, row %2</source>
+        <translation>%1 列 %2 行</translation>
+    </message>
+    <message>
+        <source>the pool at %1 can never be cleared: no cell the character could ever reach is beside it</source>
+        <translation>%1 の水は決して消せません: キャラクターが行けるマスが隣にひとつもありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blocks can never be reached to remove, more than the target of %1</source>
+        <translation>
+            <numerusform>消すために行けないブロックが %n 個あり、目標の %1 を超えています</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the blocks at %1 and %2 touch and can never be reached to remove</source>
+        <translation>%1 と %2 のブロックは隣り合っていて、消すために行くことができません</translation>
+    </message>
+    <message numerus="yes">
+        <source>at most %n blocks can stand apart where the character can reach, fewer than the target of %1</source>
+        <translation>
+            <numerusform>キャラクターが行ける所に離して置けるブロックは多くても %n 個で、目標の %1 に足りません</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the magic can never suffice: even clearing every sand the character could reach, a clear would end with %1 magic, and the game needs at least %2</source>
+        <translation>魔力は決して足りません: キャラクターが行ける砂をすべて魔力に変えてもクリア時の魔力は %1 で、ゲームには少なくとも %2 必要です</translation>
+    </message>
+    <message numerus="yes">
+        <source>the magic runs out before the pools are cleared: with the sand the character can reach as they go, at most %1 of the %n pools can be cleared</source>
+        <translation>
+            <numerusform>水を消し終える前に魔力が尽きます: 途中でキャラクターが届く砂を使っても、%n マスの水のうち消せるのは最大 %1 マスです</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -235,6 +527,30 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
     <message>
         <source>Leaves the board</source>
         <translation>盤外へ</translation>
+    </message>
+    <message>
+        <source>from %1,%2</source>
+        <translation>%1,%2 から</translation>
+    </message>
+    <message>
+        <source>%1, over the top</source>
+        <translation>%1、上へ</translation>
+    </message>
+    <message>
+        <source>%1, past column 1</source>
+        <translation>%1、1 列目の外へ</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1 (cut short)</source>
+        <translation>%1 (打ち切り)</translation>
+    </message>
+    <message>
+        <source>costs</source>
+        <translation>消費</translation>
     </message>
 </context>
 <context>
@@ -507,10 +823,6 @@ A search that needs more stops, and its stage is undecided.</source>
     <message>
         <source>No stage found: %1</source>
         <translation>ステージが見つかりません: %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>ステージを生成</translation>
     </message>
     <message>
         <source>Found after %1: %2, requires %3.</source>

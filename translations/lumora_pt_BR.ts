@@ -29,6 +29,84 @@
     </message>
 </context>
 <context>
+    <name>Edit</name>
+    <message numerus="yes">
+        <source>Empty %n cells</source>
+        <translation>
+            <numerusform>Esvaziar %n casa</numerusform>
+            <numerusform>Esvaziar %n casas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with sand</source>
+        <translation>
+            <numerusform>Pintar %n casa com areia</numerusform>
+            <numerusform>Pintar %n casas com areia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with block</source>
+        <translation>
+            <numerusform>Pintar %n casa com bloco</numerusform>
+            <numerusform>Pintar %n casas com bloco</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with water</source>
+        <translation>
+            <numerusform>Pintar %n casa com água</numerusform>
+            <numerusform>Pintar %n casas com água</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paint %n cells with wall</source>
+        <translation>
+            <numerusform>Pintar %n casa com muro</numerusform>
+            <numerusform>Pintar %n casas com muro</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move the start</source>
+        <translation>Mover o início</translation>
+    </message>
+    <message>
+        <source>Set the target to %1</source>
+        <translation>Definir a meta como %1</translation>
+    </message>
+    <message>
+        <source>Set the starting magic to %1</source>
+        <translation>Definir a magia inicial como %1</translation>
+    </message>
+    <message>
+        <source>Choose the answer</source>
+        <translation>Escolher a resposta</translation>
+    </message>
+    <message>
+        <source>Add stage %1</source>
+        <translation>Adicionar a fase %1</translation>
+    </message>
+    <message>
+        <source>Duplicate stage %1</source>
+        <translation>Duplicar a fase %1</translation>
+    </message>
+    <message>
+        <source>Delete stage %1</source>
+        <translation>Excluir a fase %1</translation>
+    </message>
+    <message>
+        <source>Move stage %1 to %2</source>
+        <translation>Mover a fase %1 para %2</translation>
+    </message>
+    <message>
+        <source>Edit the pack&apos;s name, author or licence</source>
+        <translation>Editar o nome, o autor ou a licença do pacote</translation>
+    </message>
+    <message>
+        <source>Generate stage</source>
+        <translation>Gerar fase</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>Play goes on: the game keeps your progress while it runs.</source>
@@ -53,6 +131,146 @@
     <message>
         <source> Menu</source>
         <translation> Menu</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a folder, not a file</source>
+        <translation>%1: %2 é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a named pipe, not a file</source>
+        <translation>%1: %2 é um pipe nomeado, não um arquivo</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a device, not a file</source>
+        <translation>%1: %2 é um dispositivo, não um arquivo</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a socket, not a file</source>
+        <translation>%1: %2 é um socket, não um arquivo</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a regular file, not a file</source>
+        <translation>%1: %2 não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1: cannot open %2 (%3)</source>
+        <translation>%1: não foi possível abrir %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot read %2 (%3)</source>
+        <translation>%1: não foi possível ler %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot write %2 (%3)</source>
+        <translation>%1: não foi possível gravar %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot replace %2 (%3)</source>
+        <translation>%1: não foi possível substituir %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot remove %2 (%3)</source>
+        <translation>%1: não foi possível remover %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot lock %2 (%3)</source>
+        <translation>%1: não foi possível travar %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot find the folder of %2 (%3)</source>
+        <translation>%1: não foi possível encontrar a pasta de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the folder %2 (%3)</source>
+        <translation>%1: não foi possível ler a pasta %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3</source>
+        <translation>%1 linha %2: %3</translation>
+    </message>
+    <message>
+        <source>the first field is longer than %1 bytes</source>
+        <translation>o primeiro campo tem mais de %1 bytes</translation>
+    </message>
+    <message>
+        <source>the file holds no stage number</source>
+        <translation>o arquivo não contém nenhum número de fase</translation>
+    </message>
+    <message>
+        <source>%1 is not a stage number</source>
+        <translation>%1 não é um número de fase</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>não foi possível criar a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 não é uma pasta</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has %n lines, it needs %1 (lines must end with CR LF)</source>
+        <translation>
+            <numerusform>o arquivo tem %n linha, precisa de %1 (as linhas devem terminar em CR LF)</numerusform>
+            <numerusform>o arquivo tem %n linhas, precisa de %1 (as linhas devem terminar em CR LF)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has %n lines, it needs %1</source>
+        <translation>
+            <numerusform>o arquivo tem %n linha, precisa de %1</numerusform>
+            <numerusform>o arquivo tem %n linhas, precisa de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes</source>
+        <translation>a linha tem mais de %1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 is out of range (-32768 to 32767)</source>
+        <translation>%1 mais %2 está fora do intervalo (-32768 a 32767)</translation>
+    </message>
+    <message>
+        <source>%1 is out of range (-32768 to 32767)</source>
+        <translation>%1 está fora do intervalo (-32768 a 32767)</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 não é um número inteiro</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 não é um número</translation>
+    </message>
+    <message>
+        <source>the board has no start cell &quot;P&quot;</source>
+        <translation>o tabuleiro não tem casa de início &quot;P&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Generate</name>
+    <message>
+        <source>a stage that requires neither place nor remove keeps its own blocks as its count and clears with one cast; ask for one cast, or add place or remove</source>
+        <translation>uma fase que não exige nem pôr nem tirar mantém os próprios blocos como contagem e é vencida com um feitiço; peça um feitiço, ou acrescente pôr ou tirar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boards tried in %1 s</source>
+        <translation>
+            <numerusform>%n tabuleiro testado em %1 s</numerusform>
+            <numerusform>%n tabuleiros testados em %1 s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (stopped)</source>
+        <translation>%1 (interrompido)</translation>
+    </message>
+    <message>
+        <source>%1 (out of time)</source>
+        <translation>%1 (tempo esgotado)</translation>
+    </message>
+    <message>
+        <source>%1: %2 unsolvable, %3 too loose to prove, %4 with a way off the board, %5 with too few casts, %6 with too many casts, %7 requiring other moves</source>
+        <translation>%1: %2 sem solução, %3 abertos demais para provar, %4 com uma saída do tabuleiro, %5 com feitiços de menos, %6 com feitiços demais, %7 exigindo outros movimentos</translation>
     </message>
 </context>
 <context>
@@ -172,6 +390,51 @@ meta de blocos e a magia inicial.
     </message>
 </context>
 <context>
+    <name>Problem</name>
+    <message>
+        <source>not enough magic: it needs %1 to start with, it has %2</source>
+        <translation>magia insuficiente: precisa de %1 no início, tem %2</translation>
+    </message>
+    <message>
+        <source>no clear found</source>
+        <translation>nenhuma vitória encontrada</translation>
+    </message>
+    <message>
+        <source>the solver&apos;s own solution fails: %1</source>
+        <translation>a própria solução do resolvedor falha: %1</translation>
+    </message>
+    <message>
+        <source>the game disagrees with the solver:
+%1</source>
+        <translation>o jogo contradiz o resolvedor:
+%1</translation>
+    </message>
+    <message>
+        <source>no clear with any magic</source>
+        <translation>não pode ser vencida com nenhuma magia</translation>
+    </message>
+    <message>
+        <source>not solvable with the stage&apos;s budget</source>
+        <translation>sem solução com o orçamento da fase</translation>
+    </message>
+    <message>
+        <source>undecided: no clear found within the search&apos;s limits</source>
+        <translation>sem veredito: nenhuma vitória encontrada dentro dos limites da busca</translation>
+    </message>
+    <message>
+        <source>undecided: a search reached its memory budget</source>
+        <translation>sem veredito: uma busca atingiu seu limite de memória</translation>
+    </message>
+    <message>
+        <source>no clear with up to %1 magic</source>
+        <translation>não pode ser vencida com até %1 de magia</translation>
+    </message>
+    <message>
+        <source>the character does not start on solid ground</source>
+        <translation>o personagem não começa em chão firme</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>at a time not known</source>
@@ -180,6 +443,46 @@ meta de blocos e a magia inicial.
     <message>
         <source>Restore Unsaved Work</source>
         <translation>Recuperar o trabalho não salvo</translation>
+    </message>
+</context>
+<context>
+    <name>Refutation</name>
+    <message>
+        <source>column %1, row %2</source>
+        <translation>coluna %1, linha %2</translation>
+    </message>
+    <message>
+        <source>the pool at %1 can never be cleared: no cell the character could ever reach is beside it</source>
+        <translation>a água em %1 nunca pode ser secada: nenhuma casa que o personagem possa alcançar fica ao lado dela</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blocks can never be reached to remove, more than the target of %1</source>
+        <translation>
+            <numerusform>%n bloco nunca pode ser alcançado para ser tirado, mais que a meta de %1</numerusform>
+            <numerusform>%n blocos nunca podem ser alcançados para serem tirados, mais que a meta de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the blocks at %1 and %2 touch and can never be reached to remove</source>
+        <translation>os blocos em %1 e %2 se encostam e nunca podem ser alcançados para serem tirados</translation>
+    </message>
+    <message numerus="yes">
+        <source>at most %n blocks can stand apart where the character can reach, fewer than the target of %1</source>
+        <translation>
+            <numerusform>no máximo %n bloco pode ficar separado onde o personagem alcança, menos que a meta de %1</numerusform>
+            <numerusform>no máximo %n blocos podem ficar separados onde o personagem alcança, menos que a meta de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the magic can never suffice: even clearing every sand the character could reach, a clear would end with %1 magic, and the game needs at least %2</source>
+        <translation>a magia nunca pode bastar: mesmo transformando toda a areia que o personagem alcança, no fim restaria %1 de magia, e o jogo exige pelo menos %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the magic runs out before the pools are cleared: with the sand the character can reach as they go, at most %1 of the %n pools can be cleared</source>
+        <translation>
+            <numerusform>a magia acaba antes de a água ser secada: com a areia que o personagem alcança pelo caminho, no máximo %1 de %n casa de água pode ser secada</numerusform>
+            <numerusform>a magia acaba antes de a água ser secada: com a areia que o personagem alcança pelo caminho, no máximo %1 das %n casas de água podem ser secadas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -235,6 +538,30 @@ meta de blocos e a magia inicial.
     <message>
         <source>Leaves the board</source>
         <translation>Sai do tabuleiro</translation>
+    </message>
+    <message>
+        <source>from %1,%2</source>
+        <translation>de %1,%2</translation>
+    </message>
+    <message>
+        <source>%1, over the top</source>
+        <translation>%1, por cima</translation>
+    </message>
+    <message>
+        <source>%1, past column 1</source>
+        <translation>%1, além da coluna 1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 (cut short)</source>
+        <translation>%1 (interrompido)</translation>
+    </message>
+    <message>
+        <source>costs</source>
+        <translation>custa</translation>
     </message>
 </context>
 <context>
@@ -507,10 +834,6 @@ Uma busca que precise de mais para, e a sua fase fica sem veredito.</translation
     <message>
         <source>No stage found: %1</source>
         <translation>Nenhuma fase encontrada: %1</translation>
-    </message>
-    <message>
-        <source>Generate stage</source>
-        <translation>Gerar fase</translation>
     </message>
     <message>
         <source>Found after %1: %2, requires %3.</source>

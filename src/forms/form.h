@@ -8,16 +8,25 @@
 #include "forms/clock.h"
 #include "forms/control.h"
 #include "forms/damage.h"
+#include "game/phrase.h"
 
 namespace forms {
 
 class Program;
 
 // A fatal error of the program (a bad stage file, a save file that cannot be
-// written). Thrown from inside a handler; the program ends with its message.
+// written). Thrown from inside a handler; the program ends with its message,
+// which a front end may show translated.
 class FatalError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit FatalError(const std::string& english)
+        : std::runtime_error(english), words_(game::plain(english)) {}
+    explicit FatalError(game::Phrase words)
+        : std::runtime_error(game::english(words)), words_(std::move(words)) {}
+    const game::Phrase& words() const { return words_; }
+
+private:
+    game::Phrase words_;
 };
 
 // A window: its controls in stacking order (bottom first), its timers, and its

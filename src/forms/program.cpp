@@ -82,10 +82,19 @@ void Program::end() {
     open_.clear();
 }
 
-void Program::fail(const std::string& message) {
+std::vector<std::string> Program::takeMessages() {
+    std::vector<std::string> out;
+    for (const game::Phrase& m : takeMessageWords()) out.push_back(game::english(m));
+    return out;
+}
+
+void Program::fail(const game::Phrase& message) {
     // A program that has already ended cleanly has nothing left to fail.
     if (ended_) return;
-    if (!fatal_) fatal_ = message;
+    if (!fatal_) {
+        fatal_ = game::english(message);
+        fatalWords_ = message;
+    }
     end();
 }
 
@@ -95,7 +104,7 @@ bool Program::deliver(const std::function<void()>& event) {
     try {
         event();
     } catch (const FatalError& e) {
-        fail(e.what());
+        fail(e.words());
     } catch (const ProgramEnded&) {
     }
     --depth_;

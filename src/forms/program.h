@@ -50,11 +50,15 @@ public:
     // A message for the player that does not stop the program (a save that
     // could not be written). The front end shows what has piled up after each
     // event; taking them empties the pile.
-    void tell(const std::string& message) { messages_.push_back(message); }
-    std::vector<std::string> takeMessages() { return std::exchange(messages_, {}); }
+    void tell(game::Phrase message) { messages_.push_back(std::move(message)); }
+    // The pile in English, and as it is, for a front end to translate.
+    std::vector<std::string> takeMessages();
+    std::vector<game::Phrase> takeMessageWords() { return std::exchange(messages_, {}); }
 
     bool ended() const { return ended_; }
+    // In English, and as it is, for a front end to translate.
     const std::optional<std::string>& fatalError() const { return fatal_; }
+    const std::optional<game::Phrase>& fatalWords() const { return fatalWords_; }
     // Counts changes to the set of open forms, so a front end knows when to look.
     std::uint64_t generation() const { return generation_; }
 
@@ -72,7 +76,7 @@ public:
     void advanceTo(std::int64_t t);
 
 private:
-    void fail(const std::string& message);
+    void fail(const game::Phrase& message);
 
     float screenTwipsPerPixel_;
     Clock clock_;
@@ -83,7 +87,8 @@ private:
     bool started_ = false;
     int depth_ = 0;
     std::optional<std::string> fatal_;
-    std::vector<std::string> messages_;
+    std::optional<game::Phrase> fatalWords_;
+    std::vector<game::Phrase> messages_;
     std::uint64_t generation_ = 0;
 };
 

@@ -52,13 +52,13 @@ std::optional<FileError> writeFileDurably(const std::string& name, const std::st
     // by the next write instead of piling up.
     const std::string temp = target + ".new";
     int r = fileIo().remove(temp);
-    if (r < 0 && r != -ENOENT) return cannot(name, "write", path, describeErrno(-r));
+    if (r < 0 && r != -ENOENT) return cannot(name, FileAct::Write, path, describeErrno(-r));
     if (auto failed = writeNewFile(temp, bytes))
-        return cannot(name, "write", path, failed->message);
+        return cannot(name, FileAct::Write, path, nested(failed->words));
     r = fileIo().rename(temp, target);
     if (r < 0) {
         fileIo().remove(temp);
-        return cannot(name, "replace", path, describeErrno(-r));
+        return cannot(name, FileAct::Replace, path, describeErrno(-r));
     }
     r = fileIo().flushFolder(folderOf(target));
     // Some file systems cannot flush a folder at all; there the rename is as
@@ -73,13 +73,13 @@ std::optional<FileError> writeFileDurably(const std::string& name, const std::st
 std::optional<FileError> writeNewFileDurably(const std::string& name, const std::string& path,
                                              const std::string& bytes) {
     if (auto failed = writeNewFile(path, bytes))
-        return cannot(name, "write", path, failed->message);
+        return cannot(name, FileAct::Write, path, nested(failed->words));
     return std::nullopt;
 }
 
 std::optional<FileError> removeFile(const std::string& name, const std::string& path) {
     const int r = fileIo().remove(path);
-    if (r < 0 && r != -ENOENT) return cannot(name, "remove", path, describeErrno(-r));
+    if (r < 0 && r != -ENOENT) return cannot(name, FileAct::Remove, path, describeErrno(-r));
     return std::nullopt;
 }
 

@@ -6,37 +6,65 @@
 namespace game {
 namespace {
 
-const char* kindText(FileKind kind) {
+// "name: path is a folder, not a file", one sentence for each kind.
+const char* notAFileText(FileKind kind) {
     switch (kind) {
         case FileKind::Folder:
-            return "a folder";
+            return QT_TRANSLATE_NOOP("Game", "%1: %2 is a folder, not a file");
         case FileKind::Fifo:
-            return "a named pipe";
+            return QT_TRANSLATE_NOOP("Game", "%1: %2 is a named pipe, not a file");
         case FileKind::Device:
-            return "a device";
+            return QT_TRANSLATE_NOOP("Game", "%1: %2 is a device, not a file");
         case FileKind::Socket:
-            return "a socket";
+            return QT_TRANSLATE_NOOP("Game", "%1: %2 is a socket, not a file");
         default:
-            return "not a regular file";
+            return QT_TRANSLATE_NOOP("Game", "%1: %2 is not a regular file, not a file");
     }
+}
+
+const char* cannotText(FileAct act) {
+    switch (act) {
+        case FileAct::Open:
+            return QT_TRANSLATE_NOOP("Game", "%1: cannot open %2 (%3)");
+        case FileAct::Read:
+            return QT_TRANSLATE_NOOP("Game", "%1: cannot read %2 (%3)");
+        case FileAct::Write:
+            return QT_TRANSLATE_NOOP("Game", "%1: cannot write %2 (%3)");
+        case FileAct::Replace:
+            return QT_TRANSLATE_NOOP("Game", "%1: cannot replace %2 (%3)");
+        case FileAct::Remove:
+            return QT_TRANSLATE_NOOP("Game", "%1: cannot remove %2 (%3)");
+        case FileAct::Lock:
+            return QT_TRANSLATE_NOOP("Game", "%1: cannot lock %2 (%3)");
+        case FileAct::FindFolderOf:
+            return QT_TRANSLATE_NOOP("Game", "%1: cannot find the folder of %2 (%3)");
+        case FileAct::ReadFolder:
+            break;
+    }
+    return QT_TRANSLATE_NOOP("Game", "%1: cannot read the folder %2 (%3)");
 }
 
 }  // namespace
 
 std::string describeErrno(int err) { return std::generic_category().message(err); }
 
-FileError cannot(const std::string& name, const char* what, const std::string& path,
-                 const std::string& reason) {
-    return FileError{name + ": cannot " + what + " " + path + " (" + reason + ")"};
+FileError cannot(const std::string& name, FileAct act, const std::string& path,
+                 PhraseValue reason) {
+    return FileError{phrase(kGameWords, cannotText(act), {name, path, std::move(reason)})};
 }
 
 FileError notAFile(const std::string& name, const std::string& path, FileKind kind) {
-    return FileError{name + ": " + path + " is " + kindText(kind) + ", not a file"};
+    return FileError{phrase(kGameWords, notAFileText(kind), {name, path})};
+}
+
+FileError lineError(const std::string& name, int line, Phrase what) {
+    if (line <= 0) return FileError{plain("%1: %2", {name, nested(std::move(what))})};
+    return FileError{phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "%1 line %2: %3"),
+                            {name, line, nested(std::move(what))})};
 }
 
 FileError lineError(const std::string& name, int line, const std::string& what) {
-    return FileError{name + (line > 0 ? " line " + std::to_string(line) : std::string()) + ": " +
-                     what};
+    return lineError(name, line, plain(what));
 }
 
 std::string quoteForMessage(const std::string& text) {

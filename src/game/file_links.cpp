@@ -19,14 +19,14 @@ FileResult<std::string> followLinks(const std::string& name, const std::string& 
         if (r == -ENOENT && hops > 0)
             return FileError{name + ": " + path + " is a link to " + at + ", which does not exist"};
         if (r == -ENOENT) return at;
-        if (r < 0) return cannot(name, "open", path, describeErrno(-r));
+        if (r < 0) return cannot(name, FileAct::Open, path, describeErrno(-r));
         if (kind != FileKind::Link) return at;
         std::string target;
         r = fileIo().readLink(at, target);
-        if (r < 0) return cannot(name, "open", path, describeErrno(-r));
+        if (r < 0) return cannot(name, FileAct::Open, path, describeErrno(-r));
         at = !target.empty() && target[0] == '/' ? target : folderOf(at) + "/" + target;
     }
-    return cannot(name, "open", path, describeErrno(ELOOP));
+    return cannot(name, FileAct::Open, path, describeErrno(ELOOP));
 }
 
 }  // namespace game

@@ -19,11 +19,11 @@ std::optional<FileError> Reader::open(bool skipMark) {
     int r = fileIo().kindOf(path_, true, kind);
     if (r == 0 && kind != FileKind::Regular) return notAFile(name_, path_, kind);
     r = fileIo().open(path_, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
-    if (r < 0) return cannot("open", -r);
+    if (r < 0) return cannot(FileAct::Open, -r);
     fd_ = r;
     // The name may have been swapped between the look and the open.
     r = fileIo().kindOf(fd_, kind);
-    if (r < 0) return cannot("open", -r);
+    if (r < 0) return cannot(FileAct::Open, -r);
     if (kind != FileKind::Regular) return notAFile(name_, path_, kind);
     if (skipMark) {
         while (end_ < 3 && fill()) {
@@ -37,7 +37,7 @@ std::optional<FileError> Reader::open(bool skipMark) {
 bool Reader::fill() {
     if (done_) return false;
     const long n = fileIo().read(fd_, buf_ + end_, sizeof buf_ - end_);
-    if (n < 0) error_ = cannot("read", static_cast<int>(-n));
+    if (n < 0) error_ = cannot(FileAct::Read, static_cast<int>(-n));
     if (n <= 0) {
         done_ = true;
         return false;
@@ -46,8 +46,8 @@ bool Reader::fill() {
     return true;
 }
 
-FileError Reader::cannot(const char* what, int err) const {
-    return game::cannot(name_, what, path_, describeErrno(err));
+FileError Reader::cannot(FileAct act, int err) const {
+    return game::cannot(name_, act, path_, describeErrno(err));
 }
 
 FileResult<std::string> readFileBytes(const std::string& name, const std::string& path,

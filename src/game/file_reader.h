@@ -38,7 +38,7 @@ private:
         return fill();
     }
     bool fill();
-    FileError cannot(const char* what, int err) const;
+    FileError cannot(FileAct act, int err) const;
 
     std::string name_, path_;
     int fd_ = -1;

@@ -206,7 +206,7 @@ std::optional<FileError> checkPackFolder(const std::string& folder) {
     if (const int err = fileIo().kindOf(folder, true, kind); err == -ENOENT) return std::nullopt;
     std::vector<std::string> names;
     if (const int err = fileIo().listFolder(folder, names); err < 0)
-        return cannot(kPackFileName, "read the folder", folder, describeErrno(-err));
+        return cannot(kPackFileName, FileAct::ReadFolder, folder, describeErrno(-err));
     if (names.empty()) return std::nullopt;
     if (!isPack(folder))
         return FileError{folder + " holds files that are not a pack; choose an empty folder"};

@@ -13,16 +13,23 @@ FileResult<std::int32_t> readSaveFile(const std::string& folder) {
     int ch;
     while ((ch = in.get()) != Reader::kEof && ch != ',' && ch != '\r') {
         if (field.size() >= kMaxLineBytes)
-            return FileError{name + ": the first field is longer than " +
-                             std::to_string(kMaxLineBytes) + " bytes"};
+            return lineError(
+                name, 0,
+                phrase(kGameWords,
+                       QT_TRANSLATE_NOOP("Game", "the first field is longer than %1 bytes"),
+                       {static_cast<long long>(kMaxLineBytes)}));
         field.push_back(static_cast<char>(ch));
     }
     if (in.error()) return *in.error();
     if (field.find_first_not_of(" \t") == std::string::npos)
-        return FileError{name + ": the file holds no stage number"};
+        return lineError(
+            name, 0,
+            phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "the file holds no stage number")));
     std::int32_t stage = parseStageNumber(field);
     if (stage < 0)
-        return FileError{name + ": " + quoteForMessage(field) + " is not a stage number"};
+        return lineError(name, 0,
+                         phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "%1 is not a stage number"),
+                                {quoteForMessage(field)}));
     return stage;
 }
 

@@ -92,11 +92,15 @@ std::optional<FileError> makeFolderFor(const std::string& folder, const std::str
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
         const int r = fileIo().makeFolder(it->string());
         if (r < 0 && r != -EEXIST)
-            return cannot(fileName, "write", path,
-                          "cannot make the folder " + it->string() + ": " + describeErrno(-r));
+            return cannot(fileName, FileAct::Write, path,
+                          nested(phrase(kGameWords,
+                                        QT_TRANSLATE_NOOP("Game", "cannot make the folder %1: %2"),
+                                        {it->string(), describeErrno(-r)})));
     }
     if (!isFolder(folderText(folder)))
-        return cannot(fileName, "write", path, folder + " is not a folder");
+        return cannot(
+            fileName, FileAct::Write, path,
+            nested(phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "%1 is not a folder"), {folder})));
     return std::nullopt;
 }
 
@@ -113,7 +117,7 @@ FileResult<std::string> packSaveFolder(const std::string& packFolder,
                          "absolute path)"};
     std::error_code ec;
     fs::path path = fs::absolute(packFolder, ec).lexically_normal();
-    if (ec) return cannot(kSaveFileName, "find the folder of", packFolder, ec.message());
+    if (ec) return cannot(kSaveFileName, FileAct::FindFolderOf, packFolder, ec.message());
     if (!path.has_filename()) path = path.parent_path();
     char hash[9];
     std::snprintf(hash, sizeof hash, "%08x", fnv1a32(path.string()));

@@ -82,15 +82,25 @@ MapRead splitMapLines(const std::string& fileName, std::string_view text) {
     bool tooLong = false;
     for (int i = 1; i <= kLastLine; ++i) {
         if (!cursor.next(line, tooLong)) {
-            std::string msg = "the file has " + std::to_string(i - 1) +
-                              (i == 2 ? " line" : " lines") + ", it needs 11";
-            if (i <= 2) msg += " (lines must end with CR LF)";
-            read.error = lineError(fileName, 0, msg);
+            // One line or none: the lines may end with LF alone.
+            read.error = lineError(
+                fileName, 0,
+                i <= 2 ? counting(kGameWords,
+                                  QT_TRANSLATE_N_NOOP("Game",
+                                                      "the file has %n lines, it needs %1 (lines "
+                                                      "must end with CR LF)"),
+                                  "the file has %n line, it needs %1 (lines must end with CR LF)",
+                                  i - 1, {kLastLine})
+                       : counting(kGameWords,
+                                  QT_TRANSLATE_N_NOOP("Game", "the file has %n lines, it needs %1"),
+                                  "the file has %n line, it needs %1", i - 1, {kLastLine}));
             return read;
         }
         if (tooLong) {
             read.error = lineError(
-                fileName, i, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
+                fileName, i,
+                phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "the line is longer than %1 bytes"),
+                       {static_cast<long long>(kMaxLineBytes)}));
             return read;
         }
         read.lines[static_cast<std::size_t>(i)] = line;
@@ -107,12 +117,18 @@ FileResult<std::int16_t> stageFileNumber(const std::string& fileName, int line,
     if (std::get<NumberError>(n) == NumberError::OutOfRange)
         return lineError(
             fileName, line,
-            quoted +
-                (line == kBudgetLine ? " plus " + std::to_string(rules::kStartMagicBonus) : "") +
-                " is out of range (-32768 to 32767)");
+            line == kBudgetLine
+                ? phrase(kGameWords,
+                         QT_TRANSLATE_NOOP("Game", "%1 plus %2 is out of range (-32768 to 32767)"),
+                         {quoted, rules::kStartMagicBonus})
+                : phrase(kGameWords,
+                         QT_TRANSLATE_NOOP("Game", "%1 is out of range (-32768 to 32767)"),
+                         {quoted}));
     return lineError(
         fileName, line,
-        quoted + (line == kTargetLine ? " is not a whole number" : " is not a number"));
+        line == kTargetLine
+            ? phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "%1 is not a whole number"), {quoted})
+            : phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "%1 is not a number"), {quoted}));
 }
 
 std::int16_t magicForBudget(int budget) {
@@ -142,7 +158,10 @@ FileResult<StageDesc> parseStageText(const std::string& fileName, std::string_vi
             if (letter == kStartLetter) desc.startCol = c, desc.startRow = r;
         }
     // Without a start cell the character would stand where no move can use it.
-    if (desc.startCol == 0) return lineError(fileName, 0, "the board has no start cell \"P\"");
+    if (desc.startCol == 0)
+        return lineError(
+            fileName, 0,
+            phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "the board has no start cell \"P\"")));
     return desc;
 }
 

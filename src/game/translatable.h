@@ -8,3 +8,8 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(context, text) text
 #endif
+// The same for a text that counts with %n ("%n blocks"), which each catalogue
+// translates once for each of its language's plural forms.
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(context, text) text
+#endif

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <variant>
+#include <vector>
 
 namespace qtfront {
 namespace {
@@ -87,9 +89,9 @@ bool useLanguage(std::string_view code) {
     auto qt = std::make_unique<QTranslator>(QCoreApplication::instance());
     const bool loaded = own->load(catalogueFile(code), QString::fromLatin1(kCatalogueFolder));
     // Qt's own catalogue comes with Qt; without it the dialogs' buttons stay English.
-    const bool qtLoaded =
-        qt->load(QString::fromLatin1(kQtCatalogueName) + QString::fromLatin1(code.data(), code.size()),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const bool qtLoaded = qt->load(
+        QString::fromLatin1(kQtCatalogueName) + QString::fromLatin1(code.data(), code.size()),
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (qtLoaded && QCoreApplication::installTranslator(qt.get())) installed()[1] = qt.release();
     if (loaded && QCoreApplication::installTranslator(own.get())) installed()[0] = own.release();
     return loaded;
@@ -110,11 +112,39 @@ std::string gameText(const std::string& text) {
     return out;
 }
 
+QString phraseText(const game::Phrase& p) {
+    std::vector<std::string> values;
+    values.reserve(p.values.size());
+    for (const game::PhraseValue& v : p.values) {
+        if (const auto* s = std::get_if<std::string>(&v)) {
+            values.push_back(*s);
+        } else if (const auto* n = std::get_if<long long>(&v)) {
+            values.push_back(std::to_string(*n));
+        } else {
+            const auto& inner = std::get<std::shared_ptr<const game::Phrase>>(v);
+            values.push_back(inner ? phraseText(*inner).toStdString() : std::string());
+        }
+    }
+    if (p.context == nullptr) return QString::fromStdString(game::fillIn(p.text, values));
+    const int count = p.counts() ? static_cast<int>(p.count) : -1;
+    QString text = QCoreApplication::translate(p.context, p.text.c_str(), nullptr, count);
+    // English has no catalogue: Qt gives the marked text back, the English
+    // for many, which is the English for one only when the count is not 1.
+    if (p.counts() && text == QString::fromStdString(p.text).replace(QStringLiteral("%n"),
+                                                                     QString::number(count))) {
+        game::Phrase untranslated = p;
+        untranslated.values.clear();
+        text = QString::fromStdString(game::english(untranslated));
+    }
+    return QString::fromStdString(game::fillIn(text.toStdString(), values));
+}
+
 std::string translateEarly(const char* context, const std::string& text) {
     static const std::unique_ptr<QTranslator> translator = [] {
         auto t = std::make_unique<QTranslator>();
         const std::string_view code = systemLanguage();
-        if (code != kEnglish) (void)t->load(catalogueFile(code), QString::fromLatin1(kCatalogueFolder));
+        if (code != kEnglish)
+            (void)t->load(catalogueFile(code), QString::fromLatin1(kCatalogueFolder));
         return t;
     }();
     const QString found = translator->translate(context, text.c_str());

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/phrase.h"
+
 class QString;
 
 namespace qtfront {
@@ -55,6 +57,11 @@ int languageChanges();
 // beside a file's name and error that are not. The text itself where the
 // catalogue has none, and always in English.
 std::string gameText(const std::string& text);
+
+// A phrase made without the toolkit, in the installed catalogue's words: its
+// text and every nested phrase translated, the values filled in as they are.
+// In English, and for a text the catalogue lacks, exactly game::english.
+QString phraseText(const game::Phrase& phrase);
 
 // One text in the language the system asks for, before the application is
 // made (for --help); the text itself in English or when it has no translation.

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "qt/form_window.h"
+#include "qt/languages.h"
 #include "qt/placement.h"
 #include "ui/menu.h"
-#include "qt/languages.h"
 
 namespace qtfront {
 namespace {
@@ -130,8 +130,8 @@ void WindowManager::afterEvent() {
     const bool ended = game_.program().ended();
     // Told after the windows are in place, so the message stands on top; once
     // the program has ended it must be read before the application goes.
-    for (const std::string& message : game_.program().takeMessages())
-        (ended ? hooks_.reportError : hooks_.tellPlayer)(QString::fromStdString(gameText(message)));
+    for (const game::Phrase& message : game_.program().takeMessageWords())
+        (ended ? hooks_.reportError : hooks_.tellPlayer)(phraseText(message));
     if (ended) {
         end();
         return;
@@ -183,9 +183,9 @@ void WindowManager::sync() {
 void WindowManager::end() {
     finished_ = true;
     clock_.rearm();
-    const auto& error = game_.program().fatalError();
+    const auto& error = game_.program().fatalWords();
     exitCode_ = error ? 1 : 0;
-    if (error) hooks_.reportError(QString::fromStdString(gameText(*error)));
+    if (error) hooks_.reportError(phraseText(*error));
     hooks_.finish(exitCode_);
 }
 

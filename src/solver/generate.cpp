@@ -128,10 +128,12 @@ GenerateResult generate(const GenerateOptions& options, GenerateControl* control
     Draw draw(options.seed);
     if (!castsPossible(options))
         result.impossible =
-            "a stage that requires neither place nor remove keeps its own blocks "
-            "as its count and clears with one cast; ask for one cast, or add "
-            "place or remove";
-    while (result.impossible.empty() && result.tally.attempts < options.maxAttempts) {
+            game::phrase(kGenerateWords,
+                         QT_TRANSLATE_NOOP("Generate",
+                                           "a stage that requires neither place nor remove keeps "
+                                           "its own blocks as its count and clears with one cast; "
+                                           "ask for one cast, or add place or remove"));
+    while (!result.impossible && result.tally.attempts < options.maxAttempts) {
         if (cancelled(control)) {
             result.ending.cancelled = true;
             break;
@@ -162,21 +164,33 @@ GenerateResult generate(const GenerateOptions& options, GenerateControl* control
     return result;
 }
 
-std::string describeTries(const GenerateResult& r) {
+game::Phrase triesPhrase(const GenerateResult& r) {
+    if (r.impossible) return *r.impossible;
     const GenerateTally& t = r.tally;
-    std::ostringstream s;
-    s.setf(std::ios::fixed);
-    s.precision(1);
-    if (!r.impossible.empty()) return r.impossible;
-    s << t.attempts << (t.attempts == 1 ? " board" : " boards") << " tried in "
-      << static_cast<double>(r.elapsed.count()) / 1000.0 << " s";
-    if (r.ending.cancelled) s << " (stopped)";
-    if (r.timedOut) s << " (out of time)";
-    s << ": " << t.unsolvable << " unsolvable, " << t.tooLoose << " too loose to prove, "
-      << t.leaves << " with a way off the board, " << t.tooFewCasts << " with too few casts, "
-      << t.tooManyCasts << " with too many casts, " << t.otherMoves << " requiring other moves";
-    return s.str();
+    std::ostringstream seconds;
+    seconds.setf(std::ios::fixed);
+    seconds.precision(1);
+    seconds << static_cast<double>(r.elapsed.count()) / 1000.0;
+    game::Phrase tried = game::counting(
+        kGenerateWords, QT_TRANSLATE_N_NOOP("Generate", "%n boards tried in %1 s"),
+        "%n board tried in %1 s", static_cast<long long>(t.attempts), {seconds.str()});
+    if (r.ending.cancelled)
+        tried = game::phrase(kGenerateWords, QT_TRANSLATE_NOOP("Generate", "%1 (stopped)"),
+                             {game::nested(std::move(tried))});
+    if (r.timedOut)
+        tried = game::phrase(kGenerateWords, QT_TRANSLATE_NOOP("Generate", "%1 (out of time)"),
+                             {game::nested(std::move(tried))});
+    const auto n = [](auto count) { return game::PhraseValue(static_cast<long long>(count)); };
+    return game::phrase(kGenerateWords,
+                        QT_TRANSLATE_NOOP("Generate",
+                                          "%1: %2 unsolvable, %3 too loose to prove, %4 with a way "
+                                          "off the board, %5 with too few casts, %6 with too many "
+                                          "casts, %7 requiring other moves"),
+                        {game::nested(std::move(tried)), n(t.unsolvable), n(t.tooLoose),
+                         n(t.leaves), n(t.tooFewCasts), n(t.tooManyCasts), n(t.otherMoves)});
 }
+
+std::string describeTries(const GenerateResult& r) { return game::english(triesPhrase(r)); }
 
 unsigned moveByName(const std::string& name) {
     for (int i = 0; i < moves::kCount; ++i) {

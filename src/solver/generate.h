@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "game/phrase.h"
 #include "game/stage_desc.h"
 #include "solver/proof.h"
 
@@ -59,7 +60,7 @@ struct GenerateResult {
     GenerateTally tally;
     Ending ending;  // cancelled by the control; the limits cut no search short here
     bool timedOut = false;
-    std::string impossible;  // why no board was tried: the request cannot be met
+    std::optional<game::Phrase> impossible;  // why no board was tried: the request cannot be met
     std::chrono::milliseconds elapsed{0};
 };
 
@@ -68,7 +69,10 @@ struct GenerateResult {
 // give the same stage on every run.
 GenerateResult generate(const GenerateOptions& options, GenerateControl* control = nullptr);
 
-// "412 boards in 9.3 s: 300 unsolvable, ..." for a search that found nothing.
+// "412 boards tried in 9.3 s: 300 unsolvable, ..." for a search that found
+// nothing, in English and for translation (marked in the context kGenerateWords).
+inline constexpr const char* kGenerateWords = "Generate";
+game::Phrase triesPhrase(const GenerateResult& result);
 std::string describeTries(const GenerateResult& result);
 
 // A move's bit by its name in moves::kNames, with "-" for a space

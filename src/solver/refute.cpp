@@ -208,41 +208,69 @@ int leastMagicAllowed(const Stage& stage) {
 
 namespace {
 
-std::string at(int cell) {
-    return "column " + std::to_string(columnOf(cell)) + ", row " + std::to_string(rowOf(cell));
+game::PhraseValue at(int cell) {
+    return game::nested(game::phrase(kRefutationWords,
+                                     QT_TRANSLATE_NOOP("Refutation", "column %1, row %2"),
+                                     {columnOf(cell), rowOf(cell)}));
 }
-
-std::string blocks(int n) { return std::to_string(n) + (n == 1 ? " block" : " blocks"); }
 
 }  // namespace
 
-std::string refutationText(const Refutation& r) {
+game::Phrase refutationPhrase(const Refutation& r) {
     switch (r.kind) {
         case RefutationKind::PoolOutOfReach:
-            return "the pool at " + at(r.cell) +
-                   " can never be cleared: no cell the character could ever reach is beside it";
+            return game::phrase(
+                kRefutationWords,
+                QT_TRANSLATE_NOOP("Refutation",
+                                  "the pool at %1 can never be cleared: no cell the "
+                                  "character could ever reach is beside it"),
+                {at(r.cell)});
         case RefutationKind::TooManyFixed:
-            return blocks(r.count) + " can never be reached to remove, more than the target of " +
-                   std::to_string(r.target);
+            return game::counting(
+                kRefutationWords,
+                QT_TRANSLATE_N_NOOP("Refutation",
+                                    "%n blocks can never be reached to remove, "
+                                    "more than the target of %1"),
+                "%n block can never be reached to remove, more than the target of %1", r.count,
+                {r.target});
         case RefutationKind::FixedTouching:
-            return "the blocks at " + at(r.cell) + " and " + at(r.other) +
-                   " touch and can never be reached to remove";
+            return game::phrase(kRefutationWords,
+                                QT_TRANSLATE_NOOP("Refutation",
+                                                  "the blocks at %1 and %2 touch and can never be "
+                                                  "reached to remove"),
+                                {at(r.cell), at(r.other)});
         case RefutationKind::TooFewPlaces:
-            return "at most " + blocks(r.count) +
-                   " can stand apart where the character can reach, fewer than the target of " +
-                   std::to_string(r.target);
+            return game::counting(
+                kRefutationWords,
+                QT_TRANSLATE_N_NOOP("Refutation",
+                                    "at most %n blocks can stand apart where the "
+                                    "character can reach, fewer than the target of "
+                                    "%1"),
+                "at most %n block can stand apart where the character can reach, "
+                "fewer than the target of %1",
+                r.count, {r.target});
         case RefutationKind::PoolsCostTooMuch:
-            return "the magic runs out before the pools are cleared: with the sand the character "
-                   "can reach as they go, at most " +
-                   std::to_string(r.count) + " of the " + std::to_string(r.total) +
-                   (r.total == 1 ? " pool" : " pools") + " can be cleared";
+            return game::counting(
+                kRefutationWords,
+                QT_TRANSLATE_N_NOOP("Refutation",
+                                    "the magic runs out before the pools are cleared: with the "
+                                    "sand the character can reach as they go, at most %1 of the "
+                                    "%n pools can be cleared"),
+                "the magic runs out before the pools are cleared: with the sand the character "
+                "can reach as they go, at most %1 of the %n pool can be cleared",
+                r.total, {r.count});
         case RefutationKind::MagicShort:
             break;
     }
-    return "the magic can never suffice: even clearing every sand the character could reach, "
-           "a clear would end with " +
-           std::to_string(r.count) + " magic, and the game needs at least " +
-           std::to_string(rules::kLeastMagicLeft);
+    return game::phrase(
+        kRefutationWords,
+        QT_TRANSLATE_NOOP("Refutation",
+                          "the magic can never suffice: even clearing every sand the "
+                          "character could reach, a clear would end with %1 magic, and "
+                          "the game needs at least %2"),
+        {r.count, rules::kLeastMagicLeft});
 }
+
+std::string refutationText(const Refutation& r) { return game::english(refutationPhrase(r)); }
 
 }  // namespace solver

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "game/phrase.h"
 #include "solver/stage.h"
 
 namespace solver {
@@ -58,7 +59,10 @@ std::optional<Refutation> refute(const Stage& stage, int startMagic = -1);
 // stage can never clear, however the character plays.
 int leastMagicAllowed(const Stage& stage);
 
-// The sentence a maker reads: "the pool at column 6, row 8 can never be reached".
+// The sentence a maker reads: "the pool at column 6, row 8 can never be reached",
+// to be translated (marked in the context kRefutationWords), and in English.
+inline constexpr const char* kRefutationWords = "Refutation";
+game::Phrase refutationPhrase(const Refutation& r);
 std::string refutationText(const Refutation& r);
 
 }  // namespace solver

@@ -16,6 +16,14 @@ int stageNumberOf(const std::string& fileName) {
     return std::stoi(digits);
 }
 
+void setProblem(StageReport& rep, game::Phrase why, const std::optional<Refutation>& refutation) {
+    if (refutation)
+        why = game::plain(
+            "%1: %2", {game::nested(std::move(why)), game::nested(refutationPhrase(*refutation))});
+    rep.problem = game::english(why);
+    rep.problemWords = std::move(why);
+}
+
 namespace {
 
 // What a report cut short may still say.
@@ -39,7 +47,10 @@ bool checkPlan(const Stage& stage, const std::vector<Cast>& casts, const SolveOp
                StageReport& rep) {
     auto plan = makePlan(stage, casts, rep.stageNo);
     if (auto* why = std::get_if<std::string>(&plan)) {
-        rep.problem = "the solver's own solution fails: " + *why;
+        setProblem(rep,
+                   game::phrase(kProblemWords,
+                                QT_TRANSLATE_NOOP("Problem", "the solver's own solution fails: %1"),
+                                {*why}));
         return false;
     }
     rep.plan = std::get<Plan>(plan);
@@ -47,7 +58,11 @@ bool checkPlan(const Stage& stage, const std::vector<Cast>& casts, const SolveOp
     const auto disagreement =
         options.check(withAnswer(stage, rep.plan), rep.plan.steps, rep.stageNo);
     rep.replayed = !disagreement;
-    if (disagreement) rep.problem = "the game disagrees with the solver:\n" + *disagreement;
+    if (disagreement)
+        setProblem(rep, game::phrase(
+                            kProblemWords,
+                            QT_TRANSLATE_NOOP("Problem", "the game disagrees with the solver:\n%1"),
+                            {*disagreement}));
     return rep.replayed;
 }
 
@@ -56,7 +71,9 @@ bool checkPlan(const Stage& stage, const std::vector<Cast>& casts, const SolveOp
 StageReport refutedByShape(const Stage& stage, StageReport rep, const Refutation& why) {
     rep.decidedBy = DecidedBy::Refutation;
     rep.refutation = why;
-    rep.problem = "no clear with any magic: " + refutationText(why);
+    setProblem(rep,
+               game::phrase(kProblemWords, QT_TRANSLATE_NOOP("Problem", "no clear with any magic")),
+               why);
     const Reach reach = reachable(SolidMap(stage, stage.start), stage.start.player());
     rep.exits = reach.exits;
     rep.leaves = reach.leaves;
@@ -120,9 +137,15 @@ StageReport verdictAlone(const Stage& stage, const SolveOptions& options, const 
         if (best.casts != quickCasts) checkPlan(stage, best.casts, options, rep);
         return rep;
     }
-    rep.problem = rep.verdictProven ? "not solvable with the stage's budget"
-                                    : "undecided: no clear found within the search's limits";
-    if (why) rep.problem += ": " + refutationText(*why);
+    setProblem(
+        rep,
+        rep.verdictProven
+            ? game::phrase(kProblemWords,
+                           QT_TRANSLATE_NOOP("Problem", "not solvable with the stage's budget"))
+            : game::phrase(kProblemWords,
+                           QT_TRANSLATE_NOOP(
+                               "Problem", "undecided: no clear found within the search's limits")),
+        why);
     return rep;
 }
 
@@ -204,12 +227,18 @@ StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& opti
     }
     if (rep.ending.cancelled) return cancelled(rep);
     if (!best.cleared && rep.ending.outOfMemory) {
-        rep.problem = "undecided: a search reached its memory budget";
+        setProblem(
+            rep, game::phrase(kProblemWords,
+                              QT_TRANSLATE_NOOP("Problem",
+                                                "undecided: a search reached its memory budget")));
         return rep;
     }
     if (!best.cleared) {
-        rep.problem = "no clear with up to " + std::to_string(options.magicCap) + " magic";
-        if (why) rep.problem += ": " + refutationText(*why);
+        setProblem(rep,
+                   game::phrase(kProblemWords,
+                                QT_TRANSLATE_NOOP("Problem", "no clear with up to %1 magic"),
+                                {options.magicCap}),
+                   why);
         return rep;
     }
     // A solution shows the magic it needs; one point less is searched again
@@ -230,8 +259,11 @@ StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& opti
     rep.leastMagic = best.needs;
 
     if (!rep.solvable) {
-        rep.problem = "not solvable with the stage's budget";
-        if (why) rep.problem += ": " + refutationText(*why);
+        setProblem(
+            rep,
+            game::phrase(kProblemWords,
+                         QT_TRANSLATE_NOOP("Problem", "not solvable with the stage's budget")),
+            why);
         return rep;
     }
     // The goal-directed search's solution was checked already.

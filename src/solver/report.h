@@ -34,6 +34,7 @@ struct StageReport {
     Plan plan;                    // the solution with leastMagic, as clicks
     bool replayed = false;        // the real game cleared the stage with the script
     std::string problem;          // why there is no checked solution
+    game::Phrase problemWords;    // the same, for a front end to translate (setProblem)
     // Cancelled: nothing above but stageNo and states holds. Cut short: a
     // search that found no clear stopped at the state limit.
     Ending ending;
@@ -53,6 +54,11 @@ struct StageReport {
     bool complete() const { return ending.finished() && !(exits & kOffTop); }
     bool operator==(const StageReport&) const = default;
 };
+
+// Says why there is no checked solution, in English and for translation, with
+// the reason no play clears the stage after it when there is one.
+void setProblem(StageReport& rep, game::Phrase why,
+                const std::optional<Refutation>& refutation = std::nullopt);
 
 struct SolveOptions {
     int magicCap = kMagicCap;

@@ -73,7 +73,9 @@ constexpr bool onBoard(int c, int r) { return c >= 1 && c <= 9 && r >= 1 && r <=
 
 }  // namespace
 
-std::variant<Stage, std::string> stageFromDesc(const game::StageDesc& desc, std::string name) {
+namespace {
+
+std::variant<Stage, game::Phrase> buildStage(const game::StageDesc& desc, std::string name) {
     Stage s;
     s.name = std::move(name);
     s.desc = desc;
@@ -81,15 +83,32 @@ std::variant<Stage, std::string> stageFromDesc(const game::StageDesc& desc, std:
     for (int cell = 0; cell < kCells; ++cell)
         placeCell(s, cell, desc.cells[static_cast<std::size_t>(cell)]);
     if (!onBoard(desc.startCol, desc.startRow))
-        return s.name + ": the board has no start cell \"P\"";
+        return game::phrase(game::kGameWords,
+                            QT_TRANSLATE_NOOP("Game", "the board has no start cell \"P\""));
     fillFrame(s);
     const int start = cellIndex(desc.startCol, desc.startRow);
     s.start.setPlayer(start);
     s.target = desc.target;
     s.magic = desc.magic;
     if (!standsOnSomething(s, s.start, start))
-        return s.name + ": the character does not start on solid ground";
+        return game::phrase(
+            kProblemWords,
+            QT_TRANSLATE_NOOP("Problem", "the character does not start on solid ground"));
     return s;
+}
+
+}  // namespace
+
+std::variant<Stage, std::string> stageFromDesc(const game::StageDesc& desc, std::string name) {
+    auto built = buildStage(desc, name);
+    if (auto* why = std::get_if<game::Phrase>(&built)) return name + ": " + game::english(*why);
+    return std::get<Stage>(std::move(built));
+}
+
+std::optional<game::Phrase> stageProblem(const game::StageDesc& desc) {
+    auto built = buildStage(desc, std::string());
+    if (auto* why = std::get_if<game::Phrase>(&built)) return *why;
+    return std::nullopt;
 }
 
 std::variant<Stage, std::string> parseStage(const game::MapLines& lines, const std::string& name) {

@@ -2,10 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 
 #include "game/files.h"
+#include "game/phrase.h"
 #include "game/stage_desc.h"
 
 namespace solver {
@@ -79,6 +81,9 @@ struct Stage {
 // The solver's view of a stage description: the error when the start lies
 // off the board or not on solid ground, as no search could begin there.
 std::variant<Stage, std::string> stageFromDesc(const game::StageDesc& desc, std::string name);
+// The same error alone, for a front end to translate; nothing when there is none.
+inline constexpr const char* kProblemWords = "Problem";  // the context it is marked in
+std::optional<game::Phrase> stageProblem(const game::StageDesc& desc);
 
 // Builds a stage from the lines the game's reader returns, the way stage
 // set-up reads them.

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
+#include "game/phrase.h"
 #include "solver/proof.h"
-#include "game/translatable.h"
 
 namespace solver {
 
@@ -49,10 +49,17 @@ inline constexpr std::array<TableColumnInfo, kTableColumns> kTableColumnInfo = {
     {QT_TRANSLATE_NOOP("Table", "Leaves the board"), false},
 }};
 
-using TableRow = std::array<std::string, kTableColumns>;
+// A row's cells: numbers, and words marked in the context kHeadingWords, or
+// the names of moves (moves::kNameWords).
+using TableRow = std::array<game::Phrase, kTableColumns>;
 
 // "-", or where a walk leaves the board and which way.
+game::Phrase exitsPhrase(const StageReport& rep);
 std::string exitsText(const StageReport& rep);
+
+// The moves of `required` by name, "-" for none, "(cut short)" after them
+// when the search that found them did not run to its end.
+game::Phrase requiresPhrase(unsigned required, bool cutShort);
 
 // Stage n's row from its finished proof (the verdict must be there).
 TableRow tableRow(int n, const Stage& stage, const ProofResult& proof);

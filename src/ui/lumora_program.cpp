@@ -1,8 +1,8 @@
 #include "ui/lumora_program.h"
 
+#include "game/translatable.h"
 #include "ui/main_window.h"
 #include "ui/menu.h"
-#include "game/translatable.h"
 
 namespace ui {
 
@@ -34,9 +34,13 @@ void LumoraProgram::startGame() {
     program_.start(MainWindow::kName);
 }
 
-std::string savePlayerMessage(const game::FileError& e) {
-    return e.message + "\n\n" +
-           QT_TRANSLATE_NOOP("Game", "Play goes on: the game keeps your progress while it runs.");
+game::Phrase savePlayerMessage(const game::FileError& e) {
+    return game::plain("%1\n\n%2",
+                       {game::nested(e.words),
+                        game::nested(game::phrase(
+                            game::kGameWords, QT_TRANSLATE_NOOP("Game",
+                                                                "Play goes on: the game keeps your "
+                                                                "progress while it runs.")))});
 }
 
 void saveOrTell(forms::Program& program, game::LumoraBas& bas) {

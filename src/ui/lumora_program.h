@@ -38,6 +38,6 @@ private:
 
 // Writes the save file and tells the player when that failed; play goes on.
 void saveOrTell(forms::Program& program, game::LumoraBas& bas);
-std::string savePlayerMessage(const game::FileError& e);
+game::Phrase savePlayerMessage(const game::FileError& e);
 
 }  // namespace ui

@@ -37,8 +37,8 @@ void MainWindow::Form_Load() {
     w_.AnimeFrame->setPicture(*w_.LeftWalk[1]);
     // A stage that cannot be built ends the program here, before the window
     // is ever shown half made.
-    if (auto e = bas_.LoadStage()) throw forms::FatalError(e->message);
-    if (auto e = bas_.LoadAnswerMarks()) throw forms::FatalError(e->message);
+    if (auto e = bas_.LoadStage()) throw forms::FatalError(e->words);
+    if (auto e = bas_.LoadAnswerMarks()) throw forms::FatalError(e->words);
 }
 
 // On screens other than 96 dots per inch the tray is laid out again in pixels,

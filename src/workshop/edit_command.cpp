@@ -5,7 +5,7 @@
 namespace workshop {
 
 EditCommand::EditCommand(Edit edit, int index, Apply apply)
-    : QUndoCommand(QString::fromStdString(edit.description)),
+    : WordedCommand(edit.description),
       edit_(std::move(edit)),
       index_(index),
       apply_(std::move(apply)) {}
@@ -20,7 +20,7 @@ bool EditCommand::mergeWith(const QUndoCommand* other) {
     if (next->index_ != index_) return false;                   // the same number of another stage
     edit_.after = next->edit_.after;
     edit_.description = next->edit_.description;
-    setText(next->text());
+    setWords(next->edit_.description);
     // Back where it started: the step goes away.
     setObsolete(edit_.after == edit_.before);
     return true;

@@ -50,7 +50,7 @@ public:
     PackView* packView() const { return packView_; }
     // Puts a whole new stage in place of the one being edited (a generated
     // one, say), as one undo step.
-    void replaceStage(const game::StageDesc& stage, const QString& description) {
+    void replaceStage(const game::StageDesc& stage, const game::Phrase& description) {
         pack_->replaceStage(stage, description);
     }
     // Shows another stage of the pack; not an edit.

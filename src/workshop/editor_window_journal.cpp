@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QUndoStack>
 
+#include "qt/languages.h"
 #include "workshop/core/journal_store.h"
 #include "workshop/editor_window.h"
 #include "workshop/journal_keeper.h"
@@ -43,8 +44,8 @@ bool EditorWindow::restoreJournal(const std::function<bool(const QString&)>& ask
     for (OrphanedJournal& orphan : orphanedJournals(journal_->folder())) {
         if (auto* e = std::get_if<game::FileError>(&orphan.journal)) {
             pack_->tellError(tr("Unsaved work"),
-                      tr("Unsaved work of a workshop that ended cannot be read: %1")
-                          .arg(text(e->message)));
+                             tr("Unsaved work of a workshop that ended cannot be read: %1")
+                                 .arg(qtfront::phraseText(e->words)));
             orphan.slot.remove();
             continue;
         }

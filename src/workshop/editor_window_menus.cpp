@@ -56,6 +56,7 @@ void EditorWindow::makeMenus() {
         undo->setText(withEdit(tr("&Undo"), stack->undoText()));
         redo->setText(withEdit(tr("&Redo"), stack->redoText()));
     };
+    texts_->add([this] { pack_->rewordSteps(); });
     texts_->add(word);
     connect(stack, &QUndoStack::undoTextChanged, this, word);
     connect(stack, &QUndoStack::redoTextChanged, this, word);

@@ -13,10 +13,12 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "qt/languages.h"
 #include "solver/moves.h"
 #include "solver/validate.h"
-#include "workshop/wording.h"
+#include "workshop/core/editing.h"
 #include "workshop/live_texts.h"
+#include "workshop/wording.h"
 
 namespace workshop {
 
@@ -164,10 +166,11 @@ void GenerateDialog::finished(const solver::GenerateResult& result) {
     setRunning(false);
     if (!result.stage) {
         status_->setText(
-            tr("No stage found: %1").arg(QString::fromStdString(solver::describeTries(result))));
+            tr("No stage found: %1").arg(qtfront::phraseText(solver::triesPhrase(result))));
         return;
     }
-    emit found(*result.stage, tr("Generate stage"));
+    emit found(*result.stage,
+               game::phrase(kEditWords, QT_TRANSLATE_NOOP("Edit", "Generate stage")));
     status_->setText(tr("Found after %1: %2, requires %3.")
                          .arg(counted(result.tally.attempts, tr("board"), tr("boards")),
                               counted(result.casts, tr("cast"), tr("casts")),

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <memory>
 
+#include "game/phrase.h"
 #include "solver/generate.h"
 #include "workshop/core/proof_scheduler.h"
 
@@ -26,7 +27,7 @@ public:
     ~GenerateDialog() override;  // stops a running search and waits for its thread
 
 signals:
-    void found(const game::StageDesc& stage, const QString& description);
+    void found(const game::StageDesc& stage, const game::Phrase& description);
 
 private:
     void makeLayout();

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QUndoStack>
 
+#include "qt/languages.h"
 #include "workshop/wording.h"
 
 namespace workshop {
@@ -23,7 +24,8 @@ JournalKeeper::JournalKeeper(QUndoStack* undo, Snapshot snapshot, QObject* paren
     if (!folder_.empty()) {
         auto claimed = claimJournal(folder_);
         if (auto* e = std::get_if<game::FileError>(&claimed))
-            QTimer::singleShot(0, this, [this, m = text(e->message)] { emit trouble(m); });
+            QTimer::singleShot(0, this,
+                               [this, m = qtfront::phraseText(e->words)] { emit trouble(m); });
         else
             slot_.emplace(std::move(std::get<JournalSlot>(claimed)));
     }
@@ -64,7 +66,7 @@ void JournalKeeper::drop() {
 bool JournalKeeper::keep(const Journal& journal) {
     if (!slot_) return false;
     if (auto e = slot_->write(journal)) {
-        emit trouble(text(e->message));
+        emit trouble(qtfront::phraseText(e->words));
         return false;
     }
     return true;

@@ -12,6 +12,7 @@
 
 #include "game/pack.h"
 #include "game/save_folder.h"
+#include "qt/languages.h"
 #include "workshop/edit_command.h"
 #include "workshop/wording.h"
 
@@ -24,13 +25,11 @@ constexpr int kMaxRecent = 8;
 QSettings settings() { return QSettings(QStringLiteral("lumora"), QStringLiteral("workshop")); }
 
 // One change of the pack's list or of its name, author or licence.
-class PackStep : public QUndoCommand {
+class PackStep : public WordedCommand {
 public:
     using Apply = std::function<void(const PackContents&)>;
     PackStep(PackEdit edit, Apply apply)
-        : QUndoCommand(QString::fromStdString(edit.description)),
-          edit_(std::move(edit)),
-          apply_(std::move(apply)) {}
+        : WordedCommand(edit.description), edit_(std::move(edit)), apply_(std::move(apply)) {}
     void redo() override { apply_(edit_.after); }
     void undo() override { apply_(edit_.before); }
 
@@ -53,9 +52,17 @@ void PackKeeper::push(const Edit& edit) {
     }));
 }
 
-void PackKeeper::replaceStage(const game::StageDesc& stage, const QString& description) {
+void PackKeeper::replaceStage(const game::StageDesc& stage, const game::Phrase& description) {
     if (stage == this->stage()) return;
-    push(Edit{Edit::Field::Board, this->stage(), stage, description.toStdString()});
+    push(Edit{Edit::Field::Board, this->stage(), stage, description});
+}
+
+void PackKeeper::rewordSteps() {
+    // The stack hands its steps out read-only; their words are no part of
+    // what they do, and every step on it is one of ours.
+    for (int i = 0; i < undo_->count(); ++i)
+        if (auto* step = dynamic_cast<const WordedCommand*>(undo_->command(i)))
+            const_cast<WordedCommand*>(step)->reword();
 }
 
 void PackKeeper::takeAnswer(const AnswerMarks& answer) {
@@ -131,7 +138,7 @@ bool PackKeeper::openFolder(const QString& folder) {
     if (auto* e = std::get_if<game::FileError>(&opened)) {
         tellError(tr("Cannot Open the Pack"),
                   tr("The pack in %1 does not open, and nothing was changed:\n%2")
-                      .arg(folder, text(e->message)));
+                      .arg(folder, qtfront::phraseText(e->words)));
         return false;
     }
     setDocument(PackDocument(std::move(std::get<game::Pack>(opened)), folder.toStdString(), false));
@@ -146,7 +153,7 @@ bool PackKeeper::openGameStages() {
         qEnvironmentVariable("XDG_DATA_HOME").toStdString(), QDir::homePath().toStdString());
     auto opened = game::openGameStages(folders.stages);
     if (auto* e = std::get_if<game::FileError>(&opened)) {
-        tellError(tr("Cannot Open the Game's Stages"), text(e->message));
+        tellError(tr("Cannot Open the Game's Stages"), qtfront::phraseText(e->words));
         return false;
     }
     setDocument(PackDocument(std::move(std::get<game::Pack>(opened)), folders.stages, true));
@@ -176,7 +183,8 @@ bool PackKeeper::saveTo(const QString& folder) {
     const std::string path = folder.toStdString();
     if (auto refused = game::writePack(path, doc_.pack())) {
         tellError(tr("Cannot Save the Pack"),
-                  tr("The pack was not saved in %1:\n%2").arg(folder, text(refused->message)));
+                  tr("The pack was not saved in %1:\n%2")
+                      .arg(folder, qtfront::phraseText(refused->words)));
         return false;
     }
     doc_.savedTo(path);

@@ -26,6 +26,8 @@ public:
     const PackDocument& document() const { return doc_; }
     const game::StageDesc& stage() const { return doc_.currentStage(); }
     QUndoStack* undoStack() const { return undo_; }
+    // Names every undo step anew, in the language installed now.
+    void rewordSteps();
 
     // Where failures are told; a message box unless replaced (by a test).
     using ErrorReporter = std::function<void(const QString& title, const QString& text)>;
@@ -36,7 +38,7 @@ public:
     // A stage edit of the stage shown, as an undo step.
     void push(const Edit& edit);
     // Puts a whole new stage in place of the one shown, as one undo step.
-    void replaceStage(const game::StageDesc& stage, const QString& description);
+    void replaceStage(const game::StageDesc& stage, const game::Phrase& description);
     // The answer a proof gives a stage that has none: no undo step of its
     // own, it follows from the edit that left the stage without one.
     void takeAnswer(const AnswerMarks& answer);

@@ -9,11 +9,8 @@ std::string proofKey(const game::StageDesc& stage) { return game::writeStageText
 
 ProvenStage proveForTable(const game::StageDesc& stage, solver::ProofControl* control) {
     ProvenStage out;
+    if ((out.error = solver::stageProblem(stage))) return out;
     auto parsed = solver::stageFromDesc(stage, "stage");
-    if (auto* e = std::get_if<std::string>(&parsed)) {
-        out.error = *e;
-        return out;
-    }
     const auto& s = std::get<solver::Stage>(parsed);
     const solver::ProofResult proof = solver::prove(s, panelOptions(), control);
     if (proof.ending.cancelled || !proof.verdict) return out;

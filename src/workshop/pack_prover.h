@@ -15,10 +15,10 @@ namespace workshop {
 // What the pack view shows of one stage: its row of the stage table and
 // the numbers its plot draws.
 struct ProvenStage {
-    solver::TableRow cells{};  // the stage number left for the view to fill
-    std::string error;         // why it could not be proven at all; empty when it was
-    bool solvable = false;     // with its own budget
-    bool decided = true;       // false: undecided, the proof stopped at its memory or states
+    solver::TableRow cells{};           // the stage number left for the view to fill
+    std::optional<game::Phrase> error;  // why it could not be proven at all
+    bool solvable = false;              // with its own budget
+    bool decided = true;  // false: undecided, the proof stopped at its memory or states
     int leastMagic = 0;
     int casts = 0;
     std::size_t proofStates = 0;

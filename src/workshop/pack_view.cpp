@@ -1,8 +1,8 @@
 #include "workshop/pack_view.h"
 
-#include <QCoreApplication>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "qt/languages.h"
 #include "solver/stage.h"
 #include "workshop/live_texts.h"
 
@@ -158,12 +159,10 @@ void PackView::setStages(const std::vector<game::StageDesc>& stages, int live) {
 }
 
 void PackView::learn(const game::StageDesc& stage, const solver::ProofResult& proof) {
-    auto parsed = solver::stageFromDesc(stage, "stage");
     ProvenStage row;
-    if (auto* e = std::get_if<std::string>(&parsed))
-        row.error = *e;
-    else
-        row = rowOf(std::get<solver::Stage>(parsed), proof);
+    row.error = solver::stageProblem(stage);
+    if (!row.error)
+        row = rowOf(std::get<solver::Stage>(solver::stageFromDesc(stage, "stage")), proof);
     proven(proofKey(stage), row);
 }
 
@@ -188,23 +187,21 @@ void PackView::showRow(int index) {
     if (table_->columnSpan(index, 1) > 1) table_->setSpan(index, 1, 1, 1);
     for (int c = 0; c < kColumns; ++c) {
         const bool number = solver::kTableColumnInfo[static_cast<std::size_t>(c)].number;
-        QString text =
-            c == kStageColumn ? QString::number(index + 1)
-            : found == known_.end()
-                ? tr("…")
-                : QString::fromStdString(found->second.cells[static_cast<std::size_t>(c)]);
+        QString text = c == kStageColumn ? QString::number(index + 1)
+                       : found == known_.end()
+                           ? tr("…")
+                           : qtfront::phraseText(found->second.cells[static_cast<std::size_t>(c)]);
         table_->setItem(index, c, cell(text, number));
     }
     if (found == known_.end()) return;
     const ProvenStage& row = found->second;
-    if (!row.error.empty()) {
+    if (row.error) {
         table_->setSpan(index, 1, 1, kColumns - 1);
         table_->setItem(
-            index, 1,
-            cell(tr("Cannot be proven: %1").arg(QString::fromStdString(row.error)), false));
+            index, 1, cell(tr("Cannot be proven: %1").arg(qtfront::phraseText(*row.error)), false));
     }
-    if (!row.error.empty() || !row.solvable) {
-        const QString why = !row.error.empty() ? QString::fromStdString(row.error)
+    if (row.error || !row.solvable) {
+        const QString why = row.error ? qtfront::phraseText(*row.error)
                             : row.decided
                                 ? tr("The budget does not clear this stage")
                                 : tr("Undecided: the proof stopped at its memory or state limit "
@@ -225,8 +222,7 @@ void PackView::showPlot() {
         const auto found = known_.find(keys_[i]);
         // A stage with no figures (undecided, or no magic clears it) is a
         // gap in the curves, not a point at 0.
-        if (found == known_.end() || !found->second.error.empty() ||
-            found->second.leastMagic == 0)
+        if (found == known_.end() || found->second.error || found->second.leastMagic == 0)
             continue;
         for (std::size_t k = 0; k < points.size(); ++k) {
             const double v = curveValue(static_cast<Curve>(k), found->second);

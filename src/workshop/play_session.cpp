@@ -9,6 +9,7 @@
 #include "game/pack.h"
 #include "game/save_folder.h"
 #include "qt/form_window.h"
+#include "qt/languages.h"
 #include "qt/window_manager.h"
 #include "ui/lumora_program.h"
 #include "ui/main_window.h"
@@ -108,7 +109,7 @@ bool PlaySession::playPack(const std::string& folder, int stageCount) {
         game::packSaveFolder(folder, qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
                              QDir::homePath().toStdString());
     if (const auto* e = std::get_if<game::FileError>(&save)) {
-        QMessageBox::critical(workshop_, kTitle, QString::fromStdString(e->message));
+        QMessageBox::critical(workshop_, kTitle, qtfront::phraseText(e->words));
         return false;
     }
     open(std::make_unique<ui::LumoraProgram>(folder, std::get<std::string>(save),
@@ -141,7 +142,7 @@ bool PlaySession::openStage(const game::StageDesc& stage) {
     pack.info.stageCount = 1;
     pack.stages = {stage};
     if (auto e = game::writePack(root + kPackFolder, pack)) {
-        QMessageBox::critical(workshop_, kTitle, QString::fromStdString(e->message));
+        QMessageBox::critical(workshop_, kTitle, qtfront::phraseText(e->words));
         return false;
     }
     auto game = std::make_unique<ui::LumoraProgram>(root + kPackFolder, root + kSaveFolder,

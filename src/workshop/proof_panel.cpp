@@ -322,7 +322,8 @@ void ProofPanel::showVerdictLine(const solver::StageReport& rep, bool first) {
     else if (rep.solvable)
         verdict_->setText(tr("✔ Solvable with its magic"));
     else
-        verdict_->setText(tr("✘ Not solvable: %1").arg(text(whyNotSolvable(proving_, rep))));
+        verdict_->setText(
+            tr("✘ Not solvable: %1").arg(qtfront::phraseText(whyNotSolvable(proving_, rep))));
     verdict_->setStyleSheet(QStringLiteral("color: %1").arg((rep.solvable ? kGood : kBad).name()));
 }
 
@@ -359,8 +360,8 @@ void ProofPanel::showResult(std::uint64_t generation, const StageProof& result) 
     stop_->hide();
     proved_ = true;
     emit proved(proving_, result);
-    if (!result.problem.empty()) {
-        showProblem(result.problem);
+    if (result.problem) {
+        showProblem(qtfront::phraseText(*result.problem));
         return;
     }
     progress_->setText(tr("%L1 states searched in all").arg(result.proof.states));
@@ -384,13 +385,13 @@ void ProofPanel::showResult(std::uint64_t generation, const StageProof& result) 
     emit analysisShown();
 }
 
-void ProofPanel::showProblem(const std::string& problem) {
-    verdict_->setText(tr("✘ Cannot be played: %1").arg(text(problem)));
+void ProofPanel::showProblem(const QString& problem) {
+    verdict_->setText(tr("✘ Cannot be played: %1").arg(problem));
     verdict_->setStyleSheet(QStringLiteral("color: %1").arg(kBad.name()));
     progress_->clear();
     showAnswers();
     settled_ = true;
-    noSolution_ = text(problem);
+    noSolution_ = problem;
     emit solutionSettled();
 }
 

@@ -72,7 +72,7 @@ private:
     void showVerdictLine(const solver::StageReport& report, bool first);
     void showFigures(const solver::StageReport& report, bool first);
     void showResult(std::uint64_t generation, const StageProof& result);
-    void showProblem(const std::string& problem);
+    void showProblem(const QString& problem);
     void showAnswers();
     void stepAnswer(int by);
     void tick();

@@ -88,7 +88,7 @@ TEST(BoardAccess, TheBoardIsATableOfNamedCellsThatNeverGoStale) {
         Window w;
         game::StageDesc s = w.window->stage();
         s.set(5, 3, game::CellKind::Water);
-        w.window->replaceStage(s, QStringLiteral("test"));
+        w.window->replaceStage(s, game::plain("test"));
         QAccessibleInterface* board = w.table();
         ASSERT_EQ(board->role(), QAccessible::Table);
         ASSERT_EQ(board->childCount(), 81);
@@ -162,7 +162,7 @@ TEST(BoardAccess, EachVerdictIsToldAsItArrives) {
     QString last;
     for (int i = 0; i < 2; ++i) {
         told.clear();
-        if (i == 0) w.window->replaceStage(unclearable, QStringLiteral("test"));
+        if (i == 0) w.window->replaceStage(unclearable, game::plain("test"));
         if (i == 1) w.window->undoStack()->undo();
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return w.window->proofPanel()->solutionKnown(); }, 20'000));

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QChartView>
-#include <QTest>
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTest>
 #include <QUndoStack>
 #include <filesystem>
 #include <map>
@@ -144,7 +144,7 @@ TEST(PackWindow, WhatCannotBeOpenedOrSavedIsToldAndTouchesNothing) {
         if (c.spoil == Spoil::Write) folder.write(c.file, c.bytes);
         const auto before = contents(folder);
         Window w;
-        w.window->replaceStage(stageNo(5), "five");
+        w.window->replaceStage(stageNo(5), game::plain("five"));
         const QString path = QString::fromStdString(folder.path());
         EXPECT_FALSE(c.open ? w.window->openFolder(path) : w.window->saveTo(path)) << c.name;
         ASSERT_EQ(w.errors.size(), 1) << c.name;
@@ -177,5 +177,6 @@ TEST(PackWindow, TheCurveOfAOneStagePackDrawsWithoutAWarning) {
     chart->grab();
     qInstallMessageHandler(previous);
     gWarnings = nullptr;
-    EXPECT_TRUE(warnings.filter(QStringLiteral("NaN")).isEmpty()) << warnings.join('\n').toStdString();
+    EXPECT_TRUE(warnings.filter(QStringLiteral("NaN")).isEmpty())
+        << warnings.join('\n').toStdString();
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QActionGroup>
 #include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QHeaderView>
@@ -8,7 +9,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QActionGroup>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -17,12 +17,19 @@
 #include <QTranslator>
 #include <memory>
 
+#include "game/file_error.h"
+#include "game/stage_desc.h"
 #include "harness.h"
 #include "qt/languages.h"
 #include "qt/picture_library.h"
+#include "solver/generate.h"
+#include "solver/refute.h"
+#include "solver/table.h"
+#include "workshop/core/editing.h"
 #include "workshop/editor_window.h"
 #include "workshop/generate_dialog.h"
 #include "workshop/language_menu.h"
+#include "workshop/pack_keeper.h"
 #include "workshop/proof_panel.h"
 #include "workshop/stage_list.h"
 
@@ -43,7 +50,8 @@ void collectMenu(const QMenu* menu, const QString& where, QStringList& out) {
         if (languages && !a->data().toString().isEmpty()) continue;
         if (unmarked(a->text())) out << where + QStringLiteral(" > ") + a->text();
         if (unmarked(a->toolTip())) out << where + QStringLiteral(" tip ") + a->toolTip();
-        if (a->menu() != nullptr) collectMenu(a->menu(), where + QStringLiteral(" > ") + a->text(), out);
+        if (a->menu() != nullptr)
+            collectMenu(a->menu(), where + QStringLiteral(" > ") + a->text(), out);
     }
 }
 
@@ -54,8 +62,8 @@ QStringList unmarkedTexts(const QWidget* window) {
     if (unmarked(window->windowTitle())) out << QStringLiteral("title ") + window->windowTitle();
     for (const QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(window)) continue;
-        const QString name = QString::fromLatin1(w->metaObject()->className()) +
-                             QLatin1Char(' ') + w->objectName() + QStringLiteral(": ");
+        const QString name = QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') +
+                             w->objectName() + QStringLiteral(": ");
         QStringList texts{w->toolTip()};
         if (auto* l = qobject_cast<const QLabel*>(w)) texts << l->text();
         // Tool buttons show their actions, read in the menus; a dialog's
@@ -63,7 +71,8 @@ QStringList unmarkedTexts(const QWidget* window) {
         const auto* box = qobject_cast<const QDialogButtonBox*>(w->parentWidget());
         if (auto* b = qobject_cast<const QAbstractButton*>(w);
             b && !qobject_cast<const QToolButton*>(w) &&
-            !(box && box->standardButton(const_cast<QAbstractButton*>(b)) != QDialogButtonBox::NoButton))
+            !(box &&
+              box->standardButton(const_cast<QAbstractButton*>(b)) != QDialogButtonBox::NoButton))
             texts << b->text();
         if (auto* d = qobject_cast<const QDockWidget*>(w)) texts << d->windowTitle();
         if (auto* h = qobject_cast<const QHeaderView*>(w); h && h->model())
@@ -81,6 +90,15 @@ QStringList unmarkedTexts(const QWidget* window) {
             if (unmarked(t)) out << name + t;
     }
     return out;
+}
+
+// How many texts of a phrase, its own and its nested ones, a catalogue translates.
+int markedTexts(const game::Phrase& p) {
+    int n = p.context != nullptr;
+    for (const game::PhraseValue& v : p.values)
+        if (const auto* inner = std::get_if<std::shared_ptr<const game::Phrase>>(&v))
+            n += markedTexts(**inner);
+    return n;
 }
 
 std::string shown(const QStringList& texts) { return texts.join(QLatin1Char('\n')).toStdString(); }
@@ -137,6 +155,68 @@ TEST(TranslatedWindows, WorkshopShowsNoTextLeftUnmarked) {
     dialog->close();
 }
 
+// The sentences made without the toolkit come translated as a whole, each
+// phrase nested in them too, with their values (numbers, a file's name) as
+// they are.
+TEST(TranslatedWindows, SentencesMadeWithoutTheToolkitShowMarked) {
+    Pseudo pseudo;
+    workshop::Stroke stroke(workshop::blankStage(), workshop::Kind::Sand);
+    stroke.to(2, 2);
+    stroke.to(4, 2);
+    game::StageDesc floating = workshop::blankStage();
+    floating.startRow = 1;  // above nothing
+    solver::GenerateResult tries;
+    tries.tally.attempts = 3;
+    tries.ending.cancelled = true;
+    std::string text;
+    for (int row = 0; row < game::kBoardSide; ++row) text += ".........\r\n";
+    const auto badStage = game::parseStageText("mmap3.bkm", text + "abc\r\n9\r\n");
+    ASSERT_TRUE(std::holds_alternative<game::FileError>(badStage));
+    const struct {
+        const char* what;
+        game::Phrase phrase;
+        const char* value;  // shown as it is
+    } cases[] = {
+        {"refutation",
+         solver::refutationPhrase({solver::RefutationKind::FixedTouching, 10, 11, 2, 1}), ""},
+        {"undo step", stroke.finish()->description, "3"},
+        {"stage the proof cannot take", *solver::stageProblem(floating), ""},
+        {"pack table's Requires", solver::requiresPhrase(0b11, true), ""},
+        {"generator's summary", solver::triesPhrase(tries), "3"},
+        {"file error", std::get<game::FileError>(badStage).words, "mmap3.bkm"},
+        {"file error",
+         game::cannot("save.bkm", game::FileAct::Write, "/tmp/a%1b", "No space").words,
+         "/tmp/a%1b"},
+    };
+    for (const auto& c : cases) {
+        const QString said = qtfront::phraseText(c.phrase);
+        EXPECT_TRUE(said.startsWith(QLatin1Char('['))) << c.what << ": " << said.toStdString();
+        EXPECT_EQ(said.count(QLatin1Char('[')), markedTexts(c.phrase))
+            << c.what << ": " << said.toStdString();
+        EXPECT_TRUE(said.contains(QString::fromUtf8(c.value)))
+            << c.what << ": " << said.toStdString();
+    }
+}
+
+// An undo step made in one language is named anew in the next, in the Edit menu.
+TEST(TranslatedWindows, UndoStepsFollowTheLanguage) {
+    Workshop w;
+    workshop::Stroke stroke(w.window->stage(), workshop::Kind::Wall);
+    stroke.to(5, 5);
+    ASSERT_TRUE(stroke.finish());
+    w.window->pack()->push(*stroke.finish());
+    auto* undo = w.window->findChild<QAction*>(QStringLiteral("undo"));
+    ASSERT_NE(undo, nullptr);
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Paint 1 cell with wall"));
+    {
+        Pseudo pseudo;
+        for (int round = 0; round < 3; ++round) QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(undo->text(), QStringLiteral("[&Undo] [Paint 1 cells with wall]"));
+    }
+    for (int round = 0; round < 3; ++round) QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Paint 1 cell with wall"));
+}
+
 // The game's own windows: their captions and labels go through the catalogue.
 TEST(TranslatedWindows, GameShowsNoTextLeftUnmarked) {
     Pseudo pseudo;
@@ -148,7 +228,8 @@ TEST(TranslatedWindows, GameShowsNoTextLeftUnmarked) {
         if (unmarked(title.trimmed().remove(QStringLiteral("Lumora"))))
             out << QStringLiteral("title ") + title;
         for (const forms::Control& c : form->controls())
-            if (c.kind == forms::Kind::Label && unmarked(QString::fromStdString(qtfront::gameText(c.Caption))))
+            if (c.kind == forms::Kind::Label &&
+                unmarked(QString::fromStdString(qtfront::gameText(c.Caption))))
                 out << QString::fromStdString(form->name() + " " + c.name + ": " + c.Caption);
     }
     EXPECT_EQ(shown(out), "");
@@ -175,7 +256,8 @@ TEST(TranslatedWindows, NoLanguageCutsTheWorkshopOff) {
             for (const QAbstractButton* b : part->findChildren<QAbstractButton*>())
                 if (b->isVisibleTo(w.window.get()) && !whole(b)) cut << b->text();
         for (const QToolBar* bar : w.window->findChildren<QToolBar*>()) {
-            const auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+            const auto* more =
+                bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
             if (bar->isVisible() && more != nullptr && more->isVisible()) cut << bar->windowTitle();
         }
         EXPECT_EQ(shown(cut), "") << language.code;

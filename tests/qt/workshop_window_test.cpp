@@ -172,7 +172,7 @@ TEST(WorkshopWindow, AFirstVerdictOffersItsSolutionBeforeTheSearchEnds) {
     const auto restore = qScopeGuard([memory] { workshop::setProofMemoryMB(memory); });
     workshop::setProofMemoryMB(workshop::kMinProofMemoryMB);
     Window w;
-    w.window->replaceStage(std::get<game::StageDesc>(read), QStringLiteral("drawn"));
+    w.window->replaceStage(std::get<game::StageDesc>(read), game::plain("drawn"));
     workshop::ProofPanel* panel = w.window->proofPanel();
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel->solutionKnown(); }, 60'000));
     EXPECT_FALSE(panel->finished());

@@ -190,8 +190,8 @@ void printTableHead(const FolderShape& shape) {
 
 void printTableRow(int n, const solver::Stage& stage, const solver::ProofResult& proof) {
     std::cout << "|";
-    for (const std::string& cell : solver::tableRow(n, stage, proof))
-        std::cout << " " << cell << " |";
+    for (const game::Phrase& cell : solver::tableRow(n, stage, proof))
+        std::cout << " " << game::english(cell) << " |";
     std::cout << "\n";
 }
 

@@ -1,7 +1,6 @@
 #include "workshop/core/editing.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 
 namespace workshop {
@@ -22,28 +21,41 @@ int changedCells(const game::StageDesc& a, const game::StageDesc& b) {
     return n;
 }
 
-std::string lowerName(Kind kind) {
-    std::string name(kindInfo(kind).name);
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-    return name;
-}
+// What a stroke of each kind did to how many cells, for many and for one;
+// one sentence for each kind, so that each language says it its own way.
+struct StrokeWords {
+    Kind kind;
+    const char* many;
+    const char* one;
+};
+constexpr StrokeWords kStrokeWords[] = {
+    {Kind::Empty, QT_TRANSLATE_N_NOOP("Edit", "Empty %n cells"), "Empty %n cell"},
+    {Kind::Sand, QT_TRANSLATE_N_NOOP("Edit", "Paint %n cells with sand"),
+     "Paint %n cell with sand"},
+    {Kind::Block, QT_TRANSLATE_N_NOOP("Edit", "Paint %n cells with block"),
+     "Paint %n cell with block"},
+    {Kind::Water, QT_TRANSLATE_N_NOOP("Edit", "Paint %n cells with water"),
+     "Paint %n cell with water"},
+    {Kind::Wall, QT_TRANSLATE_N_NOOP("Edit", "Paint %n cells with wall"),
+     "Paint %n cell with wall"},
+};
 
-std::string strokeText(Kind kind, int cells) {
-    if (kind == Kind::Start) return "Move the start";
-    const std::string count = std::to_string(cells) + (cells == 1 ? " cell" : " cells");
-    if (kind == Kind::Empty) return "Empty " + count;
-    return "Paint " + count + " with " + lowerName(kind);
+game::Phrase strokeText(Kind kind, int cells) {
+    for (const StrokeWords& w : kStrokeWords)
+        if (w.kind == kind) return game::counting(kEditWords, w.many, w.one, cells);
+    return game::phrase(kEditWords, QT_TRANSLATE_NOOP("Edit", "Move the start"));
 }
 
 std::optional<Edit> numberEdit(const game::StageDesc& stage, Edit::Field field, int value) {
     Edit e{field, stage, stage, {}};
     if (field == Edit::Field::Target) {
         e.after.target = static_cast<std::int16_t>(std::clamp(value, kMinTarget, kMaxTarget));
-        e.description = "Set the target to " + std::to_string(e.after.target);
+        e.description = game::phrase(kEditWords, QT_TRANSLATE_NOOP("Edit", "Set the target to %1"),
+                                     {e.after.target});
     } else {
         e.after.magic = static_cast<std::int16_t>(std::clamp(value, kMinMagic, kMaxMagic));
-        e.description = "Set the starting magic to " + std::to_string(e.after.magic);
+        e.description = game::phrase(
+            kEditWords, QT_TRANSLATE_NOOP("Edit", "Set the starting magic to %1"), {e.after.magic});
     }
     if (e.after == e.before) return std::nullopt;
     // The answer was the end of a solution of the stage as it was.
@@ -140,7 +152,8 @@ namespace workshop {
 
 std::optional<Edit> setAnswer(const game::StageDesc& stage, const AnswerMarks& answer) {
     if (stage.answer == answer) return std::nullopt;
-    Edit e{Edit::Field::Answer, stage, stage, "Choose the answer"};
+    Edit e{Edit::Field::Answer, stage, stage,
+           game::phrase(kEditWords, QT_TRANSLATE_NOOP("Edit", "Choose the answer"))};
     e.after.answer = answer;
     return e;
 }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "game/phrase.h"
 #include "game/stage_desc.h"
 #include "workshop/core/palette.h"
 
@@ -29,13 +30,15 @@ Kind kindAt(const game::StageDesc& stage, int c, int r);
 // the start's cell leaves it as it is. The answer marks are left alone.
 bool paint(game::StageDesc& stage, int c, int r, Kind kind);
 
-// One undoable change: the whole stage before and after, and what it did.
+// One undoable change: the whole stage before and after, and what it did
+// ("Paint 3 cells with sand"), its words marked in the context kEditWords.
+inline constexpr const char* kEditWords = "Edit";
 struct Edit {
     enum class Field { Board, Target, Magic, Answer };  // edits of one field may merge
     Field field = Field::Board;
     game::StageDesc before;
     game::StageDesc after;
-    std::string description;
+    game::Phrase description;
 };
 
 // One press, drag and release of a mouse button: every cell it passes over is

@@ -91,7 +91,9 @@ game::FileResult<JournalSlot> claimJournal(const std::string& stateFolder) {
         const std::string lock = fileOf(stateFolder, id, kLockSuffix);
         const int fd = game::fileIo().lock(lock);
         if (fd == -EWOULDBLOCK) continue;
-        if (fd < 0) return game::cannot(journalName(id), "lock", lock, game::describeErrno(-fd));
+        if (fd < 0)
+            return game::cannot(journalName(id), game::FileAct::Lock, lock,
+                                game::describeErrno(-fd));
         JournalSlot slot(stateFolder, id, fd);
         if (!exists(fileOf(stateFolder, id, kJournalSuffix))) return slot;
     }

@@ -5,13 +5,11 @@
 namespace workshop {
 namespace {
 
-std::string numbered(const char* what, int n) {
-    return what + std::string(" ") + std::to_string(n);
-}
+game::Phrase numbered(const char* what, int n) { return game::phrase(kEditWords, what, {n}); }
 
 std::optional<PackEdit> editOf(const PackDocument& doc,
                                const std::function<bool(PackDocument&)>& change,
-                               std::string description) {
+                               game::Phrase description) {
     PackDocument after = doc;
     if (!change(after)) return std::nullopt;
     return PackEdit{doc.contents(), after.contents(), std::move(description)};
@@ -21,26 +19,29 @@ std::optional<PackEdit> editOf(const PackDocument& doc,
 
 std::optional<PackEdit> addStageEdit(const PackDocument& doc) {
     return editOf(
-        doc, [](PackDocument& d) { return d.add(); }, numbered("Add stage", doc.current() + 2));
+        doc, [](PackDocument& d) { return d.add(); },
+        numbered(QT_TRANSLATE_NOOP("Edit", "Add stage %1"), doc.current() + 2));
 }
 
 std::optional<PackEdit> duplicateStageEdit(const PackDocument& doc) {
     return editOf(
         doc, [](PackDocument& d) { return d.duplicate(); },
-        numbered("Duplicate stage", doc.current() + 1));
+        numbered(QT_TRANSLATE_NOOP("Edit", "Duplicate stage %1"), doc.current() + 1));
 }
 
 std::optional<PackEdit> deleteStageEdit(const PackDocument& doc) {
     const int at = doc.current();
     return editOf(
-        doc, [at](PackDocument& d) { return d.remove(at); }, numbered("Delete stage", at + 1));
+        doc, [at](PackDocument& d) { return d.remove(at); },
+        numbered(QT_TRANSLATE_NOOP("Edit", "Delete stage %1"), at + 1));
 }
 
 std::optional<PackEdit> moveStageEdit(const PackDocument& doc, int from, int to) {
     if (from == to) return std::nullopt;
     auto edit = editOf(
         doc, [from, to](PackDocument& d) { return d.move(from, to); },
-        numbered("Move stage", from + 1) + numbered(" to", to + 1));
+        game::phrase(kEditWords, QT_TRANSLATE_NOOP("Edit", "Move stage %1 to %2"),
+                     {from + 1, to + 1}));
     if (edit) edit->before.current = from;
     return edit;
 }
@@ -52,7 +53,8 @@ std::optional<PackEdit> infoEdit(const PackDocument& doc, const game::PackInfo& 
             d.setInfo(info);
             return true;
         },
-        "Edit the pack's name, author or licence");
+        game::phrase(kEditWords,
+                     QT_TRANSLATE_NOOP("Edit", "Edit the pack's name, author or licence")));
 }
 
 }  // namespace workshop

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "game/phrase.h"
+#include "workshop/core/editing.h"
 #include "workshop/core/pack_document.h"
 
 namespace workshop {
@@ -12,7 +14,7 @@ namespace workshop {
 struct PackEdit {
     PackContents before;
     PackContents after;
-    std::string description;
+    game::Phrase description;  // marked in the context kEditWords
 };
 
 // Each is the edit the operation would make of `doc`, or nothing when the

@@ -53,22 +53,23 @@ solver::ProofOptions panelOptions() {
     return options;
 }
 
-std::string whyNotSolvable(const game::StageDesc& stage, const solver::StageReport& report) {
+game::Phrase whyNotSolvable(const game::StageDesc& stage, const solver::StageReport& report) {
     if (report.leastMagic > 0)
-        return "not enough magic: it needs " + std::to_string(report.leastMagic) +
-               " to start with, it has " + std::to_string(stage.magic);
-    if (report.refutation) return solver::refutationText(*report.refutation);
-    return report.problem.empty() ? "no clear found" : report.problem;
+        return game::phrase(
+            solver::kProblemWords,
+            QT_TRANSLATE_NOOP("Problem", "not enough magic: it needs %1 to start with, it has %2"),
+            {report.leastMagic, stage.magic});
+    if (report.refutation) return solver::refutationPhrase(*report.refutation);
+    if (report.problem.empty())
+        return game::phrase(solver::kProblemWords, QT_TRANSLATE_NOOP("Problem", "no clear found"));
+    return report.problemWords;
 }
 
 std::optional<StageProof> proveStage(const game::StageDesc& desc, solver::ProofControl& control,
                                      const std::function<void(const StageVerdict&)>& verdict) {
     StageProof out;
+    if ((out.problem = solver::stageProblem(desc))) return out;
     auto stage = solver::stageFromDesc(desc, "the stage");
-    if (auto* why = std::get_if<std::string>(&stage)) {
-        out.problem = *why;
-        return out;
-    }
     const solver::Stage& s = std::get<solver::Stage>(stage);
     auto tell = [&](bool final) {
         return [&verdict, final](const solver::StageReport& report) {

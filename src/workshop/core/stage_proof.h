@@ -16,7 +16,8 @@ namespace workshop {
 // the stage cannot be proven at all, and the answers its final boards give,
 // the shortest solution's first.
 struct StageProof {
-    std::string problem;  // a stage the solver cannot take (no ground under the start)
+    std::optional<game::Phrase>
+        problem;  // a stage the solver cannot take (no ground under the start)
     solver::ProofResult proof;
     std::vector<AnswerMarks> answers;
 };
@@ -54,6 +55,6 @@ std::optional<StageProof> proveStage(const game::StageDesc& stage, solver::Proof
                                      const std::function<void(const StageVerdict&)>& verdict);
 
 // Why the budget does not clear the stage, in the designer's words.
-std::string whyNotSolvable(const game::StageDesc& stage, const solver::StageReport& report);
+game::Phrase whyNotSolvable(const game::StageDesc& stage, const solver::StageReport& report);
 
 }  // namespace workshop
