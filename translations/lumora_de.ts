@@ -385,6 +385,10 @@
         <source>%1: no folder for the pack&apos;s save (neither XDG_DATA_HOME nor HOME is an absolute path)</source>
         <translation>%1: kein Ordner für den Spielstand des Pakets (weder XDG_DATA_HOME noch HOME ist ein absoluter Pfad)</translation>
     </message>
+    <message>
+        <source>pack folder</source>
+        <translation>Paketordner</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>

@@ -385,6 +385,10 @@
         <source>%1: no folder for the pack&apos;s save (neither XDG_DATA_HOME nor HOME is an absolute path)</source>
         <translation>%1: no hay carpeta para la partida guardada del paquete (ni XDG_DATA_HOME ni HOME es una ruta absoluta)</translation>
     </message>
+    <message>
+        <source>pack folder</source>
+        <translation>carpeta del paquete</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>

@@ -385,6 +385,10 @@
         <source>%1: no folder for the pack&apos;s save (neither XDG_DATA_HOME nor HOME is an absolute path)</source>
         <translation>%1 : aucun dossier pour la sauvegarde du pack (ni XDG_DATA_HOME ni HOME n’est un chemin absolu)</translation>
     </message>
+    <message>
+        <source>pack folder</source>
+        <translation>dossier du pack</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>

@@ -377,6 +377,10 @@
         <source>%1: no folder for the pack&apos;s save (neither XDG_DATA_HOME nor HOME is an absolute path)</source>
         <translation>%1: パックのセーブデータのフォルダーがありません (XDG_DATA_HOME も HOME も絶対パスではありません)</translation>
     </message>
+    <message>
+        <source>pack folder</source>
+        <translation>パックのフォルダー</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>

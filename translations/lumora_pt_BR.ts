@@ -385,6 +385,10 @@
         <source>%1: no folder for the pack&apos;s save (neither XDG_DATA_HOME nor HOME is an absolute path)</source>
         <translation>%1: não há pasta para o jogo salvo do pacote (nem XDG_DATA_HOME nem HOME é um caminho absoluto)</translation>
     </message>
+    <message>
+        <source>pack folder</source>
+        <translation>pasta do pacote</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>

@@ -9,7 +9,7 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
 }
 
-FileResult<std::string> followLinks(const std::string& name, const std::string& path) {
+FileResult<std::string> followLinks(const PhraseValue& name, const std::string& path) {
     // As many hops as the system itself follows before it gives up.
     constexpr int kMaxHops = 40;
     std::string at = path;

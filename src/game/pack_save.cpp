@@ -11,9 +11,11 @@
 namespace game {
 namespace {
 
-// The name a pack folder's troubles go by where they are told by another
-// file's code (a link to nowhere); the sentences below carry it in their words.
-constexpr const char* kFolderName = "pack folder";
+// What a pack folder's troubles are told under where another file's code
+// tells them (a link to nowhere); the sentences below carry it in their words.
+PhraseValue folderName() {
+    return nested(phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "pack folder")));
+}
 constexpr const char* kCannotRemove =
     QT_TRANSLATE_NOOP("Game", "pack folder: cannot remove %1 (%2)");
 constexpr const char* kCannotRename =
@@ -55,7 +57,7 @@ struct Places {
 
 FileResult<Places> placesOf(std::string folder) {
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    auto followed = followLinks(kFolderName, folder);
+    auto followed = followLinks(folderName(), folder);
     if (auto* e = std::get_if<FileError>(&followed)) return *e;
     Places p;
     p.folder = std::get<std::string>(followed);
