@@ -246,6 +246,149 @@
         <source>the board has no start cell &quot;P&quot;</source>
         <translation>das Spielfeld hat kein Startfeld „P“</translation>
     </message>
+    <message>
+        <source>the journal ends here</source>
+        <translation>das Journal endet hier</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot;</source>
+        <translation>„%1“ erwartet</translation>
+    </message>
+    <message>
+        <source>a broken escape</source>
+        <translation>eine fehlerhafte Escape-Sequenz</translation>
+    </message>
+    <message>
+        <source>not a number from %1 to %2</source>
+        <translation>keine Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>journal line %1: %2</source>
+        <translation>Journal Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>more after the end</source>
+        <translation>weiterer Text nach dem Ende</translation>
+    </message>
+    <message>
+        <source>journal: damaged</source>
+        <translation>Journal: beschädigt</translation>
+    </message>
+    <message>
+        <source>%1: every one of %2 journals in %3 is taken</source>
+        <translation>%1: alle %2 Journale in %3 sind belegt</translation>
+    </message>
+    <message>
+        <source>%1: %2 was written, but its folder could not be flushed to the disk (%3)</source>
+        <translation>%1: %2 wurde geschrieben, aber sein Ordner ließ sich nicht auf den Datenträger übertragen (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a link to %3, which does not exist</source>
+        <translation>%1: %2 ist eine Verknüpfung auf %3, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>Stages %1 is not a whole number from 1 to %2</source>
+        <translation>Stages %1 ist keine ganze Zahl von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a section name</source>
+        <translation>%1 ist kein Abschnittsname</translation>
+    </message>
+    <message>
+        <source>%1 is not a setting (Key=value)</source>
+        <translation>%1 ist keine Einstellung (Schlüssel=Wert)</translation>
+    </message>
+    <message>
+        <source>the [Pack] section has no Stages setting</source>
+        <translation>der Abschnitt [Pack] hat keine Einstellung Stages</translation>
+    </message>
+    <message>
+        <source>the file is longer than %1 bytes</source>
+        <translation>die Datei ist länger als %1 Byte</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot remove %1 (%2)</source>
+        <translation>Paketordner: %1 lässt sich nicht entfernen (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot rename %1 to %2 (%3)</source>
+        <translation>Paketordner: %1 lässt sich nicht in %2 umbenennen (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 does not name a folder a pack can be saved as</source>
+        <translation>Paketordner: %1 ist kein Ordner, als der ein Paket gespeichert werden kann</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot read %1 (%2)</source>
+        <translation>Paketordner: %1 lässt sich nicht lesen (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 holds %2, which no save put there; it is left as it is</source>
+        <translation>Paketordner: %1 enthält %2, das kein Speichern dort abgelegt hat; es bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot put the old pack in %1 back as %2 (%3)</source>
+        <translation>Paketordner: Das alte Paket in %1 lässt sich nicht als %2 zurücklegen (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is too long to be a save</source>
+        <translation>%1: %2 ist zu lang für einen Spielstand</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot make %1 (%2)</source>
+        <translation>Paketordner: %1 lässt sich nicht anlegen (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot give %1 the permissions of %2 (%3)</source>
+        <translation>Paketordner: %1 lassen sich die Berechtigungen von %2 nicht geben (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot flush %1 to the disk (%2)</source>
+        <translation>Paketordner: %1 lässt sich nicht auf den Datenträger übertragen (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot move %1 aside to %2 (%3)</source>
+        <translation>Paketordner: %1 lässt sich nicht als %2 beiseitelegen (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot swap %1 with %2 (%3)</source>
+        <translation>Paketordner: %1 lässt sich nicht mit %2 tauschen (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 holds the new pack, but its folder could not be flushed to the disk (%2)</source>
+        <translation>Paketordner: %1 enthält das neue Paket, aber der Ordner darüber ließ sich nicht auf den Datenträger übertragen (%2)</translation>
+    </message>
+    <message>
+        <source>the start cell &quot;P&quot; must be empty to be written</source>
+        <translation>das Startfeld „P“ muss leer sein, um geschrieben zu werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stages is %1 and the pack holds %n stages: both must be the same, from 1 to %2</source>
+        <translation>
+            <numerusform>Stages ist %1 und das Paket enthält %n Level: Beide müssen gleich sein, von 1 bis %2</numerusform>
+            <numerusform>Stages ist %1 und das Paket enthält %n Level: Beide müssen gleich sein, von 1 bis %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a name, author or licence with a line break or blanks at either end would not read back as it is</source>
+        <translation>ein Name, Autor oder eine Lizenz mit Zeilenumbruch oder Leerzeichen an einem der Enden ließe sich nicht unverändert zurücklesen</translation>
+    </message>
+    <message>
+        <source>%1 holds files that are not a pack; choose an empty folder</source>
+        <translation>%1 enthält Dateien, die kein Paket sind; wähle einen leeren Ordner</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 beside the pack: a pack is saved whole into a folder of its own, so move it out or choose an empty folder</source>
+        <translation>%1 enthält neben dem Paket %2: Ein Paket wird vollständig in einen eigenen Ordner gespeichert, verschiebe die Datei also oder wähle einen leeren Ordner</translation>
+    </message>
+    <message>
+        <source>%1: no folder for the pack&apos;s save (neither XDG_DATA_HOME nor HOME is an absolute path)</source>
+        <translation>%1: kein Ordner für den Spielstand des Pakets (weder XDG_DATA_HOME noch HOME ist ein absoluter Pfad)</translation>
+    </message>
+    <message>
+        <source>pack folder</source>
+        <translation>Paketordner</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>

@@ -246,6 +246,149 @@
         <source>the board has no start cell &quot;P&quot;</source>
         <translation>el tablero no tiene casilla de inicio «P»</translation>
     </message>
+    <message>
+        <source>the journal ends here</source>
+        <translation>el diario termina aquí</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot;</source>
+        <translation>se esperaba «%1»</translation>
+    </message>
+    <message>
+        <source>a broken escape</source>
+        <translation>una secuencia de escape rota</translation>
+    </message>
+    <message>
+        <source>not a number from %1 to %2</source>
+        <translation>no es un número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>journal line %1: %2</source>
+        <translation>diario línea %1: %2</translation>
+    </message>
+    <message>
+        <source>more after the end</source>
+        <translation>hay más después del final</translation>
+    </message>
+    <message>
+        <source>journal: damaged</source>
+        <translation>diario: dañado</translation>
+    </message>
+    <message>
+        <source>%1: every one of %2 journals in %3 is taken</source>
+        <translation>%1: los %2 diarios de %3 están todos ocupados</translation>
+    </message>
+    <message>
+        <source>%1: %2 was written, but its folder could not be flushed to the disk (%3)</source>
+        <translation>%1: se escribió %2, pero su carpeta no se pudo volcar al disco (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a link to %3, which does not exist</source>
+        <translation>%1: %2 es un enlace a %3, que no existe</translation>
+    </message>
+    <message>
+        <source>Stages %1 is not a whole number from 1 to %2</source>
+        <translation>Stages %1 no es un número entero de 1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a section name</source>
+        <translation>%1 no es un nombre de sección</translation>
+    </message>
+    <message>
+        <source>%1 is not a setting (Key=value)</source>
+        <translation>%1 no es un ajuste (Clave=valor)</translation>
+    </message>
+    <message>
+        <source>the [Pack] section has no Stages setting</source>
+        <translation>la sección [Pack] no tiene el ajuste Stages</translation>
+    </message>
+    <message>
+        <source>the file is longer than %1 bytes</source>
+        <translation>el archivo tiene más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot remove %1 (%2)</source>
+        <translation>carpeta del paquete: no se puede eliminar %1 (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot rename %1 to %2 (%3)</source>
+        <translation>carpeta del paquete: no se puede renombrar %1 como %2 (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 does not name a folder a pack can be saved as</source>
+        <translation>carpeta del paquete: %1 no nombra una carpeta en la que se pueda guardar un paquete</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot read %1 (%2)</source>
+        <translation>carpeta del paquete: no se puede leer %1 (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 holds %2, which no save put there; it is left as it is</source>
+        <translation>carpeta del paquete: %1 contiene %2, que ningún guardado puso ahí; se deja como está</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot put the old pack in %1 back as %2 (%3)</source>
+        <translation>carpeta del paquete: no se puede devolver el paquete antiguo de %1 a %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is too long to be a save</source>
+        <translation>%1: %2 es demasiado largo para ser una partida guardada</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot make %1 (%2)</source>
+        <translation>carpeta del paquete: no se puede crear %1 (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot give %1 the permissions of %2 (%3)</source>
+        <translation>carpeta del paquete: no se pueden dar a %1 los permisos de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot flush %1 to the disk (%2)</source>
+        <translation>carpeta del paquete: no se puede volcar %1 al disco (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot move %1 aside to %2 (%3)</source>
+        <translation>carpeta del paquete: no se puede apartar %1 como %2 (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot swap %1 with %2 (%3)</source>
+        <translation>carpeta del paquete: no se puede intercambiar %1 con %2 (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 holds the new pack, but its folder could not be flushed to the disk (%2)</source>
+        <translation>carpeta del paquete: %1 contiene el paquete nuevo, pero su carpeta superior no se pudo volcar al disco (%2)</translation>
+    </message>
+    <message>
+        <source>the start cell &quot;P&quot; must be empty to be written</source>
+        <translation>la casilla de inicio «P» debe estar vacía para poder escribirse</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stages is %1 and the pack holds %n stages: both must be the same, from 1 to %2</source>
+        <translation>
+            <numerusform>Stages es %1 y el paquete contiene %n nivel: ambos deben ser iguales, de 1 a %2</numerusform>
+            <numerusform>Stages es %1 y el paquete contiene %n niveles: ambos deben ser iguales, de 1 a %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a name, author or licence with a line break or blanks at either end would not read back as it is</source>
+        <translation>un nombre, autor o licencia con un salto de línea o espacios en alguno de sus extremos no se leería tal cual</translation>
+    </message>
+    <message>
+        <source>%1 holds files that are not a pack; choose an empty folder</source>
+        <translation>%1 contiene archivos que no son un paquete; elige una carpeta vacía</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 beside the pack: a pack is saved whole into a folder of its own, so move it out or choose an empty folder</source>
+        <translation>%1 contiene %2 junto al paquete: un paquete se guarda entero en una carpeta propia, así que sácalo de ahí o elige una carpeta vacía</translation>
+    </message>
+    <message>
+        <source>%1: no folder for the pack&apos;s save (neither XDG_DATA_HOME nor HOME is an absolute path)</source>
+        <translation>%1: no hay carpeta para la partida guardada del paquete (ni XDG_DATA_HOME ni HOME es una ruta absoluta)</translation>
+    </message>
+    <message>
+        <source>pack folder</source>
+        <translation>carpeta del paquete</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>

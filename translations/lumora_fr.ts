@@ -246,6 +246,149 @@
         <source>the board has no start cell &quot;P&quot;</source>
         <translation>le plateau n’a pas de case de départ « P »</translation>
     </message>
+    <message>
+        <source>the journal ends here</source>
+        <translation>le journal s’arrête ici</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot;</source>
+        <translation>« %1 » attendu</translation>
+    </message>
+    <message>
+        <source>a broken escape</source>
+        <translation>une séquence d’échappement invalide</translation>
+    </message>
+    <message>
+        <source>not a number from %1 to %2</source>
+        <translation>pas un nombre de %1 à %2</translation>
+    </message>
+    <message>
+        <source>journal line %1: %2</source>
+        <translation>journal ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>more after the end</source>
+        <translation>du texte après la fin</translation>
+    </message>
+    <message>
+        <source>journal: damaged</source>
+        <translation>journal : endommagé</translation>
+    </message>
+    <message>
+        <source>%1: every one of %2 journals in %3 is taken</source>
+        <translation>%1 : les %2 journaux de %3 sont tous pris</translation>
+    </message>
+    <message>
+        <source>%1: %2 was written, but its folder could not be flushed to the disk (%3)</source>
+        <translation>%1 : %2 a été écrit, mais son dossier n’a pas pu être synchronisé sur le disque (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a link to %3, which does not exist</source>
+        <translation>%1 : %2 est un lien vers %3, qui n’existe pas</translation>
+    </message>
+    <message>
+        <source>Stages %1 is not a whole number from 1 to %2</source>
+        <translation>Stages %1 n’est pas un nombre entier de 1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a section name</source>
+        <translation>%1 n’est pas un nom de section</translation>
+    </message>
+    <message>
+        <source>%1 is not a setting (Key=value)</source>
+        <translation>%1 n’est pas un réglage (Clé=valeur)</translation>
+    </message>
+    <message>
+        <source>the [Pack] section has no Stages setting</source>
+        <translation>la section [Pack] n’a pas de réglage Stages</translation>
+    </message>
+    <message>
+        <source>the file is longer than %1 bytes</source>
+        <translation>le fichier dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot remove %1 (%2)</source>
+        <translation>dossier du pack : impossible de supprimer %1 (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot rename %1 to %2 (%3)</source>
+        <translation>dossier du pack : impossible de renommer %1 en %2 (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 does not name a folder a pack can be saved as</source>
+        <translation>dossier du pack : %1 ne désigne pas un dossier sous lequel enregistrer un pack</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot read %1 (%2)</source>
+        <translation>dossier du pack : impossible de lire %1 (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 holds %2, which no save put there; it is left as it is</source>
+        <translation>dossier du pack : %1 contient %2, qu’aucun enregistrement n’y a mis ; il est laissé tel quel</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot put the old pack in %1 back as %2 (%3)</source>
+        <translation>dossier du pack : impossible de remettre l’ancien pack de %1 en place sous %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is too long to be a save</source>
+        <translation>%1 : %2 est trop long pour être une sauvegarde</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot make %1 (%2)</source>
+        <translation>dossier du pack : impossible de créer %1 (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot give %1 the permissions of %2 (%3)</source>
+        <translation>dossier du pack : impossible de donner à %1 les permissions de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot flush %1 to the disk (%2)</source>
+        <translation>dossier du pack : impossible de synchroniser %1 sur le disque (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot move %1 aside to %2 (%3)</source>
+        <translation>dossier du pack : impossible de mettre %1 de côté sous %2 (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot swap %1 with %2 (%3)</source>
+        <translation>dossier du pack : impossible d’échanger %1 et %2 (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 holds the new pack, but its folder could not be flushed to the disk (%2)</source>
+        <translation>dossier du pack : %1 contient le nouveau pack, mais son dossier parent n’a pas pu être synchronisé sur le disque (%2)</translation>
+    </message>
+    <message>
+        <source>the start cell &quot;P&quot; must be empty to be written</source>
+        <translation>la case de départ « P » doit être vide pour être écrite</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stages is %1 and the pack holds %n stages: both must be the same, from 1 to %2</source>
+        <translation>
+            <numerusform>Stages vaut %1 et le pack contient %n niveau : les deux doivent être égaux, de 1 à %2</numerusform>
+            <numerusform>Stages vaut %1 et le pack contient %n niveaux : les deux doivent être égaux, de 1 à %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a name, author or licence with a line break or blanks at either end would not read back as it is</source>
+        <translation>un nom, un auteur ou une licence contenant un saut de ligne ou des espaces à l’une des extrémités ne se relirait pas tel quel</translation>
+    </message>
+    <message>
+        <source>%1 holds files that are not a pack; choose an empty folder</source>
+        <translation>%1 contient des fichiers qui ne forment pas un pack ; choisissez un dossier vide</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 beside the pack: a pack is saved whole into a folder of its own, so move it out or choose an empty folder</source>
+        <translation>%1 contient %2 à côté du pack : un pack est enregistré en entier dans un dossier à lui, déplacez donc ce fichier ou choisissez un dossier vide</translation>
+    </message>
+    <message>
+        <source>%1: no folder for the pack&apos;s save (neither XDG_DATA_HOME nor HOME is an absolute path)</source>
+        <translation>%1 : aucun dossier pour la sauvegarde du pack (ni XDG_DATA_HOME ni HOME n’est un chemin absolu)</translation>
+    </message>
+    <message>
+        <source>pack folder</source>
+        <translation>dossier du pack</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>

@@ -239,6 +239,148 @@
         <source>the board has no start cell &quot;P&quot;</source>
         <translation>盤面にスタートのマス「P」がありません</translation>
     </message>
+    <message>
+        <source>the journal ends here</source>
+        <translation>ジャーナルがここで終わっています</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot;</source>
+        <translation>「%1」があるはずです</translation>
+    </message>
+    <message>
+        <source>a broken escape</source>
+        <translation>壊れたエスケープ</translation>
+    </message>
+    <message>
+        <source>not a number from %1 to %2</source>
+        <translation>%1 から %2 までの数ではありません</translation>
+    </message>
+    <message>
+        <source>journal line %1: %2</source>
+        <translation>ジャーナルの %1 行目: %2</translation>
+    </message>
+    <message>
+        <source>more after the end</source>
+        <translation>終わりの後に続きがあります</translation>
+    </message>
+    <message>
+        <source>journal: damaged</source>
+        <translation>ジャーナル: 壊れています</translation>
+    </message>
+    <message>
+        <source>%1: every one of %2 journals in %3 is taken</source>
+        <translation>%1: %3 のジャーナル %2 個がすべて使用中です</translation>
+    </message>
+    <message>
+        <source>%1: %2 was written, but its folder could not be flushed to the disk (%3)</source>
+        <translation>%1: %2 は書き込まれましたが、そのフォルダーをディスクに書き出せませんでした (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a link to %3, which does not exist</source>
+        <translation>%1: %2 は存在しない %3 へのリンクです</translation>
+    </message>
+    <message>
+        <source>Stages %1 is not a whole number from 1 to %2</source>
+        <translation>Stages の %1 は 1 から %2 までの整数ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is not a section name</source>
+        <translation>%1 はセクション名ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is not a setting (Key=value)</source>
+        <translation>%1 は設定 (キー=値) ではありません</translation>
+    </message>
+    <message>
+        <source>the [Pack] section has no Stages setting</source>
+        <translation>[Pack] セクションに Stages の設定がありません</translation>
+    </message>
+    <message>
+        <source>the file is longer than %1 bytes</source>
+        <translation>ファイルが %1 バイトより長いです</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot remove %1 (%2)</source>
+        <translation>パックのフォルダー: %1 を削除できません (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot rename %1 to %2 (%3)</source>
+        <translation>パックのフォルダー: %1 の名前を %2 に変更できません (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 does not name a folder a pack can be saved as</source>
+        <translation>パックのフォルダー: %1 はパックを保存できるフォルダーの名前ではありません</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot read %1 (%2)</source>
+        <translation>パックのフォルダー: %1 を読み込めません (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 holds %2, which no save put there; it is left as it is</source>
+        <translation>パックのフォルダー: %1 に保存で置いたものではない %2 があります。そのままにしてあります</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot put the old pack in %1 back as %2 (%3)</source>
+        <translation>パックのフォルダー: %1 にある古いパックを %2 に戻せません (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is too long to be a save</source>
+        <translation>%1: %2 はセーブデータにしては長すぎます</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot make %1 (%2)</source>
+        <translation>パックのフォルダー: %1 を作成できません (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot give %1 the permissions of %2 (%3)</source>
+        <translation>パックのフォルダー: %1 に %2 と同じ権限を設定できません (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot flush %1 to the disk (%2)</source>
+        <translation>パックのフォルダー: %1 をディスクに書き出せません (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot move %1 aside to %2 (%3)</source>
+        <translation>パックのフォルダー: %1 を %2 に退避できません (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot swap %1 with %2 (%3)</source>
+        <translation>パックのフォルダー: %1 と %2 を入れ替えられません (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 holds the new pack, but its folder could not be flushed to the disk (%2)</source>
+        <translation>パックのフォルダー: %1 に新しいパックがありますが、その親フォルダーをディスクに書き出せませんでした (%2)</translation>
+    </message>
+    <message>
+        <source>the start cell &quot;P&quot; must be empty to be written</source>
+        <translation>スタートのマス「P」は空でなければ書き込めません</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stages is %1 and the pack holds %n stages: both must be the same, from 1 to %2</source>
+        <translation>
+            <numerusform>Stages は %1 ですが、パックには %n 個のステージがあります。どちらも 1 から %2 までの同じ数でなければなりません</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a name, author or licence with a line break or blanks at either end would not read back as it is</source>
+        <translation>改行を含むか先頭や末尾に空白がある名前・作者・ライセンスは、そのままでは読み戻せません</translation>
+    </message>
+    <message>
+        <source>%1 holds files that are not a pack; choose an empty folder</source>
+        <translation>%1 にはパックではないファイルがあります。空のフォルダーを選んでください</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 beside the pack: a pack is saved whole into a folder of its own, so move it out or choose an empty folder</source>
+        <translation>%1 にはパックのほかに %2 があります。パックはそれ専用のフォルダーにまとめて保存されるので、それを移動するか空のフォルダーを選んでください</translation>
+    </message>
+    <message>
+        <source>%1: no folder for the pack&apos;s save (neither XDG_DATA_HOME nor HOME is an absolute path)</source>
+        <translation>%1: パックのセーブデータのフォルダーがありません (XDG_DATA_HOME も HOME も絶対パスではありません)</translation>
+    </message>
+    <message>
+        <source>pack folder</source>
+        <translation>パックのフォルダー</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>

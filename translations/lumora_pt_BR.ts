@@ -246,6 +246,149 @@
         <source>the board has no start cell &quot;P&quot;</source>
         <translation>o tabuleiro não tem casa de início &quot;P&quot;</translation>
     </message>
+    <message>
+        <source>the journal ends here</source>
+        <translation>o diário termina aqui</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot;</source>
+        <translation>era esperado &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a broken escape</source>
+        <translation>uma sequência de escape inválida</translation>
+    </message>
+    <message>
+        <source>not a number from %1 to %2</source>
+        <translation>não é um número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>journal line %1: %2</source>
+        <translation>diário linha %1: %2</translation>
+    </message>
+    <message>
+        <source>more after the end</source>
+        <translation>há mais depois do fim</translation>
+    </message>
+    <message>
+        <source>journal: damaged</source>
+        <translation>diário: danificado</translation>
+    </message>
+    <message>
+        <source>%1: every one of %2 journals in %3 is taken</source>
+        <translation>%1: todos os %2 diários em %3 estão ocupados</translation>
+    </message>
+    <message>
+        <source>%1: %2 was written, but its folder could not be flushed to the disk (%3)</source>
+        <translation>%1: %2 foi gravado, mas não foi possível descarregar sua pasta no disco (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is a link to %3, which does not exist</source>
+        <translation>%1: %2 é um link para %3, que não existe</translation>
+    </message>
+    <message>
+        <source>Stages %1 is not a whole number from 1 to %2</source>
+        <translation>Stages %1 não é um número inteiro de 1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a section name</source>
+        <translation>%1 não é um nome de seção</translation>
+    </message>
+    <message>
+        <source>%1 is not a setting (Key=value)</source>
+        <translation>%1 não é uma configuração (Chave=valor)</translation>
+    </message>
+    <message>
+        <source>the [Pack] section has no Stages setting</source>
+        <translation>a seção [Pack] não tem a configuração Stages</translation>
+    </message>
+    <message>
+        <source>the file is longer than %1 bytes</source>
+        <translation>o arquivo tem mais de %1 bytes</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot remove %1 (%2)</source>
+        <translation>pasta do pacote: não foi possível remover %1 (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot rename %1 to %2 (%3)</source>
+        <translation>pasta do pacote: não foi possível renomear %1 para %2 (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 does not name a folder a pack can be saved as</source>
+        <translation>pasta do pacote: %1 não é o nome de uma pasta em que um pacote possa ser salvo</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot read %1 (%2)</source>
+        <translation>pasta do pacote: não foi possível ler %1 (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 holds %2, which no save put there; it is left as it is</source>
+        <translation>pasta do pacote: %1 contém %2, que nenhum salvamento colocou lá; ele fica como está</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot put the old pack in %1 back as %2 (%3)</source>
+        <translation>pasta do pacote: não foi possível devolver o pacote antigo em %1 como %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is too long to be a save</source>
+        <translation>%1: %2 é longo demais para ser um jogo salvo</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot make %1 (%2)</source>
+        <translation>pasta do pacote: não foi possível criar %1 (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot give %1 the permissions of %2 (%3)</source>
+        <translation>pasta do pacote: não foi possível dar a %1 as permissões de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot flush %1 to the disk (%2)</source>
+        <translation>pasta do pacote: não foi possível descarregar %1 no disco (%2)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot move %1 aside to %2 (%3)</source>
+        <translation>pasta do pacote: não foi possível deixar %1 de lado como %2 (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: cannot swap %1 with %2 (%3)</source>
+        <translation>pasta do pacote: não foi possível trocar %1 por %2 (%3)</translation>
+    </message>
+    <message>
+        <source>pack folder: %1 holds the new pack, but its folder could not be flushed to the disk (%2)</source>
+        <translation>pasta do pacote: %1 contém o pacote novo, mas não foi possível descarregar a pasta que o contém no disco (%2)</translation>
+    </message>
+    <message>
+        <source>the start cell &quot;P&quot; must be empty to be written</source>
+        <translation>a casa de início &quot;P&quot; precisa estar vazia para ser gravada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stages is %1 and the pack holds %n stages: both must be the same, from 1 to %2</source>
+        <translation>
+            <numerusform>Stages é %1 e o pacote contém %n fase: os dois devem ser iguais, de 1 a %2</numerusform>
+            <numerusform>Stages é %1 e o pacote contém %n fases: os dois devem ser iguais, de 1 a %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a name, author or licence with a line break or blanks at either end would not read back as it is</source>
+        <translation>um nome, autor ou licença com quebra de linha ou espaços em alguma das pontas não seria lido de volta como está</translation>
+    </message>
+    <message>
+        <source>%1 holds files that are not a pack; choose an empty folder</source>
+        <translation>%1 contém arquivos que não são um pacote; escolha uma pasta vazia</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 beside the pack: a pack is saved whole into a folder of its own, so move it out or choose an empty folder</source>
+        <translation>%1 contém %2 ao lado do pacote: um pacote é salvo inteiro em uma pasta própria, então tire-o de lá ou escolha uma pasta vazia</translation>
+    </message>
+    <message>
+        <source>%1: no folder for the pack&apos;s save (neither XDG_DATA_HOME nor HOME is an absolute path)</source>
+        <translation>%1: não há pasta para o jogo salvo do pacote (nem XDG_DATA_HOME nem HOME é um caminho absoluto)</translation>
+    </message>
+    <message>
+        <source>pack folder</source>
+        <translation>pasta do pacote</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>

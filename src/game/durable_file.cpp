@@ -64,9 +64,11 @@ std::optional<FileError> writeFileDurably(const std::string& name, const std::st
     // Some file systems cannot flush a folder at all; there the rename is as
     // safe as they make it.
     if (r < 0 && r != -EINVAL && r != -ENOTSUP)
-        return FileError{name + ": " + path +
-                         " was written, but its folder could not be flushed to the disk (" +
-                         describeErrno(-r) + ")"};
+        return FileError{phrase(
+            kGameWords,
+            QT_TRANSLATE_NOOP(
+                "Game", "%1: %2 was written, but its folder could not be flushed to the disk (%3)"),
+            {name, path, describeErrno(-r)})};
     return std::nullopt;
 }
 

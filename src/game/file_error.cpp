@@ -48,9 +48,9 @@ const char* cannotText(FileAct act) {
 
 std::string describeErrno(int err) { return std::generic_category().message(err); }
 
-FileError cannot(const std::string& name, FileAct act, const std::string& path,
-                 PhraseValue reason) {
-    return FileError{phrase(kGameWords, cannotText(act), {name, path, std::move(reason)})};
+FileError cannot(PhraseValue name, FileAct act, const std::string& path, PhraseValue reason) {
+    return FileError{
+        phrase(kGameWords, cannotText(act), {std::move(name), path, std::move(reason)})};
 }
 
 FileError notAFile(const std::string& name, const std::string& path, FileKind kind) {

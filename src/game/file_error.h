@@ -31,8 +31,9 @@ std::string describeErrno(int err);
 enum class FileAct { Open, Read, Write, Replace, Remove, Lock, FindFolderOf, ReadFolder };
 
 // "save.bkm: cannot write /path (reason)": every failure names the file as the
-// player knows it, the path tried and why (the system's words, or a phrase).
-FileError cannot(const std::string& name, FileAct act, const std::string& path, PhraseValue reason);
+// player knows it (its name, or a phrase where it has none: "pack folder"), the
+// path tried and why (the system's words, or a phrase).
+FileError cannot(PhraseValue name, FileAct act, const std::string& path, PhraseValue reason);
 
 // "mmap3.bkm: /path is a folder, not a file".
 FileError notAFile(const std::string& name, const std::string& path, FileKind kind);

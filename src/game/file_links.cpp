@@ -9,7 +9,7 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
 }
 
-FileResult<std::string> followLinks(const std::string& name, const std::string& path) {
+FileResult<std::string> followLinks(const PhraseValue& name, const std::string& path) {
     // As many hops as the system itself follows before it gives up.
     constexpr int kMaxHops = 40;
     std::string at = path;
@@ -17,7 +17,10 @@ FileResult<std::string> followLinks(const std::string& name, const std::string& 
         FileKind kind{};
         int r = fileIo().kindOf(at, false, kind);
         if (r == -ENOENT && hops > 0)
-            return FileError{name + ": " + path + " is a link to " + at + ", which does not exist"};
+            return FileError{
+                phrase(kGameWords,
+                       QT_TRANSLATE_NOOP("Game", "%1: %2 is a link to %3, which does not exist"),
+                       {name, path, at})};
         if (r == -ENOENT) return at;
         if (r < 0) return cannot(name, FileAct::Open, path, describeErrno(-r));
         if (kind != FileKind::Link) return at;

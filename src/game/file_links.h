@@ -11,7 +11,7 @@ std::string folderOf(const std::string& path);
 
 // Follows a chain of symbolic links to the name that is not one (which may not
 // exist yet). A link to nowhere is reported under the link's own name, which
-// is what the player knows.
-FileResult<std::string> followLinks(const std::string& name, const std::string& path);
+// is what the player knows; `name` is the file as the player knows it.
+FileResult<std::string> followLinks(const PhraseValue& name, const std::string& path);
 
 }  // namespace game

@@ -68,10 +68,12 @@ std::optional<FileError> takeSetting(int lineNo, std::string_view key, std::stri
             case Key::Stages:
                 info.stageCount = stageCountOf(value);
                 if (info.stageCount == 0)
-                    return lineError(kPackFileName, lineNo,
-                                     "Stages " + quoteForMessage(std::string(value)) +
-                                         " is not a whole number from 1 to " +
-                                         std::to_string(kMaxPackStages));
+                    return lineError(
+                        kPackFileName, lineNo,
+                        phrase(kGameWords,
+                               QT_TRANSLATE_NOOP("Game",
+                                                 "Stages %1 is not a whole number from 1 to %2"),
+                               {quoteForMessage(std::string(value)), kMaxPackStages}));
                 break;
         }
     }
@@ -95,22 +97,29 @@ FileResult<PackInfo> parsePackText(std::string_view text) {
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
             if (!line.ends_with(']'))
-                return lineError(kPackFileName, lineNo,
-                                 quoteForMessage(std::string(line)) + " is not a section name");
+                return lineError(
+                    kPackFileName, lineNo,
+                    phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "%1 is not a section name"),
+                           {quoteForMessage(std::string(line))}));
             inPack = sameWord(trimBlanks(line.substr(1, line.size() - 2)), kSection);
             continue;
         }
         const std::size_t eq = line.find('=');
         if (eq == std::string_view::npos)
-            return lineError(kPackFileName, lineNo,
-                             quoteForMessage(std::string(line)) + " is not a setting (Key=value)");
+            return lineError(
+                kPackFileName, lineNo,
+                phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "%1 is not a setting (Key=value)"),
+                       {quoteForMessage(std::string(line))}));
         if (!inPack) continue;
         if (auto e = takeSetting(lineNo, trimBlanks(line.substr(0, eq)),
                                  trimBlanks(line.substr(eq + 1)), info))
             return *e;
     }
     if (info.stageCount == 0)
-        return lineError(kPackFileName, 0, "the [Pack] section has no Stages setting");
+        return lineError(
+            kPackFileName, 0,
+            phrase(kGameWords,
+                   QT_TRANSLATE_NOOP("Game", "the [Pack] section has no Stages setting")));
     return info;
 }
 
@@ -134,8 +143,10 @@ FileResult<PackInfo> readPackInfo(const std::string& folder) {
     if (auto* e = std::get_if<FileError>(&bytes)) return *e;
     const std::string& text = std::get<std::string>(bytes);
     if (text.size() > kMaxPackBytes)
-        return lineError(kPackFileName, 0,
-                         "the file is longer than " + std::to_string(kMaxPackBytes) + " bytes");
+        return lineError(
+            kPackFileName, 0,
+            phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "the file is longer than %1 bytes"),
+                   {static_cast<long long>(kMaxPackBytes)}));
     return parsePackText(text);
 }
 

@@ -11,7 +11,15 @@
 namespace game {
 namespace {
 
-constexpr const char* kFolderName = "pack folder";
+// What a pack folder's troubles are told under where another file's code
+// tells them (a link to nowhere); the sentences below carry it in their words.
+PhraseValue folderName() {
+    return nested(phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "pack folder")));
+}
+constexpr const char* kCannotRemove =
+    QT_TRANSLATE_NOOP("Game", "pack folder: cannot remove %1 (%2)");
+constexpr const char* kCannotRename =
+    QT_TRANSLATE_NOOP("Game", "pack folder: cannot rename %1 to %2 (%3)");
 constexpr std::string_view kSavingSuffix = ".saving";
 constexpr std::string_view kAsideSuffix = ".old";
 // What the file-by-file saves of earlier versions left when they were cut short.
@@ -27,9 +35,11 @@ bool isPackFileName(std::string_view name) {
     return false;
 }
 
-FileError folderError(const std::string& what, int err) {
-    return FileError{std::string(kFolderName) + ": cannot " + what + " (" + describeErrno(err) +
-                     ")"};
+// A marked "pack folder: cannot ..." sentence whose last value is the
+// system's words for `err`.
+FileError folderError(const char* text, std::vector<PhraseValue> values, int err) {
+    values.emplace_back(describeErrno(err));
+    return FileError{phrase(kGameWords, text, std::move(values))};
 }
 
 // Some file systems cannot flush a folder at all; there a rename is as safe as
@@ -47,15 +57,18 @@ struct Places {
 
 FileResult<Places> placesOf(std::string folder) {
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    auto followed = followLinks(kFolderName, folder);
+    auto followed = followLinks(folderName(), folder);
     if (auto* e = std::get_if<FileError>(&followed)) return *e;
     Places p;
     p.folder = std::get<std::string>(followed);
     const std::size_t slash = p.folder.rfind('/');
     const std::string base = slash == std::string::npos ? p.folder : p.folder.substr(slash + 1);
     if (base.empty() || base == "." || base == "..")
-        return FileError{std::string(kFolderName) + ": " + folder +
-                         " does not name a folder a pack can be saved as"};
+        return FileError{
+            phrase(kGameWords,
+                   QT_TRANSLATE_NOOP(
+                       "Game", "pack folder: %1 does not name a folder a pack can be saved as"),
+                   {folder})};
     p.parent = folderOf(p.folder);
     const std::string hidden = folderText(p.parent) + "." + base;
     p.saving = hidden + std::string(kSavingSuffix);
@@ -74,17 +87,21 @@ std::optional<FileError> clearFolder(const std::string& folder) {
     if (!exists(folder)) return std::nullopt;
     std::vector<std::string> names;
     if (const int r = fileIo().listFolder(folder, names); r < 0)
-        return folderError("read " + folder, -r);
+        return folderError(QT_TRANSLATE_NOOP("Game", "pack folder: cannot read %1 (%2)"), {folder},
+                           -r);
     for (const std::string& name : names) {
         if (!isPackFileName(name))
-            return FileError{std::string(kFolderName) + ": " + folder + " holds " +
-                             quoteForMessage(name) +
-                             ", which no save put there; it is left as it is"};
+            return FileError{phrase(
+                kGameWords,
+                QT_TRANSLATE_NOOP(
+                    "Game",
+                    "pack folder: %1 holds %2, which no save put there; it is left as it is"),
+                {folder, quoteForMessage(name)})};
         if (const int r = fileIo().remove(folderText(folder) + name); r < 0 && r != -ENOENT)
-            return folderError("remove " + folderText(folder) + name, -r);
+            return folderError(kCannotRemove, {folderText(folder) + name}, -r);
     }
     if (const int r = fileIo().removeFolder(folder); r < 0 && r != -ENOENT)
-        return folderError("remove " + folder, -r);
+        return folderError(kCannotRemove, {folder}, -r);
     return std::nullopt;
 }
 
@@ -92,7 +109,9 @@ std::optional<FileError> clearFolder(const std::string& folder) {
 std::optional<FileError> putBackAside(const Places& p) {
     if (exists(p.folder) || !exists(p.aside)) return std::nullopt;
     if (const int r = fileIo().rename(p.aside, p.folder); r < 0)
-        return folderError("put the old pack in " + p.aside + " back as " + p.folder, -r);
+        return folderError(
+            QT_TRANSLATE_NOOP("Game", "pack folder: cannot put the old pack in %1 back as %2 (%3)"),
+            {p.aside, p.folder}, -r);
     return std::nullopt;
 }
 
@@ -104,18 +123,24 @@ FileResult<std::optional<std::string>> saveToCarry(const std::string& folder) {
     auto bytes = readFileBytes(kSaveFileName, path, kMaxCarried);
     if (auto* e = std::get_if<FileError>(&bytes)) return *e;
     if (std::get<std::string>(bytes).size() == kMaxCarried)
-        return FileError{std::string(kSaveFileName) + ": " + path + " is too long to be a save"};
+        return FileError{phrase(kGameWords,
+                                QT_TRANSLATE_NOOP("Game", "%1: %2 is too long to be a save"),
+                                {std::string(kSaveFileName), path})};
     return std::optional<std::string>(std::get<std::string>(std::move(bytes)));
 }
 
 // The new folder takes the old one's permissions, so that a pack shared with
 // others stays shared; a pack new to its folder is the player's alone.
 std::optional<FileError> makeLike(const std::string& folder, const std::string& model) {
-    if (const int r = fileIo().makeFolder(folder); r < 0) return folderError("make " + folder, -r);
+    if (const int r = fileIo().makeFolder(folder); r < 0)
+        return folderError(QT_TRANSLATE_NOOP("Game", "pack folder: cannot make %1 (%2)"), {folder},
+                           -r);
     unsigned mode = 0;
     if (fileIo().permissions(model, mode) < 0) return std::nullopt;
     if (const int r = fileIo().setPermissions(folder, mode); r < 0)
-        return folderError("give " + folder + " the permissions of " + model, -r);
+        return folderError(
+            QT_TRANSLATE_NOOP("Game", "pack folder: cannot give %1 the permissions of %2 (%3)"),
+            {folder, model}, -r);
     return std::nullopt;
 }
 
@@ -135,7 +160,9 @@ std::optional<FileError> writeWhole(const Places& p, const Pack& pack,
     }
     if (auto e = put(kPackFileName, writePackText(pack.info))) return e;
     if (const int r = fileIo().flushFolder(folder); !flushed(r))
-        return folderError("flush " + folder + " to the disk", -r);
+        return folderError(
+            QT_TRANSLATE_NOOP("Game", "pack folder: cannot flush %1 to the disk (%2)"), {folder},
+            -r);
     return std::nullopt;
 }
 
@@ -143,10 +170,12 @@ std::optional<FileError> writeWhole(const Places& p, const Pack& pack,
 // new one in its place, and the old one back where the second fails.
 std::optional<FileError> renameTwice(const Places& p) {
     if (const int r = fileIo().rename(p.folder, p.aside); r < 0)
-        return folderError("move " + p.folder + " aside to " + p.aside, -r);
+        return folderError(
+            QT_TRANSLATE_NOOP("Game", "pack folder: cannot move %1 aside to %2 (%3)"),
+            {p.folder, p.aside}, -r);
     if (const int r = fileIo().rename(p.saving, p.folder); r < 0) {
         fileIo().rename(p.aside, p.folder);
-        return folderError("rename " + p.saving + " to " + p.folder, -r);
+        return folderError(kCannotRename, {p.saving, p.folder}, -r);
     }
     return std::nullopt;
 }
@@ -157,17 +186,19 @@ std::optional<FileError> putInPlace(const Places& p, bool& swapped) {
     swapped = false;
     if (!exists(p.folder)) {
         if (const int r = fileIo().rename(p.saving, p.folder); r < 0)
-            return folderError("rename " + p.saving + " to " + p.folder, -r);
+            return folderError(kCannotRename, {p.saving, p.folder}, -r);
     } else if (const int r = fileIo().exchange(p.saving, p.folder); r == -EINVAL || r == -ENOSYS) {
         if (auto e = renameTwice(p)) return e;
     } else if (r < 0) {
-        return folderError("swap " + p.saving + " with " + p.folder, -r);
+        return folderError(QT_TRANSLATE_NOOP("Game", "pack folder: cannot swap %1 with %2 (%3)"),
+                           {p.saving, p.folder}, -r);
     }
     swapped = true;
     if (const int r = fileIo().flushFolder(p.parent); !flushed(r))
-        return FileError{std::string(kFolderName) + ": " + p.folder +
-                         " holds the new pack, but its folder could not be flushed to the disk (" +
-                         describeErrno(-r) + ")"};
+        return folderError(QT_TRANSLATE_NOOP("Game",
+                                             "pack folder: %1 holds the new pack, but its folder "
+                                             "could not be flushed to the disk (%2)"),
+                           {p.folder}, -r);
     return std::nullopt;
 }
 
@@ -177,23 +208,35 @@ std::optional<FileError> checkReadsBack(int n, const StageDesc& desc) {
     if (auto* e = std::get_if<FileError>(&again)) return *e;
     StageDesc& read = std::get<StageDesc>(again);
     if (auto e = parseAnswerText(answerFileName(n), writeAnswerText(desc), read)) return e;
-    if (read != desc) return lineError(file, 0, "the start cell \"P\" must be empty to be written");
+    if (read != desc)
+        return lineError(
+            file, 0,
+            phrase(kGameWords,
+                   QT_TRANSLATE_NOOP("Game", "the start cell \"P\" must be empty to be written")));
     return std::nullopt;
 }
 
 std::optional<FileError> checkWritable(const Pack& pack) {
     const int count = static_cast<int>(pack.stages.size());
     if (count < 1 || count > kMaxPackStages || count != pack.info.stageCount)
-        return lineError(kPackFileName, 0,
-                         "Stages is " + std::to_string(pack.info.stageCount) +
-                             " and the pack holds " + std::to_string(count) +
-                             " stages: both must be the same, from 1 to " +
-                             std::to_string(kMaxPackStages));
+        return lineError(
+            kPackFileName, 0,
+            counting(
+                kGameWords,
+                QT_TRANSLATE_N_NOOP("Game",
+                                    "Stages is %1 and the pack holds %n stages: both must be the "
+                                    "same, from 1 to %2"),
+                "Stages is %1 and the pack holds %n stage: both must be the same, from 1 to %2",
+                count, {pack.info.stageCount, kMaxPackStages}));
     auto info = parsePackText(writePackText(pack.info));
     if (const auto* back = std::get_if<PackInfo>(&info); back == nullptr || *back != pack.info)
-        return lineError(kPackFileName, 0,
-                         "a name, author or licence with a line break or blanks at either end "
-                         "would not read back as it is");
+        return lineError(
+            kPackFileName, 0,
+            phrase(kGameWords,
+                   QT_TRANSLATE_NOOP(
+                       "Game",
+                       "a name, author or licence with a line break or blanks at either end "
+                       "would not read back as it is")));
     for (int n = 1; n <= count; ++n)
         if (auto e = checkReadsBack(n, pack.stages[static_cast<std::size_t>(n - 1)])) return e;
     return std::nullopt;
@@ -209,12 +252,19 @@ std::optional<FileError> checkPackFolder(const std::string& folder) {
         return cannot(kPackFileName, FileAct::ReadFolder, folder, describeErrno(-err));
     if (names.empty()) return std::nullopt;
     if (!isPack(folder))
-        return FileError{folder + " holds files that are not a pack; choose an empty folder"};
+        return FileError{phrase(
+            kGameWords,
+            QT_TRANSLATE_NOOP("Game", "%1 holds files that are not a pack; choose an empty folder"),
+            {folder})};
     for (const std::string& name : names)
         if (!isPackFileName(name))
-            return FileError{folder + " holds " + quoteForMessage(name) +
-                             " beside the pack: a pack is saved whole into a folder of its own, "
-                             "so move it out or choose an empty folder"};
+            return FileError{phrase(
+                kGameWords,
+                QT_TRANSLATE_NOOP(
+                    "Game",
+                    "%1 holds %2 beside the pack: a pack is saved whole into a folder of its own, "
+                    "so move it out or choose an empty folder"),
+                {folder, quoteForMessage(name)})};
     return std::nullopt;
 }
 

@@ -112,9 +112,11 @@ FileResult<std::string> packSaveFolder(const std::string& packFolder,
                                        const std::string& xdgDataHome, const std::string& home) {
     const std::string data = playerDataFolder(xdgDataHome, home);
     if (data.empty())
-        return FileError{std::string(kSaveFileName) +
-                         ": no folder for the pack's save (neither XDG_DATA_HOME nor HOME is an "
-                         "absolute path)"};
+        return FileError{phrase(kGameWords,
+                                QT_TRANSLATE_NOOP("Game",
+                                                  "%1: no folder for the pack's save (neither "
+                                                  "XDG_DATA_HOME nor HOME is an absolute path)"),
+                                {std::string(kSaveFileName)})};
     std::error_code ec;
     fs::path path = fs::absolute(packFolder, ec).lexically_normal();
     if (ec) return cannot(kSaveFileName, FileAct::FindFolderOf, packFolder, ec.message());

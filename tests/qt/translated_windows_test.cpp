@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "game/file_error.h"
+#include "game/pack.h"
 #include "game/stage_desc.h"
 #include "harness.h"
 #include "qt/languages.h"
@@ -26,6 +27,7 @@
 #include "solver/refute.h"
 #include "solver/table.h"
 #include "workshop/core/editing.h"
+#include "workshop/core/journal.h"
 #include "workshop/editor_window.h"
 #include "workshop/generate_dialog.h"
 #include "workshop/language_menu.h"
@@ -187,6 +189,10 @@ TEST(TranslatedWindows, SentencesMadeWithoutTheToolkitShowMarked) {
         {"file error",
          game::cannot("save.bkm", game::FileAct::Write, "/tmp/a%1b", "No space").words,
          "/tmp/a%1b"},
+        {"pack.ini's complaint", std::get<game::FileError>(game::parsePackText("Pack\n")).words,
+         "pack.ini"},
+        {"journal's line error", std::get<game::FileError>(workshop::parseJournal("x\n")).words,
+         "lumora workshop journal 1"},
     };
     for (const auto& c : cases) {
         const QString said = qtfront::phraseText(c.phrase);

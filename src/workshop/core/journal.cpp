@@ -8,12 +8,16 @@
 #include <utility>
 #include <variant>
 
-
 namespace workshop {
 namespace {
 
 constexpr std::string_view kHeader = "lumora workshop journal 1";
 constexpr std::string_view kEnd = "end";
+
+// What is wrong with a journal, told in the game's words for file troubles.
+game::Phrase word(const char* text, std::vector<game::PhraseValue> values = {}) {
+    return game::phrase(game::kGameWords, text, std::move(values));
+}
 
 // Keeps every value on one line.
 std::string escaped(std::string_view value) {
@@ -77,21 +81,22 @@ public:
     std::optional<std::string_view> next(std::string_view keyword) {
         ++number_;
         const std::size_t end = text_.find('\n');
-        if (end == std::string_view::npos) return fail("the journal ends here");
+        if (end == std::string_view::npos)
+            return fail(word(QT_TRANSLATE_NOOP("Game", "the journal ends here")));
         const std::string_view line = text_.substr(0, end);
         text_.remove_prefix(end + 1);
         if (line == keyword) return std::string_view();
         if (line.size() > keyword.size() && line.starts_with(keyword) &&
             line[keyword.size()] == ' ')
             return line.substr(keyword.size() + 1);
-        return fail("expected \"" + std::string(keyword) + "\"");
+        return fail(word(QT_TRANSLATE_NOOP("Game", "expected \"%1\""), {std::string(keyword)}));
     }
 
     std::optional<std::string> text(std::string_view keyword) {
         auto value = next(keyword);
         if (!value) return std::nullopt;
         auto plain = unescaped(*value);
-        if (!plain) fail("a broken escape");
+        if (!plain) fail(word(QT_TRANSLATE_NOOP("Game", "a broken escape")));
         return plain;
     }
 
@@ -102,14 +107,15 @@ public:
         const char* end = value->data() + value->size();
         const auto [stop, ec] = std::from_chars(value->data(), end, n);
         if (ec != std::errc() || stop != end || n < low || n > high)
-            return fail("not a number from " + std::to_string(low) + " to " + std::to_string(high));
+            return fail(word(QT_TRANSLATE_NOOP("Game", "not a number from %1 to %2"), {low, high}));
         return n;
     }
 
     bool atEnd() const { return text_.empty(); }
-    std::nullopt_t fail(const std::string& what) {
+    std::nullopt_t fail(game::Phrase what) {
         if (!error_)
-            error_ = game::FileError{"journal line " + std::to_string(number_) + ": " + what};
+            error_ = game::FileError{word(QT_TRANSLATE_NOOP("Game", "journal line %1: %2"),
+                                          {number_, game::nested(std::move(what))})};
         return std::nullopt;
     }
     const std::optional<game::FileError>& error() const { return error_; }
@@ -137,12 +143,11 @@ std::optional<game::StageDesc> readStage(Lines& in, int number) {
     const auto stageFile = readFileLines(in);
     if (!stageFile) return std::nullopt;
     auto parsed = game::parseStageText(name, *stageFile);
-    if (auto* e = std::get_if<game::FileError>(&parsed)) return in.fail(e->message);
+    if (auto* e = std::get_if<game::FileError>(&parsed)) return in.fail(e->words);
     game::StageDesc s = std::get<game::StageDesc>(parsed);
     const auto answerFile = readFileLines(in);
     if (!answerFile) return std::nullopt;
-    if (auto e = game::parseAnswerText(name + " answer", *answerFile, s))
-        return in.fail(e->message);
+    if (auto e = game::parseAnswerText(name + " answer", *answerFile, s)) return in.fail(e->words);
     return s;
 }
 
@@ -167,7 +172,7 @@ std::optional<Journal> readJournal(Lines& in) {
         j.stages.push_back(*stage);
     }
     if (!in.next(kEnd)) return std::nullopt;
-    if (!in.atEnd()) return in.fail("more after the end");
+    if (!in.atEnd()) return in.fail(word(QT_TRANSLATE_NOOP("Game", "more after the end")));
     return j;
 }
 
@@ -189,7 +194,9 @@ std::string journalText(const Journal& journal) {
 game::FileResult<Journal> parseJournal(std::string_view text) {
     Lines in(text);
     auto journal = readJournal(in);
-    if (!journal) return in.error().value_or(game::FileError{"journal: damaged"});
+    if (!journal)
+        return in.error().value_or(
+            game::FileError{word(QT_TRANSLATE_NOOP("Game", "journal: damaged"))});
     return *journal;
 }
 

@@ -97,8 +97,9 @@ game::FileResult<JournalSlot> claimJournal(const std::string& stateFolder) {
         JournalSlot slot(stateFolder, id, fd);
         if (!exists(fileOf(stateFolder, id, kJournalSuffix))) return slot;
     }
-    return game::FileError{journalName(first) + ": every one of " + std::to_string(kMaxSlots) +
-                           " journals in " + stateFolder + " is taken"};
+    return game::FileError{game::phrase(
+        game::kGameWords, QT_TRANSLATE_NOOP("Game", "%1: every one of %2 journals in %3 is taken"),
+        {journalName(first), kMaxSlots, stateFolder})};
 }
 
 std::vector<OrphanedJournal> orphanedJournals(const std::string& stateFolder) {
