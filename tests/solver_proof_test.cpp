@@ -149,6 +149,8 @@ TEST(SolverProof, TheTableShowsNoFigureNoSearchFound) {
         for (C column : {C::LeastMagic, C::Spare, C::Casts, C::Walks})
             EXPECT_EQ(at(column) == "-", !c.figures) << static_cast<int>(column);
         EXPECT_EQ(at(C::FinalBoards) == "-", !c.analysed);
-        if (!c.analysed) EXPECT_EQ(at(C::Requires), "-");
+        if (!c.analysed) {
+            EXPECT_EQ(at(C::Requires), "-");
+        }
     }
 }
