@@ -127,13 +127,17 @@ struct FreshWorkshop {
 
 }  // namespace
 
+constexpr int kFirstProofMs = 120'000;
+
 // The first Add Stage of a fresh workshop, once its first proof is in: the
 // blank stage's answer has no marks, which once sent the proof and the
 // editor round each other until the stack ran out.
 TEST(WorkshopUnderX11, AddStageOnAFreshWorkshop) {
     FreshWorkshop f;
     workshop::EditorWindow& window = *f.window;
-    ASSERT_TRUE(waitFor([&] { return window.proofPanel()->finished(); }, 30'000));
+    // The blank stage's whole proof, analysis included, takes seconds, and
+    // under the sanitizers beside another test many times that.
+    ASSERT_TRUE(waitFor([&] { return window.proofPanel()->finished(); }, kFirstProofMs));
     QAction* add = window.findChild<QAction*>(QStringLiteral("addStage"));
     ASSERT_NE(add, nullptr);
     QMenu* pack = nullptr;
