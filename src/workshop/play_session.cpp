@@ -1,6 +1,7 @@
 #include "workshop/play_session.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QMessageBox>
 #include <QTimer>
@@ -93,12 +94,15 @@ bool PlaySession::showSolution(const game::StageDesc& stage,
         return false;
     }
     if (!openStage(stage)) return false;
-    show_ = {game::ScriptStep::wait(kShowLeadInMs)};
-    for (const game::ScriptStep& step : std::get<std::vector<game::ScriptStep>>(parsed))
-        show_.push_back(step);
+    show_ = std::get<std::vector<game::ScriptStep>>(std::move(parsed));
     nextStep_ = 0;
+    showDue_ = 0;
     ignorePlayerMouse();
-    runShow();
+    // The stage stands still in sight until the first click, at game time 0.
+    clock_->holdAt(showDue_);
+    timing_.after(kShowLeadInMs, [this, generation = generation_] {
+        if (generation == generation_) runShow();
+    });
     return true;
 }
 
@@ -158,6 +162,12 @@ bool PlaySession::openStage(const game::StageDesc& stage) {
 void PlaySession::open(std::unique_ptr<ui::LumoraProgram> game, bool onStage) {
     outcome_ = Outcome::Closed;
     game_ = std::move(game);
+    ShowClock::Real real = timing_.elapsed;
+    if (!real) real = [started = std::make_shared<QElapsedTimer>()] {
+        if (!started->isValid()) started->start();
+        return started->elapsed();
+    };
+    clock_ = std::make_unique<ShowClock>(std::move(real));
     qtfront::WindowManager::Hooks hooks;
     hooks.reportError = [this](const QString& message) {
         QMessageBox::critical(workshop_, kTitle, message);
@@ -175,7 +185,8 @@ void PlaySession::open(std::unique_ptr<ui::LumoraProgram> game, bool onStage) {
             if (generation == generation_) programEnded(exitCode);
         });
     };
-    windows_ = std::make_unique<qtfront::WindowManager>(*game_, timing_.elapsed, std::move(hooks));
+    windows_ = std::make_unique<qtfront::WindowManager>(
+        *game_, [clock = clock_.get()] { return clock->now(); }, std::move(hooks));
     using Opening = qtfront::WindowManager::Opening;
     windows_->start(onStage ? Opening::Game : Opening::Menu);
 }
@@ -192,19 +203,26 @@ void PlaySession::teardown() {
     nextStep_ = 0;
     windows_.reset();
     game_.reset();
+    clock_.reset();
     if (workshop_ != nullptr) {
         workshop_->raise();
         workshop_->activateWindow();
     }
 }
 
+// Each pause moves the next click's game time on; the game waits there for
+// it however late the real pause ends.
 void PlaySession::runShow() {
+    if (running()) clock_->landAt(showDue_);
     while (running() && nextStep_ < show_.size()) {
         const game::ScriptStep step = show_[nextStep_++];
         if (step.kind == game::ScriptStep::Kind::Wait) {
-            timing_.after(static_cast<int>(step.number), [this, generation = generation_] {
-                if (generation == generation_) runShow();
-            });
+            showDue_ += step.number;
+            clock_->holdAt(showDue_);
+            timing_.after(static_cast<int>(clock_->until(showDue_)),
+                          [this, generation = generation_] {
+                              if (generation == generation_) runShow();
+                          });
             return;
         }
         land(step);

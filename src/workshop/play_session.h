@@ -10,6 +10,7 @@
 
 #include "game/stage_desc.h"
 #include "qt/realtime_clock.h"
+#include "workshop/show_clock.h"
 #include "workshop/show_script.h"
 
 class QWidget;
@@ -80,8 +81,10 @@ private:
     std::unique_ptr<ui::LumoraProgram> game_;
     std::unique_ptr<qtfront::WindowManager> windows_;
     Outcome outcome_ = Outcome::Closed;
+    std::unique_ptr<ShowClock> clock_;  // the game's time, real but for a show
     std::vector<game::ScriptStep> show_;
     std::size_t nextStep_ = 0;
+    std::int64_t showDue_ = 0;  // the game time the next click of the show is due at
     int generation_ = 0;  // which session a pending show step belongs to
 };
 

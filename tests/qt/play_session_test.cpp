@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "game/files.h"
 #include "game/save_folder.h"
 #include "qt/form_window.h"
 #include "qt/picture_library.h"
@@ -25,6 +26,7 @@ namespace {
 
 constexpr std::int64_t kStepMs = 50;
 constexpr std::int64_t kLongestMs = 30'000;  // past any outcome's pictures
+constexpr std::int64_t kShowLongestMs = 300'000;  // past a long solution's show
 
 // The start on (5, 8) over a floor of walls: one block cast beside it meets
 // the target of one, and the magic decides whether something is left.
@@ -89,10 +91,11 @@ struct Workshop {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // Moves time on until the session ends or nothing more could happen.
-    void runUntilEnd() {
-        for (std::int64_t t = 0; t < kLongestMs && !outcome; t += kStepMs) {
-            now += kStepMs;
+    // Moves time on, `stepMs` at a time, until the session ends or nothing
+    // more could happen.
+    void runUntilEnd(std::int64_t stepMs = kStepMs) {
+        for (std::int64_t t = 0; t < kLongestMs && !outcome; t += stepMs) {
+            now += stepMs;
             for (std::size_t i = 0; i < pending.size(); ++i) {
                 if (pending[i].first > now) continue;
                 auto then = std::move(pending[i].second);
@@ -214,4 +217,27 @@ TEST(PlaySession, APackKeepsItsSaveInThePlayersDataFolder) {
     const auto save = game::packSaveFolder(pack.path(), w.dataFolder.path(), {});
     EXPECT_TRUE(std::filesystem::exists(std::get<std::string>(save) + "/save.bkm"));
     EXPECT_EQ(pack.files(), (std::vector<std::string>{"amap1.bkm", "mmap1.bkm", "pack.ini"}));
+}
+
+// The drawn stage's solution casts at the character as it falls past a cell,
+// which is right only at one game time. The show's pauses end as late as the
+// test's steps of time let them (a busy machine's timers), and the clicks
+// still meet the board the solver planned for: the stage clears.
+TEST(PlaySession, AShowClearsHoweverLateItsPausesEnd) {
+    const auto read = game::readStageFile(LUMORA_TEST_DATA, "drawn_open.bkm");
+    ASSERT_TRUE(std::holds_alternative<game::StageDesc>(read));
+    const auto& stage = std::get<game::StageDesc>(read);
+    solver::ProofOptions options;
+    options.analyse = false;
+    options.verdictOnly = true;
+    const auto proof = solver::prove(stage, options);
+    const auto& verdict = std::get<solver::ProofResult>(proof).verdict;
+    ASSERT_TRUE(verdict && verdict->solvable);
+    for (const std::int64_t lateMs : {kStepMs, std::int64_t{160}, std::int64_t{999}}) {
+        SCOPED_TRACE(lateMs);
+        Workshop w;
+        ASSERT_TRUE(w.session->showSolution(stage, verdict->plan.steps));
+        while (!w.outcome && w.now < kShowLongestMs) w.runUntilEnd(lateMs);
+        EXPECT_EQ(w.outcome, Outcome::Cleared);
+    }
 }

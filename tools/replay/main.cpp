@@ -1,11 +1,21 @@
 #include <fstream>
 #include <iostream>
+#include <string_view>
 
 #include "headless/replay.h"
 
+namespace {
+constexpr const char* kUsage = "usage: lumora-replay FOLDER [SCRIPT]\n";
+}
+
 int main(int argc, char** argv) {
+    // Asked for help, not a folder called --help for the save to land in.
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
     if (argc < 2 || argc > 3) {
-        std::cerr << "usage: lumora-replay FOLDER [SCRIPT]\n";
+        std::cerr << kUsage;
         return 2;
     }
     if (argc == 3) {
