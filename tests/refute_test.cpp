@@ -203,6 +203,19 @@ TEST(BestFirst, StopsAtItsMemoryBudgetAndSaysSo) {
     }
 }
 
+// A drawn stage whose clear takes sixty casts and more: between the start
+// and the clear lie plateaus of states all as far from the goal. The search
+// finds the clear within the states of its first turn and its solution
+// plays through.
+TEST(BestFirst, FindsALongClearAcrossPlateaus) {
+    const solver::Stage drawn = fileStage("drawn_long.bkm");
+    const solver::BestFirstResult r = solver::bestFirst(drawn, {drawn.magic, 2 * solver::kBestFirstStates});
+    ASSERT_TRUE(r.cleared);
+    EXPECT_GE(r.casts.size(), 40u);
+    const auto plan = solver::makePlan(drawn, r.casts, 1);
+    EXPECT_TRUE(std::holds_alternative<solver::Plan>(plan)) << std::get<std::string>(plan);
+}
+
 // The verdict comes from whichever way settles it first, and the report says
 // which figures are only the best so far: a refutation needs no search; a
 // clear the goal-directed search finds stands when the exact search runs out

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cstdlib>
 #include <queue>
 #include <unordered_map>
@@ -27,21 +28,29 @@ constexpr std::size_t kFirstStates = 1 << 14;
 // the states it expands each time its turn comes.
 // Far: how what is out of reach counts, by the casts to get at it or only
 // as out of reach (no cell in walking reach beside it).
+// Novelty: whether a state that brings nothing new goes behind all that do.
 enum class Far { Casts, OutOfReach };
+enum class Novelty { Ignored, First };
 struct GoalMeasure {
     int goalWeight;
     int reachWeight;
     Far far;
     int turns;
+    Novelty novelty = Novelty::Ignored;
 };
 // No one measure finds every clear soon: on open boards the casts to get at
 // what is left lead the way, and the first finds most; a stage tight on
 // magic may clear sooner when they are left out, and some boards sooner
-// when the casts already made weigh more.
+// when the casts already made weigh more. The last two look at the new
+// first: a board whose clear is long (thirty casts and more) lies beyond a
+// plateau of states all as far from the goal, which the others search
+// through state by state.
 constexpr GoalMeasure kGoalMeasures[] = {{20, 1, Far::Casts, 2},
                                          {100, 3, Far::Casts, 1},
                                          {100, 0, Far::Casts, 1},
-                                         {2, 3, Far::OutOfReach, 1}};
+                                         {2, 3, Far::OutOfReach, 1},
+                                         {1, 1, Far::Casts, 1, Novelty::First},
+                                         {1, 3, Far::Casts, 1, Novelty::First}};
 
 // A standing character can cast from every cell it can walk to, and from no
 // other: two standing states with the same board and the same cells in
@@ -232,6 +241,38 @@ int neededMagic(const Stage& stage, const std::vector<Cast>& casts) {
     return std::max(rules::kLeastMagicLeft, rules::kLeastMagicLeft - lowest);
 }
 
+// What states met so far at each distance from the goal have shown: every
+// cell with each thing it can hold, and every cell the character stood in
+// or could walk to. A state that shows something not yet seen at its own
+// distance is new there: it is the breadth of a plateau, the rest its depth.
+class Novelties {
+public:
+    // Notes what the state shows; true when any of it is new at `goal`.
+    bool see(const Board& b, const StateKey& key, int goal) {
+        if (goal >= static_cast<int>(seen_.size())) seen_.resize(static_cast<std::size_t>(goal) + 1);
+        Shown& shown = seen_[static_cast<std::size_t>(goal)];
+        bool fresh = false;
+        auto note = [&](std::size_t fact) {
+            fresh = fresh || !shown[fact];
+            shown[fact] = true;
+        };
+        for (int cell = 0; cell < kCells; ++cell)
+            note(static_cast<std::size_t>(cell * kKinds + static_cast<int>(b.kind(cell))));
+        for (int cell = 0; cell < kCells; ++cell)
+            if (b.falling() ? cell == b.player() : inMask(key.reach, cell))
+                note(static_cast<std::size_t>(kCells * kKinds + cell));
+        return fresh;
+    }
+
+private:
+    static constexpr int kKinds = static_cast<int>(CellKind::Wall) + 1;
+    using Shown = std::bitset<kCells * (kKinds + 1)>;
+    std::vector<Shown> seen_;
+};
+
+// A state with nothing new waits behind every state with something new.
+constexpr int kNothingNew = 1 << 20;
+
 // One goal-directed search, expanded a state at a time so that several,
 // each weighing states its own way, can take turns.
 class Probe {
@@ -285,7 +326,10 @@ private:
         nodes_.push_back({b, parent, static_cast<std::int16_t>(magic),
                           static_cast<std::int16_t>(casts), static_cast<std::int8_t>(from),
                           static_cast<std::int8_t>(target)});
-        open_.push({measure_.goalWeight * distance(stage_, b, key, measure_) + casts, magic, n});
+        const int goal = distance(stage_, b, key, measure_);
+        int priority = measure_.goalWeight * goal + casts;
+        if (measure_.novelty == Novelty::First && !fresh_.see(b, key, goal)) priority += kNothingNew;
+        open_.push({priority, magic, n});
     }
 
     void expand(std::uint32_t n) {
@@ -338,6 +382,7 @@ private:
 
     const Stage& stage_;
     const GoalMeasure measure_;
+    Novelties fresh_;
     std::vector<Node> nodes_;
     // The most magic each state was met with, and the node that met it.
     struct Visit {
