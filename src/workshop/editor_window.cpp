@@ -111,6 +111,7 @@ void EditorWindow::connectParts() {
     // proof of it, not two racing for the same two cores.
     connect(panel, &ProofPanel::proved, packView_,
             [this](const game::StageDesc& s, const StageProof& p) { packView_->learn(s, p.proof); });
+    connect(panel, &ProofPanel::searching, packView_, &PackView::holdProofs);
     connect(proof_, &LiveProof::waiting, this, [this](const QString& message) {
         if (message.isEmpty())
             statusBar()->clearMessage();

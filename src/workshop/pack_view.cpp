@@ -143,18 +143,31 @@ void PackView::setStages(const std::vector<game::StageDesc>& stages, int live) {
     live_ = live;
     const std::vector<std::string> shown = std::move(keys_);
     keys_.clear();
-    std::vector<game::StageDesc> unknown;
-    for (const game::StageDesc& s : stages_) {
-        keys_.push_back(proofKey(s));
-        const bool proving = static_cast<int>(keys_.size()) - 1 == live;
-        if (!proving && !known_.contains(keys_.back())) unknown.push_back(s);
-    }
+    for (const game::StageDesc& s : stages_) keys_.push_back(proofKey(s));
     table_->setRowCount(static_cast<int>(stages_.size()));
     // An edit changes one row: the others stay as they are drawn, which
     // keeps a long pack's edits as quick as a short one's.
     for (std::size_t i = 0; i < keys_.size(); ++i)
         if (i >= shown.size() || shown[i] != keys_[i]) showRow(static_cast<int>(i));
     showPlot();
+    proveUnknown();
+}
+
+void PackView::holdProofs(bool hold) {
+    if (hold == held_) return;
+    held_ = hold;
+    if (held_)
+        prover_->cancel();
+    else
+        proveUnknown();
+}
+
+// Every stage with no row yet but the live one, whose row its own proof gives.
+void PackView::proveUnknown() {
+    if (held_) return;
+    std::vector<game::StageDesc> unknown;
+    for (std::size_t i = 0; i < stages_.size(); ++i)
+        if (static_cast<int>(i) != live_ && !known_.contains(keys_[i])) unknown.push_back(stages_[i]);
     prover_->submit(std::move(unknown));
 }
 

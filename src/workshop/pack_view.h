@@ -34,6 +34,10 @@ public:
     void setStages(const std::vector<game::StageDesc>& stages, int live = -1);
     // A stage the solver cannot take gets its reason whatever `proof` holds.
     void learn(const game::StageDesc& stage, const solver::ProofResult& proof);
+    // While the editor's own proof searches, the pack's proofs wait: two
+    // searches at once would hold twice the memory the designer allowed a
+    // proof. A stage being proven here is stopped and proven again after.
+    void holdProofs(bool hold);
     QTableWidget* table() const { return table_; }
     // How many of the stages shown have their row.
     int provenCount() const;
@@ -43,12 +47,14 @@ private:
     void showRow(int index);
     void showPlot();
     void makeChart();
+    void proveUnknown();
 
     QTableWidget* table_ = nullptr;
     QChartView* chartView_ = nullptr;
     std::array<QLineSeries*, 3> series_{};
     std::vector<game::StageDesc> stages_;
     int live_ = -1;
+    bool held_ = false;
     std::vector<std::string> keys_;
     std::map<std::string, ProvenStage> known_;
     LiveTexts* texts_ = nullptr;

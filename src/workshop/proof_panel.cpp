@@ -232,7 +232,7 @@ void ProofPanel::prove(const game::StageDesc& stage) {
     verdict_->setText(tr("Proving…"));
     verdict_->setStyleSheet(QString());
     ticks_ = 0;
-    ticker_->start();
+    setSearching(true);
     emit markCell(0, 0);
 }
 
@@ -245,7 +245,6 @@ void ProofPanel::changeEvent(QEvent* event) {
         return;
     proved_ = false;
     proving_ = {};
-    ticker_->stop();
     prove(current_);
 }
 
@@ -268,9 +267,17 @@ void ProofPanel::tick() {
     if (ticks_ >= kTicksBeforeStop) stop_->show();
 }
 
+// The ticker runs while a proof searches: its progress, and the one sign of
+// a search under way the window has.
+void ProofPanel::setSearching(bool on) {
+    if (on == ticker_->isActive()) return;
+    on ? ticker_->start() : ticker_->stop();
+    emit searching(on);
+}
+
 void ProofPanel::stop() {
     scheduler_->cancel();
-    ticker_->stop();
+    setSearching(false);
     stop_->hide();
     verdict_->setText(tr("Stopped: the proof was stopped before it ended"));
     verdict_->setStyleSheet(QString());
@@ -356,7 +363,7 @@ void ProofPanel::showFigures(const solver::StageReport& rep, bool first) {
 
 void ProofPanel::showResult(std::uint64_t generation, const StageProof& result) {
     if (generation != scheduler_->latest()) return;
-    ticker_->stop();
+    setSearching(false);
     stop_->hide();
     proved_ = true;
     emit proved(proving_, result);

@@ -62,6 +62,8 @@ signals:
     // The whole proof of `stage` (without its answer) has ended.
     void proved(const game::StageDesc& stage, const workshop::StageProof& proof);
     void analysisShown();
+    // A proof started searching (true), or ended or was stopped (false).
+    void searching(bool on);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -77,6 +79,7 @@ private:
     void stepAnswer(int by);
     void tick();
     void stop();
+    void setSearching(bool on);
     void clearFigures();
     void setRow(int row, const QString& text);
 

@@ -180,3 +180,15 @@ TEST(PackWindow, TheCurveOfAOneStagePackDrawsWithoutAWarning) {
     EXPECT_TRUE(warnings.filter(QStringLiteral("NaN")).isEmpty())
         << warnings.join('\n').toStdString();
 }
+
+// While the editor's own proof searches, the pack's own proofs wait, so that
+// one search at a time holds the memory a proof is allowed; when it ends,
+// the stages without a row are proven. The live stage's row is left to it.
+TEST(PackWindow, ThePacksProofsWaitWhileTheEditorsOwnSearches) {
+    workshop::PackView view;
+    view.holdProofs(true);
+    view.setStages({stageNo(1), stageNo(2)}, 0);
+    EXPECT_FALSE(QTest::qWaitFor([&] { return view.provenCount() > 0; }, 300));
+    view.holdProofs(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.provenCount() == 1; }, 60'000));
+}
