@@ -120,6 +120,20 @@ TEST(SolverProof, TheVerdictAloneAgreesWithTheWholeProof) {
     EXPECT_LT(quick.states, 1'000'000u);
 }
 
+// A move is required when the search without it looked everywhere and
+// found no clear. On the open stage, a thousand states are everywhere the
+// character can get without placing a block or without climbing, but far
+// short of the twenty-five casts of a clear: the searches without any
+// other move are cut short and claim nothing.
+TEST(SolverProof, ASearchCutShortClaimsNoMoveRequired) {
+    auto drawn = solver::loadStage(std::string(LUMORA_TEST_DATA) + "/drawn_open.bkm");
+    ASSERT_TRUE(std::holds_alternative<solver::Stage>(drawn));
+    const solver::Validation v =
+        solver::validateStage(std::get<solver::Stage>(drawn), solver::kBoardCap, 1000);
+    EXPECT_FALSE(v.ending.finished());
+    EXPECT_EQ(v.required, solver::moves::kPlace | solver::moves::kClimb);
+}
+
 // The stage table shows a figure only where a search found it: an undecided
 // stage and one whose analysis was never run read "-", never a 0 that looks
 // like a least magic or a count of final boards.

@@ -22,7 +22,9 @@ Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t m
         }
         if (r.ending.cutShort && !r.cleared) v.ending.cutShort = true;
         if (r.ending.outOfMemory && !r.cleared) v.ending.outOfMemory = true;
-        if (!r.cleared) v.required |= 1u << i;
+        // Only a search that looked everywhere shows the move cannot be done
+        // without; one cut short before a clear shows nothing.
+        if (!r.cleared && r.ending.finished()) v.required |= 1u << i;
     }
     SearchOptions all{stage.magic, false, maxStates};
     all.finalBoardCap = boardCap + 1;
