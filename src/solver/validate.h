@@ -15,8 +15,9 @@ struct Validation {
     std::size_t finalBoards = 0;  // distinct boards a clear within the budget ends on
     bool capped = false;          // there are more final boards than the cap
     std::size_t states = 0;       // states of every search run for it, together
-    // Cut short, a move shown as required may not be; cancelled, the figures
-    // above are partial.
+    // Cut short, a move not shown as required may still be (only a search
+    // that looked everywhere shows one is); cancelled, the figures above are
+    // partial.
     Ending ending;
     std::vector<Board> boards;  // the final boards themselves, up to the cap, the
                                 // character's cell left out
