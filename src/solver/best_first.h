@@ -36,7 +36,8 @@ struct BestFirstResult {
 // the exact search and the same rule that a state met again with no more
 // magic is no way on; a standing state is its board and the cells in walking
 // reach, not the one cell stood on. A few such searches, each weighing those
-// differently, take turns within maxStates together. A clear it finds is a
+// differently (two of them putting first the states that show something no
+// state as near the goal has shown), take turns within maxStates together. A clear it finds is a
 // clear; a miss says nothing, unless one of them looked everywhere.
 BestFirstResult bestFirst(const Stage& stage, const BestFirstOptions& options);
 
