@@ -179,9 +179,6 @@ int castsToGetAt(const Stage& stage, const Board& b, const StateKey& key) {
     return sum;
 }
 
-// Blocks off the target, pools left and pairs of blocks side by side, each
-// at least one cast to put right, and the casts it takes to get at those
-// out of reach, weighed by the measure.
 // Whether a cast from the cells in reach can change `cell`.
 bool beside(const std::array<std::uint64_t, 2>& reach, int cell) {
     const int c = columnOf(cell), r = rowOf(cell);
@@ -203,6 +200,9 @@ int outOfReach(const Stage& stage, const Board& b, const StateKey& key) {
     return far;
 }
 
+// Blocks off the target, pools left and pairs of blocks side by side, each
+// at least one cast to put right, and the casts it takes to get at those
+// out of reach, weighed by the measure.
 int distance(const Stage& stage, const Board& b, const StateKey& key, const GoalMeasure& m) {
     int touching = 0;
     for (int cell = 0; cell < kCells; ++cell) {
@@ -218,15 +218,10 @@ int distance(const Stage& stage, const Board& b, const StateKey& key, const Goal
            far;
 }
 
-// As the exact search: whatever the order, a clear pays for each pool and
-// each block still wanted, gains on each block too many, and sand gives at
-// most its own.
+// As the exact search: no magic left at the end whatever the order.
 bool cannotClear(const Stage& stage, const Board& b, int magic) {
-    const int blocks = b.count(CellKind::Block);
-    const int settle = blocks <= stage.target ? rules::kPlaceBlockCost * (blocks - stage.target)
-                                              : rules::kRemoveBlockGain * (blocks - stage.target);
-    return magic + rules::kSandGain * b.count(CellKind::Sand) -
-               rules::kClearWaterCost * b.count(CellKind::Water) + settle <
+    return magic + mostGainLeft(stage.target, b.count(CellKind::Block),
+                                b.count(CellKind::Water), b.count(CellKind::Sand)) <
            rules::kLeastMagicLeft;
 }
 

@@ -4,6 +4,7 @@
 
 #include "game/rules.h"
 #include "solver/pool_order.h"
+#include "solver/search.h"
 
 namespace solver {
 
@@ -150,11 +151,8 @@ int mostGain(const Stage& stage, const Reachable& reach) {
     for (int cell = 0; cell < kCells; ++cell)
         if (reach.touch[static_cast<std::size_t>(cell)] && stage.start.kind(cell) == CellKind::Sand)
             ++sand;
-    const int blocks = stage.start.count(CellKind::Block);
-    const int settle = blocks >= stage.target ? rules::kRemoveBlockGain * (blocks - stage.target)
-                                              : -rules::kPlaceBlockCost * (stage.target - blocks);
-    return rules::kSandGain * sand - rules::kClearWaterCost * stage.start.count(CellKind::Water) +
-           settle;
+    return mostGainLeft(stage.target, stage.start.count(CellKind::Block),
+                        stage.start.count(CellKind::Water), sand);
 }
 
 // The checks that hold whatever the magic: a clear leaves no pool and exactly

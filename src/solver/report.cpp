@@ -106,21 +106,16 @@ std::vector<Cast> quickClear(const Stage& stage, const SolveOptions& options, st
     return std::move(found.casts);
 }
 
-// How many times the first goal-directed search's states the second may look
-// at: an open board that neither search settles soon is searched longer for a
-// clear before the exact search goes on to its memory budget, since on such a
-// board it seldom ends before.
+// How many times `goalStates` the goal-directed search may look at: an open
+// board it does not settle soon is searched longer for a clear before the
+// exact search goes on to its memory budget, since on such a board that one
+// seldom ends before.
 constexpr std::size_t kPatience = 8;
 
-// The goal-directed search, briefly, then at length.
+// The goal-directed search, at length. It is the same search however far it
+// goes, so one run finds whatever a short run and then a longer one would.
 std::vector<Cast> goalDirected(const Stage& stage, const SolveOptions& options, StageReport& rep) {
-    std::vector<Cast> casts = quickClear(stage, options, options.goalStates, rep);
-    // Stopped short of its states, it looked everywhere or filled its memory:
-    // a longer search would get no further.
-    const bool everywhere = rep.goalStates < options.goalStates;
-    if (casts.empty() && !everywhere && !rep.ending.cancelled)
-        casts = quickClear(stage, options, kPatience * options.goalStates, rep);
-    return casts;
+    return quickClear(stage, options, kPatience * options.goalStates, rep);
 }
 
 }  // namespace

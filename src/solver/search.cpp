@@ -64,6 +64,12 @@ CastEffect castOn(const Stage& stage, const Board& board, int from, int target) 
     return e;
 }
 
+int mostGainLeft(int target, int blocks, int water, int sand) {
+    const int settle = blocks <= target ? rules::kPlaceBlockCost * (blocks - target)
+                                        : rules::kRemoveBlockGain * (blocks - target);
+    return rules::kSandGain * sand - rules::kClearWaterCost * water + settle;
+}
+
 Outcome judge(const Stage& stage, const Board& after, int magicAfter, bool earlyCountLoses) {
     const bool out = magicAfter < rules::kLeastMagicLeft;
     if (after.count(CellKind::Block) != stage.target) return out ? Outcome::Lost : Outcome::Going;
@@ -672,17 +678,10 @@ private:
         return outcome;
     }
 
-    // Whatever the order, a clear pays for each pool and each block still
-    // wanted, gains on each block too many, and sand pays at most its own
-    // (of it, `sand` is all a cast can still reach): a state that cannot end
-    // with magic left is no way on. No cast raises this bound: sand and pools
-    // pay what they take from it, and a block moves the count from the target
-    // at least as dearly as it pays.
+    // A state that cannot end with magic left, whatever comes after it, is
+    // no way on (see mostGainLeft).
     bool cannotClear(int magic, const Counts& after, int sand) const {
-        const int settle = after.blocks <= stage_.target
-                               ? rules::kPlaceBlockCost * (after.blocks - stage_.target)
-                               : rules::kRemoveBlockGain * (after.blocks - stage_.target);
-        return magic + rules::kSandGain * sand - rules::kClearWaterCost * after.water + settle <
+        return magic + mostGainLeft(stage_.target, after.blocks, after.water, sand) <
                rules::kLeastMagicLeft;
     }
 

@@ -91,6 +91,14 @@ struct CastEffect {
 };
 CastEffect castOn(const Stage& stage, const Board& board, int from, int target);
 
+// The most magic the casts still to come can gain, whatever their order:
+// each pool costs its clearing, each block too many gains its removal, each
+// block still wanted costs its placing, and sand gives at most its own (of it,
+// `sand` is all a cast can still reach). No cast raises this bound: sand and
+// pools pay what they take from it, and a block moves the count from the
+// target at least as dearly as it pays.
+int mostGainLeft(int target, int blocks, int water, int sand);
+
 enum class Outcome { Going, Cleared, Lost };
 // What the game's checks after a cast decide, given the board and magic after it.
 Outcome judge(const Stage& stage, const Board& after, int magicAfter, bool earlyCountLoses = true);
