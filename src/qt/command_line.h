@@ -7,9 +7,12 @@ namespace qtfront {
 
 // What the command line asks for. The programs take no options that change
 // what they do: --help and --version answer and leave, before any window or
-// display is needed; anything else is a mistake.
+// display is needed. A program that opens a file (a pack) takes its path as
+// the one argument, after "--" when it starts with "-"; anything else is a
+// mistake.
 struct CommandLine {
     bool play = true;
+    std::string path;  // the file to open, empty for none
     int exitCode = 0;
     std::string out;  // for standard output
     std::string err;  // for standard error
@@ -22,6 +25,10 @@ struct ProgramHelp {
     std::string about;  // what follows the usage line, translated as one text
     std::string list;   // printed after it as it stands (translated by the program)
     std::string more;   // what --help is for, after "Try 'lumora --help'"
+    // What the one argument names in the usage ("PACK") and the line --help
+    // tells it by; a program without one takes no argument but the options.
+    const char* operand = nullptr;
+    const char* operandHelp = nullptr;
 };
 
 // The game's own.

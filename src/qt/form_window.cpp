@@ -7,7 +7,6 @@
 
 #include "qt/form_renderer.h"
 #include "qt/window_manager.h"
-#include "qt/languages.h"
 
 namespace qtfront {
 
@@ -33,7 +32,7 @@ void FormWindow::retire() {
 
 void FormWindow::followForm() {
     if (form_ == nullptr) return;
-    const QString title = QString::fromStdString(gameText(form_->Caption));
+    const QString title = manager_.titleFor(form_->Caption);
     if (windowTitle() != title) setWindowTitle(title);
     const QSize client(std::max(1, form_->clientWidth()), std::max(1, form_->clientHeight()));
     if (size() != client || minimumSize() != client || maximumSize() != client)

@@ -118,6 +118,12 @@ void WindowManager::closeRequested(const forms::Form& form) {
     afterEvent();
 }
 
+QString WindowManager::titleFor(const std::string& caption) const {
+    const QString own = QString::fromStdString(gameText(caption));
+    if (packName_.isEmpty()) return own;
+    return QCoreApplication::translate("Game", "%1 — %2").arg(own, packName_);
+}
+
 FormWindow* WindowManager::widget(const std::string& formName) const {
     const forms::Form* form = game_.program().find(formName);
     auto it = widgets_.find(form);

@@ -49,6 +49,11 @@ public:
     void deliver(const forms::Form& form, const MouseDelivery& delivery);
     void closeRequested(const forms::Form& form);
 
+    // Every window's title names the pack being played after its own
+    // caption (" Menu — Tower of Pools"); empty for the game's own stages.
+    void nameWindowsAfter(QString packName) { packName_ = std::move(packName); }
+    QString titleFor(const std::string& caption) const;
+
     // The window of the open form with this name, or null.
     FormWindow* widget(const std::string& formName) const;
     ClockDriver& clock() { return clock_; }
@@ -69,6 +74,7 @@ private:
     PictureLibrary pictures_;
     std::map<const forms::Form*, FormWindow*> widgets_;
     std::map<std::string, QRect> lastPlace_;  // by form name, where its last window stood
+    QString packName_;
     bool finished_ = false;
     int exitCode_ = 0;
 };

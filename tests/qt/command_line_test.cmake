@@ -1,13 +1,13 @@
 cmake_minimum_required(VERSION 3.25)
 # Runs a program (the game, or NAME) with no display at all: --help and
-# --version must answer without Qt ever looking for one, anything else is a
-# usage error. --help must name every one of HELP_WORDS. In the C locale it
-# reads as written; asked for German (LANGUAGE, as a desktop sets it), the
-# usage, the help and a mistake's message come in German, with what the help
-# names in the words of the same catalogue.
+# --version must answer without Qt ever looking for one; any other option, and
+# a second path, is a usage error. --help must name every one of HELP_WORDS.
+# In the C locale it reads as written; asked for German (LANGUAGE, as a
+# desktop sets it), the usage, the help and a mistake's message come in
+# German, with what the help names in the words of the same catalogue.
 if(NOT NAME)
   set(NAME lumora)
-  set(HELP_WORDS "Right click;cleared")
+  set(HELP_WORDS "Right click;cleared;PACK")
   set(GERMAN_WORD "Rechtsklick")
 endif()
 set(language LC_ALL=C)
@@ -43,7 +43,8 @@ if(NOT rc EQUAL 0 OR NOT out STREQUAL "${NAME} ${VERSION}\n")
   fail("--version must print '${NAME} ${VERSION}' and exit 0")
 endif()
 
-foreach(args "--play" "-platform;offscreen" "--help;--version" "stage1")
+# One path is a pack to open; two are a mistake, as is an option after "--".
+foreach(args "--play" "-platform;offscreen" "--help;--version" "stage1;stage2" "--;a;b")
   run_lumora(${args})
   if(NOT rc EQUAL 2 OR NOT err MATCHES "Usage: ${NAME} " OR NOT out STREQUAL "")
     fail("'${args}' must print the usage on stderr and exit 2")
@@ -56,8 +57,8 @@ if(NOT rc EQUAL 0 OR NOT out MATCHES "^Aufruf: ${NAME} " OR NOT out MATCHES "die
    OR NOT out MATCHES "${GERMAN_WORD}")
   fail("--help must read German with LANGUAGE=de")
 endif()
-run_lumora(stage1)
-if(NOT rc EQUAL 2 OR NOT err MATCHES "unerwartetes Argument „stage1“"
+run_lumora(stage1 stage2)
+if(NOT rc EQUAL 2 OR NOT err MATCHES "unerwartetes Argument „stage[12]“"
    OR NOT err MATCHES "Siehe „${NAME} --help“")
   fail("a mistake must be told in German with LANGUAGE=de")
 endif()
