@@ -1,5 +1,6 @@
 #include "game/file_error.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <system_error>
 
@@ -58,9 +59,20 @@ FileError notAFile(const std::string& name, const std::string& path, FileKind ki
 }
 
 FileError lineError(const std::string& name, int line, Phrase what) {
-    if (line <= 0) return FileError{plain("%1: %2", {name, nested(std::move(what))})};
-    return FileError{phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "%1 line %2: %3"),
-                            {name, line, nested(std::move(what))})};
+    auto inner = std::make_shared<const Phrase>(std::move(what));
+    FileError e = line <= 0
+                      ? FileError{plain("%1: %2", {name, inner})}
+                      : FileError{phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "%1 line %2: %3"),
+                                         {name, line, inner})};
+    e.line = std::max(line, 0);
+    e.what = std::move(inner);
+    return e;
+}
+
+FileError atOuterLine(const FileError& inner, const std::string& name, int firstLine,
+                      int wholeLine) {
+    if (!inner.what) return lineError(name, wholeLine, inner.words);
+    return lineError(name, inner.line > 0 ? firstLine + inner.line - 1 : wholeLine, *inner.what);
 }
 
 FileError lineError(const std::string& name, int line, const std::string& what) {

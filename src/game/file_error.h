@@ -19,6 +19,11 @@ struct FileError {
 
     std::string message;  // in English: the logs, lumora-replay and the tests read it
     Phrase words;         // the same, for a front end to translate
+    // For an error on a line of a file (lineError): the line, 0 for the file
+    // as a whole, and what is wrong there, so that a file held inside another
+    // (a stage inside a pack file) can be told at the outer file's line.
+    int line = 0;
+    std::shared_ptr<const Phrase> what;
 };
 
 template <class T>
@@ -41,6 +46,11 @@ FileError notAFile(const std::string& name, const std::string& path, FileKind ki
 // "mmap3.bkm line 4: what", the line left out when it is 0.
 FileError lineError(const std::string& name, int line, Phrase what);
 FileError lineError(const std::string& name, int line, const std::string& what);
+
+// The same error told at a line of the file `name` that holds the inner file
+// from line `firstLine` on; an error of the inner file as a whole at `wholeLine`.
+FileError atOuterLine(const FileError& inner, const std::string& name, int firstLine,
+                      int wholeLine);
 
 // Quotes a line for an error message, shortened, with control bytes and bytes
 // past ASCII escaped as \xNN.

@@ -82,6 +82,18 @@ std::optional<FileError> checkPackFolder(const std::string& folder);
 // Makes the folders above when missing. What would not read back as it is is
 // refused before anything is written, and so is a folder checkPackFolder
 // refuses.
-std::optional<FileError> writePack(const std::string& folder, const Pack& pack);
+//
+// `solutions`, when given, holds a replay script for each stage ("" for none),
+// written into the folder's solutions/ as the game's own stages keep theirs.
+std::optional<FileError> writePack(const std::string& folder, const Pack& pack,
+                                   const std::vector<std::string>& solutions = {});
+
+// What writePack refuses before writing: a count out of step with the stages,
+// a name, author or licence that would not read back, a stage that would not.
+std::optional<FileError> checkPackWritable(const Pack& pack);
+
+// The folder inside a pack folder that holds its solutions, and stage n's.
+inline constexpr const char* kSolutionsFolder = "solutions";
+std::string solutionFileName(int stage);  // "solutions/stage3.replay"
 
 }  // namespace game

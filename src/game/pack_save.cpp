@@ -1,4 +1,5 @@
 // A pack saved whole: written into a folder beside the old one and swapped in.
+#include <algorithm>
 #include <cerrno>
 
 #include "game/durable_file.h"
@@ -29,7 +30,7 @@ constexpr std::string_view kOldTempSuffix = ".new";
 // which moves with the pack.
 bool isPackFileName(std::string_view name) {
     if (name.ends_with(kOldTempSuffix)) name.remove_suffix(kOldTempSuffix.size());
-    if (name == kPackFileName || name == kSaveFileName) return true;
+    if (name == kPackFileName || name == kSaveFileName || name == kSolutionsFolder) return true;
     for (int n = 1; n <= kMaxPackStages; ++n)
         if (name == stageFileName(n) || name == answerFileName(n)) return true;
     return false;
@@ -81,16 +82,28 @@ bool exists(const std::string& path) {
     return fileIo().kindOf(path, false, kind) == 0;
 }
 
+bool isSolutionFileName(std::string_view name) {
+    for (int n = 1; n <= kMaxPackStages; ++n)
+        if (kSolutionsFolder + ("/" + std::string(name)) == solutionFileName(n)) return true;
+    return false;
+}
+
+std::optional<FileError> clearFolder(const std::string& folder, bool solutions = false);
+
 // Takes away a folder a save made, pack files and all; anything else in it
 // is left where it is, and so is the folder.
-std::optional<FileError> clearFolder(const std::string& folder) {
+std::optional<FileError> clearFolder(const std::string& folder, bool solutions) {
     if (!exists(folder)) return std::nullopt;
     std::vector<std::string> names;
     if (const int r = fileIo().listFolder(folder, names); r < 0)
         return folderError(QT_TRANSLATE_NOOP("Game", "pack folder: cannot read %1 (%2)"), {folder},
                            -r);
     for (const std::string& name : names) {
-        if (!isPackFileName(name))
+        if (!solutions && name == kSolutionsFolder) {
+            if (auto e = clearFolder(folderText(folder) + name, true)) return e;
+            continue;
+        }
+        if (solutions ? !isSolutionFileName(name) : !isPackFileName(name))
             return FileError{phrase(
                 kGameWords,
                 QT_TRANSLATE_NOOP(
@@ -144,8 +157,34 @@ std::optional<FileError> makeLike(const std::string& folder, const std::string& 
     return std::nullopt;
 }
 
+std::optional<FileError> flushWritten(const std::string& folder) {
+    if (const int r = fileIo().flushFolder(folder); !flushed(r))
+        return folderError(
+            QT_TRANSLATE_NOOP("Game", "pack folder: cannot flush %1 to the disk (%2)"), {folder},
+            -r);
+    return std::nullopt;
+}
+
+// The solutions folder inside the new pack, when a stage has a solution.
+std::optional<FileError> writeSolutions(const std::string& folder,
+                                        const std::vector<std::string>& solutions) {
+    if (std::all_of(solutions.begin(), solutions.end(), [](auto& s) { return s.empty(); }))
+        return std::nullopt;
+    const std::string inner = folderText(folder) + kSolutionsFolder;
+    if (const int r = fileIo().makeFolder(inner); r < 0)
+        return folderError(QT_TRANSLATE_NOOP("Game", "pack folder: cannot make %1 (%2)"), {inner},
+                           -r);
+    for (std::size_t i = 0; i < solutions.size(); ++i) {
+        if (solutions[i].empty()) continue;
+        const std::string name = solutionFileName(static_cast<int>(i) + 1);
+        if (auto e = writeNewFileDurably(name, folderText(folder) + name, solutions[i])) return e;
+    }
+    return flushWritten(inner);
+}
+
 std::optional<FileError> writeWhole(const Places& p, const Pack& pack,
-                                    const std::optional<std::string>& save) {
+                                    const std::optional<std::string>& save,
+                                    const std::vector<std::string>& solutions) {
     const std::string& folder = p.saving;
     if (auto e = makeLike(folder, p.folder)) return e;
     auto put = [&](const std::string& name, const std::string& bytes) {
@@ -158,12 +197,9 @@ std::optional<FileError> writeWhole(const Places& p, const Pack& pack,
         if (auto e = put(stageFileName(n), writeStageText(desc))) return e;
         if (auto e = put(answerFileName(n), writeAnswerText(desc))) return e;
     }
+    if (auto e = writeSolutions(folder, solutions)) return e;
     if (auto e = put(kPackFileName, writePackText(pack.info))) return e;
-    if (const int r = fileIo().flushFolder(folder); !flushed(r))
-        return folderError(
-            QT_TRANSLATE_NOOP("Game", "pack folder: cannot flush %1 to the disk (%2)"), {folder},
-            -r);
-    return std::nullopt;
+    return flushWritten(folder);
 }
 
 // Two renames for a file system that cannot swap: the old folder aside, the
@@ -216,7 +252,9 @@ std::optional<FileError> checkReadsBack(int n, const StageDesc& desc) {
     return std::nullopt;
 }
 
-std::optional<FileError> checkWritable(const Pack& pack) {
+}  // namespace
+
+std::optional<FileError> checkPackWritable(const Pack& pack) {
     const int count = static_cast<int>(pack.stages.size());
     if (count < 1 || count > kMaxPackStages || count != pack.info.stageCount)
         return lineError(
@@ -242,7 +280,9 @@ std::optional<FileError> checkWritable(const Pack& pack) {
     return std::nullopt;
 }
 
-}  // namespace
+std::string solutionFileName(int stage) {
+    return std::string(kSolutionsFolder) + "/stage" + std::to_string(stage) + ".replay";
+}
 
 std::optional<FileError> checkPackFolder(const std::string& folder) {
     FileKind kind{};
@@ -268,8 +308,9 @@ std::optional<FileError> checkPackFolder(const std::string& folder) {
     return std::nullopt;
 }
 
-std::optional<FileError> writePack(const std::string& folder, const Pack& pack) {
-    if (auto e = checkWritable(pack)) return e;
+std::optional<FileError> writePack(const std::string& folder, const Pack& pack,
+                                   const std::vector<std::string>& solutions) {
+    if (auto e = checkPackWritable(pack)) return e;
     auto found = placesOf(folder);
     if (auto* e = std::get_if<FileError>(&found)) return *e;
     const Places& p = std::get<Places>(found);
@@ -282,7 +323,7 @@ std::optional<FileError> writePack(const std::string& folder, const Pack& pack) 
     if (auto e = clearFolder(p.aside)) return e;
     auto save = saveToCarry(p.folder);
     if (auto* e = std::get_if<FileError>(&save)) return *e;
-    if (auto e = writeWhole(p, pack, std::get<std::optional<std::string>>(save))) {
+    if (auto e = writeWhole(p, pack, std::get<std::optional<std::string>>(save), solutions)) {
         clearFolder(p.saving);
         return e;
     }

@@ -7,6 +7,8 @@
 #include "game/durable_file.h"
 #include "game/files.h"
 #include "game/pack.h"
+#include "game/pack_file.h"
+#include "game/replay_script.h"
 #include "generate_args.h"
 #include "headless/check.h"
 #include "number_arg.h"
@@ -29,7 +31,8 @@ void usage() {
     std::cerr << "usage: lumora-solve STAGEFILE [--script FILE] [--answer FILE] [--no-replay] "
                  "[--cap MAGIC] [--boards N]\n"
                  "                    [--memory MB] [--verdict]\n"
-                 "       lumora-solve --table DIR [--write]\n"
+                 "       lumora-solve --table DIR|PACKFILE [--write]\n"
+                 "       lumora-solve --convert FROM TO\n"
                  "       lumora-solve --generate SEED [--require MOVE,MOVE...] [--casts MIN-MAX]\n"
                  "                    [--answer FILE]\n"
                  "The first form solves one stage and prints the proof and a replay script;\n"
@@ -42,7 +45,11 @@ void usage() {
                  "The second solves the stages of DIR, mmap1.bkm .. mmap28.bkm, or as many as\n"
                  "its pack.ini names, and prints a markdown table; --write also stores\n"
                  "DIR/amapN.bkm and "
-                 "DIR/solutions/stageN.replay.\n"
+                 "DIR/solutions/stageN.replay. A pack file (NAME.lumora) is read as a folder\n"
+                 "is, and each solution it carries is played in the game and said to clear\n"
+                 "its stage or not.\n"
+                 "--convert writes the pack FROM (a folder or a pack file) as TO: a pack file\n"
+                 "when TO ends in .lumora, else a pack folder; nothing is lost either way.\n"
                  "The third searches random boards from SEED for a stage whose budget requires\n"
                  "exactly the MOVEs (any, without --require; names as the table's Requires\n"
                  "column, a hyphen for a space: take-back, climb-own) and whose shortest\n"
@@ -86,13 +93,27 @@ std::optional<Proved> proveFile(const std::string& path, solver::ProofOptions op
     return Proved{std::move(stage), std::move(proof)};
 }
 
+std::optional<Proved> proveDesc(const game::StageDesc& desc, int n, solver::ProofOptions options) {
+    auto built = solver::stageFromDesc(desc, game::stageFileName(n));
+    if (auto* e = std::get_if<std::string>(&built)) {
+        std::cerr << "lumora-solve: " << *e << "\n";
+        return std::nullopt;
+    }
+    options.stageNo = n;
+    auto& stage = std::get<solver::Stage>(built);
+    solver::ProofResult proof = solver::prove(stage, options);
+    return Proved{std::move(stage), std::move(proof)};
+}
+
 void printAnalysis(const solver::Analysis& a) {
     const solver::Validation& v = a.validation;
     std::cout << "moves the budget requires: " << solver::moveNames(v.required)
               << (v.ending.finished() ? "" : " (a search was cut short)") << "\n";
     std::cout << "final boards a clear within the budget ends on: "
-              << (v.capped ? "more than " : v.ending.finished() ? "" : "at least ") << v.finalBoards
-              << "\n";
+              << (v.capped              ? "more than "
+                  : v.ending.finished() ? ""
+                                        : "at least ")
+              << v.finalBoards << "\n";
     std::cout << "meeting the target with a pool left costs magic: "
               << (a.earlyCount.costs     ? "yes"
                   : a.earlyCount.known() ? "no"
@@ -240,6 +261,61 @@ int table(const std::string& dir, bool write, solver::ProofOptions options) {
     return failures == 0 ? 0 : 1;
 }
 
+// What the carried solution of stage n makes of it in the game, when it has one.
+std::string carriedText(const game::StageDesc& desc, const std::string& solution, int n) {
+    if (solution.empty()) return "carries no solution";
+    return headless::checkInGame(desc, game::readScript(solution).steps, n)
+               ? "its solution does not clear it"
+               : "proven by its solution";
+}
+
+// A pack file's table: its stages proved as a folder's are, then what each
+// carried solution does in the game.
+int packFileTable(const std::string& path, solver::ProofOptions options) {
+    auto opened = game::readPackFile(path);
+    if (auto* e = std::get_if<game::FileError>(&opened)) {
+        std::cerr << "lumora-solve: " << e->message << "\n";
+        return 1;
+    }
+    const game::PackContents& contents = std::get<game::PackContents>(opened);
+    options.boardCap = solver::kBoardCap;
+    printTableHead(FolderShape{contents.pack.info.stageCount, contents.pack.info.name});
+    int failures = 0;
+    std::string carried;
+    for (int n = 1; n <= contents.pack.info.stageCount; ++n) {
+        const game::StageDesc& desc = contents.pack.stages[static_cast<std::size_t>(n - 1)];
+        const std::string& solution = contents.solutions[static_cast<std::size_t>(n - 1)];
+        carried += "stage " + std::to_string(n) + ": " + carriedText(desc, solution, n) + "\n";
+        auto proved = proveDesc(desc, n, options);
+        if (!proved) {
+            ++failures;
+            continue;
+        }
+        printTableRow(n, proved->stage, proved->proof);
+        if (const auto& rep = *proved->proof.verdict; !rep.problem.empty()) {
+            std::cerr << "stage " << n << ": " << rep.problem << "\n";
+            ++failures;
+        }
+    }
+    std::cout << "\n" << carried;
+    return failures == 0 ? 0 : 1;
+}
+
+// A pack folder into a pack file and back, by the name TO ends in.
+int convert(const std::string& from, const std::string& to) {
+    auto opened = game::openAnyPack(from);
+    if (auto* e = std::get_if<game::FileError>(&opened)) {
+        std::cerr << "lumora-solve: " << e->message << "\n";
+        return 1;
+    }
+    const auto& contents = std::get<game::PackContents>(opened);
+    const auto failed = to.ends_with(game::kPackFileSuffix) ? game::writePackFile(to, contents)
+                                                            : game::writePackFolder(to, contents);
+    if (!failed) return 0;
+    std::cerr << "lumora-solve: " << failed->message << "\n";
+    return 1;
+}
+
 int generateStage(const solvecli::GenerateArgs& args, const std::string& answerOut) {
     auto options = solvecli::generateOptions(args);
     if (auto* why = std::get_if<std::string>(&options)) {
@@ -298,6 +374,8 @@ int main(int argc, char** argv) {
             gen.require = next();
         else if (a == "--casts")
             gen.casts = next();
+        else if (a == "--convert" && argc == 4 && i == 1)
+            return convert(argv[2], argv[3]);
         else if (a == "--write")
             write = true;
         else if (a == "--no-replay")
@@ -325,6 +403,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     options.memoryBudget = memoryMB * solver::kBytesPerMB;
+    if (!tableDir.empty() && !write && game::isPackFilePath(tableDir))
+        return packFileTable(tableDir, options);
     if (!tableDir.empty()) return table(tableDir, write, options);
     return solveOne(stageFile, scriptOut, answerOut, options, memoryMB);
 }
