@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "workshop/core/editing.h"
 #include "workshop/core/pack_edits.h"
+#include "support/fixture.h"
 
 using workshop::PackDocument;
 
@@ -203,4 +205,23 @@ TEST(PackEdits, AppliedAndUndoneAsData) {
     EXPECT_FALSE(workshop::moveStageEdit(packOf(3, 1), 1, 1));
     EXPECT_FALSE(workshop::moveStageEdit(packOf(3, 1), 1, 3));
     EXPECT_FALSE(workshop::deleteStageEdit(packOf(1, 0)));
+}
+
+// Open Recent offers what is still a pack to open: a pack folder or a file,
+// never a folder that lost its pack.ini nor a path gone.
+TEST(PackDocument, ARecentPackIsOfferedWhileItIsStillThere) {
+    testing_support::TempFolder folder;
+    testing_support::writePackIni(folder, 1);
+    folder.write("tower.lumora", "Lumora pack 1\n");
+    std::filesystem::create_directory(folder.path() + "/sub");
+    const struct {
+        std::string path;
+        bool there;
+    } cases[] = {
+        {folder.path(), true},
+        {folder.path() + "/tower.lumora", true},
+        {folder.path() + "/sub", false},
+        {folder.path() + "/gone.lumora", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(workshop::packStillThere(c.path), c.there) << c.path;
 }

@@ -3,17 +3,29 @@
 #include <algorithm>
 #include <utility>
 
+#include "game/file_io.h"
 #include "workshop/core/editing.h"
 
 namespace workshop {
 
 PackDocument::PackDocument() : stages_{blankStage()} { info_.license = kDefaultLicense; }
 
-PackDocument::PackDocument(game::Pack pack, std::string folder, bool readOnly)
+PackForm formNamed(const std::string& path) {
+    return path.ends_with(game::kPackFileSuffix) ? PackForm::File : PackForm::Folder;
+}
+
+bool packStillThere(const std::string& path) {
+    game::FileKind kind{};
+    if (game::fileIo().kindOf(path, true, kind) < 0) return false;
+    return kind == game::FileKind::Folder ? game::isPack(path) : kind == game::FileKind::Regular;
+}
+
+PackDocument::PackDocument(game::Pack pack, std::string folder, bool readOnly, PackForm form)
     : info_(std::move(pack.info)),
       stages_(std::move(pack.stages)),
       folder_(std::move(folder)),
-      readOnly_(readOnly) {
+      readOnly_(readOnly),
+      form_(form) {
     // openPack never gives an empty pack; a caller's mistake still leaves one to edit.
     if (stages_.empty()) stages_.push_back(blankStage());
     if (count() > kMaxPackStages) stages_.resize(kMaxPackStages);
@@ -35,8 +47,9 @@ game::Pack PackDocument::pack() const {
     return p;
 }
 
-void PackDocument::savedTo(std::string folder) {
+void PackDocument::savedTo(std::string folder, PackForm form) {
     folder_ = std::move(folder);
+    form_ = form;
     readOnly_ = false;
 }
 

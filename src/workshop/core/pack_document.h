@@ -4,12 +4,21 @@
 #include <vector>
 
 #include "game/pack.h"
+#include "game/pack_file.h"
 
 namespace workshop {
 
 inline constexpr int kMinPackStages = 1;  // a pack with no stage cannot be played or saved
 inline constexpr int kMaxPackStages = game::kMaxPackStages;
 inline constexpr const char* kDefaultLicense = "CC-BY-SA-4.0";
+
+// Where a pack lives: a folder of files, or one pack file (NAME.lumora).
+enum class PackForm { Folder, File };
+// The form a path is by its name alone, for a path remembered without it
+// (a journal's): a pack file's name ends in game::kPackFileSuffix.
+PackForm formNamed(const std::string& path);
+// Whether a pack remembered at `path` (a recent one) is still there to open.
+bool packStillThere(const std::string& path);
 
 // Everything an edit of the pack changes, and what undoing it puts back.
 struct PackContents {
@@ -30,7 +39,8 @@ public:
     PackDocument();
     // A pack read from `folder`. The game's own stages come read-only: they
     // are saved as a copy elsewhere, never over the game.
-    PackDocument(game::Pack pack, std::string folder, bool readOnly);
+    PackDocument(game::Pack pack, std::string folder, bool readOnly,
+                 PackForm form = PackForm::Folder);
 
     int count() const { return static_cast<int>(stages_.size()); }
     int current() const { return current_; }
@@ -45,10 +55,13 @@ public:
     // The pack as writePack takes it, its count the stages'.
     game::Pack pack() const;
 
-    const std::string& folder() const { return folder_; }  // empty: never saved
+    // The pack's folder, or its file when form() says so; empty: never saved.
+    const std::string& folder() const { return folder_; }
+    PackForm form() const { return form_; }
     bool readOnly() const { return readOnly_; }
-    // After a save: the pack lives there now and may be saved again.
-    void savedTo(std::string folder);
+    // After a save: the pack lives there now and may be saved again, in the
+    // same form.
+    void savedTo(std::string folder, PackForm form = PackForm::Folder);
 
     bool select(int index);
     bool canAdd() const { return count() < kMaxPackStages; }
@@ -77,6 +90,7 @@ private:
     int current_ = 0;
     std::string folder_;
     bool readOnly_ = false;
+    PackForm form_ = PackForm::Folder;
 };
 
 }  // namespace workshop
