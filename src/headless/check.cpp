@@ -77,4 +77,11 @@ std::optional<std::string> checkInGame(const game::StageDesc& withAnswer,
     return game.output;
 }
 
+Carried checkCarried(const game::StageDesc& withAnswer, const std::string& solution, int stageNo) {
+    if (solution.empty()) return Carried::None;
+    const game::ScriptRead script = game::readScript(solution);
+    if (script.error) return Carried::DoesNotClear;
+    return checkInGame(withAnswer, script.steps, stageNo) ? Carried::DoesNotClear : Carried::Proven;
+}
+
 }  // namespace headless

@@ -32,4 +32,10 @@ std::string answerBoard(const game::StageDesc& withAnswer);
 std::optional<std::string> checkInGame(const game::StageDesc& withAnswer,
                                        const std::vector<game::ScriptStep>& steps, int stageNo);
 
+// What a solution a pack carries makes of its stage in the game: none to
+// play, a clear on the answer's board, or anything else (a script the replay
+// refuses included).
+enum class Carried { None, Proven, DoesNotClear };
+Carried checkCarried(const game::StageDesc& withAnswer, const std::string& solution, int stageNo);
+
 }  // namespace headless

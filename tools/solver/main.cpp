@@ -263,10 +263,15 @@ int table(const std::string& dir, bool write, solver::ProofOptions options) {
 
 // What the carried solution of stage n makes of it in the game, when it has one.
 std::string carriedText(const game::StageDesc& desc, const std::string& solution, int n) {
-    if (solution.empty()) return "carries no solution";
-    return headless::checkInGame(desc, game::readScript(solution).steps, n)
-               ? "its solution does not clear it"
-               : "proven by its solution";
+    switch (headless::checkCarried(desc, solution, n)) {
+        case headless::Carried::None:
+            return "carries no solution";
+        case headless::Carried::Proven:
+            return "proven by its solution";
+        case headless::Carried::DoesNotClear:
+            break;
+    }
+    return "its solution does not clear it";
 }
 
 // A pack file's table: its stages proved as a folder's are, then what each
