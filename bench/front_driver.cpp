@@ -1,5 +1,6 @@
 // Small programs for the front end's benchmarks, each a whole process:
 //   lumora-bench-driver first-paint       the game until the menu's first paint
+//   lumora-bench-driver pack-first-paint FILE  the same on a pack given as the game takes one
 //   lumora-bench-driver bare-window       a bare 288 x 288 window until its first paint
 //   lumora-bench-driver cycles N          memory after one and after N Start/Exit cycles
 //   lumora-bench-driver idle SECONDS      wake-ups of a standing game window
@@ -26,6 +27,7 @@
 #include "qt/form_window.h"
 #include "qt/window_manager.h"
 #include "ui/lumora_program.h"
+#include "ui/pack_play.h"
 
 namespace {
 
@@ -89,6 +91,27 @@ void clickOn(qtfront::WindowManager& windows, ui::LumoraProgram& game, const std
     settle();
 }
 
+// As `lumora FILE` starts: the pack read and checked whole, then the menu on it.
+int packFirstPaint(const std::string& path) {
+    const QTemporaryDir dataHome;
+    auto opened =
+        ui::PackPlay::open(path, dataHome.path().toStdString(), dataHome.path().toStdString());
+    if (const auto* e = std::get_if<game::FileError>(&opened)) {
+        std::fprintf(stderr, "lumora-bench-driver: %s\n", e->message.c_str());
+        return 1;
+    }
+    ui::PackPlay& pack = *std::get<std::unique_ptr<ui::PackPlay>>(opened);
+    const game::ScopedFileIo files(pack.files());
+    const std::unique_ptr<ui::LumoraProgram> game = pack.program(screenTwips());
+    qtfront::WindowManager windows(*game);
+    windows.nameWindowsAfter(QString::fromStdString(pack.title()));
+    QuitAfterPaint quitter;
+    windows.start();
+    if (windows.finished()) return windows.exitCode();
+    windows.widget("Menu")->installEventFilter(&quitter);
+    return QApplication::exec();
+}
+
 int runGame(const std::string& mode, long count) {
     // The stages beside the executable, as the game run from the build folder
     // reads them; the save in a folder of the driver's own.
@@ -143,7 +166,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const std::string mode = argc > 1 ? argv[1] : "";
-    const long count = argc > 2 ? std::stol(argv[2]) : 0;
+    const long count = argc > 2 && mode != "pack-first-paint" ? std::stol(argv[2]) : 0;
     if (mode == "bare-window") {
         BareWindow window;
         QuitAfterPaint quitter;
@@ -151,9 +174,14 @@ int main(int argc, char** argv) {
         window.show();
         return QApplication::exec();
     }
+    if (mode == "pack-first-paint" && argc > 2) {
+        qtfront::installFontSubstitutes();
+        return packFirstPaint(argv[2]);
+    }
     if (mode != "first-paint" && mode != "cycles" && mode != "idle") {
         std::fprintf(stderr,
-                     "usage: lumora-bench-driver first-paint|bare-window|cycles N|idle S\n");
+                     "usage: lumora-bench-driver first-paint|bare-window|cycles N|idle S|"
+                     "pack-first-paint FILE\n");
         return 2;
     }
     qtfront::installFontSubstitutes();

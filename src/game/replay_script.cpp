@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <sstream>
 
 namespace game {
 namespace {
@@ -44,10 +43,18 @@ const Command* commandOf(Kind kind) {
     return nullptr;
 }
 
-std::vector<std::string> words(const std::string& line) {
-    std::istringstream in(line);
+bool isBlank(char ch) { return ch == ' ' || (ch >= '\t' && ch <= '\r'); }
+
+// The line's words up to a comment, split at blanks as a stream would split
+// them, without a stream's cost on every line of a pack's many solutions.
+std::vector<std::string> words(std::string_view line) {
     std::vector<std::string> out;
-    for (std::string w; in >> w && w[0] != '#';) out.push_back(w);
+    auto at = line.begin();
+    while ((at = std::find_if_not(at, line.end(), isBlank)) != line.end() && *at != '#') {
+        const auto end = std::find_if(at, line.end(), isBlank);
+        out.emplace_back(at, end);
+        at = end;
+    }
     return out;
 }
 
@@ -120,12 +127,14 @@ std::string formWord(bool menu) { return menu ? "menu" : "game"; }
 
 ScriptRead readScript(std::string_view text) {
     ScriptRead read;
-    std::istringstream in{std::string(text)};
     int lineNo = 0;
     bool first = true;
-    for (std::string line; std::getline(in, line);) {
+    while (!text.empty()) {
         ++lineNo;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.ends_with('\r')) line.remove_suffix(1);
         const std::vector<std::string> w = words(line);
         if (w.empty()) continue;
         try {
