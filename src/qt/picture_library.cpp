@@ -12,14 +12,20 @@ namespace {
 
 // The picture wraps the program's own copy of the pixels, which lives as long
 // as the program: nothing is decoded, and Qt never looks for image plugins.
-QPixmap bakedPixmap(const baked_art::Picture& art) {
-    const QImage image(reinterpret_cast<const uchar*>(art.pixels), art.width, art.height,
-                       art.width * 4,
-                       art.seeThrough ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    return QPixmap::fromImage(image);
+QImage imageOf(const baked_art::Picture& art) {
+    return QImage(reinterpret_cast<const uchar*>(art.pixels), art.width, art.height,
+                  art.width * 4,
+                  art.seeThrough ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 }
 
+QPixmap bakedPixmap(const baked_art::Picture& art) { return QPixmap::fromImage(imageOf(art)); }
+
 }  // namespace
+
+QImage bakedImage(const std::string& artName) {
+    const baked_art::Picture* art = baked_art::find(artName);
+    return art != nullptr ? imageOf(*art) : QImage();
+}
 
 std::string PictureLibrary::artName(const std::string& form, const std::string& picture) {
     // Array elements become file names without parentheses: "LeftWalk(1)" is LeftWalk_1.png.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <array>
 #include <map>
@@ -8,6 +9,11 @@
 #include <utility>
 
 namespace qtfront {
+
+// A picture compiled into the program, as an image over the program's own copy
+// of its pixels: nothing is decoded, and no application or display is needed.
+// Null when the program carries no such picture.
+QImage bakedImage(const std::string& artName);
 
 // The artwork compiled into the program. A control names its picture after the
 // stock control it came from ("LeftWalk(1)"); each window keeps its pictures in
