@@ -16,15 +16,21 @@ else()
   set(bin bin/)
   set(stages share/lumora/)
   set(expected share/man/man6/lumora.6.gz share/man/man6/lumora-workshop.6.gz
-      share/doc/lumora/copyright share/doc/lumora/changelog.gz)
+      share/doc/lumora/copyright share/doc/lumora/changelog.gz
+      share/mime/packages/io.github.lumora.Lumora.xml share/thumbnailers/lumora.thumbnailer
+      bin/lumora-thumbnail)
   foreach(id io.github.lumora.Lumora io.github.lumora.Workshop)
     list(APPEND expected share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml)
     foreach(size 16 24 32 48 64 128 256)
       list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)
     endforeach()
   endforeach()
+  foreach(size 16 24 32 48 64 128 256)
+    list(APPEND expected share/icons/hicolor/${size}x${size}/mimetypes/application-x-lumora-pack.png)
+  endforeach()
 endif()
-list(APPEND expected ${bin}lumora ${bin}lumora-workshop)
+# The game's own stages come as a pack file too, an example for pack makers.
+list(APPEND expected ${bin}lumora ${bin}lumora-workshop ${stages}lumora.lumora)
 foreach(n RANGE 1 28)
   list(APPEND expected ${stages}mmap${n}.bkm ${stages}amap${n}.bkm)
 endforeach()
@@ -47,4 +53,20 @@ foreach(f ${found})
     endif()
   endif()
 endforeach()
+# Both programs open a pack file given by the desktop, and the thumbnailer
+# draws one: each names the type the installed XML defines.
+if(NOT PORTABLE)
+  file(STRINGS ${PREFIX}/share/mime/packages/io.github.lumora.Lumora.xml type
+    REGEX "<mime-type type=")
+  string(REGEX REPLACE ".*type=\"([^\"]+)\".*" "\\1" type "${type}")
+  foreach(f applications/io.github.lumora.Lumora.desktop applications/io.github.lumora.Workshop.desktop
+          thumbnailers/lumora.thumbnailer)
+    file(STRINGS ${PREFIX}/share/${f} said REGEX "^MimeType=")
+    file(STRINGS ${PREFIX}/share/${f} exec REGEX "^Exec=")
+    # file(STRINGS) hands a ";" back escaped.
+    if(NOT said MATCHES "^MimeType=${type}[\\;]*$" OR NOT exec MATCHES " %[fi]")
+      message(FATAL_ERROR "${f} must take a file of ${type}: ${said}, ${exec}")
+    endif()
+  endforeach()
+endif()
 file(REMOVE_RECURSE ${PREFIX})
