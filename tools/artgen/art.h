@@ -104,6 +104,8 @@ QImage makeIcon24();
 QImage makeIcon32(const QImage& front);
 QString iconPath(int n, const QString& app = QStringLiteral("Lumora"));
 QImage makeWorkshopIcon(const QImage& gameIcon);
+QString packIconPath(int n);
+QImage makePackIcon(const QImage& gameIcon);
 QImage enlarged(const QImage& img, int factor);
 
 // ---- output and self-check (writer.cpp) -----------------------------------

@@ -97,6 +97,7 @@ int main(int argc, char** argv) {
         ok &= w.save(iconPath(n), enlarged(*source, factor), true);
         ok &= w.save(iconPath(n, QStringLiteral("Workshop")),
                      enlarged(makeWorkshopIcon(*source), factor), true);
+        ok &= w.save(packIconPath(n), enlarged(makePackIcon(*source), factor), true);
     }
     ok &= w.save(QStringLiteral("icon.png"), icon32, true);
 
@@ -130,6 +131,7 @@ int main(int argc, char** argv) {
     for (int n : {16, 24, 32, 48, 64, 128, 256}) {
         expected.push_back({iconPath(n), QSize(n, n)});
         expected.push_back({iconPath(n, QStringLiteral("Workshop")), QSize(n, n)});
+        expected.push_back({packIconPath(n), QSize(n, n)});
     }
 
     const std::vector<std::pair<QString, QString>> twins = {

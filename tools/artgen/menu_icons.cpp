@@ -214,6 +214,37 @@ QImage makeWorkshopIcon(const QImage& gameIcon) {
     return img;
 }
 
+QString packIconPath(int n) {
+    return QStringLiteral("icons/hicolor/%1x%1/mimetypes/application-x-lumora-pack.png").arg(n);
+}
+
+// A pack file's icon is the game's with two pages stacked in its lower right
+// corner, the front one holding a block, so a file manager tells a pack from
+// the program that opens it.
+QImage makePackIcon(const QImage& gameIcon) {
+    QImage img = gameIcon;
+    const int n = img.width();
+    const int w = 3 * n / 8, h = w + 2, shift = 2;
+    auto page = [&](int x0, int y0) {
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
+                img.setPixelColor(x0 + x, y0 + y, edge ? pal::ink : pal::cream);
+            }
+    };
+    const int x0 = n - 1 - w, y0 = n - 1 - h;
+    page(x0 - shift, y0 - shift);
+    page(x0, y0);
+    const int block = w - 4;
+    for (int y = 0; y < block; ++y)
+        for (int x = 0; x < block; ++x) {
+            const bool rim = x == 0 || y == 0 || x == block - 1 || y == block - 1;
+            img.setPixelColor(x0 + 2 + x, y0 + (h - block) / 2 + y,
+                              rim ? pal::leafDark : pal::leafLight);
+        }
+    return img;
+}
+
 QImage enlarged(const QImage& img, int factor) {
     return img.scaled(img.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
