@@ -13,8 +13,7 @@ namespace {
 // The picture wraps the program's own copy of the pixels, which lives as long
 // as the program: nothing is decoded, and Qt never looks for image plugins.
 QImage imageOf(const baked_art::Picture& art) {
-    return QImage(reinterpret_cast<const uchar*>(art.pixels), art.width, art.height,
-                  art.width * 4,
+    return QImage(reinterpret_cast<const uchar*>(art.pixels), art.width, art.height, art.width * 4,
                   art.seeThrough ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 }
 

@@ -17,6 +17,9 @@
 namespace {
 
 constexpr int kLargestSize = 4096;  // past the largest thumbnail a desktop asks for
+// Qt's PNG quality: a lighter compression than zlib's default, which took
+// half the time of a 1024-pixel thumbnail for 5 % less bytes.
+constexpr int kPngQuality = 80;
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "lumora-thumbnail: %s\n", message.c_str());
@@ -35,7 +38,7 @@ QImage thumbnail(const game::StageDesc& stage, int size) {
 std::string pngBytes(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG", kPngQuality)) return {};
     return bytes.toStdString();
 }
 
