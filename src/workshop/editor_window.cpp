@@ -93,6 +93,9 @@ void EditorWindow::connectParts() {
     connect(pack_, &PackKeeper::stageUpdated, this, &EditorWindow::showStage);
     connect(pack_, &PackKeeper::packReplaced, this, &EditorWindow::showPack);
     connect(pack_, &PackKeeper::filed, this, &EditorWindow::updateTitle);
+    // What a save writes as each stage's solution, the pack's proofs know.
+    connect(pack_, &PackKeeper::opened, packView_, &PackView::checkCarried);
+    pack_->setSolutionSource([this](const game::StageDesc& s) { return packView_->solutionOf(s); });
     connect(pack_, &PackKeeper::saved, journal_, &JournalKeeper::drop);  // the work is in the pack now
     connect(pack_, &PackKeeper::answerTaken, this, [this] {
         drawing_->follow(stage());

@@ -57,10 +57,19 @@ public:
     void selectStage(int index) { pack_->select(index); }
 
     // File ▸ Open, Open the Game's Stages and Save As without their
-    // dialogs. A failure is told and changes nothing.
-    bool openFolder(const QString& folder) { return pack_->openFolder(folder); }
+    // dialogs: a pack folder, or a pack file. A failure is told and changes
+    // nothing.
+    bool openPath(const QString& path) { return pack_->openPath(path); }
+    bool openFolder(const QString& folder) { return pack_->openPath(folder); }
     bool openGameStages() { return pack_->openGameStages(); }
-    bool saveTo(const QString& folder) { return pack_->saveTo(folder); }
+    bool saveTo(const QString& folder) { return pack_->saveTo(folder, PackForm::Folder); }
+    bool saveToFile(const QString& file) { return pack_->saveTo(file, PackForm::File); }
+
+    // Edit ▸ Copy Stage and Paste Stage: the shown stage as the text of its
+    // file, and a stage from such text in its place, as one undo step. Text
+    // that is no stage is told and changes nothing.
+    void copyStage();
+    void pasteStage();
 
     // Where failures are told; a message box unless replaced (by a test).
     void setErrorReporter(PackKeeper::ErrorReporter report) {
@@ -100,6 +109,7 @@ private:
     QMenu* liveMenu(const char* title);
     QAction* liveAction(QMenu* menu, const char* text);
     void makeFileMenu();
+    void makeClipboardCommands(QMenu* edit);  // editor_window_clipboard.cpp
     void makeStageMenu();
     void makePlayCommands(QMenu* stage);
     void makePackMenu();

@@ -78,7 +78,7 @@ bool EditorWindow::restoreJournal(const std::function<bool(const QString&)>& ask
 
 bool EditorWindow::takeJournal(const Journal& j) {
     game::Pack pack{{j.name, j.author, j.license, static_cast<int>(j.stages.size())}, j.stages};
-    PackDocument doc(std::move(pack), j.folder, false);
+    PackDocument doc(std::move(pack), j.folder, false, formNamed(j.folder));
     doc.select(j.selected);
     // What came back is not saved anywhere yet.
     pack_->adoptUnsaved(std::move(doc));

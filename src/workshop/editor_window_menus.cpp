@@ -68,6 +68,7 @@ void EditorWindow::makeMenus() {
     undo->setObjectName(QStringLiteral("undo"));
     redo->setShortcut(QKeySequence::Redo);
     redo->setObjectName(QStringLiteral("redo"));
+    makeClipboardCommands(edit);
 
     makeStageMenu();
     makePackMenu();
@@ -91,14 +92,19 @@ void EditorWindow::makeFileMenu() {
     static constexpr FileCommand kCommands[] = {
         {QT_TR_NOOP("&New Pack"), QKeySequence::New, [](EditorWindow* w) { w->pack_->newPack(); },
          nullptr},
-        {QT_TR_NOOP("&Open…"), QKeySequence::Open, [](EditorWindow* w) { w->pack_->open(); }, nullptr},
+        {QT_TR_NOOP("&Open Pack File…"), QKeySequence::Open,
+         [](EditorWindow* w) { w->pack_->openFile(); }, nullptr},
+        {QT_TR_NOOP("Open Pack &Folder…"), QKeySequence::UnknownKey,
+         [](EditorWindow* w) { w->pack_->openFolder(); }, nullptr},
         {nullptr, QKeySequence::UnknownKey, nullptr, nullptr},  // Open Recent
         {QT_TR_NOOP("Open the &Game's Stages"), QKeySequence::UnknownKey,
          [](EditorWindow* w) { w->pack_->openGameStages(); }, nullptr},
         {QT_TR_NOOP("&Save"), QKeySequence::Save, [](EditorWindow* w) { w->pack_->save(); },
          &EditorWindow::save_},
-        {QT_TR_NOOP("Save &As…"), QKeySequence::SaveAs, [](EditorWindow* w) { w->pack_->saveAs(); },
-         nullptr},
+        {QT_TR_NOOP("Save &As Pack File…"), QKeySequence::SaveAs,
+         [](EditorWindow* w) { w->pack_->saveAsFile(); }, nullptr},
+        {QT_TR_NOOP("Save As Pack Fol&der…"), QKeySequence::UnknownKey,
+         [](EditorWindow* w) { w->pack_->saveAsFolder(); }, nullptr},
     };
     QMenu* file = liveMenu(QT_TR_NOOP("&File"));
     for (const FileCommand& c : kCommands) {

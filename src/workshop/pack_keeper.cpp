@@ -6,11 +6,13 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QUndoCommand>
 #include <QUndoStack>
 
 #include "game/pack.h"
+#include "game/pack_file.h"
 #include "game/save_folder.h"
 #include "qt/languages.h"
 #include "workshop/edit_command.h"
@@ -21,6 +23,27 @@ namespace {
 
 const QString kRecentKey = QStringLiteral("files/recentPacks");
 constexpr int kMaxRecent = 8;
+
+// More would make the question taller than a screen.
+constexpr std::size_t kMostStagesNamed = 12;
+
+QString packFileFilter() {
+    return PackKeeper::tr("Lumora packs (*%1)").arg(text(game::kPackFileSuffix));
+}
+
+QString whyWithout(NoSolution why) {
+    switch (why) {
+        case NoSolution::NotSolvable:
+            return PackKeeper::tr("not solvable with its budget");
+        case NoSolution::Undecided:
+            return PackKeeper::tr("undecided, the proof stopped at its limit");
+        case NoSolution::CannotBeProven:
+            return PackKeeper::tr("it cannot be proven");
+        case NoSolution::NotProven:
+            break;
+    }
+    return PackKeeper::tr("not proven yet");
+}
 
 QSettings settings() { return QSettings(QStringLiteral("lumora"), QStringLiteral("workshop")); }
 
@@ -123,26 +146,40 @@ void PackKeeper::newPack() {
     if (mayDiscard()) setDocument(PackDocument());
 }
 
-void PackKeeper::open() {
+void PackKeeper::openFile() {
     if (!mayDiscard()) return;
-    const QString folder = QFileDialog::getExistingDirectory(window_, tr("Open a Pack"));
-    if (!folder.isEmpty()) openFolder(folder);
+    const QString file =
+        QFileDialog::getOpenFileName(window_, tr("Open a Pack File"), QString(), packFileFilter());
+    if (!file.isEmpty()) openPath(file);
 }
 
-void PackKeeper::openRecent(const QString& folder) {
-    if (mayDiscard()) openFolder(folder);
+void PackKeeper::openFolder() {
+    if (!mayDiscard()) return;
+    const QString folder = QFileDialog::getExistingDirectory(window_, tr("Open a Pack Folder"));
+    if (!folder.isEmpty()) openPath(folder);
 }
 
-bool PackKeeper::openFolder(const QString& folder) {
-    auto opened = game::openPack(folder.toStdString());
-    if (auto* e = std::get_if<game::FileError>(&opened)) {
+void PackKeeper::openRecent(const QString& path) {
+    if (mayDiscard()) openPath(path);
+}
+
+bool PackKeeper::openPath(const QString& path) {
+    const std::string where = path.toStdString();
+    auto read = game::openAnyPack(where);
+    if (auto* e = std::get_if<game::FileError>(&read)) {
         tellError(tr("Cannot Open the Pack"),
                   tr("The pack in %1 does not open, and nothing was changed:\n%2")
-                      .arg(folder, qtfront::phraseText(e->words)));
+                      .arg(path, qtfront::phraseText(e->words)));
         return false;
     }
-    setDocument(PackDocument(std::move(std::get<game::Pack>(opened)), folder.toStdString(), false));
-    rememberRecent(folder);
+    const auto& contents = std::get<game::PackContents>(read);
+    const PackForm form = game::isPackFilePath(where) ? PackForm::File : PackForm::Folder;
+    // A folder of stages without pack.ini is the game's own kind: saved
+    // elsewhere, as the game's stages are, never over it.
+    const bool gameStages = form == PackForm::Folder && !game::isPack(where);
+    setDocument(PackDocument(contents.pack, where, gameStages, form));
+    if (!gameStages) rememberRecent(path);
+    emit opened(contents);
     return true;
 }
 
@@ -161,11 +198,20 @@ bool PackKeeper::openGameStages() {
 }
 
 bool PackKeeper::save() {
-    if (doc_.readOnly() || doc_.folder().empty()) return saveAs();
-    return saveTo(text(doc_.folder()));
+    if (doc_.readOnly() || doc_.folder().empty()) return saveAsFile();
+    return saveTo(text(doc_.folder()), doc_.form());
 }
 
-bool PackKeeper::saveAs() {
+bool PackKeeper::saveAsFile() {
+    QString file = QFileDialog::getSaveFileName(window_, tr("Save the Pack as a File"), QString(),
+                                                packFileFilter());
+    if (file.isEmpty()) return false;
+    // The suffix is what a file manager knows a pack file by.
+    if (!file.endsWith(text(game::kPackFileSuffix))) file += text(game::kPackFileSuffix);
+    return saveTo(file, PackForm::File);
+}
+
+bool PackKeeper::saveAsFolder() {
     const QString folder =
         QFileDialog::getExistingDirectory(window_, tr("Save the Pack in an Empty Folder"));
     if (folder.isEmpty()) return false;
@@ -176,23 +222,48 @@ bool PackKeeper::saveAs() {
                               QMessageBox::Yes | QMessageBox::Cancel,
                               QMessageBox::Cancel) != QMessageBox::Yes)
         return false;
-    return saveTo(folder);
+    return saveTo(folder, PackForm::Folder);
 }
 
-bool PackKeeper::saveTo(const QString& folder) {
-    const std::string path = folder.toStdString();
-    if (auto refused = game::writePack(path, doc_.pack())) {
-        tellError(tr("Cannot Save the Pack"),
-                  tr("The pack was not saved in %1:\n%2")
-                      .arg(folder, qtfront::phraseText(refused->words)));
+bool PackKeeper::saveTo(const QString& path, PackForm form) {
+    const SolutionOf none = [](const game::StageDesc&) {
+        return KnownSolution{NoSolution::NotProven, {}};
+    };
+    const PackWithSolutions out = withSolutions(doc_.pack(), solutionOf_ ? solutionOf_ : none);
+    if (form == PackForm::File && !mayGoWithout(out.without)) return false;
+    const std::string where = path.toStdString();
+    const auto refused = form == PackForm::File ? game::writePackFile(where, out.contents)
+                                                : game::writePackFolder(where, out.contents);
+    if (refused) {
+        tellError(
+            tr("Cannot Save the Pack"),
+            tr("The pack was not saved in %1:\n%2").arg(path, qtfront::phraseText(refused->words)));
         return false;
     }
-    doc_.savedTo(path);
+    doc_.savedTo(where, form);
     undo_->setClean();
-    rememberRecent(folder);
+    rememberRecent(path);
     emit saved();
     emit filed();
     return true;
+}
+
+bool PackKeeper::mayGoWithout(const std::vector<StageWithout>& without) {
+    if (without.empty()) return true;
+    QStringList lines;
+    for (std::size_t i = 0; i < without.size() && i < kMostStagesNamed; ++i)
+        lines << tr("Stage %1: %2").arg(without[i].number).arg(whyWithout(without[i].why));
+    if (without.size() > kMostStagesNamed)
+        lines << tr("and %n more", "", static_cast<int>(without.size() - kMostStagesNamed));
+    QMessageBox box(QMessageBox::Question, tr("Save Without Solutions?"),
+                    tr("The pack file will carry no solution for these stages:\n\n%1\n\n"
+                       "A player's copy cannot show they are solvable. Save it anyway?")
+                        .arg(lines.join(QLatin1Char('\n'))),
+                    QMessageBox::Cancel, window_);
+    QPushButton* anyway = box.addButton(tr("Save &Anyway"), QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == anyway;
 }
 
 bool PackKeeper::mayDiscard() {
@@ -204,10 +275,10 @@ bool PackKeeper::mayDiscard() {
     return answer == QMessageBox::Discard;
 }
 
-void PackKeeper::rememberRecent(const QString& folder) {
+void PackKeeper::rememberRecent(const QString& path) {
     QSettings s = settings();
     QStringList recent = s.value(kRecentKey).toStringList();
-    const QString absolute = QFileInfo(folder).absoluteFilePath();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
     recent.removeAll(absolute);
     recent.prepend(absolute);
     while (recent.size() > kMaxRecent) recent.removeLast();
@@ -219,7 +290,7 @@ QStringList PackKeeper::recentPacks() const {
     QStringList recent = s.value(kRecentKey).toStringList();
     // A pack moved or deleted since is no longer offered.
     recent.erase(std::remove_if(recent.begin(), recent.end(),
-                                [](const QString& f) { return !game::isPack(f.toStdString()); }),
+                                [](const QString& f) { return !packStillThere(f.toStdString()); }),
                  recent.end());
     s.setValue(kRecentKey, recent);
     return recent;

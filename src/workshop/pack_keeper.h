@@ -8,6 +8,7 @@
 #include "workshop/core/editing.h"
 #include "workshop/core/pack_document.h"
 #include "workshop/core/pack_edits.h"
+#include "workshop/core/pack_solutions.h"
 
 class QUndoStack;
 class QWidget;
@@ -53,15 +54,24 @@ public:
     void moveShown(int by) { moveStage(doc_.current(), doc_.current() + by); }
     void editInfo(const game::PackInfo& info) { pushPackEdit(infoEdit(doc_, info)); }
 
-    // The files. A failure is told and changes nothing.
+    // Where a save finds the solution of each stage (the pack's proofs);
+    // without it a pack is saved with none.
+    void setSolutionSource(SolutionOf source) { solutionOf_ = std::move(source); }
+
+    // The files. A failure is told and changes nothing. A pack is a folder
+    // or a pack file, and is saved again in the form it came in.
     void newPack();
-    void open();
-    void openRecent(const QString& folder);
-    bool openFolder(const QString& folder);
+    void openFile();
+    void openFolder();
+    void openRecent(const QString& path);
+    bool openPath(const QString& path);
     bool openGameStages();
     bool save();
-    bool saveAs();
-    bool saveTo(const QString& folder);
+    bool saveAsFile();
+    bool saveAsFolder();
+    // Every stage's solution known goes with it; a pack file without one for
+    // some stage is saved only when the maker says so.
+    bool saveTo(const QString& path, PackForm form = PackForm::Folder);
     // Whether unsaved edits may go: asks, offering to save, when there are any.
     bool mayDiscard();
     // Work that is not saved anywhere (a journal's, say) in place of the pack.
@@ -79,20 +89,25 @@ signals:
     void packReplaced();
     // The shown stage took an answer quietly; only the proof needs to know.
     void answerTaken();
-    // The pack is in its folder now, whole.
+    // The pack is in its folder or its file now, whole.
     void saved();
+    // A pack was opened, with the solutions it carries (empty texts for none).
+    void opened(const game::PackContents& contents);
     // Saved, or opened from a folder: the title and the recent packs change.
     void filed();
 
 private:
     void pushPackEdit(std::optional<PackEdit> edit);
     void setDocument(PackDocument doc);
-    void rememberRecent(const QString& folder);
+    void rememberRecent(const QString& path);
+    // Whether the maker lets a pack file go without the solutions it lacks.
+    bool mayGoWithout(const std::vector<StageWithout>& without);
 
     QWidget* window_;
     PackDocument doc_;
     QUndoStack* undo_;
     ErrorReporter reportError_;
+    SolutionOf solutionOf_;
 };
 
 }  // namespace workshop

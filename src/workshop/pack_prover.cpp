@@ -25,6 +25,7 @@ ProvenStage rowOf(const solver::Stage& s, const solver::ProofResult& proof) {
     out.leastMagic = proof.verdict->leastMagic;
     out.casts = proof.verdict->plan.casts;
     out.proofStates = proof.verdict->proofStates;
+    if (out.solvable) out.solution = proof.verdict->plan.steps;
     return out;
 }
 

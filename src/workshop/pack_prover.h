@@ -22,6 +22,7 @@ struct ProvenStage {
     int leastMagic = 0;
     int casts = 0;
     std::size_t proofStates = 0;
+    std::vector<game::ScriptStep> solution;  // the shortest found, checked in the game
 };
 
 // The key a proven stage is remembered by: the stage file's text, which

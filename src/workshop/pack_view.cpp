@@ -24,6 +24,8 @@ constexpr double kCountTicks = 5;  // about this many steps up the left axis
 
 constexpr int kStageColumn = static_cast<int>(solver::TableColumn::Stage);
 constexpr int kColumns = static_cast<int>(solver::kTableColumns);
+// After the table lumora-solve prints: what a pack file would carry.
+constexpr int kSolutionColumn = kColumns;
 const QColor kUnsolvable(0xF8, 0xD0, 0xD0);
 constexpr int kChartMinHeight = 150;
 constexpr double kStageMargin = 0.5;
@@ -66,14 +68,14 @@ QTableWidgetItem* cell(const QString& text, bool number) {
 PackView::PackView(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     auto* split = new QSplitter(Qt::Vertical, this);
-    table_ = new QTableWidget(0, kColumns, split);
+    table_ = new QTableWidget(0, kColumns + 1, split);
     table_->setObjectName(QStringLiteral("stageTable"));
     texts_ = new LiveTexts(this);
     texts_->add([this] {
         QStringList headings;
         for (const solver::TableColumnInfo& c : solver::kTableColumnInfo)
             headings << QCoreApplication::translate(solver::kHeadingWords, c.heading);
-        table_->setHorizontalHeaderLabels(headings);
+        table_->setHorizontalHeaderLabels(headings << tr("Solution"));
     });
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -93,6 +95,13 @@ PackView::PackView(QWidget* parent) : QWidget(parent) {
         [this](std::uint64_t, const ProvenRow& r) {
             QMetaObject::invokeMethod(
                 this, [this, r] { proven(r.key, r.row); }, Qt::QueuedConnection);
+        },
+        [](std::uint64_t, bool) {});
+    checker_ = std::make_unique<CarriedChecker>(
+        checkAllCarried,
+        [this](std::uint64_t, const CarriedCheck& c) {
+            QMetaObject::invokeMethod(
+                this, [this, c] { checked(c); }, Qt::QueuedConnection);
         },
         [](std::uint64_t, bool) {});
 }
@@ -190,6 +199,54 @@ void PackView::proven(const std::string& key, const ProvenStage& row) {
     if (shown) showPlot();
 }
 
+void PackView::checkCarried(const game::PackContents& contents) {
+    std::vector<Carried> carried = carriedOf(contents);
+    checking_.clear();
+    for (const Carried& c : carried) ++checking_[carriedKey(c.stage)];
+    checker_->submit(std::move(carried));
+    for (int i = 0; i < static_cast<int>(stages_.size()); ++i) showSolutionCell(i);
+}
+
+void PackView::checked(const CarriedCheck& check) {
+    carried_.insert_or_assign(check.key, check);
+    if (const auto it = checking_.find(check.key); it != checking_.end() && --it->second <= 0)
+        checking_.erase(it);
+    for (std::size_t i = 0; i < stages_.size(); ++i)
+        if (carriedKey(stages_[i]) == check.key) showSolutionCell(static_cast<int>(i));
+}
+
+KnownSolution PackView::solutionOf(const game::StageDesc& stage) const {
+    if (const auto c = carried_.find(carriedKey(stage)); c != carried_.end() && c->second.clears)
+        return {std::nullopt, c->second.steps};
+    const auto found = known_.find(proofKey(stage));
+    if (found == known_.end()) return {NoSolution::NotProven, {}};
+    const ProvenStage& row = found->second;
+    if (row.error) return {NoSolution::CannotBeProven, {}};
+    if (row.solvable && !row.solution.empty()) return {std::nullopt, row.solution};
+    return {row.decided ? NoSolution::NotSolvable : NoSolution::Undecided, {}};
+}
+
+void PackView::showSolutionCell(int index) {
+    const std::string key = carriedKey(stages_[static_cast<std::size_t>(index)]);
+    const auto carried = carried_.find(key);
+    const bool found = !solutionOf(stages_[static_cast<std::size_t>(index)]).missing;
+    QString text;
+    if (carried != carried_.end() && carried->second.clears)
+        text = tr("✔ proven by its solution");
+    else if (carried != carried_.end())
+        text = found ? tr("✘ its solution does not clear it; the proof found one")
+                     : tr("✘ its solution does not clear it");
+    else if (checking_.contains(key))
+        text = tr("checking its solution…");
+    else if (found)
+        text = tr("found by the proof");
+    else
+        text = known_.contains(keys_[static_cast<std::size_t>(index)]) ? tr("-") : tr("…");
+    QTableWidgetItem* item = cell(text, false);
+    if (carried != carried_.end() && !carried->second.clears) item->setBackground(kUnsolvable);
+    table_->setItem(index, kSolutionColumn, item);
+}
+
 int PackView::provenCount() const {
     return static_cast<int>(std::count_if(
         keys_.begin(), keys_.end(), [this](const std::string& k) { return known_.contains(k); }));
@@ -206,6 +263,7 @@ void PackView::showRow(int index) {
                            : qtfront::phraseText(found->second.cells[static_cast<std::size_t>(c)]);
         table_->setItem(index, c, cell(text, number));
     }
+    showSolutionCell(index);
     if (found == known_.end()) return;
     const ProvenStage& row = found->second;
     if (row.error) {

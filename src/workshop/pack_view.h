@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/stage_desc.h"
+#include "workshop/core/pack_solutions.h"
 #include "workshop/pack_prover.h"
 
 class QChart;
@@ -38,13 +39,23 @@ public:
     // searches at once would hold twice the memory the designer allowed a
     // proof. A stage being proven here is stopped and proven again after.
     void holdProofs(bool hold);
+    // Checks the solutions a pack came with in the game, on a worker, each
+    // marked in its row as it is known: long before a search could say.
+    void checkCarried(const game::PackContents& contents);
+    // The solution a pack file carries for the stage: one it came with that
+    // clears it, else the proof's, else why there is none.
+    KnownSolution solutionOf(const game::StageDesc& stage) const;
     QTableWidget* table() const { return table_; }
     // How many of the stages shown have their row.
     int provenCount() const;
+    // How many carried solutions are still being checked.
+    int checkingCount() const { return static_cast<int>(checking_.size()); }
 
 private:
     void proven(const std::string& key, const ProvenStage& row);
+    void checked(const CarriedCheck& check);
     void showRow(int index);
+    void showSolutionCell(int index);
     void showPlot();
     void makeChart();
     void proveUnknown();
@@ -57,8 +68,12 @@ private:
     bool held_ = false;
     std::vector<std::string> keys_;
     std::map<std::string, ProvenStage> known_;
+    std::map<std::string, CarriedCheck> carried_;  // by carriedKey
+    std::map<std::string, int> checking_;          // carriedKey: checks to come
     LiveTexts* texts_ = nullptr;
-    std::unique_ptr<PackProver> prover_;  // last: its thread stops before the rest goes
+    // Last: their threads stop before the rest goes.
+    std::unique_ptr<CarriedChecker> checker_;
+    std::unique_ptr<PackProver> prover_;
 };
 
 }  // namespace workshop

@@ -7,13 +7,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
@@ -33,8 +34,9 @@
 #include "game/pack.h"
 #include "qt/picture_library.h"
 #include "workshop/board_view.h"
-#include "workshop/core/stage_proof.h"
 #include "workshop/core/journal.h"
+#include "workshop/core/stage_paste.h"
+#include "workshop/core/stage_proof.h"
 #include "workshop/editor_window.h"
 #include "workshop/play_session.h"
 #include "workshop/proof_panel.h"
@@ -69,6 +71,8 @@ enum class Act {
     Language,
     ProofMemory,
     CheckHistory,
+    CopyStage,
+    PasteStage,
 };
 
 // How often each action comes up: edits most, the slow ones (real windows,
@@ -78,12 +82,13 @@ struct Weighted {
     int weight;
 };
 constexpr Weighted kActs[] = {
-    {Act::Stroke, 30},      {Act::Target, 4},    {Act::Magic, 4},        {Act::Undo, 10},
-    {Act::Redo, 6},         {Act::Add, 3},       {Act::Duplicate, 3},    {Act::Delete, 3},
-    {Act::MoveUp, 2},       {Act::MoveDown, 2},  {Act::Select, 5},       {Act::StepAnswer, 3},
-    {Act::UseAnswer, 3},    {Act::StopProof, 2}, {Act::Rename, 3},       {Act::SaveReopen, 1},
-    {Act::Generate, 1},     {Act::Play, 1},      {Act::ShowSolution, 1}, {Act::WaitForProof, 6},
-    {Act::Language, 2},     {Act::ProofMemory, 1}, {Act::CheckHistory, 1},
+    {Act::Stroke, 30},    {Act::Target, 4},      {Act::Magic, 4},        {Act::Undo, 10},
+    {Act::Redo, 6},       {Act::Add, 3},         {Act::Duplicate, 3},    {Act::Delete, 3},
+    {Act::MoveUp, 2},     {Act::MoveDown, 2},    {Act::Select, 5},       {Act::StepAnswer, 3},
+    {Act::UseAnswer, 3},  {Act::StopProof, 2},   {Act::Rename, 3},       {Act::SaveReopen, 1},
+    {Act::Generate, 1},   {Act::Play, 1},        {Act::ShowSolution, 1}, {Act::WaitForProof, 6},
+    {Act::Language, 2},   {Act::ProofMemory, 1}, {Act::CheckHistory, 1}, {Act::CopyStage, 2},
+    {Act::PasteStage, 3},
 };
 
 // The palette's kinds in the order of its toolbar; walls and empties come up
@@ -131,6 +136,7 @@ public:
             qputenv(var, home_.path().toUtf8() + '/' + var);
         window_ = std::make_unique<EditorWindow>(pictures_);
         window_->setErrorReporter([this](const QString& title, const QString& text) {
+            if (refusalsToCome_-- > 0) return;
             ADD_FAILURE() << title.toStdString() << ": " << text.toStdString();
         });
         window_->show();
@@ -252,6 +258,13 @@ private:
                                                   workshop::kProofMemoryStepMB * below(kMemorySteps));
             case Act::CheckHistory:
                 return checkHistory();
+            case Act::CopyStage:
+                trigger("copyStage");
+                EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+                          workshop::copiedStageText(window_->stage()));
+                return;
+            case Act::PasteStage:
+                return paste();
             default:
                 return;  // one of kWindowActions
         }
@@ -351,6 +364,45 @@ private:
         dialog->close();
     }
 
+    // A stage of the pack's as a maker brings it from a chat (line ends
+    // changed, a heading, blank lines), or the same cut short before its
+    // last line, which is no stage: refused, it changes nothing.
+    void paste() {
+        const workshop::PackDocument& doc = window_->document();
+        const game::StageDesc pasted = doc.stage(below(doc.count()));
+        std::string text = workshop::copiedStageText(pasted);
+        const bool good = below(3) != 0;
+        if (!good)
+            text.resize(static_cast<std::size_t>(
+                below(static_cast<int>(text.rfind('\n', text.size() - 2)))));
+        if (below(2)) text = "[Stage " + std::to_string(1 + below(99)) + "]\n\n" + text;
+        if (below(2))
+            for (std::size_t at = text.find('\n'); at != std::string::npos;
+                 at = text.find('\n', at + 2))
+                text.insert(at, "\r");
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+        const game::StageDesc before = window_->stage();
+        const int steps = undo()->count(), at = undo()->index();
+        refusalsToCome_ = good ? 0 : 1;
+        trigger("pasteStage");
+        if (!good) {
+            EXPECT_EQ(refusalsToCome_, 0) << "text that is no stage pasted";
+            EXPECT_EQ(window_->stage(), before) << "a refused paste changed the stage";
+            EXPECT_EQ(undo()->count(), steps);
+            EXPECT_EQ(undo()->index(), at);
+        } else {
+            EXPECT_TRUE(sameUpToAnswersToCome(window_->stage(),
+                                              [&] {
+                                                  game::StageDesc s = pasted;
+                                                  s.answer = {};
+                                                  return s;
+                                              }()))
+                << "the pasted stage";
+            EXPECT_LE(undo()->index(), at + 1);
+        }
+        refusalsToCome_ = 0;
+    }
+
     void settleProof() {
         waitFor([&] { return window_->proofPanel()->finished(); }, kProofWaitMs);
     }
@@ -431,6 +483,7 @@ private:
     game::Pack cleanPack_;
     std::string cleanFolder_;
     int saves_ = 0;
+    int refusalsToCome_ = 0;  // of pasted text that is no stage
     const std::size_t memoryBefore_ = workshop::proofMemoryMB();
     int step_ = 0;
     Act last_ = Act::Stroke;
