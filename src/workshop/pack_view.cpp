@@ -8,6 +8,7 @@
 #include <QLogValueAxis>
 #include <QSplitter>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -26,6 +27,7 @@ constexpr int kStageColumn = static_cast<int>(solver::TableColumn::Stage);
 constexpr int kColumns = static_cast<int>(solver::kTableColumns);
 // After the table lumora-solve prints: what a pack file would carry.
 constexpr int kSolutionColumn = kColumns;
+constexpr int kRequiresColumn = static_cast<int>(solver::TableColumn::Requires);
 const QColor kUnsolvable(0xF8, 0xD0, 0xD0);
 constexpr int kChartMinHeight = 150;
 constexpr double kStageMargin = 0.5;
@@ -70,18 +72,27 @@ PackView::PackView(QWidget* parent) : QWidget(parent) {
     auto* split = new QSplitter(Qt::Vertical, this);
     table_ = new QTableWidget(0, kColumns + 1, split);
     table_->setObjectName(QStringLiteral("stageTable"));
+    // Fitted to their contents once a batch of cells is in (fitColumnsSoon):
+    // fitted after every cell, as a header's ResizeToContents does, a pack
+    // of 99 stages kept the window busy for seconds as its proofs came in.
+    fit_ = new QTimer(this);
+    fit_->setSingleShot(true);
+    fit_->setInterval(0);
+    connect(fit_, &QTimer::timeout, this, [this] {
+        for (int c = 0; c < table_->columnCount(); ++c)
+            if (c != kRequiresColumn) table_->resizeColumnToContents(c);
+    });
     texts_ = new LiveTexts(this);
     texts_->add([this] {
         QStringList headings;
         for (const solver::TableColumnInfo& c : solver::kTableColumnInfo)
             headings << QCoreApplication::translate(solver::kHeadingWords, c.heading);
         table_->setHorizontalHeaderLabels(headings << tr("Solution"));
+        fitColumnsSoon();
     });
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // The moves a stage requires can run long: they take what room is left.
-    table_->horizontalHeader()->setSectionResizeMode(
-        static_cast<int>(solver::TableColumn::Requires), QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(kRequiresColumn, QHeaderView::Stretch);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     makeChart();
     split->addWidget(table_);
@@ -245,7 +256,10 @@ void PackView::showSolutionCell(int index) {
     QTableWidgetItem* item = cell(text, false);
     if (carried != carried_.end() && !carried->second.clears) item->setBackground(kUnsolvable);
     table_->setItem(index, kSolutionColumn, item);
+    fitColumnsSoon();
 }
+
+void PackView::fitColumnsSoon() { fit_->start(); }
 
 int PackView::provenCount() const {
     return static_cast<int>(std::count_if(

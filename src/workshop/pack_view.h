@@ -14,6 +14,7 @@ class QChart;
 class QChartView;
 class QLineSeries;
 class QTableWidget;
+class QTimer;
 
 namespace workshop {
 
@@ -56,11 +57,13 @@ private:
     void checked(const CarriedCheck& check);
     void showRow(int index);
     void showSolutionCell(int index);
+    void fitColumnsSoon();
     void showPlot();
     void makeChart();
     void proveUnknown();
 
     QTableWidget* table_ = nullptr;
+    QTimer* fit_ = nullptr;
     QChartView* chartView_ = nullptr;
     std::array<QLineSeries*, 3> series_{};
     std::vector<game::StageDesc> stages_;
