@@ -126,3 +126,25 @@ TEST(PackSolutions, OnlyStagesWithASolutionAreCheckedAndACancelStopsTheRest) {
     EXPECT_EQ(workshop::checkAllCarried(carried, control, report), std::nullopt);
     EXPECT_TRUE(reported.empty());
 }
+
+TEST(PackSolutions, ASolutionIsCarriedOnlyWhereItEndsOnTheAnswer) {
+    const game::StageDesc stage = shippedStage(3);
+    const std::vector<game::ScriptStep> steps = game::readScript(shippedSolution(3)).steps;
+    game::StageDesc otherAnswer = stage;
+    otherAnswer.answer = shippedStage(4).answer;
+    const struct {
+        const char* name;
+        const game::StageDesc& stage;
+        KnownSolution known;
+        std::optional<NoSolution> missing;
+    } cases[] = {
+        {"on its answer", stage, {std::nullopt, steps}, std::nullopt},
+        {"on another final board", otherAnswer, {std::nullopt, steps}, NoSolution::EndsElsewhere},
+        {"none to check", stage, {NoSolution::Undecided, {}}, NoSolution::Undecided},
+    };
+    for (const auto& c : cases) {
+        const KnownSolution out = workshop::onItsAnswer(c.stage, c.known);
+        EXPECT_EQ(out.missing, c.missing) << c.name;
+        EXPECT_EQ(out.steps.empty(), c.missing.has_value()) << c.name;
+    }
+}

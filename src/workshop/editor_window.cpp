@@ -95,7 +95,8 @@ void EditorWindow::connectParts() {
     connect(pack_, &PackKeeper::filed, this, &EditorWindow::updateTitle);
     // What a save writes as each stage's solution, the pack's proofs know.
     connect(pack_, &PackKeeper::opened, packView_, &PackView::checkCarried);
-    pack_->setSolutionSource([this](const game::StageDesc& s) { return packView_->solutionOf(s); });
+    pack_->setSolutionSource(
+        [this](const game::StageDesc& s) { return onItsAnswer(s, packView_->solutionOf(s)); });
     connect(pack_, &PackKeeper::saved, journal_, &JournalKeeper::drop);  // the work is in the pack now
     connect(pack_, &PackKeeper::answerTaken, this, [this] {
         drawing_->follow(stage());

@@ -39,6 +39,8 @@ QString whyWithout(NoSolution why) {
             return PackKeeper::tr("undecided, the proof stopped at its limit");
         case NoSolution::CannotBeProven:
             return PackKeeper::tr("it cannot be proven");
+        case NoSolution::EndsElsewhere:
+            return PackKeeper::tr("its solution ends on another board than its answer");
         case NoSolution::NotProven:
             break;
     }

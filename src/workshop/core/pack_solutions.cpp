@@ -19,6 +19,12 @@ PackWithSolutions withSolutions(const game::Pack& pack, const SolutionOf& known)
     return out;
 }
 
+KnownSolution onItsAnswer(const game::StageDesc& stage, KnownSolution known) {
+    if (known.missing || known.steps.empty()) return known;
+    if (headless::checkInGame(stage, known.steps, 1)) return {NoSolution::EndsElsewhere, {}};
+    return known;
+}
+
 std::string carriedKey(const game::StageDesc& stage) {
     return game::writeStageText(stage) + game::writeAnswerText(stage);
 }

@@ -14,7 +14,7 @@
 namespace workshop {
 
 // Why a stage goes without a solution.
-enum class NoSolution { NotSolvable, Undecided, NotProven, CannotBeProven };
+enum class NoSolution { NotSolvable, Undecided, NotProven, CannotBeProven, EndsElsewhere };
 
 // What the workshop knows of one stage's solution: steps that clear it, or
 // why it has none.
@@ -38,6 +38,12 @@ struct PackWithSolutions {
 };
 using SolutionOf = std::function<KnownSolution(const game::StageDesc&)>;
 PackWithSolutions withSolutions(const game::Pack& pack, const SolutionOf& known);
+
+// The solution as a pack file may carry it: one the game clears the stage
+// with on its answer's board. A proof's shortest solution ends on a board of
+// its own choosing, and a maker may have chosen another final board as the
+// answer; such a solution would be refused when the pack is opened again.
+KnownSolution onItsAnswer(const game::StageDesc& stage, KnownSolution known);
 
 // A solution a pack brought with it, and what the game made of it. Checked
 // against the stage with its answer, as the game's own solutions are: it
