@@ -150,19 +150,24 @@ void PackKeeper::newPack() {
 
 void PackKeeper::openFile() {
     if (!mayDiscard()) return;
-    const QString file =
-        QFileDialog::getOpenFileName(window_, tr("Open a Pack File"), QString(), packFileFilter());
+    const QString file = QFileDialog::getOpenFileName(window_, tr("Open a Pack File"), besidePack(),
+                                                      packFileFilter());
     if (!file.isEmpty()) openPath(file);
 }
 
 void PackKeeper::openFolder() {
     if (!mayDiscard()) return;
-    const QString folder = QFileDialog::getExistingDirectory(window_, tr("Open a Pack Folder"));
+    const QString folder =
+        QFileDialog::getExistingDirectory(window_, tr("Open a Pack Folder"), besidePack());
     if (!folder.isEmpty()) openPath(folder);
 }
 
 void PackKeeper::openRecent(const QString& path) {
     if (mayDiscard()) openPath(path);
+}
+
+QString PackKeeper::besidePack() const {
+    return doc_.folder().empty() ? QString() : QFileInfo(text(doc_.folder())).absolutePath();
 }
 
 bool PackKeeper::openPath(const QString& path) {
@@ -205,8 +210,8 @@ bool PackKeeper::save() {
 }
 
 bool PackKeeper::saveAsFile() {
-    QString file = QFileDialog::getSaveFileName(window_, tr("Save the Pack as a File"), QString(),
-                                                packFileFilter());
+    QString file = QFileDialog::getSaveFileName(window_, tr("Save the Pack as a File"),
+                                                besidePack(), packFileFilter());
     if (file.isEmpty()) return false;
     // The suffix is what a file manager knows a pack file by.
     if (!file.endsWith(text(game::kPackFileSuffix))) file += text(game::kPackFileSuffix);
@@ -214,8 +219,8 @@ bool PackKeeper::saveAsFile() {
 }
 
 bool PackKeeper::saveAsFolder() {
-    const QString folder =
-        QFileDialog::getExistingDirectory(window_, tr("Save the Pack in an Empty Folder"));
+    const QString folder = QFileDialog::getExistingDirectory(
+        window_, tr("Save the Pack in an Empty Folder"), besidePack());
     if (folder.isEmpty()) return false;
     const bool same = !doc_.readOnly() && QDir(folder) == QDir(text(doc_.folder()));
     if (!same && game::isPack(folder.toStdString()) &&

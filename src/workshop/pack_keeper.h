@@ -100,6 +100,8 @@ private:
     void pushPackEdit(std::optional<PackEdit> edit);
     void setDocument(PackDocument doc);
     void rememberRecent(const QString& path);
+    // Where a file dialog starts: the folder the pack being edited is in.
+    QString besidePack() const;
     // Whether the maker lets a pack file go without the solutions it lacks.
     bool mayGoWithout(const std::vector<StageWithout>& without);
 
