@@ -105,6 +105,17 @@
         <source>Generate stage</source>
         <translation>Level erzeugen</translation>
     </message>
+    <message>
+        <source>Paste stage</source>
+        <translation>Level einfügen</translation>
+    </message>
+    <message numerus="yes">
+        <source>the text has %n lines, a stage has %1</source>
+        <translation>
+            <numerusform>der Text hat %n Zeile, ein Level hat %1</numerusform>
+            <numerusform>der Text hat %n Zeilen, ein Level hat %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -389,6 +400,34 @@
         <source>pack folder</source>
         <translation>Paketordner</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>the file ends where %1 should be</source>
+        <translation>die Datei endet, wo %1 stehen sollte</translation>
+    </message>
+    <message>
+        <source>%1 is here where %2 should be</source>
+        <translation>hier steht %1, wo %2 stehen sollte</translation>
+    </message>
+    <message>
+        <source>%1 follows the last stage</source>
+        <translation>%1 folgt auf das letzte Level</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 lines; it needs %3</source>
+        <translation>%1 hat %2 Zeilen, es braucht %3</translation>
+    </message>
+    <message>
+        <source>a pack file starts with the line %1</source>
+        <translation>eine Paketdatei beginnt mit der Zeile %1</translation>
+    </message>
+    <message>
+        <source>the solution cannot be written in a pack file</source>
+        <translation>die Lösung lässt sich nicht in eine Paketdatei schreiben</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>
@@ -489,6 +528,24 @@ lege das Blockziel und die Startmagie fest.
         <source>for more</source>
         <translation>für mehr</translation>
     </message>
+    <message>
+        <source>PACK</source>
+        <translation>PAKET</translation>
+    </message>
+    <message>
+        <source>  PACK       a pack file (NAME.lumora) or a pack folder: its stages
+             are played, with a save of their own
+</source>
+        <translation>  PAKET      eine Paketdatei (NAME.lumora) oder ein Paketordner: seine Level
+             werden gespielt, mit einem eigenen Spielstand
+</translation>
+    </message>
+    <message>
+        <source>  PACK       a pack file (NAME.lumora) or a pack folder to open
+</source>
+        <translation>  PAKET      eine Paketdatei (NAME.lumora) oder ein Paketordner zum Öffnen
+</translation>
+    </message>
 </context>
 <context>
     <name>Move</name>
@@ -531,6 +588,13 @@ lege das Blockziel und die Startmagie fest.
     <message>
         <source>above</source>
         <translation>oben</translation>
+    </message>
+</context>
+<context>
+    <name>PackKeeper</name>
+    <message>
+        <source>Lumora packs (*%1)</source>
+        <translation>Lumora-Pakete (*%1)</translation>
     </message>
 </context>
 <context>
@@ -821,20 +885,12 @@ lege das Blockziel und die Startmagie fest.
         <translation>&amp;Neues Paket</translation>
     </message>
     <message>
-        <source>&amp;Open…</source>
-        <translation>Ö&amp;ffnen…</translation>
-    </message>
-    <message>
         <source>Open the &amp;Game&apos;s Stages</source>
         <translation>&amp;Level des Spiels öffnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-        <source>Save &amp;As…</source>
-        <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -925,6 +981,44 @@ lege das Blockziel und die Startmagie fest.
 A search that needs more stops, and its stage is undecided.</source>
         <translation>Der Speicher, den jede Suche eines Beweises belegen darf, in MB.
 Eine Suche, die mehr bräuchte, hält an, und ihr Level bleibt unentschieden.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Stage</source>
+        <translation>Level &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Stage</source>
+        <translation>Level &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>clipboard</source>
+        <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Cannot Paste the Stage</source>
+        <translation>Level lässt sich nicht einfügen</translation>
+    </message>
+    <message>
+        <source>The text on the clipboard is no stage, and the stage was left as it was:
+%1</source>
+        <translation>Der Text in der Zwischenablage ist kein Level, das Level bleibt, wie es war:
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Open Pack File…</source>
+        <translation>Paket&amp;datei öffnen…</translation>
+    </message>
+    <message>
+        <source>Open Pack &amp;Folder…</source>
+        <translation>Paket&amp;ordner öffnen…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As Pack File…</source>
+        <translation>&amp;Als Paketdatei speichern…</translation>
+    </message>
+    <message>
+        <source>Save As Pack Fol&amp;der…</source>
+        <translation>Als Paketordner spei&amp;chern…</translation>
     </message>
 </context>
 <context>
@@ -1029,10 +1123,6 @@ Eine Suche, die mehr bräuchte, hält an, und ihr Level bleibt unentschieden.</t
         <translation>%1 (schreibgeschützt)</translation>
     </message>
     <message>
-        <source>Open a Pack</source>
-        <translation>Paket öffnen</translation>
-    </message>
-    <message>
         <source>Cannot Open the Pack</source>
         <translation>Paket lässt sich nicht öffnen</translation>
     </message>
@@ -1076,6 +1166,69 @@ Eine Suche, die mehr bräuchte, hält an, und ihr Level bleibt unentschieden.</t
         <source>The pack has changes that are not saved. Save them?</source>
         <translation>Das Paket hat ungespeicherte Änderungen. Speichern?</translation>
     </message>
+    <message>
+        <source>not solvable with its budget</source>
+        <translation>mit seinem Budget nicht zu schaffen</translation>
+    </message>
+    <message>
+        <source>undecided, the proof stopped at its limit</source>
+        <translation>unentschieden, der Beweis hielt an seiner Grenze an</translation>
+    </message>
+    <message>
+        <source>it cannot be proven</source>
+        <translation>es lässt sich nicht beweisen</translation>
+    </message>
+    <message>
+        <source>its solution ends on another board than its answer</source>
+        <translation>seine Lösung endet auf einem anderen Spielfeld als seiner Antwort</translation>
+    </message>
+    <message>
+        <source>not proven yet</source>
+        <translation>noch nicht bewiesen</translation>
+    </message>
+    <message>
+        <source>Open a Pack File</source>
+        <translation>Paketdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Open a Pack Folder</source>
+        <translation>Paketordner öffnen</translation>
+    </message>
+    <message>
+        <source>Save the Pack as a File</source>
+        <translation>Paket als Datei speichern</translation>
+    </message>
+    <message>
+        <source>Stage %1: %2</source>
+        <translation>Level %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save Without Solutions?</source>
+        <translation>Ohne Lösungen speichern?</translation>
+    </message>
+    <message>
+        <source>The pack file will carry no solution for these stages:
+
+%1
+
+A player&apos;s copy cannot show they are solvable. Save it anyway?</source>
+        <translation>Die Paketdatei wird für diese Level keine Lösung enthalten:
+
+%1
+
+Die Kopie eines Spielers kann nicht zeigen, dass sie zu schaffen sind. Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>Save &amp;Anyway</source>
+        <translation>&amp;Trotzdem speichern</translation>
+    </message>
 </context>
 <context>
     <name>workshop::PackView</name>
@@ -1110,6 +1263,34 @@ Eine Suche, die mehr bräuchte, hält an, und ihr Level bleibt unentschieden.</t
     <message>
         <source>Undecided: the proof stopped at its memory or state limit before it could tell</source>
         <translation>Unentschieden: der Beweis hielt an seiner Speicher- oder Zustandsgrenze an, bevor er es sagen konnte</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>✔ proven by its solution</source>
+        <translation>✔ durch seine Lösung bewiesen</translation>
+    </message>
+    <message>
+        <source>✘ its solution does not clear it; the proof found one</source>
+        <translation>✘ seine Lösung schafft es nicht; der Beweis fand eine</translation>
+    </message>
+    <message>
+        <source>✘ its solution does not clear it</source>
+        <translation>✘ seine Lösung schafft es nicht</translation>
+    </message>
+    <message>
+        <source>checking its solution…</source>
+        <translation>Lösung wird geprüft…</translation>
+    </message>
+    <message>
+        <source>found by the proof</source>
+        <translation>vom Beweis gefunden</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
     </message>
 </context>
 <context>

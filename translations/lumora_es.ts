@@ -105,6 +105,17 @@
         <source>Generate stage</source>
         <translation>Generar nivel</translation>
     </message>
+    <message>
+        <source>Paste stage</source>
+        <translation>Pegar nivel</translation>
+    </message>
+    <message numerus="yes">
+        <source>the text has %n lines, a stage has %1</source>
+        <translation>
+            <numerusform>el texto tiene %n línea, un nivel tiene %1</numerusform>
+            <numerusform>el texto tiene %n líneas, un nivel tiene %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -389,6 +400,34 @@
         <source>pack folder</source>
         <translation>carpeta del paquete</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>the file ends where %1 should be</source>
+        <translation>el archivo termina donde debería estar %1</translation>
+    </message>
+    <message>
+        <source>%1 is here where %2 should be</source>
+        <translation>aquí está %1 donde debería estar %2</translation>
+    </message>
+    <message>
+        <source>%1 follows the last stage</source>
+        <translation>%1 sigue al último nivel</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 lines; it needs %3</source>
+        <translation>%1 tiene %2 líneas; necesita %3</translation>
+    </message>
+    <message>
+        <source>a pack file starts with the line %1</source>
+        <translation>un archivo de paquete empieza con la línea %1</translation>
+    </message>
+    <message>
+        <source>the solution cannot be written in a pack file</source>
+        <translation>la solución no se puede escribir en un archivo de paquete</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>
@@ -489,6 +528,24 @@ objetivo de bloques y la magia inicial.
         <source>for more</source>
         <translation>para más información</translation>
     </message>
+    <message>
+        <source>PACK</source>
+        <translation>PAQUETE</translation>
+    </message>
+    <message>
+        <source>  PACK       a pack file (NAME.lumora) or a pack folder: its stages
+             are played, with a save of their own
+</source>
+        <translation>  PAQUETE    un archivo de paquete (NOMBRE.lumora) o una carpeta de paquete:
+             se juegan sus niveles, con una partida guardada propia
+</translation>
+    </message>
+    <message>
+        <source>  PACK       a pack file (NAME.lumora) or a pack folder to open
+</source>
+        <translation>  PAQUETE    un archivo de paquete (NOMBRE.lumora) o una carpeta de paquete que abrir
+</translation>
+    </message>
 </context>
 <context>
     <name>Move</name>
@@ -531,6 +588,13 @@ objetivo de bloques y la magia inicial.
     <message>
         <source>above</source>
         <translation>arriba</translation>
+    </message>
+</context>
+<context>
+    <name>PackKeeper</name>
+    <message>
+        <source>Lumora packs (*%1)</source>
+        <translation>Paquetes de Lumora (*%1)</translation>
     </message>
 </context>
 <context>
@@ -821,20 +885,12 @@ objetivo de bloques y la magia inicial.
         <translation>Paquete &amp;nuevo</translation>
     </message>
     <message>
-        <source>&amp;Open…</source>
-        <translation>&amp;Abrir…</translation>
-    </message>
-    <message>
         <source>Open the &amp;Game&apos;s Stages</source>
         <translation>Abrir los niveles del &amp;juego</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <translation>&amp;Guardar</translation>
-    </message>
-    <message>
-        <source>Save &amp;As…</source>
-        <translation>Guardar &amp;como…</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -925,6 +981,44 @@ objetivo de bloques y la magia inicial.
 A search that needs more stops, and its stage is undecided.</source>
         <translation>La memoria que puede ocupar cada búsqueda de una prueba, en MB.
 Una búsqueda que necesite más se detiene, y su nivel queda sin decidir.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Stage</source>
+        <translation>&amp;Copiar nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Stage</source>
+        <translation>&amp;Pegar nivel</translation>
+    </message>
+    <message>
+        <source>clipboard</source>
+        <translation>portapapeles</translation>
+    </message>
+    <message>
+        <source>Cannot Paste the Stage</source>
+        <translation>No se puede pegar el nivel</translation>
+    </message>
+    <message>
+        <source>The text on the clipboard is no stage, and the stage was left as it was:
+%1</source>
+        <translation>El texto del portapapeles no es un nivel, y el nivel se ha quedado como estaba:
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Open Pack File…</source>
+        <translation>Abrir archivo de &amp;paquete…</translation>
+    </message>
+    <message>
+        <source>Open Pack &amp;Folder…</source>
+        <translation>Abrir &amp;carpeta de paquete…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As Pack File…</source>
+        <translation>Guardar como arc&amp;hivo de paquete…</translation>
+    </message>
+    <message>
+        <source>Save As Pack Fol&amp;der…</source>
+        <translation>Guardar como carpe&amp;ta de paquete…</translation>
     </message>
 </context>
 <context>
@@ -1029,10 +1123,6 @@ Una búsqueda que necesite más se detiene, y su nivel queda sin decidir.</trans
         <translation>%1 (solo lectura)</translation>
     </message>
     <message>
-        <source>Open a Pack</source>
-        <translation>Abrir un paquete</translation>
-    </message>
-    <message>
         <source>Cannot Open the Pack</source>
         <translation>No se puede abrir el paquete</translation>
     </message>
@@ -1076,6 +1166,69 @@ Una búsqueda que necesite más se detiene, y su nivel queda sin decidir.</trans
         <source>The pack has changes that are not saved. Save them?</source>
         <translation>El paquete tiene cambios sin guardar. ¿Guardarlos?</translation>
     </message>
+    <message>
+        <source>not solvable with its budget</source>
+        <translation>no se puede superar con su presupuesto</translation>
+    </message>
+    <message>
+        <source>undecided, the proof stopped at its limit</source>
+        <translation>sin decidir, la prueba se detuvo en su límite</translation>
+    </message>
+    <message>
+        <source>it cannot be proven</source>
+        <translation>no se puede demostrar</translation>
+    </message>
+    <message>
+        <source>its solution ends on another board than its answer</source>
+        <translation>su solución termina en otro tablero que su respuesta</translation>
+    </message>
+    <message>
+        <source>not proven yet</source>
+        <translation>aún sin demostrar</translation>
+    </message>
+    <message>
+        <source>Open a Pack File</source>
+        <translation>Abrir un archivo de paquete</translation>
+    </message>
+    <message>
+        <source>Open a Pack Folder</source>
+        <translation>Abrir una carpeta de paquete</translation>
+    </message>
+    <message>
+        <source>Save the Pack as a File</source>
+        <translation>Guardar el paquete como archivo</translation>
+    </message>
+    <message>
+        <source>Stage %1: %2</source>
+        <translation>Nivel %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save Without Solutions?</source>
+        <translation>¿Guardar sin soluciones?</translation>
+    </message>
+    <message>
+        <source>The pack file will carry no solution for these stages:
+
+%1
+
+A player&apos;s copy cannot show they are solvable. Save it anyway?</source>
+        <translation>El archivo de paquete no llevará solución para estos niveles:
+
+%1
+
+La copia de un jugador no podrá mostrar que se pueden superar. ¿Guardarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>Save &amp;Anyway</source>
+        <translation>Guardar &amp;de todos modos</translation>
+    </message>
 </context>
 <context>
     <name>workshop::PackView</name>
@@ -1110,6 +1263,34 @@ Una búsqueda que necesite más se detiene, y su nivel queda sin decidir.</trans
     <message>
         <source>Undecided: the proof stopped at its memory or state limit before it could tell</source>
         <translation>Sin decidir: la prueba se detuvo en su límite de memoria o de estados antes de poder decidir</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solución</translation>
+    </message>
+    <message>
+        <source>✔ proven by its solution</source>
+        <translation>✔ demostrado por su solución</translation>
+    </message>
+    <message>
+        <source>✘ its solution does not clear it; the proof found one</source>
+        <translation>✘ su solución no lo supera; la prueba encontró una</translation>
+    </message>
+    <message>
+        <source>✘ its solution does not clear it</source>
+        <translation>✘ su solución no lo supera</translation>
+    </message>
+    <message>
+        <source>checking its solution…</source>
+        <translation>comprobando su solución…</translation>
+    </message>
+    <message>
+        <source>found by the proof</source>
+        <translation>encontrada por la prueba</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,17 @@
         <source>Generate stage</source>
         <translation>Générer un niveau</translation>
     </message>
+    <message>
+        <source>Paste stage</source>
+        <translation>Coller le niveau</translation>
+    </message>
+    <message numerus="yes">
+        <source>the text has %n lines, a stage has %1</source>
+        <translation>
+            <numerusform>le texte compte %n ligne, un niveau en a %1</numerusform>
+            <numerusform>le texte compte %n lignes, un niveau en a %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -389,6 +400,34 @@
         <source>pack folder</source>
         <translation>dossier du pack</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>the file ends where %1 should be</source>
+        <translation>le fichier s’arrête là où %1 devrait figurer</translation>
+    </message>
+    <message>
+        <source>%1 is here where %2 should be</source>
+        <translation>%1 figure ici à la place de %2</translation>
+    </message>
+    <message>
+        <source>%1 follows the last stage</source>
+        <translation>%1 suit le dernier niveau</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 lines; it needs %3</source>
+        <translation>%1 compte %2 lignes ; il en faut %3</translation>
+    </message>
+    <message>
+        <source>a pack file starts with the line %1</source>
+        <translation>un fichier de pack commence par la ligne %1</translation>
+    </message>
+    <message>
+        <source>the solution cannot be written in a pack file</source>
+        <translation>la solution ne peut pas être écrite dans un fichier de pack</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>
@@ -489,6 +528,24 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
         <source>for more</source>
         <translation>pour en savoir plus</translation>
     </message>
+    <message>
+        <source>PACK</source>
+        <translation>PACK</translation>
+    </message>
+    <message>
+        <source>  PACK       a pack file (NAME.lumora) or a pack folder: its stages
+             are played, with a save of their own
+</source>
+        <translation>  PACK       un fichier de pack (NOM.lumora) ou un dossier de pack : ses
+             niveaux sont joués, avec une sauvegarde à part
+</translation>
+    </message>
+    <message>
+        <source>  PACK       a pack file (NAME.lumora) or a pack folder to open
+</source>
+        <translation>  PACK       un fichier de pack (NOM.lumora) ou un dossier de pack à ouvrir
+</translation>
+    </message>
 </context>
 <context>
     <name>Move</name>
@@ -531,6 +588,13 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
     <message>
         <source>above</source>
         <translation>dessus</translation>
+    </message>
+</context>
+<context>
+    <name>PackKeeper</name>
+    <message>
+        <source>Lumora packs (*%1)</source>
+        <translation>Packs Lumora (*%1)</translation>
     </message>
 </context>
 <context>
@@ -821,20 +885,12 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
         <translation>&amp;Nouveau pack</translation>
     </message>
     <message>
-        <source>&amp;Open…</source>
-        <translation>&amp;Ouvrir…</translation>
-    </message>
-    <message>
         <source>Open the &amp;Game&apos;s Stages</source>
         <translation>Ouvrir les niveaux du &amp;jeu</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <translation>&amp;Enregistrer</translation>
-    </message>
-    <message>
-        <source>Save &amp;As…</source>
-        <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -925,6 +981,44 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
 A search that needs more stops, and its stage is undecided.</source>
         <translation>La mémoire que chaque recherche d’une preuve peut occuper, en Mo.
 Une recherche qui en demande plus s’arrête, et son niveau reste indécis.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Stage</source>
+        <translation>&amp;Copier le niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Stage</source>
+        <translation>C&amp;oller le niveau</translation>
+    </message>
+    <message>
+        <source>clipboard</source>
+        <translation>presse-papiers</translation>
+    </message>
+    <message>
+        <source>Cannot Paste the Stage</source>
+        <translation>Impossible de coller le niveau</translation>
+    </message>
+    <message>
+        <source>The text on the clipboard is no stage, and the stage was left as it was:
+%1</source>
+        <translation>Le texte du presse-papiers n’est pas un niveau, et le niveau est resté tel quel :
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Open Pack File…</source>
+        <translation>&amp;Ouvrir un fichier de pack…</translation>
+    </message>
+    <message>
+        <source>Open Pack &amp;Folder…</source>
+        <translation>Ouvrir un &amp;dossier de pack…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As Pack File…</source>
+        <translation>Enregistrer sous un &amp;fichier de pack…</translation>
+    </message>
+    <message>
+        <source>Save As Pack Fol&amp;der…</source>
+        <translation>Enregistrer sous un do&amp;ssier de pack…</translation>
     </message>
 </context>
 <context>
@@ -1029,10 +1123,6 @@ Une recherche qui en demande plus s’arrête, et son niveau reste indécis.</tr
         <translation>%1 (lecture seule)</translation>
     </message>
     <message>
-        <source>Open a Pack</source>
-        <translation>Ouvrir un pack</translation>
-    </message>
-    <message>
         <source>Cannot Open the Pack</source>
         <translation>Impossible d’ouvrir le pack</translation>
     </message>
@@ -1076,6 +1166,69 @@ Une recherche qui en demande plus s’arrête, et son niveau reste indécis.</tr
         <source>The pack has changes that are not saved. Save them?</source>
         <translation>Le pack a des modifications non enregistrées. Les enregistrer ?</translation>
     </message>
+    <message>
+        <source>not solvable with its budget</source>
+        <translation>impossible à réussir avec son budget</translation>
+    </message>
+    <message>
+        <source>undecided, the proof stopped at its limit</source>
+        <translation>indécis, la preuve s’est arrêtée à sa limite</translation>
+    </message>
+    <message>
+        <source>it cannot be proven</source>
+        <translation>il ne peut pas être prouvé</translation>
+    </message>
+    <message>
+        <source>its solution ends on another board than its answer</source>
+        <translation>sa solution finit sur un autre plateau que sa réponse</translation>
+    </message>
+    <message>
+        <source>not proven yet</source>
+        <translation>pas encore prouvé</translation>
+    </message>
+    <message>
+        <source>Open a Pack File</source>
+        <translation>Ouvrir un fichier de pack</translation>
+    </message>
+    <message>
+        <source>Open a Pack Folder</source>
+        <translation>Ouvrir un dossier de pack</translation>
+    </message>
+    <message>
+        <source>Save the Pack as a File</source>
+        <translation>Enregistrer le pack dans un fichier</translation>
+    </message>
+    <message>
+        <source>Stage %1: %2</source>
+        <translation>Niveau %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save Without Solutions?</source>
+        <translation>Enregistrer sans solutions ?</translation>
+    </message>
+    <message>
+        <source>The pack file will carry no solution for these stages:
+
+%1
+
+A player&apos;s copy cannot show they are solvable. Save it anyway?</source>
+        <translation>Le fichier de pack ne contiendra aucune solution pour ces niveaux :
+
+%1
+
+La copie d’un joueur ne pourra pas montrer qu’ils sont réussissables. Enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>Save &amp;Anyway</source>
+        <translation>Enregistrer &amp;quand même</translation>
+    </message>
 </context>
 <context>
     <name>workshop::PackView</name>
@@ -1110,6 +1263,34 @@ Une recherche qui en demande plus s’arrête, et son niveau reste indécis.</tr
     <message>
         <source>Undecided: the proof stopped at its memory or state limit before it could tell</source>
         <translation>Indécis : la preuve s’est arrêtée à sa limite de mémoire ou d’états avant de pouvoir trancher</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>✔ proven by its solution</source>
+        <translation>✔ prouvé par sa solution</translation>
+    </message>
+    <message>
+        <source>✘ its solution does not clear it; the proof found one</source>
+        <translation>✘ sa solution ne le réussit pas ; la preuve en a trouvé une</translation>
+    </message>
+    <message>
+        <source>✘ its solution does not clear it</source>
+        <translation>✘ sa solution ne le réussit pas</translation>
+    </message>
+    <message>
+        <source>checking its solution…</source>
+        <translation>vérification de sa solution…</translation>
+    </message>
+    <message>
+        <source>found by the proof</source>
+        <translation>trouvée par la preuve</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,16 @@
         <source>Generate stage</source>
         <translation>ステージを生成</translation>
     </message>
+    <message>
+        <source>Paste stage</source>
+        <translation>ステージを貼り付け</translation>
+    </message>
+    <message numerus="yes">
+        <source>the text has %n lines, a stage has %1</source>
+        <translation>
+            <numerusform>テキストは %n 行です。ステージは %1 行です</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -381,6 +391,34 @@
         <source>pack folder</source>
         <translation>パックのフォルダー</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>the file ends where %1 should be</source>
+        <translation>%1 があるべきところでファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>%1 is here where %2 should be</source>
+        <translation>%2 があるべきところに %1 があります</translation>
+    </message>
+    <message>
+        <source>%1 follows the last stage</source>
+        <translation>最後のステージの後に %1 があります</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 lines; it needs %3</source>
+        <translation>%1 は %2 行あります。%3 行必要です</translation>
+    </message>
+    <message>
+        <source>a pack file starts with the line %1</source>
+        <translation>パックファイルは %1 の行で始まります</translation>
+    </message>
+    <message>
+        <source>the solution cannot be written in a pack file</source>
+        <translation>この解法はパックファイルに書き込めません</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>
@@ -479,6 +517,24 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
         <source>for more</source>
         <translation>で詳しい説明を表示します</translation>
     </message>
+    <message>
+        <source>PACK</source>
+        <translation>パック</translation>
+    </message>
+    <message>
+        <source>  PACK       a pack file (NAME.lumora) or a pack folder: its stages
+             are played, with a save of their own
+</source>
+        <translation>  パック     パックファイル (NAME.lumora) またはパックフォルダー。そのステージを
+             専用のセーブで遊びます
+</translation>
+    </message>
+    <message>
+        <source>  PACK       a pack file (NAME.lumora) or a pack folder to open
+</source>
+        <translation>  パック     開くパックファイル (NAME.lumora) またはパックフォルダー
+</translation>
+    </message>
 </context>
 <context>
     <name>Move</name>
@@ -521,6 +577,13 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
     <message>
         <source>above</source>
         <translation>頭上</translation>
+    </message>
+</context>
+<context>
+    <name>PackKeeper</name>
+    <message>
+        <source>Lumora packs (*%1)</source>
+        <translation>Lumora のパック (*%1)</translation>
     </message>
 </context>
 <context>
@@ -808,20 +871,12 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
         <translation>新しいパック(&amp;N)</translation>
     </message>
     <message>
-        <source>&amp;Open…</source>
-        <translation>開く(&amp;O)…</translation>
-    </message>
-    <message>
         <source>Open the &amp;Game&apos;s Stages</source>
         <translation>ゲームのステージを開く(&amp;G)</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Save &amp;As…</source>
-        <translation>名前を付けて保存(&amp;A)…</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -912,6 +967,44 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
 A search that needs more stops, and its stage is undecided.</source>
         <translation>証明の探索ひとつが使ってよいメモリ（MB）です。
 これより多く必要な探索は止まり、そのステージは未決定になります。</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Stage</source>
+        <translation>ステージをコピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Stage</source>
+        <translation>ステージを貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>clipboard</source>
+        <translation>クリップボード</translation>
+    </message>
+    <message>
+        <source>Cannot Paste the Stage</source>
+        <translation>ステージを貼り付けられません</translation>
+    </message>
+    <message>
+        <source>The text on the clipboard is no stage, and the stage was left as it was:
+%1</source>
+        <translation>クリップボードのテキストはステージではありません。ステージは元のままです:
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Open Pack File…</source>
+        <translation>パックファイルを開く(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Open Pack &amp;Folder…</source>
+        <translation>パックフォルダーを開く(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As Pack File…</source>
+        <translation>パックファイルとして保存(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>Save As Pack Fol&amp;der…</source>
+        <translation>パックフォルダーとして保存(&amp;D)…</translation>
     </message>
 </context>
 <context>
@@ -1016,10 +1109,6 @@ A search that needs more stops, and its stage is undecided.</source>
         <translation>%1 (読み取り専用)</translation>
     </message>
     <message>
-        <source>Open a Pack</source>
-        <translation>パックを開く</translation>
-    </message>
-    <message>
         <source>Cannot Open the Pack</source>
         <translation>パックを開けません</translation>
     </message>
@@ -1063,6 +1152,68 @@ A search that needs more stops, and its stage is undecided.</source>
         <source>The pack has changes that are not saved. Save them?</source>
         <translation>パックに保存していない変更があります。保存しますか?</translation>
     </message>
+    <message>
+        <source>not solvable with its budget</source>
+        <translation>予算ではクリアできません</translation>
+    </message>
+    <message>
+        <source>undecided, the proof stopped at its limit</source>
+        <translation>未決定です。証明が上限で止まりました</translation>
+    </message>
+    <message>
+        <source>it cannot be proven</source>
+        <translation>証明できません</translation>
+    </message>
+    <message>
+        <source>its solution ends on another board than its answer</source>
+        <translation>解法の最終盤面が答えと違います</translation>
+    </message>
+    <message>
+        <source>not proven yet</source>
+        <translation>まだ証明されていません</translation>
+    </message>
+    <message>
+        <source>Open a Pack File</source>
+        <translation>パックファイルを開く</translation>
+    </message>
+    <message>
+        <source>Open a Pack Folder</source>
+        <translation>パックフォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Save the Pack as a File</source>
+        <translation>パックをファイルとして保存</translation>
+    </message>
+    <message>
+        <source>Stage %1: %2</source>
+        <translation>ステージ %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save Without Solutions?</source>
+        <translation>解法なしで保存しますか?</translation>
+    </message>
+    <message>
+        <source>The pack file will carry no solution for these stages:
+
+%1
+
+A player&apos;s copy cannot show they are solvable. Save it anyway?</source>
+        <translation>パックファイルには次のステージの解法が入りません:
+
+%1
+
+プレイヤーの手元ではクリアできることを示せません。それでも保存しますか?</translation>
+    </message>
+    <message>
+        <source>Save &amp;Anyway</source>
+        <translation>それでも保存(&amp;A)</translation>
+    </message>
 </context>
 <context>
     <name>workshop::PackView</name>
@@ -1097,6 +1248,34 @@ A search that needs more stops, and its stage is undecided.</source>
     <message>
         <source>Undecided: the proof stopped at its memory or state limit before it could tell</source>
         <translation>未決定: 判定できる前に、証明がメモリまたは状態数の上限で止まりました</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>解法</translation>
+    </message>
+    <message>
+        <source>✔ proven by its solution</source>
+        <translation>✔ 解法で証明済み</translation>
+    </message>
+    <message>
+        <source>✘ its solution does not clear it; the proof found one</source>
+        <translation>✘ 解法ではクリアできません。証明が別の解法を見つけました</translation>
+    </message>
+    <message>
+        <source>✘ its solution does not clear it</source>
+        <translation>✘ 解法ではクリアできません</translation>
+    </message>
+    <message>
+        <source>checking its solution…</source>
+        <translation>解法を確認中…</translation>
+    </message>
+    <message>
+        <source>found by the proof</source>
+        <translation>証明が発見</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,17 @@
         <source>Generate stage</source>
         <translation>Gerar fase</translation>
     </message>
+    <message>
+        <source>Paste stage</source>
+        <translation>Colar fase</translation>
+    </message>
+    <message numerus="yes">
+        <source>the text has %n lines, a stage has %1</source>
+        <translation>
+            <numerusform>o texto tem %n linha, uma fase tem %1</numerusform>
+            <numerusform>o texto tem %n linhas, uma fase tem %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -389,6 +400,34 @@
         <source>pack folder</source>
         <translation>pasta do pacote</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>the file ends where %1 should be</source>
+        <translation>o arquivo termina onde deveria estar %1</translation>
+    </message>
+    <message>
+        <source>%1 is here where %2 should be</source>
+        <translation>aqui está %1 onde deveria estar %2</translation>
+    </message>
+    <message>
+        <source>%1 follows the last stage</source>
+        <translation>%1 vem depois da última fase</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 lines; it needs %3</source>
+        <translation>%1 tem %2 linhas; precisa de %3</translation>
+    </message>
+    <message>
+        <source>a pack file starts with the line %1</source>
+        <translation>um arquivo de pacote começa com a linha %1</translation>
+    </message>
+    <message>
+        <source>the solution cannot be written in a pack file</source>
+        <translation>a solução não pode ser escrita em um arquivo de pacote</translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>
@@ -488,6 +527,24 @@ meta de blocos e a magia inicial.
         <source>for more</source>
         <translation>para mais informações</translation>
     </message>
+    <message>
+        <source>PACK</source>
+        <translation>PACOTE</translation>
+    </message>
+    <message>
+        <source>  PACK       a pack file (NAME.lumora) or a pack folder: its stages
+             are played, with a save of their own
+</source>
+        <translation>  PACOTE     um arquivo de pacote (NOME.lumora) ou uma pasta de pacote: suas
+             fases são jogadas, com um jogo salvo próprio
+</translation>
+    </message>
+    <message>
+        <source>  PACK       a pack file (NAME.lumora) or a pack folder to open
+</source>
+        <translation>  PACOTE     um arquivo de pacote (NOME.lumora) ou uma pasta de pacote para abrir
+</translation>
+    </message>
 </context>
 <context>
     <name>Move</name>
@@ -530,6 +587,13 @@ meta de blocos e a magia inicial.
     <message>
         <source>above</source>
         <translation>acima</translation>
+    </message>
+</context>
+<context>
+    <name>PackKeeper</name>
+    <message>
+        <source>Lumora packs (*%1)</source>
+        <translation>Pacotes do Lumora (*%1)</translation>
     </message>
 </context>
 <context>
@@ -820,20 +884,12 @@ meta de blocos e a magia inicial.
         <translation>&amp;Novo pacote</translation>
     </message>
     <message>
-        <source>&amp;Open…</source>
-        <translation>&amp;Abrir…</translation>
-    </message>
-    <message>
         <source>Open the &amp;Game&apos;s Stages</source>
         <translation>Abrir as fases do &amp;jogo</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <translation>&amp;Salvar</translation>
-    </message>
-    <message>
-        <source>Save &amp;As…</source>
-        <translation>Salvar &amp;como…</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -924,6 +980,44 @@ meta de blocos e a magia inicial.
 A search that needs more stops, and its stage is undecided.</source>
         <translation>A memória que cada busca de uma prova pode ocupar, em MB.
 Uma busca que precise de mais para, e a sua fase fica sem veredito.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Stage</source>
+        <translation>&amp;Copiar fase</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Stage</source>
+        <translation>Co&amp;lar fase</translation>
+    </message>
+    <message>
+        <source>clipboard</source>
+        <translation>área de transferência</translation>
+    </message>
+    <message>
+        <source>Cannot Paste the Stage</source>
+        <translation>Não é possível colar a fase</translation>
+    </message>
+    <message>
+        <source>The text on the clipboard is no stage, and the stage was left as it was:
+%1</source>
+        <translation>O texto da área de transferência não é uma fase, e a fase ficou como estava:
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Open Pack File…</source>
+        <translation>Abrir arquivo de &amp;pacote…</translation>
+    </message>
+    <message>
+        <source>Open Pack &amp;Folder…</source>
+        <translation>Abrir pas&amp;ta de pacote…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As Pack File…</source>
+        <translation>Salvar como &amp;arquivo de pacote…</translation>
+    </message>
+    <message>
+        <source>Save As Pack Fol&amp;der…</source>
+        <translation>Salvar como pasta de pa&amp;cote…</translation>
     </message>
 </context>
 <context>
@@ -1028,10 +1122,6 @@ Uma busca que precise de mais para, e a sua fase fica sem veredito.</translation
         <translation>%1 (somente leitura)</translation>
     </message>
     <message>
-        <source>Open a Pack</source>
-        <translation>Abrir um pacote</translation>
-    </message>
-    <message>
         <source>Cannot Open the Pack</source>
         <translation>Não foi possível abrir o pacote</translation>
     </message>
@@ -1075,6 +1165,69 @@ Uma busca que precise de mais para, e a sua fase fica sem veredito.</translation
         <source>The pack has changes that are not saved. Save them?</source>
         <translation>O pacote tem alterações não salvas. Salvá-las?</translation>
     </message>
+    <message>
+        <source>not solvable with its budget</source>
+        <translation>não dá para vencer com seu orçamento</translation>
+    </message>
+    <message>
+        <source>undecided, the proof stopped at its limit</source>
+        <translation>indeciso, a prova parou no seu limite</translation>
+    </message>
+    <message>
+        <source>it cannot be proven</source>
+        <translation>não pode ser provada</translation>
+    </message>
+    <message>
+        <source>its solution ends on another board than its answer</source>
+        <translation>sua solução termina em outro tabuleiro que não a resposta</translation>
+    </message>
+    <message>
+        <source>not proven yet</source>
+        <translation>ainda não provada</translation>
+    </message>
+    <message>
+        <source>Open a Pack File</source>
+        <translation>Abrir um arquivo de pacote</translation>
+    </message>
+    <message>
+        <source>Open a Pack Folder</source>
+        <translation>Abrir uma pasta de pacote</translation>
+    </message>
+    <message>
+        <source>Save the Pack as a File</source>
+        <translation>Salvar o pacote como arquivo</translation>
+    </message>
+    <message>
+        <source>Stage %1: %2</source>
+        <translation>Fase %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save Without Solutions?</source>
+        <translation>Salvar sem soluções?</translation>
+    </message>
+    <message>
+        <source>The pack file will carry no solution for these stages:
+
+%1
+
+A player&apos;s copy cannot show they are solvable. Save it anyway?</source>
+        <translation>O arquivo de pacote não trará solução para estas fases:
+
+%1
+
+A cópia de um jogador não poderá mostrar que dá para vencê-las. Salvar mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Save &amp;Anyway</source>
+        <translation>Salvar &amp;mesmo assim</translation>
+    </message>
 </context>
 <context>
     <name>workshop::PackView</name>
@@ -1109,6 +1262,34 @@ Uma busca que precise de mais para, e a sua fase fica sem veredito.</translation
     <message>
         <source>Undecided: the proof stopped at its memory or state limit before it could tell</source>
         <translation>Sem veredito: a prova parou no seu limite de memória ou de estados antes de poder decidir</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solução</translation>
+    </message>
+    <message>
+        <source>✔ proven by its solution</source>
+        <translation>✔ provada pela sua solução</translation>
+    </message>
+    <message>
+        <source>✘ its solution does not clear it; the proof found one</source>
+        <translation>✘ sua solução não a vence; a prova encontrou uma</translation>
+    </message>
+    <message>
+        <source>✘ its solution does not clear it</source>
+        <translation>✘ sua solução não a vence</translation>
+    </message>
+    <message>
+        <source>checking its solution…</source>
+        <translation>verificando sua solução…</translation>
+    </message>
+    <message>
+        <source>found by the proof</source>
+        <translation>encontrada pela prova</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
     </message>
 </context>
 <context>
