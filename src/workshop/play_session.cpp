@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "game/pack.h"
+#include "game/pack_file.h"
 #include "game/save_folder.h"
 #include "qt/form_window.h"
 #include "qt/languages.h"
@@ -109,6 +110,7 @@ bool PlaySession::showSolution(const game::StageDesc& stage,
 bool PlaySession::playPack(const std::string& folder, int stageCount) {
     stop();
     folder_.reset();
+    // The save is the pack's own, a pack file's as much as a folder's.
     const auto save =
         game::packSaveFolder(folder, qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
                              QDir::homePath().toStdString());
@@ -116,10 +118,39 @@ bool PlaySession::playPack(const std::string& folder, int stageCount) {
         QMessageBox::critical(workshop_, kTitle, qtfront::phraseText(e->words));
         return false;
     }
-    open(std::make_unique<ui::LumoraProgram>(folder, std::get<std::string>(save),
+    std::string stages = folder;
+    if (game::isPackFilePath(folder)) {
+        auto copied = copyPackFile(folder);
+        if (!copied) return false;
+        stages = *copied;
+    }
+    open(std::make_unique<ui::LumoraProgram>(stages, std::get<std::string>(save),
                                              qtfront::screenTwipsPerPixel(), stageCount),
          false);
     return true;
+}
+
+// The game reads a folder of stage files: a pack file's stages are played
+// from a copy in the session's own folder, as a single stage is.
+std::optional<std::string> PlaySession::copyPackFile(const std::string& file) {
+    folder_ = std::make_unique<QTemporaryDir>();
+    if (!folder_->isValid()) {
+        QMessageBox::critical(
+            workshop_, kTitle,
+            tr("There is no room to play the stage in: %1").arg(folder_->errorString()));
+        return std::nullopt;
+    }
+    const std::string copy = folder() + "/" + kPackFolder;
+    auto read = game::readPackFile(file);
+    const auto* e = std::get_if<game::FileError>(&read);
+    std::optional<game::FileError> refused =
+        e != nullptr ? std::optional(*e)
+                     : game::writePack(copy, std::get<game::PackContents>(read).pack);
+    if (refused) {
+        QMessageBox::critical(workshop_, kTitle, qtfront::phraseText(refused->words));
+        return std::nullopt;
+    }
+    return copy;
 }
 
 void PlaySession::stop() {

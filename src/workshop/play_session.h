@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,8 @@ signals:
 
 private:
     bool openStage(const game::StageDesc& stage);
+    // A copy of a pack file's stages in the session's folder; nothing when told why not.
+    std::optional<std::string> copyPackFile(const std::string& file);
     void open(std::unique_ptr<ui::LumoraProgram> game, bool onStage);
     void outcomeNoted(std::int16_t menuMode);
     void programEnded(int exitCode);
