@@ -61,4 +61,15 @@ FileResult<std::string> readFileBytes(const std::string& name, const std::string
     return bytes;
 }
 
+FileResult<std::string> readWholeFile(const std::string& name, const std::string& path,
+                                      std::size_t limit) {
+    auto bytes = readFileBytes(name, path, limit + 1);
+    if (auto* e = std::get_if<FileError>(&bytes)) return *e;
+    if (std::get<std::string>(bytes).size() <= limit) return bytes;
+    return lineError(
+        name, 0,
+        phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "the file is longer than %1 bytes"),
+               {static_cast<long long>(limit)}));
+}
+
 }  // namespace game

@@ -53,4 +53,9 @@ private:
 FileResult<std::string> readFileBytes(const std::string& name, const std::string& path,
                                       std::size_t limit);
 
+// The whole of a regular file no longer than `limit` bytes; a longer one is
+// refused ("NAME: the file is longer than LIMIT bytes") before it is read whole.
+FileResult<std::string> readWholeFile(const std::string& name, const std::string& path,
+                                      std::size_t limit);
+
 }  // namespace game

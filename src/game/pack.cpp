@@ -138,16 +138,9 @@ bool isPack(const std::string& folder) {
 }
 
 FileResult<PackInfo> readPackInfo(const std::string& folder) {
-    auto bytes =
-        readFileBytes(kPackFileName, folderText(folder) + kPackFileName, kMaxPackBytes + 1);
-    if (auto* e = std::get_if<FileError>(&bytes)) return *e;
-    const std::string& text = std::get<std::string>(bytes);
-    if (text.size() > kMaxPackBytes)
-        return lineError(
-            kPackFileName, 0,
-            phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "the file is longer than %1 bytes"),
-                   {static_cast<long long>(kMaxPackBytes)}));
-    return parsePackText(text);
+    auto text = readWholeFile(kPackFileName, folderText(folder) + kPackFileName, kMaxPackBytes);
+    if (auto* e = std::get_if<FileError>(&text)) return *e;
+    return parsePackText(std::get<std::string>(text));
 }
 
 FileResult<int> folderStageCount(const std::string& folder) {

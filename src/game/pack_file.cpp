@@ -257,14 +257,9 @@ bool isPackFilePath(const std::string& path) {
 
 FileResult<PackContents> readPackFile(const std::string& path) {
     const std::string name = baseName(path);
-    auto bytes = readFileBytes(name, path, kMaxPackFileBytes + 1);
-    if (auto* e = std::get_if<FileError>(&bytes)) return *e;
-    if (std::get<std::string>(bytes).size() > kMaxPackFileBytes)
-        return lineError(
-            name, 0,
-            phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "the file is longer than %1 bytes"),
-                   {static_cast<long long>(kMaxPackFileBytes)}));
-    return parsePackFile(name, std::get<std::string>(bytes));
+    auto text = readWholeFile(name, path, kMaxPackFileBytes);
+    if (auto* e = std::get_if<FileError>(&text)) return *e;
+    return parsePackFile(name, std::get<std::string>(text));
 }
 
 namespace {
@@ -275,14 +270,9 @@ FileResult<std::string> readFolderSolution(const std::string& folder, int n) {
     const std::string path = folderText(folder) + name;
     FileKind kind{};
     if (fileIo().kindOf(path, false, kind) == -ENOENT) return std::string();
-    auto bytes = readFileBytes(name, path, kMaxSolutionBytes + 1);
-    if (auto* e = std::get_if<FileError>(&bytes)) return *e;
-    const std::string& text = std::get<std::string>(bytes);
-    if (text.size() > kMaxSolutionBytes)
-        return lineError(
-            name, 0,
-            phrase(kGameWords, QT_TRANSLATE_NOOP("Game", "the file is longer than %1 bytes"),
-                   {static_cast<long long>(kMaxSolutionBytes)}));
+    auto read = readWholeFile(name, path, kMaxSolutionBytes);
+    if (auto* e = std::get_if<FileError>(&read)) return *e;
+    const std::string& text = std::get<std::string>(read);
     if (auto e = checkScript(name, 1, text)) return *e;
     return text;
 }
