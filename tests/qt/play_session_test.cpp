@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "game/files.h"
+#include "game/pack_file.h"
 #include "game/save_folder.h"
 #include "qt/form_window.h"
 #include "qt/picture_library.h"
@@ -200,23 +201,40 @@ TEST(PlaySession, ShowScriptsNameTheirBadLine) {
 }
 
 // A pack plays from the menu with its save in the player's data folder for
-// that pack; the menu's Exit ends the session, not the workshop.
+// that pack, a pack folder or a pack file alike; the menu's Exit ends the
+// session, not the workshop, and the pack is left as it was.
 TEST(PlaySession, APackKeepsItsSaveInThePlayersDataFolder) {
-    Workshop w;
-    testing_support::TempFolder pack;
-    testing_support::writePackIni(pack, 1);
-    testing_support::writeStage(pack, 1, testing_support::oneBlockStage(), "1", "2");
-    ASSERT_TRUE(w.session->playPack(pack.path(), 1));
-    ASSERT_NE(w.session->game()->menu(), nullptr);
-    w.session->windows()->deliver(*w.session->game()->menu(),
-                                  {qtfront::MouseDelivery::Kind::Click, "Command3"});
-    QCoreApplication::processEvents();
-    EXPECT_EQ(w.outcome, Outcome::Closed);
-    EXPECT_FALSE(w.gameWindowsOpen());
-    EXPECT_TRUE(w.window->isVisible());
-    const auto save = game::packSaveFolder(pack.path(), w.dataFolder.path(), {});
-    EXPECT_TRUE(std::filesystem::exists(std::get<std::string>(save) + "/save.bkm"));
-    EXPECT_EQ(pack.files(), (std::vector<std::string>{"amap1.bkm", "mmap1.bkm", "pack.ini"}));
+    for (const bool asFile : {false, true}) {
+        SCOPED_TRACE(asFile ? "a pack file" : "a pack folder");
+        Workshop w;
+        testing_support::TempFolder pack;
+        testing_support::writePackIni(pack, 1);
+        testing_support::writeStage(pack, 1, testing_support::oneBlockStage(), "1", "2");
+        std::string path = pack.path();
+        if (asFile) {
+            auto read = game::openAnyPack(path);
+            ASSERT_TRUE(std::holds_alternative<game::PackContents>(read));
+            for (const std::string& name : pack.files()) pack.remove(name);
+            path += "/one.lumora";
+            ASSERT_FALSE(game::writePackFile(path, std::get<game::PackContents>(read)));
+        }
+        const std::vector<std::string> files = pack.files();
+        ASSERT_TRUE(w.session->playPack(path, 1));
+        ASSERT_NE(w.session->game()->menu(), nullptr);
+        // The game finds the pack's stage where it reads its stages.
+        const auto stage =
+            game::readStageFile(w.session->game()->bas().AppFolder(), game::stageFileName(1));
+        EXPECT_TRUE(std::holds_alternative<game::StageDesc>(stage));
+        w.session->windows()->deliver(*w.session->game()->menu(),
+                                      {qtfront::MouseDelivery::Kind::Click, "Command3"});
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.outcome, Outcome::Closed);
+        EXPECT_FALSE(w.gameWindowsOpen());
+        EXPECT_TRUE(w.window->isVisible());
+        const auto save = game::packSaveFolder(path, w.dataFolder.path(), {});
+        EXPECT_TRUE(std::filesystem::exists(std::get<std::string>(save) + "/save.bkm"));
+        EXPECT_EQ(pack.files(), files);
+    }
 }
 
 // The drawn stage's solution casts at the character as it falls past a cell,
