@@ -161,6 +161,7 @@ TEST(PackFile, WhatCannotBeAPackIsRefusedAndNothingWritten) {
         {"a solution that is no script", [](auto& c) { c.solutions[3] = "jump\n"; }},
         {"a solution with a section line", [](auto& c) { c.solutions[3] += "[Stage 5]\n"; }},
         {"a count out of step", [](auto& c) { c.pack.info.stageCount = 27; }},
+        {"a solution past the last stage", [](auto& c) { c.solutions.push_back(c.solutions[0]); }},
     };
     for (const Case& c : cases) {
         game::PackContents spoilt = contents;

@@ -290,14 +290,15 @@ FileResult<PackContents> openFolder(const std::string& folder) {
 }
 
 // What a pack file would not read back as: the pack's own refusals, and a
-// solution that is no script or would end its section early.
-std::optional<FileError> checkFileWritable(const std::string& name, const PackContents& contents) {
+// solution that is no script, would end its section early or has no stage.
+std::optional<FileError> checkFileWritable(const PackContents& contents) {
     if (auto e = checkPackWritable(contents.pack)) return e;
     for (std::size_t i = 0; i < contents.solutions.size(); ++i) {
         const std::string solution = tidySolution(contents.solutions[i]);
         const std::string file = solutionFileName(static_cast<int>(i) + 1);
         if (solution.size() > kMaxSolutionBytes || solution.starts_with('[') ||
-            solution.find("\n[") != std::string::npos)
+            solution.find("\n[") != std::string::npos ||
+            (i >= contents.pack.stages.size() && !solution.empty()))
             return lineError(
                 file, 0,
                 phrase(kGameWords, QT_TRANSLATE_NOOP("Game",
@@ -305,7 +306,6 @@ std::optional<FileError> checkFileWritable(const std::string& name, const PackCo
                                                      "a pack file")));
         if (auto e = checkScript(file, 1, solution)) return e;
     }
-    (void)name;
     return std::nullopt;
 }
 
@@ -317,14 +317,14 @@ FileResult<PackContents> openAnyPack(const std::string& path) {
 
 std::optional<FileError> writePackFile(const std::string& path, const PackContents& contents) {
     const std::string name = baseName(path);
-    if (auto e = checkFileWritable(name, contents)) return e;
+    if (auto e = checkFileWritable(contents)) return e;
     return writeFileDurably(name, path, writePackFileText(contents));
 }
 
 std::optional<FileError> writePackFolder(const std::string& folder, const PackContents& contents) {
     std::vector<std::string> solutions;
     for (const std::string& s : contents.solutions) solutions.push_back(tidySolution(s));
-    if (auto e = checkFileWritable(folder, contents)) return e;
+    if (auto e = checkFileWritable(contents)) return e;
     return writePack(folder, contents.pack, solutions);
 }
 
