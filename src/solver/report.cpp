@@ -33,6 +33,7 @@ StageReport cancelled(const StageReport& rep) {
     out.states = rep.states;
     out.goalStates = rep.goalStates;
     out.ending.cancelled = true;
+    out.verdictProven = false;
     return out;
 }
 
@@ -120,6 +121,25 @@ std::vector<Cast> goalDirected(const Stage& stage, const SolveOptions& options, 
 
 }  // namespace
 
+namespace {
+
+// No clear within the budget: "not solvable" only when a check or a search
+// run to its end showed it, else undecided, whatever searches with more
+// magic found.
+void noClearWithBudget(StageReport& rep, const std::optional<Refutation>& why) {
+    setProblem(
+        rep,
+        rep.verdictProven
+            ? game::phrase(kProblemWords,
+                           QT_TRANSLATE_NOOP("Problem", "not solvable with the stage's budget"))
+            : game::phrase(kProblemWords,
+                           QT_TRANSLATE_NOOP(
+                               "Problem", "undecided: no clear found within the search's limits")),
+        why);
+}
+
+}  // namespace
+
 // The verdict and no more: a clear within the budget, checked, with the
 // magic it needs as the least so far; or why none clears; or undecided.
 StageReport verdictAlone(const Stage& stage, const SolveOptions& options, const SearchResult& best,
@@ -132,15 +152,7 @@ StageReport verdictAlone(const Stage& stage, const SolveOptions& options, const 
         if (best.casts != quickCasts) checkPlan(stage, best.casts, options, rep);
         return rep;
     }
-    setProblem(
-        rep,
-        rep.verdictProven
-            ? game::phrase(kProblemWords,
-                           QT_TRANSLATE_NOOP("Problem", "not solvable with the stage's budget"))
-            : game::phrase(kProblemWords,
-                           QT_TRANSLATE_NOOP(
-                               "Problem", "undecided: no clear found within the search's limits")),
-        why);
+    noClearWithBudget(rep, why);
     return rep;
 }
 
@@ -229,11 +241,15 @@ StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& opti
         return rep;
     }
     if (!best.cleared) {
-        setProblem(rep,
-                   game::phrase(kProblemWords,
-                                QT_TRANSLATE_NOOP("Problem", "no clear with up to %1 magic"),
-                                {options.magicCap}),
-                   why);
+        // Past the budget only searches run to their end rule a magic out.
+        if (rep.ending.finished())
+            setProblem(rep,
+                       game::phrase(kProblemWords,
+                                    QT_TRANSLATE_NOOP("Problem", "no clear with up to %1 magic"),
+                                    {options.magicCap}),
+                       why);
+        else
+            noClearWithBudget(rep, why);
         return rep;
     }
     // A solution shows the magic it needs; one point less is searched again
@@ -254,11 +270,7 @@ StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& opti
     rep.leastMagic = best.needs;
 
     if (!rep.solvable) {
-        setProblem(
-            rep,
-            game::phrase(kProblemWords,
-                         QT_TRANSLATE_NOOP("Problem", "not solvable with the stage's budget")),
-            why);
+        noClearWithBudget(rep, why);
         return rep;
     }
     // The goal-directed search's solution was checked already.
