@@ -98,3 +98,29 @@ TEST(WorkshopJournals, TheSharedJournalOfEarlierVersionsIsOfferedToo) {
     EXPECT_EQ(offered[0].slot.id(), workshop::kSharedJournalName);
     EXPECT_EQ(std::get<Journal>(offered[0].journal), journalOf("Shared", 2));
 }
+
+// A window started while journals of dead workshops wait to be offered takes
+// the first slot that holds none, and leaves every waiting one as it was.
+TEST(WorkshopJournals, ANewWindowLeavesEveryWaitingJournalAlone) {
+    const struct {
+        std::vector<int> waiting;
+        const char* claimed;
+    } cases[] = {{{1}, "workshop-2"}, {{1, 2}, "workshop-3"}, {{2}, "workshop-1"}};
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.claimed);
+        TempFolder state;
+        for (int n : t.waiting)
+            state.write("workshop-" + std::to_string(n) + ".journal",
+                        workshop::journalText(journalOf("Waiting", n)));
+        JournalSlot mine = claim(state);
+        EXPECT_EQ(mine.id(), t.claimed);
+        ASSERT_FALSE(mine.write(journalOf("Mine", 9)));
+        const auto offered = workshop::orphanedJournals(state.path());
+        ASSERT_EQ(offered.size(), t.waiting.size());
+        for (const auto& o : offered) {
+            ASSERT_TRUE(std::holds_alternative<Journal>(o.journal));
+            EXPECT_EQ(std::get<Journal>(o.journal).name, "Waiting");
+            EXPECT_NE(o.slot.id(), t.claimed);
+        }
+    }
+}
