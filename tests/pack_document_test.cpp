@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "support/fixture.h"
 #include "workshop/core/editing.h"
 #include "workshop/core/pack_edits.h"
-#include "support/fixture.h"
 
 using workshop::PackDocument;
 
@@ -202,9 +202,38 @@ TEST(PackEdits, AppliedAndUndoneAsData) {
         EXPECT_EQ(doc.info(), before.info());
         EXPECT_EQ(doc.current(), c.shownUndone);
     }
-    EXPECT_FALSE(workshop::moveStageEdit(packOf(3, 1), 1, 1));
-    EXPECT_FALSE(workshop::moveStageEdit(packOf(3, 1), 1, 3));
-    EXPECT_FALSE(workshop::deleteStageEdit(packOf(1, 0)));
+}
+
+// What the pack refuses, at its limits or naming no stage, and what would
+// change nothing, is no edit: no undo step is made of it.
+TEST(PackEdits, NoneAtTheLimitsNorOneThatChangesNothing) {
+    using workshop::PackEdit;
+    const game::PackInfo same = packOf(3, 1).info();
+    const struct {
+        const char* name;
+        int count, current;
+        std::function<std::optional<PackEdit>(const PackDocument&)> edit;
+    } cases[] = {
+        {"add to a full pack", workshop::kMaxPackStages, 0, workshop::addStageEdit},
+        {"duplicate in a full pack", workshop::kMaxPackStages, 98, workshop::duplicateStageEdit},
+        {"delete the only stage", 1, 0, workshop::deleteStageEdit},
+        {"move a stage onto itself", 3, 1,
+         [](const PackDocument& d) { return workshop::moveStageEdit(d, 1, 1); }},
+        {"move past the end", 3, 1,
+         [](const PackDocument& d) { return workshop::moveStageEdit(d, 1, 3); }},
+        {"move from before the start", 3, 1,
+         [](const PackDocument& d) { return workshop::moveStageEdit(d, -1, 0); }},
+        {"the same name, author and licence", 3, 1,
+         [&](const PackDocument& d) { return workshop::infoEdit(d, same); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(c.edit(packOf(c.count, c.current)));
+    }
+    // One short of each limit, the same edits are made.
+    EXPECT_TRUE(workshop::addStageEdit(packOf(workshop::kMaxPackStages - 1, 0)));
+    EXPECT_TRUE(workshop::duplicateStageEdit(packOf(workshop::kMaxPackStages - 1, 0)));
+    EXPECT_TRUE(workshop::deleteStageEdit(packOf(2, 0)));
 }
 
 // Open Recent offers what is still a pack to open: a pack folder or a file,

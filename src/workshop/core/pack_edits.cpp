@@ -11,7 +11,10 @@ std::optional<PackEdit> editOf(const PackDocument& doc,
                                const std::function<bool(PackDocument&)>& change,
                                game::Phrase description) {
     PackDocument after = doc;
-    if (!change(after)) return std::nullopt;
+    // An undo step that changes nothing would only make Undo seem broken.
+    if (!change(after) || (after.contents().info == doc.contents().info &&
+                           after.contents().stages == doc.contents().stages))
+        return std::nullopt;
     return PackEdit{doc.contents(), after.contents(), std::move(description)};
 }
 
