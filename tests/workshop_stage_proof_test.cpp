@@ -59,6 +59,36 @@ TEST(WorkshopProof, SaysWhyAStageDoesNotClear) {
     }
 }
 
+// A stage no search could begin on is refused before any search: the
+// designer reads why, and no state is searched nor any verdict told.
+TEST(WorkshopProof, AStartNoSearchCanBeginOnIsRefusedBeforeAnySearch) {
+    game::StageDesc inAir = corridorWithPool();
+    for (int c = 1; c <= 9; ++c) inAir.set(c, 7, game::CellKind::Empty);
+    inAir.startRow = 7;
+    game::StageDesc noStart = corridorWithPool();
+    noStart.startCol = 0;
+    const struct {
+        const char* name;
+        game::StageDesc stage;
+        std::string why;
+    } cases[] = {
+        {"in the air", inAir, "the character does not start on solid ground"},
+        {"no start", noStart, "the board has no start cell \"P\""},
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.name);
+        solver::ProofControl control;
+        bool told = false;
+        const auto p = workshop::proveStage(t.stage, control,
+                                            [&](const workshop::StageVerdict&) { told = true; });
+        ASSERT_TRUE(p && p->problem);
+        EXPECT_EQ(game::english(*p->problem), t.why);
+        EXPECT_FALSE(p->proof.verdict);
+        EXPECT_FALSE(told);
+        EXPECT_EQ(control.states.load(), 0u);
+    }
+}
+
 // The answers a proof offers are its final boards, each once, the shortest
 // solution's first: the one the game's own answer file was made from.
 TEST(WorkshopProof, OffersEveryFinalBoardOnceTheShortestFirst) {
