@@ -312,3 +312,130 @@ TEST(FaultWalk, OpeningAPack) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every call of the file layer, with the path below the root it works in.
+class LoggedIo : public game::FileIo {
+public:
+    explicit LoggedIo(std::string root) : root_(std::move(root) + "/") {}
+    const std::vector<std::string>& calls() const { return calls_; }
+
+    int open(const std::string& path, int flags, unsigned mode) override {
+        const int fd = FileIo::open(path, flags, mode);
+        if (fd >= 0) names_[fd] = below(path);
+        return log("open", path, fd);
+    }
+    long write(int fd, const char* buf, std::size_t size) override {
+        calls_.push_back("write " + names_[fd]);
+        return FileIo::write(fd, buf, size);
+    }
+    int flush(int fd) override {
+        calls_.push_back("flush " + names_[fd]);
+        return FileIo::flush(fd);
+    }
+    int close(int fd) override {
+        calls_.push_back("close " + names_[fd]);
+        return FileIo::close(fd);
+    }
+    int exchange(const std::string& a, const std::string& b) override {
+        calls_.push_back("exchange " + below(a) + " " + below(b));
+        return FileIo::exchange(a, b);
+    }
+    int rename(const std::string& a, const std::string& b) override {
+        calls_.push_back("rename " + below(a) + " " + below(b));
+        return FileIo::rename(a, b);
+    }
+    int flushFolder(const std::string& f) override {
+        return log("flushFolder", f, FileIo::flushFolder(f));
+    }
+    int remove(const std::string& p) override { return log("remove", p, FileIo::remove(p)); }
+    int removeFolder(const std::string& p) override {
+        return log("removeFolder", p, FileIo::removeFolder(p));
+    }
+
+private:
+    std::string below(const std::string& path) const {
+        std::string p = path;
+        while (p.size() > 1 && p.back() == '/') p.pop_back();
+        if ((p + "/") == root_) return ".";
+        return p.rfind(root_, 0) == 0 ? p.substr(root_.size()) : p;
+    }
+    int log(const char* what, const std::string& path, int r) {
+        calls_.push_back(std::string(what) + " " + below(path));
+        return r;
+    }
+    std::string root_;
+    std::map<int, std::string> names_;
+    std::vector<std::string> calls_;
+};
+
+}  // namespace
+
+// A pack saved over another, solutions and all, in the order that lets a
+// crash anywhere leave one pack whole: each file written, flushed and closed
+// in the hidden folder, the solutions folder flushed once its files are, the
+// hidden one once all are,
+// the two swapped, the folder above flushed so the swap holds, and only then
+// the old pack taken away.
+TEST(FaultWalk, APackSaveFlushesEachFileAndFolderBeforeTheSwap) {
+    const game::Pack oldPack = shippedPack("Old", 1, 3), newPack = shippedPack("New", 4, 2);
+    testing_support::TempFolder root;
+    const std::string folder = root.path() + "/pack";
+    ASSERT_FALSE(game::writePack(folder, oldPack, {"# one\n", "# two\n", "# three\n"}));
+    LoggedIo io(root.path());
+    {
+        game::ScopedFileIo logged(io);
+        ASSERT_FALSE(game::writePack(folder, newPack, {"# four\n", "# five\n"}));
+    }
+    const std::vector<std::string>& calls = io.calls();
+    auto first = [&](const std::string& call) {
+        return std::find(calls.begin(), calls.end(), call) - calls.begin();
+    };
+    auto last = [&](const std::string& call) {
+        const auto it = std::find(calls.rbegin(), calls.rend(), call);
+        return it == calls.rend() ? -1 : calls.rend() - it - 1;
+    };
+    const auto none = static_cast<std::ptrdiff_t>(calls.size());
+    const std::string saving = ".pack.saving";
+    const auto swap = first("exchange " + saving + " pack");
+    // Without the swap the save takes the two renames SavingAPackOverAnother walks.
+    if (swap == none && first("rename pack .pack.old") < none)
+        GTEST_SKIP() << "this file system cannot swap two folders";
+    ASSERT_LT(swap, none) << testing::PrintToString(calls);
+    const std::vector<std::string> written = {"pack.ini",
+                                              "mmap1.bkm",
+                                              "amap1.bkm",
+                                              "mmap2.bkm",
+                                              "amap2.bkm",
+                                              "solutions/stage1.replay",
+                                              "solutions/stage2.replay"};
+    for (const std::string& name : written) {
+        SCOPED_TRACE(name);
+        const std::string file = saving + "/" + name;
+        const auto wrote = last("write " + file), flushed = last("flush " + file),
+                   closed = last("close " + file);
+        EXPECT_GE(wrote, 0);
+        EXPECT_LT(wrote, flushed);
+        EXPECT_LT(flushed, closed);
+        if (name.starts_with("solutions/")) {
+            EXPECT_LT(closed, first("flushFolder " + saving + "/solutions"));
+        }
+        EXPECT_LT(closed, first("flushFolder " + saving));
+    }
+    EXPECT_LT(first("flushFolder " + saving + "/solutions"), first("flushFolder " + saving));
+    EXPECT_LT(first("flushFolder " + saving), swap);
+    const auto parentFlushed = first("flushFolder .");
+    EXPECT_GT(parentFlushed, swap);
+    // The old pack, swapped into the hidden folder, goes only once the swap holds.
+    for (std::ptrdiff_t i = 0; i < none; ++i)
+        if (calls[static_cast<std::size_t>(i)].rfind("remove", 0) == 0 && i > swap) {
+            EXPECT_GT(i, parentFlushed) << calls[static_cast<std::size_t>(i)];
+        }
+    EXPECT_LT(last("removeFolder " + saving), none);
+    EXPECT_GT(last("removeFolder " + saving), parentFlushed);
+    EXPECT_EQ(root.files(), std::vector<std::string>{"pack"});
+    auto saved = game::openPack(folder);
+    ASSERT_TRUE(std::holds_alternative<game::Pack>(saved));
+    EXPECT_EQ(std::get<game::Pack>(saved).info.name, "New");
+}
