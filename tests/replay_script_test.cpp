@@ -101,3 +101,91 @@ TEST(CellKinds, TheFilesAndTheGameWindowTakeTheirWordsFromTheTable) {
         EXPECT_EQ(control ? control->picture.name : std::string(), kind.picture);
     }
 }
+
+// The reader's grammar line by line: what it takes, as which step, and what
+// it refuses, naming the line. Bounds are taken at and one past their ends.
+TEST(ReplayScript, TakesEachLineTheGrammarAllowsAndRefusesTheRest) {
+    using Kind = game::ScriptStep::Kind;
+    const struct {
+        const char* text;
+        bool taken;
+        Kind kind = Kind::Wait;
+        long number = 0;
+    } lines[] = {
+        {"wait 0", true, Kind::Wait, 0},
+        {"  wait\t1500   # a comment", true, Kind::Wait, 1500},
+        {"wait 31536000000", true, Kind::Wait, 31536000000},
+        {"wait 31536000001", false},
+        {"wait -5", false},
+        {"wait 1.5", false},
+        {"wait 15x", false},
+        {"wait", false},
+        {"wait 1 2", false},
+        {"tap 0 1", true, Kind::Tap, 0},
+        {"tap 81 2", true, Kind::Tap, 81},
+        {"tap 82 1", false},
+        {"tap 5", false},
+        {"tap 5 8", false},
+        {"down 40 1", true, Kind::Down, 40},
+        {"up 40 7", true, Kind::Up, 40},
+        {"click menu Command1", true, Kind::Click},
+        {"click menu Command5", true, Kind::Click},
+        {"click menu Command6", false},
+        {"click menu Command0", false},
+        {"click menu Command", false},
+        {"click menu Command12", false},
+        {"click game Command1", true, Kind::Click},
+        {"click game Command2", false},
+        {"click game Command3", true, Kind::Click},
+        {"click game Command4", false},
+        {"click window Command1", false},
+        {"close menu", true, Kind::Close},
+        {"close game", true, Kind::Close},
+        {"close both", false},
+        {"save 0", true, Kind::Save, 0},
+        {"save 32767", true, Kind::Save, 32767},
+        {"save 32768", false},
+        {"show", true, Kind::Show},
+        {"show #x", true, Kind::Show},
+        {"show#x", false},
+        {"show 1", false},
+        {"Show", false},
+        {"board", true, Kind::Board},
+        {"answer", true, Kind::Answer},
+        {"jump 3", false},
+    };
+    for (const auto& l : lines) {
+        SCOPED_TRACE(l.text);
+        // After a first line, with a CR before the line end as a DOS file has it.
+        const game::ScriptRead read =
+            game::readScript("# heading\nshow\r\n" + std::string(l.text) + "\r\n");
+        EXPECT_EQ(!read.error, l.taken);
+        if (read.error) {
+            EXPECT_EQ(read.error->line, 3);
+            EXPECT_FALSE(read.error->beforePlay);
+            EXPECT_EQ(read.steps.size(), 1u);
+            continue;
+        }
+        ASSERT_EQ(read.steps.size(), 2u);
+        EXPECT_EQ(read.steps[1].kind, l.kind);
+        EXPECT_EQ(read.steps[1].number, l.number);
+        EXPECT_EQ(read.steps[1].line, 3);
+    }
+    // "twips" only as the first step, comments and blank lines before it aside.
+    const struct {
+        const char* text;
+        bool taken, beforePlay;
+    } twips[] = {
+        {"twips 15\nshow\n", true, false},  {"# c\n\ntwips 1440\n", true, false},
+        {"twips 1441\n", false, true},      {"twips 0\n", false, true},
+        {"show\ntwips 15\n", false, false},
+    };
+    for (const auto& t : twips) {
+        SCOPED_TRACE(t.text);
+        const game::ScriptRead read = game::readScript(t.text);
+        EXPECT_EQ(!read.error, t.taken);
+        if (read.error) {
+            EXPECT_EQ(read.error->beforePlay, t.beforePlay);
+        }
+    }
+}
