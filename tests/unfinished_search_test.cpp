@@ -53,6 +53,8 @@ constexpr std::size_t kFewStates = 2000;
 constexpr std::size_t kCancelledLater = 300'000;
 
 enum class Stop { None, Before, AtFirstVerdict };
+// A search looks at the cancel every thousand states or so.
+constexpr std::size_t kSeenWithin = 1024;
 
 struct Row {
     const char* name;
@@ -107,8 +109,12 @@ TEST(UnfinishedSearch, WhatAStoppedSearchLeftOpenReadsSoFarOrIsMissing) {
         o.goalStates = t.goalStates;
         o.control = &control;
         o.check = headless::checkInGame;
+        std::size_t statesWhenTold = 0;
         if (t.cancel == Stop::AtFirstVerdict)
-            o.onFirstVerdict = [&](const solver::StageReport&) { control.cancel = true; };
+            o.onFirstVerdict = [&](const solver::StageReport& told) {
+                statesWhenTold = told.states + told.goalStates;
+                control.cancel = true;
+            };
         const solver::StageReport rep = solver::solveStage(t.stage, 1, o);
         const std::string verdict = !rep.verdictProven ? "?" : rep.solvable ? "yes" : "no";
         EXPECT_EQ(verdict, t.verdict);
@@ -130,9 +136,7 @@ TEST(UnfinishedSearch, WhatAStoppedSearchLeftOpenReadsSoFarOrIsMissing) {
             EXPECT_EQ(rep.leastMagic, 0);
             EXPECT_EQ(rep.plan.casts, 0);
             EXPECT_FALSE(rep.solvable);
-            if (t.cancel == Stop::Before) {
-                EXPECT_LE(rep.states + rep.goalStates, 1024u);
-            }
+            EXPECT_LE(rep.states + rep.goalStates, statesWhenTold + kSeenWithin);
             continue;
         }
 
@@ -163,4 +167,26 @@ TEST(UnfinishedSearch, WhatAStoppedSearchLeftOpenReadsSoFarOrIsMissing) {
             EXPECT_EQ(w.lowestMagic, 1);
         }
     }
+}
+
+// Every search sees a cancel inside its loop: one asked to stop before it
+// starts stops within a look's worth of states, claims no clear and says it
+// was cancelled.
+TEST(UnfinishedSearch, EachSearchStopsSoonAfterACancel) {
+    const solver::Stage open = openStage();
+    solver::SearchControl control;
+    control.cancel = true;
+    solver::SearchOptions exact{open.magic};
+    exact.control = &control;
+    const solver::SearchResult r = solver::search(open, exact);
+    EXPECT_TRUE(r.ending.cancelled);
+    EXPECT_FALSE(r.cleared);
+    EXPECT_LE(r.states, kSeenWithin);
+    solver::BestFirstOptions goal{open.magic};
+    goal.control = &control;
+    const solver::BestFirstResult g = solver::bestFirst(open, goal);
+    EXPECT_TRUE(g.cancelled);
+    EXPECT_FALSE(g.cleared);
+    EXPECT_LE(g.states, kSeenWithin);
+    EXPECT_LE(control.states.load(), 2 * kSeenWithin);
 }
