@@ -190,3 +190,18 @@ TEST(PackFile, TheOverlayAnswersItsFolderFromMemoryAndTheRestFromBelow) {
     EXPECT_FALSE(overlay.memory().get(game::kSaveFileName));
     EXPECT_EQ(overlay.rename("/lumora-pack/pack.ini", f.path() + "/pack.ini"), -EXDEV);
 }
+
+// The game plays stages, never a carried solution: one that is no script
+// keeps the game from nothing, while a reader that plays solutions refuses it.
+TEST(PackFile, OnlyAReaderThatPlaysSolutionsChecksThem) {
+    const std::string text = edited(twoStages(), "tap 58 2", "frob 58 2");
+    EXPECT_EQ(errorOf(game::parsePackFile("p.lumora", text)).substr(0, 17), "p.lumora line 34:");
+    auto unread = game::parsePackFile("p.lumora", text, game::Solutions::Unread);
+    ASSERT_TRUE(std::holds_alternative<game::PackContents>(unread)) << errorOf(unread);
+    EXPECT_NE(std::get<game::PackContents>(unread).solutions[0].find("frob 58 2\n"),
+              std::string::npos);
+    auto folder = game::openAnyPack(LUMORA_STAGES_DIR, game::Solutions::Unread);
+    ASSERT_TRUE(std::holds_alternative<game::PackContents>(folder)) << errorOf(folder);
+    EXPECT_EQ(std::get<game::PackContents>(folder).solutions,
+              std::vector<std::string>(game::kStageCount));
+}

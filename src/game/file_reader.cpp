@@ -55,8 +55,8 @@ FileResult<std::string> readFileBytes(const std::string& name, const std::string
     Reader in(name, path);
     if (auto e = in.open(false)) return *e;
     std::string bytes;
-    for (int ch; bytes.size() < limit && (ch = in.get()) != Reader::kEof;)
-        bytes.push_back(static_cast<char>(ch));
+    while (bytes.size() < limit && in.take(bytes, limit - bytes.size())) {
+    }
     if (in.error()) return *in.error();
     return bytes;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -28,6 +29,16 @@ public:
     int get() {
         if (pos_ == end_ && !refill()) return kEof;
         return static_cast<unsigned char>(buf_[pos_++]);
+    }
+    // Appends to `out` the bytes the next get() calls would give, up to
+    // `most`; false at the end of the file. For reading a file whole without
+    // a call a byte.
+    bool take(std::string& out, std::size_t most) {
+        if (pos_ == end_ && !refill()) return false;
+        const std::size_t n = std::min(most, end_ - pos_);
+        out.append(buf_ + pos_, n);
+        pos_ += n;
+        return true;
     }
     // The read error that ended the file early, if one did.
     const std::optional<FileError>& error() const { return error_; }

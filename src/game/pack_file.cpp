@@ -147,12 +147,14 @@ std::optional<FileError> checkScript(const std::string& name, int firstLine,
     return lineError(name, firstLine + read.error->line - 1, read.error->reason);
 }
 
-std::optional<FileError> readSolution(SectionReader& in, int n, std::string& solution) {
+std::optional<FileError> readSolution(SectionReader& in, int n, Solutions how,
+                                      std::string& solution) {
     const std::string header = sectionName("Solution", n);
     if (!in.atHeader(header)) return std::nullopt;
     in.expect(header);
     const auto body = in.body();
     solution = in.join(body, "\n");
+    if (how == Solutions::Unread) return std::nullopt;
     return checkScript(in.name(), body.first, solution);
 }
 
@@ -168,7 +170,7 @@ std::optional<FileError> readInfo(SectionReader& in, PackInfo& info) {
     return std::nullopt;
 }
 
-std::optional<FileError> readStages(SectionReader& in, PackContents& contents) {
+std::optional<FileError> readStages(SectionReader& in, Solutions how, PackContents& contents) {
     const int count = contents.pack.info.stageCount;
     contents.pack.stages.resize(static_cast<std::size_t>(count));
     contents.solutions.resize(static_cast<std::size_t>(count));
@@ -176,7 +178,7 @@ std::optional<FileError> readStages(SectionReader& in, PackContents& contents) {
         StageDesc& desc = contents.pack.stages[static_cast<std::size_t>(n - 1)];
         if (auto e = readStage(in, n, desc)) return e;
         if (auto e = readAnswer(in, n, desc)) return e;
-        if (auto e = readSolution(in, n, contents.solutions[static_cast<std::size_t>(n - 1)]))
+        if (auto e = readSolution(in, n, how, contents.solutions[static_cast<std::size_t>(n - 1)]))
             return e;
     }
     return in.expectEnd();
@@ -214,7 +216,8 @@ std::string baseName(const std::string& path) {
 
 }  // namespace
 
-FileResult<PackContents> parsePackFile(const std::string& fileName, std::string_view text) {
+FileResult<PackContents> parsePackFile(const std::string& fileName, std::string_view text,
+                                       Solutions solutions) {
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     const Lines lines = splitLines(text);
     for (int n = 1; n <= lines.count(); ++n)
@@ -231,7 +234,7 @@ FileResult<PackContents> parsePackFile(const std::string& fileName, std::string_
     SectionReader in(fileName, lines, 2);
     PackContents contents;
     if (auto e = readInfo(in, contents.pack.info)) return *e;
-    if (auto e = readStages(in, contents)) return *e;
+    if (auto e = readStages(in, solutions, contents)) return *e;
     return contents;
 }
 
@@ -255,11 +258,11 @@ bool isPackFilePath(const std::string& path) {
     return fileIo().kindOf(path, true, kind) < 0 || kind != FileKind::Folder;
 }
 
-FileResult<PackContents> readPackFile(const std::string& path) {
+FileResult<PackContents> readPackFile(const std::string& path, Solutions solutions) {
     const std::string name = baseName(path);
     auto text = readWholeFile(name, path, kMaxPackFileBytes);
     if (auto* e = std::get_if<FileError>(&text)) return *e;
-    return parsePackFile(name, std::get<std::string>(text));
+    return parsePackFile(name, std::get<std::string>(text), solutions);
 }
 
 namespace {
@@ -277,10 +280,14 @@ FileResult<std::string> readFolderSolution(const std::string& folder, int n) {
     return text;
 }
 
-FileResult<PackContents> openFolder(const std::string& folder) {
+FileResult<PackContents> openFolder(const std::string& folder, Solutions how) {
     auto pack = isPack(folder) ? openPack(folder) : openGameStages(folder);
     if (auto* e = std::get_if<FileError>(&pack)) return *e;
     PackContents contents{std::get<Pack>(std::move(pack)), {}};
+    if (how == Solutions::Unread) {
+        contents.solutions.resize(contents.pack.stages.size());
+        return contents;
+    }
     for (int n = 1; n <= contents.pack.info.stageCount; ++n) {
         auto solution = readFolderSolution(folder, n);
         if (auto* e = std::get_if<FileError>(&solution)) return *e;
@@ -311,8 +318,8 @@ std::optional<FileError> checkFileWritable(const PackContents& contents) {
 
 }  // namespace
 
-FileResult<PackContents> openAnyPack(const std::string& path) {
-    return isPackFilePath(path) ? readPackFile(path) : openFolder(path);
+FileResult<PackContents> openAnyPack(const std::string& path, Solutions solutions) {
+    return isPackFilePath(path) ? readPackFile(path, solutions) : openFolder(path, solutions);
 }
 
 std::optional<FileError> writePackFile(const std::string& path, const PackContents& contents) {

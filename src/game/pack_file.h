@@ -46,10 +46,17 @@ struct PackContents {
     std::vector<std::string> solutions;
 };
 
+// What a reader makes of the solutions a pack carries: each checked by the
+// replay script's reader, for those who play them (the workshop, the solver),
+// or left unread, for the game, which plays the stages and never a solution.
+enum class Solutions { Checked, Unread };
+
 // Parses and validates a pack file's text with the readers the folder's files
 // have: pack.ini's, the stage and answer files', the replay script's. Errors
-// name `fileName` and the line of the pack file.
-FileResult<PackContents> parsePackFile(const std::string& fileName, std::string_view text);
+// name `fileName` and the line of the pack file. Unread solutions are kept as
+// their text, and a folder's are not read at all.
+FileResult<PackContents> parsePackFile(const std::string& fileName, std::string_view text,
+                                       Solutions solutions = Solutions::Checked);
 // The text of a pack file for `contents`; parsePackFile reads it back as it is.
 std::string writePackFileText(const PackContents& contents);
 
@@ -59,12 +66,14 @@ std::string writePackFileText(const PackContents& contents);
 bool isPackFilePath(const std::string& path);
 
 // A pack file read from disk, refused unread when longer than a pack can be.
-FileResult<PackContents> readPackFile(const std::string& path);
+FileResult<PackContents> readPackFile(const std::string& path,
+                                      Solutions solutions = Solutions::Checked);
 
 // A pack file or a pack folder, with the solutions a folder keeps in
 // solutions/stageN.replay. A folder without pack.ini is the game's own
 // stages (see openGameStages).
-FileResult<PackContents> openAnyPack(const std::string& path);
+FileResult<PackContents> openAnyPack(const std::string& path,
+                                     Solutions solutions = Solutions::Checked);
 
 // Writes a pack file whole or not at all, as writeFileDurably replaces a file;
 // what would not read back as it is is refused before anything is written.

@@ -48,7 +48,9 @@ bool isBlank(char ch) { return ch == ' ' || (ch >= '\t' && ch <= '\r'); }
 // The line's words up to a comment, split at blanks as a stream would split
 // them, without a stream's cost on every line of a pack's many solutions.
 std::vector<std::string> words(std::string_view line) {
+    constexpr std::size_t kMostWords = 3;  // a command and its arguments
     std::vector<std::string> out;
+    out.reserve(kMostWords);
     auto at = line.begin();
     while ((at = std::find_if_not(at, line.end(), isBlank)) != line.end() && *at != '#') {
         const auto end = std::find_if(at, line.end(), isBlank);
@@ -127,6 +129,7 @@ std::string formWord(bool menu) { return menu ? "menu" : "game"; }
 
 ScriptRead readScript(std::string_view text) {
     ScriptRead read;
+    read.steps.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     int lineNo = 0;
     bool first = true;
     while (!text.empty()) {

@@ -10,7 +10,8 @@ namespace ui {
 game::FileResult<std::unique_ptr<PackPlay>> PackPlay::open(const std::string& path,
                                                            const std::string& xdgDataHome,
                                                            const std::string& home) {
-    auto contents = game::openAnyPack(path);
+    // The game plays the stages and never a carried solution.
+    auto contents = game::openAnyPack(path, game::Solutions::Unread);
     if (auto* e = std::get_if<game::FileError>(&contents)) return std::move(*e);
     auto save = game::packSaveFolder(path, xdgDataHome, home);
     if (auto* e = std::get_if<game::FileError>(&save)) return std::move(*e);
