@@ -180,7 +180,10 @@ const Step kSteps[] = {
      [](Run& r) {
          const int first = r.io.lock(r.at("l"));
          const int second = r.io.lock(r.at("l"));
-         const std::string held = code(first) + (second == -EWOULDBLOCK ? "held" : code(second));
+         // A refused lock's descriptor closed lets go of nothing.
+         const int third = r.io.lock(r.at("l"));
+         const std::string held = code(first) + (second == -EWOULDBLOCK ? "held" : code(second)) +
+                                  (third == -EWOULDBLOCK ? "held" : code(third));
          r.io.close(first);
          const int again = r.io.lock(r.at("l"));
          r.io.close(again);

@@ -67,6 +67,7 @@ struct Row {
     const char* verdict;
     int leastMagic;
     bool leastSoFar, shortestSoFar;
+    bool verdictOnly = false;
 };
 
 }  // namespace
@@ -89,6 +90,10 @@ TEST(UnfinishedSearch, WhatAStoppedSearchLeftOpenReadsSoFarOrIsMissing) {
          Stop::None, "?", kDeepLeast, true, false},
         {"a budget one short, its search at the memory budget", below, kNoLimit, kOneTable, goal,
          Stop::None, "?", 0, false, false},
+        {"the verdict alone, a budget one short", below, kNoLimit, kAllMemory, goal, Stop::None,
+         "no", 0, false, false, true},
+        {"the verdict alone, its search at the state limit", below, kFewStates, kAllMemory, goal,
+         Stop::None, "?", 0, false, false, true},
         {"cancelled before it starts", atLeast, kNoLimit, kAllMemory, goal, Stop::Before, "?", 0,
          false, false},
         // Its clear needs 1, below which no magic can be: that figure stands.
@@ -109,6 +114,7 @@ TEST(UnfinishedSearch, WhatAStoppedSearchLeftOpenReadsSoFarOrIsMissing) {
         o.goalStates = t.goalStates;
         o.control = &control;
         o.check = headless::checkInGame;
+        o.verdictOnly = t.verdictOnly;
         std::size_t statesWhenTold = 0;
         if (t.cancel == Stop::AtFirstVerdict)
             o.onFirstVerdict = [&](const solver::StageReport& told) {
@@ -129,6 +135,7 @@ TEST(UnfinishedSearch, WhatAStoppedSearchLeftOpenReadsSoFarOrIsMissing) {
         EXPECT_EQ(rep.complete(), !stopped && t.cancel == Stop::None);
         // A "no" is said only when proven; an undecided stage says so.
         if (!rep.solvable && !rep.ending.cancelled) {
+            EXPECT_FALSE(rep.problem.empty());
             EXPECT_EQ(rep.problem.rfind("undecided", 0) == 0, verdict == "?") << rep.problem;
         }
         if (rep.ending.cancelled) {
