@@ -343,7 +343,8 @@ void ProofPanel::showFigures(const solver::StageReport& rep, bool first) {
                                .arg(rep.leastMagic)
                                .arg(proving_.magic));
     else
-        setRow(LeastMagic, rep.verdictProven && !first
+        // Only searches that ran to their end say no magic up to the cap clears.
+        setRow(LeastMagic, rep.verdictProven && rep.ending.finished() && !first
                                ? tr("none clears it up to %1").arg(panelOptions().magicCap)
                                : tr("—"));
     if (rep.solvable)
