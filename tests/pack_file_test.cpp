@@ -205,3 +205,37 @@ TEST(PackFile, OnlyAReaderThatPlaysSolutionsChecksThem) {
     EXPECT_EQ(std::get<game::PackContents>(folder).solutions,
               std::vector<std::string>(game::kStageCount));
 }
+
+// The solutions folder is the pack's own: saved over again and again, each
+// save takes the old one away with the old pack and leaves nothing hidden.
+TEST(PackFile, AFolderWithSolutionsIsSavedOverAgainAndAgain) {
+    TempFolder f;
+    const std::string folder = f.path() + "/pack";
+    game::PackContents contents = gameStages();
+    for (int round = 1; round <= 3; ++round) {
+        contents.pack.info.name = "Round " + std::to_string(round);
+        ASSERT_FALSE(game::writePackFolder(folder, contents)) << round;
+    }
+    EXPECT_EQ(f.files(), std::vector<std::string>{"pack"});
+    auto back = game::openAnyPack(folder);
+    ASSERT_TRUE(std::holds_alternative<game::PackContents>(back)) << errorOf(back);
+    EXPECT_EQ(std::get<game::PackContents>(back).pack.info.name, "Round 3");
+    EXPECT_EQ(std::get<game::PackContents>(back).solutions, contents.solutions);
+}
+
+// A solution that is a link to nowhere is a fault of the pack, not a stage
+// without a solution; a pack file as long as a pack can be is still read.
+TEST(PackFile, ALinkToNowhereOrAFileAtTheLimitIsToldAsItIs) {
+    TempFolder f;
+    const std::string folder = f.path() + "/pack";
+    ASSERT_FALSE(game::writePackFolder(folder, gameStages()));
+    const auto link = std::filesystem::path(folder) / game::solutionFileName(2);
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink("nowhere.replay", link);
+    EXPECT_NE(errorOf(game::openAnyPack(folder)).find("stage2.replay"), std::string::npos)
+        << errorOf(game::openAnyPack(folder));
+
+    f.write("full.lumora", std::string(game::kMaxPackFileBytes, 'x'));
+    EXPECT_EQ(errorOf(game::readPackFile(f.path() + "/full.lumora")).substr(0, 19),
+              "full.lumora line 1:");
+}
