@@ -229,12 +229,16 @@ TEST(SmallStages, EveryNoAndEveryYesHoldsAgainstTheExactSearch) {
     std::cout << "small stages: " << tally.boards << " boards, " << tally.stages
               << " stages with starts and targets, " << tally.inAir << " starts in the air, "
               << tally.clears << " clears, " << tally.watched << " played in the game\n";
-    // Not a vacuous pass: every check the family can reach turns some stage down.
+    // Not a vacuous pass: every check the family can reach turns some stage
+    // down. The sanitizers' sample of the family is too thin to reach them all;
+    // the whole-stride run holds this.
+#ifndef LUMORA_SANITIZED
     using K = solver::RefutationKind;
     for (K kind : {K::PoolOutOfReach, K::TooManyFixed, K::FixedTouching, K::TooFewPlaces,
                    K::MagicShort, K::PoolsCostTooMuch}) {
         EXPECT_GT(tally.refuted[kind], 0) << static_cast<int>(kind);
     }
+#endif
     EXPECT_GT(tally.clears, 0);
     EXPECT_GT(tally.inAir, 0);
 }
