@@ -29,32 +29,39 @@ std::string formWord(bool menu) { return menu ? "menu" : "game"; }
 // Carries out one step of a script on a running game.
 class Player {
 public:
-    Player(ui::LumoraProgram& game, std::ostream& out) : game_(game), out_(out) {}
+    Player(ui::LumoraProgram& game, std::ostream& out, const EventHook& afterEvent)
+        : game_(game), out_(out), afterEvent_(afterEvent) {}
 
     void step(const game::ScriptStep& s) {
         forms::Program& program = game_.program();
         switch (s.kind) {
             case Kind::Wait:
-                program.advance(s.number);
+                wait(s.number);
                 break;
             case Kind::Down:
             case Kind::Up:
             case Kind::Tap: {
                 requireGame();
                 const int k = static_cast<int>(s.number);
-                if (s.kind != Kind::Up)
+                if (s.kind != Kind::Up) {
                     program.mouseDown(ui::MainWindow::kName, "Tile", k, s.button);
-                if (s.kind != Kind::Down && !program.ended())
+                    seen();
+                }
+                if (s.kind != Kind::Down && !program.ended()) {
                     program.mouseUp(ui::MainWindow::kName, "Tile", k, s.button);
+                    seen();
+                }
                 break;
             }
             case Kind::Click:
                 requireOpen(s.menu);
                 program.click(formName(s.menu), "Command" + std::to_string(s.command));
+                seen();
                 break;
             case Kind::Close:
                 requireOpen(s.menu);
                 program.close(formName(s.menu));
+                seen();
                 break;
             case Kind::Save:
                 // What an earlier run would have left: play resumes there on Load.
@@ -79,6 +86,27 @@ public:
     }
 
 private:
+    void seen() {
+        if (afterEvent_) afterEvent_(game_);
+    }
+    // Time moves one due tick at a time when each event is watched.
+    void wait(std::int64_t ms) {
+        forms::Program& program = game_.program();
+        if (!afterEvent_) {
+            program.advance(ms);
+            return;
+        }
+        const std::int64_t until = program.clock().now() + ms;
+        while (!program.ended()) {
+            const auto due = program.clock().nextDue();
+            if (!due || *due > until) {
+                program.advanceTo(until);
+                return;
+            }
+            program.advanceTo(*due);
+            seen();
+        }
+    }
     ui::MainWindow& requireGame() {
         ui::MainWindow* win = game_.gameWindow();
         if (win == nullptr) throw ScriptError{"the game window is not open"};
@@ -91,12 +119,13 @@ private:
 
     ui::LumoraProgram& game_;
     std::ostream& out_;
+    const EventHook& afterEvent_;
 };
 
 }  // namespace
 
 int play(const std::string& folder, const game::ScriptRead& script, std::ostream& out,
-         std::ostream& err) {
+         std::ostream& err, const EventHook& afterEvent) {
     auto scriptError = [&](int line, const std::string& reason) {
         err << "script line " << line << ": " << reason << "\n";
         return 2;
@@ -139,7 +168,7 @@ int play(const std::string& folder, const game::ScriptRead& script, std::ostream
     if (program.ended()) return finished();
     relayMessages();
 
-    Player player(game, out);
+    Player player(game, out, afterEvent);
     for (const game::ScriptStep& s : script.steps) {
         try {
             player.step(s);

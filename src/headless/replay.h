@@ -1,11 +1,20 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 
 #include "game/replay_script.h"
 
+namespace ui {
+class LumoraProgram;
+}
+
 namespace headless {
+
+// Called after each event the game is given: a press, a release, a click, a
+// close, and each timer tick, which a wait then delivers one at a time.
+using EventHook = std::function<void(ui::LumoraProgram&)>;
 
 // Plays a replay script through the whole game in virtual time, with a
 // program folder (a pack's folder plays the pack: its pack.ini gives the
@@ -15,7 +24,7 @@ namespace headless {
 // carry out. The folder is reached through the game's file seam, so it may
 // be one held in memory.
 int play(const std::string& folder, const game::ScriptRead& script, std::ostream& out,
-         std::ostream& err);
+         std::ostream& err, const EventHook& afterEvent = {});
 
 // The same, reading the script's text first.
 int run(const std::string& folder, std::istream& script, std::ostream& out, std::ostream& err);

@@ -19,6 +19,7 @@ RandomPlayer::RandomPlayer(ui::LumoraProgram& game, float twips, Pick pick)
 
 std::string RandomPlayer::checked() {
     ++events_;
+    if (seen_) seen_();
     return watch_.check(game_);
 }
 
@@ -76,19 +77,7 @@ std::string RandomPlayer::onGame() {
         const int k = pick_(20) == 0 ? 0 : static_cast<int>(1 + pick_(81));
         const int button = pick_(10) == 0 ? static_cast<int>(3 + pick_(2)) : 1 + pick_(2);
         const bool press = roll < 45 || roll < 91, release = roll < 45 || roll >= 91;
-        script_ += std::string(press && release ? "tap "
-                               : press          ? "down "
-                                                : "up ") +
-                   std::to_string(k) + " " + std::to_string(button) + "\n";
-        if (press) {
-            p.mouseDown(ui::MainWindow::kName, "Tile", k, button);
-            if (std::string e = checked(); !e.empty()) return e;
-        }
-        if (release && !p.ended()) {
-            p.mouseUp(ui::MainWindow::kName, "Tile", k, button);
-            return checked();
-        }
-        return {};
+        return tap(k, button, press, release);
     }
     if (roll < 82) {
         const std::uint32_t scale = pick_(3);
@@ -105,6 +94,33 @@ std::string RandomPlayer::onGame() {
     script_ += "close game\n";
     p.close(ui::MainWindow::kName);
     return checked();
+}
+
+std::string RandomPlayer::tap(int k, int button, bool press, bool release) {
+    forms::Program& p = game_.program();
+    script_ += std::string(press && release ? "tap "
+                           : press          ? "down "
+                                            : "up ") +
+               std::to_string(k) + " " + std::to_string(button) + "\n";
+    if (press) {
+        p.mouseDown(ui::MainWindow::kName, "Tile", k, button);
+        if (std::string e = checked(); !e.empty()) return e;
+    }
+    if (release && !p.ended()) {
+        p.mouseUp(ui::MainWindow::kName, "Tile", k, button);
+        return checked();
+    }
+    return {};
+}
+
+std::string RandomPlayer::castNear() {
+    if (game_.program().ended() || game_.gameWindow() == nullptr) return step();
+    const game::LumoraBas& b = game_.bas();
+    constexpr int kSides[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    const auto* side = kSides[pick_(4)];
+    const int c = b.PlayerCol + side[0], r = b.PlayerRow + side[1];
+    const int k = c >= 1 && c <= 9 && r >= 1 && r <= 9 ? 9 * (r - 1) + c : 0;
+    return tap(k, 2, true, true);
 }
 
 std::string RandomPlayer::step() {

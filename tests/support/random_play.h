@@ -24,7 +24,12 @@ public:
     // Plays one step; returns what broke, or the empty text. `events` counts
     // the events delivered, every timer tick one.
     std::string step();
+    // A cast beside the character, as a player does most: a right click on
+    // one of its four neighbours (any step when no game window is open).
+    std::string castNear();
     std::uint64_t events() const { return events_; }
+    // Called after every event, before the rules are checked.
+    void onEvent(std::function<void()> seen) { seen_ = std::move(seen); }
     const std::string& script() const { return script_; }
 
 private:
@@ -32,12 +37,14 @@ private:
     std::string wait(std::int64_t ms);
     std::string onMenu();
     std::string onGame();
+    std::string tap(int k, int button, bool press, bool release);
 
     ui::LumoraProgram& game_;
     Pick pick_;
     GameWatch watch_;
     std::uint64_t events_ = 0;
     std::string script_;
+    std::function<void()> seen_;
 };
 
 }  // namespace testing_support
