@@ -239,3 +239,32 @@ TEST(PackFile, ALinkToNowhereOrAFileAtTheLimitIsToldAsItIs) {
     EXPECT_EQ(errorOf(game::readPackFile(f.path() + "/full.lumora")).substr(0, 19),
               "full.lumora line 1:");
 }
+
+// A solution is kept as the file writes it, in a folder as in a file: LF line
+// ends and no blank lines at its end, so one of nothing but blank lines is none.
+TEST(PackFile, ASolutionKeepsNoBlankLinesAtItsEnd) {
+    const struct {
+        const char* given;
+        const char* kept;
+    } cases[] = {{"click menu Command2\n\n\n", "click menu Command2\n"},
+                 {"click menu Command2\r\nshow\r\n\r\n", "click menu Command2\nshow\n"},
+                 {"\n", ""},
+                 {"\n\n\n", ""}};
+    TempFolder f;
+    for (const auto& c : cases) {
+        game::PackContents contents = gameStages();
+        contents.pack.stages.resize(2);
+        contents.solutions = {c.given, ""};
+        contents.pack.info.stageCount = 2;
+        const std::string folder = f.path() + "/pack", file = f.path() + "/p.lumora";
+        ASSERT_FALSE(game::writePackFolder(folder, contents)) << c.given;
+        ASSERT_FALSE(game::writePackFile(file, contents)) << c.given;
+        for (const std::string& path : {folder, file}) {
+            auto back = game::openAnyPack(path);
+            ASSERT_TRUE(std::holds_alternative<game::PackContents>(back)) << errorOf(back);
+            EXPECT_EQ(std::get<game::PackContents>(back).solutions,
+                      (std::vector<std::string>{c.kept, ""}))
+                << path << " from " << c.given;
+        }
+    }
+}

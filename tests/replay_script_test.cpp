@@ -71,7 +71,15 @@ TEST(InGameCheck, PlaysOnFilesInMemoryOnEachThreadApart) {
     EXPECT_FALSE(fromA) << *fromA;
     EXPECT_FALSE(fromB) << *fromB;
 
-    std::vector<game::ScriptStep> cut(a.steps.begin(), a.steps.begin() + 4);
+    // The outcome is the game's, not a printout's: without its last "show"
+    // the solution still clears, without its last cast it does not.
+    ASSERT_EQ(a.steps.back().kind, game::ScriptStep::Kind::Show);
+    std::vector<game::ScriptStep> cut(a.steps.begin(), a.steps.end() - 1);
+    const headless::InGame shown = headless::playSolution(a.desc, cut, 3);
+    EXPECT_TRUE(shown.cleared) << shown.output;
+    EXPECT_EQ(shown.board, headless::answerBoard(a.desc));
+    EXPECT_EQ(shown.magic, 1);  // "magic 3 to 1"
+    cut.pop_back();
     EXPECT_TRUE(headless::checkInGame(a.desc, cut, 3));
     EXPECT_FALSE(std::filesystem::exists("/lumora-check"));
     // This thread's file seam is the disk's again.
@@ -188,4 +196,17 @@ TEST(ReplayScript, TakesEachLineTheGrammarAllowsAndRefusesTheRest) {
             EXPECT_EQ(read.error->beforePlay, t.beforePlay);
         }
     }
+}
+
+// A step the game cannot take is told by its line, as the script's text
+// numbers it, and clears nothing.
+TEST(InGameCheck, AStepTheGameCannotTakeIsToldByItsLine) {
+    const Shipped a = shippedStage(3);
+    using Step = game::ScriptStep;
+    // The menu is open, the game window not yet.
+    const std::vector<Step> steps = {Step::wait(10), Step::wait(10), Step::tap(76, 1)};
+    const headless::InGame game = headless::playSolution(a.desc, steps, 3);
+    EXPECT_FALSE(game.cleared);
+    EXPECT_NE(game.output.find("script line 3: the game window is not open"), std::string::npos)
+        << game.output;
 }

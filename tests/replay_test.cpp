@@ -83,6 +83,7 @@ TEST(Replay, ScriptMistakesExitTwoNamingTheLine) {
         {"click menu Command2\ntap 82 1\n", "script line 2: "},
         {"tap 5 1\n", "script line 1: "},  // no game window yet
         {"click game Command1\n", "script line 1: "},
+        {"wait 5\nclose game\n", "script line 2: "},
         {"click menu Command6\n", "script line 1: "},
         {"wait -5\n", "script line 1: "},
         {"# first\ntwips\n", "script line 2: "},

@@ -1,5 +1,7 @@
 #include "game/stage_desc.h"
 
+#include <algorithm>
+
 #include "game/number_text.h"
 #include "game/rules.h"
 
@@ -179,7 +181,8 @@ std::optional<FileError> parseAnswerText(const std::string& fileName, std::strin
 
 std::string writeStageText(const StageDesc& desc) {
     std::array<char, kBoardCells> letters{};
-    for (std::size_t i = 0; i < letters.size(); ++i) letters[i] = cellInfo(desc.cells[i]).letter;
+    std::ranges::transform(desc.cells, letters.begin(),
+                           [](CellKind kind) { return cellInfo(kind).letter; });
     if (desc.startCol >= 1 && desc.startCol <= kBoardSide && desc.startRow >= 1 &&
         desc.startRow <= kBoardSide)
         letters[static_cast<std::size_t>(boardIndex(desc.startCol, desc.startRow))] = kStartLetter;
@@ -188,7 +191,7 @@ std::string writeStageText(const StageDesc& desc) {
 
 std::string writeAnswerText(const StageDesc& desc) {
     std::array<char, kBoardCells> letters{};
-    for (std::size_t i = 0; i < letters.size(); ++i) letters[i] = markLetter(desc.answer[i]);
+    std::ranges::transform(desc.answer, letters.begin(), markLetter);
     return boardText(letters, desc);
 }
 

@@ -5,19 +5,15 @@
 #include "game/files.h"
 #include "game/memory_files.h"
 #include "headless/replay.h"
+#include "headless/snapshot.h"
+#include "ui/lumora_program.h"
+#include "ui/main_window.h"
 
 namespace headless {
 namespace {
 
 // A folder no disk has: the memory files answer for it.
 constexpr const char* kFolder = "/lumora-check";
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 }  // namespace
 
@@ -34,22 +30,21 @@ InGame playSolution(const game::StageDesc& withAnswer, const std::vector<game::S
     }
 
     game::ScriptRead script{steps, std::nullopt};
-    script.steps.push_back(game::ScriptStep::of(game::ScriptStep::Kind::Board));
     // As the script's text would number them, for the messages.
     for (std::size_t i = 0; i < script.steps.size(); ++i)
         script.steps[i].line = static_cast<int>(i) + 1;
     std::ostringstream out, err;
-    play(kFolder, script, out, err);
-
-    result.output = out.str() + err.str();
-    const std::vector<std::string> lines = linesOf(out.str());
-    std::string lastShow;
-    for (const std::string& l : lines)
-        if (l.rfind("t=", 0) == 0) lastShow = l;
-    result.cleared = err.str().empty() && lastShow.find("StageClearTimer") != std::string::npos;
-    if (lines.size() >= game::kBoardSide)
-        for (std::size_t i = lines.size() - game::kBoardSide; i < lines.size(); ++i)
-            result.board += lines[i] + "\n";
+    bool clearing = false;
+    // What the game holds after each event; the last is what the steps left.
+    auto watch = [&](ui::LumoraProgram& game) {
+        const ui::MainWindow* win = game.gameWindow();
+        clearing = win != nullptr && win->controls().StageClearTimer->Enabled();
+        result.board = boardText(game.bas());
+        result.magic = game.bas().MagicCount;
+    };
+    const int status = play(kFolder, script, out, err, watch);
+    result.output = out.str() + err.str() + result.board;
+    result.cleared = status == 0 && err.str().empty() && clearing;
     return result;
 }
 

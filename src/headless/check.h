@@ -11,8 +11,9 @@ namespace headless {
 
 // What the real game made of a solution's steps.
 struct InGame {
-    bool cleared = false;  // the last snapshot shows StageClearTimer running
+    bool cleared = false;  // the steps ran and left the Stage Clear sequence running
     std::string board;     // the board after the steps, nine lines
+    int magic = 0;         // the magic after the steps
     std::string output;    // everything the replay printed
 };
 
