@@ -88,4 +88,28 @@ TEST(Generate, ACancelStopsTheSearchAndSaysSo) {
     EXPECT_GE(r.tally.attempts, 3);
 }
 
+// The tally says why the tries ended: stopped by the maker, out of time, or
+// neither when the boards it might try ran out.
+TEST(Generate, TheTallySaysWhyTheTriesEnded) {
+    const struct {
+        bool cancelled, timedOut;
+        const char* tried;
+    } cases[] = {{false, false, "7 boards tried in 1.5 s:"},
+                 {true, false, "7 boards tried in 1.5 s (stopped):"},
+                 {false, true, "7 boards tried in 1.5 s (out of time):"},
+                 {true, true, "7 boards tried in 1.5 s (stopped) (out of time):"}};
+    for (const auto& c : cases) {
+        solver::GenerateResult r;
+        r.tally.attempts = 7;
+        r.tally.unsolvable = 2;
+        r.elapsed = std::chrono::milliseconds(1500);
+        r.ending.cancelled = c.cancelled;
+        r.timedOut = c.timedOut;
+        EXPECT_EQ(solver::describeTries(r),
+                  std::string(c.tried) +
+                      " 2 unsolvable, 0 too loose to prove, 0 with a way off the board, 0 with "
+                      "too few casts, 0 with too many casts, 0 requiring other moves");
+    }
+}
+
 }  // namespace
