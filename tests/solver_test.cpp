@@ -5,6 +5,7 @@
 #include "solver/plan.h"
 #include "solver/report.h"
 #include "solver/search.h"
+#include "solver/table.h"
 #include "solver/validate.h"
 #include "support/fixture.h"
 
@@ -122,6 +123,26 @@ TEST(SolverMoves, AWalkLeftRetargetedOnTheWayLeavesTheBoard) {
     g.wait(1000);
     EXPECT_LT(g.sprite().Left, 0);
     EXPECT_EQ(g.sprite().Top, 48 * 7);
+}
+
+// The table's exits column names the cell a walk leaves from, the corners
+// included, and each way off the board; "-" when no walk leaves.
+TEST(SolverTable, TheExitsColumnNamesTheCellAndTheWaysOff) {
+    const struct {
+        int leaves;
+        unsigned exits;
+        const char* text;
+    } cases[] = {{-1, 0, "-"},
+                 {solver::cellIndex(1, 1), solver::kOffLeft, "from 1,1, past column 1"},
+                 {solver::cellIndex(9, 9), solver::kOffTop, "from 9,9, over the top"},
+                 {solver::cellIndex(5, 3), solver::kOffTop | solver::kOffLeft,
+                  "from 5,3, over the top, past column 1"}};
+    for (const auto& c : cases) {
+        solver::StageReport rep;
+        rep.leaves = c.leaves;
+        rep.exits = c.exits;
+        EXPECT_EQ(solver::exitsText(rep), c.text);
+    }
 }
 
 TEST(SolverSearch, LeastMagicIsProvedAndABudgetTooSmallIsUnsolvable) {
