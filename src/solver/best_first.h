@@ -17,7 +17,7 @@ struct BestFirstOptions {
     std::size_t maxStates = kBestFirstStates;
     SearchControl* control = nullptr;  // read for a cancel, as the exact search does
     // What its states may take, in bytes, about; at it the search stops.
-    std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB;
+    std::size_t memoryBudget = kMemoryBudget;
 };
 
 struct BestFirstResult {

@@ -24,6 +24,8 @@ inline constexpr std::size_t kAnalysisStates = 1'000'000;
 // more stops undecided rather than take the machine's memory.
 inline constexpr std::size_t kMemoryBudgetMB = 512;
 inline constexpr std::size_t kBytesPerMB = std::size_t{1} << 20;
+// The same in bytes: every search's, report's, proof's and check's default.
+inline constexpr std::size_t kMemoryBudget = kMemoryBudgetMB * kBytesPerMB;
 
 // How a search, a report, a validation or a proof came to its end, said the
 // same way by each. Cancelled: the caller stopped it, and nothing it found is

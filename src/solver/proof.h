@@ -20,7 +20,7 @@ struct ProofOptions {
     std::size_t analysisStates = kAnalysisStates;
     std::size_t boardCap = kBoardCap;
     // What each search's states may take, in bytes.
-    std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB;
+    std::size_t memoryBudget = kMemoryBudget;
     bool analyse = true;  // off: the verdict alone
     // Stop the search itself once the verdict is settled (see SolveOptions).
     bool verdictOnly = false;

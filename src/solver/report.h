@@ -63,7 +63,7 @@ void setProblem(StageReport& rep, game::Phrase why,
 struct SolveOptions {
     int magicCap = kMagicCap;
     std::size_t maxStates = kMaxStates;
-    std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB;  // bytes, for each search
+    std::size_t memoryBudget = kMemoryBudget;  // bytes, for each search
     InGameCheck check;  // none: the solution is not played in the game
     SearchControl* control = nullptr;
     // States the goal-directed search may look at first; 0 leaves it out.

@@ -42,7 +42,7 @@ struct SearchOptions {
     bool earlyCountLoses = true;
     SearchControl* control = nullptr;  // none: the search runs to its end
     // What the states may take, in bytes; at it the search stops out of memory.
-    std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB;
+    std::size_t memoryBudget = kMemoryBudget;
     // false: every open cell is kept in every state, as the plain search
     // the reductions are checked against does.
     bool reduce = true;

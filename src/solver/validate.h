@@ -29,7 +29,7 @@ struct Validation {
 // Each search keeps within `memoryBudget` bytes, as the verdict's do.
 Validation validateStage(const Stage& stage, std::size_t boardCap = kBoardCap,
                          std::size_t maxStates = kMaxStates, SearchControl* control = nullptr,
-                         std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB);
+                         std::size_t memoryBudget = kMemoryBudget);
 
 // Whether the rule that meeting the target while a pool is left loses costs
 // the stage magic: with the rule off, one point less than `leastMagic` clears.
@@ -45,7 +45,7 @@ struct EarlyCount {
 };
 EarlyCount earlyCountCosts(const Stage& stage, int leastMagic, std::size_t maxStates,
                            SearchControl* control = nullptr,
-                           std::size_t memoryBudget = kMemoryBudgetMB * kBytesPerMB);
+                           std::size_t memoryBudget = kMemoryBudget);
 
 // How much of two boards is the same, 0 to 1: the cells holding a wall, block,
 // pool or sand in both, the same in both, over the cells holding one in
