@@ -209,4 +209,6 @@ TEST(InGameCheck, AStepTheGameCannotTakeIsToldByItsLine) {
     EXPECT_FALSE(game.cleared);
     EXPECT_NE(game.output.find("script line 3: the game window is not open"), std::string::npos)
         << game.output;
+    // Steps that give the game no event at all clear nothing either.
+    EXPECT_FALSE(headless::playSolution(a.desc, {Step::of(Step::Kind::Show)}, 3).cleared);
 }
