@@ -10,6 +10,8 @@
 
 namespace game {
 
+struct CastChange;
+
 // Columns and rows 0..9 as the grids hold them, column first.
 using Grid = std::array<std::array<std::int16_t, 10>, 10>;
 
@@ -133,6 +135,9 @@ private:
     void probeSide(int dx, std::int16_t& canWalk);
     void probeJump(int dx, std::int16_t& canWalk, std::int16_t& canJump);
     void showGreen();
+    CellKind kindAt(int c, int r) const;
+    Grid* gridOf(CellKind kind);
+    void applyCast(int c, int r, CellKind before, const CastChange& change);
     void keepLines(const MapLines& lines);
     std::optional<FileError> writeSave(std::int32_t stage);
 

@@ -1,5 +1,5 @@
+#include "game/cast.h"
 #include "game/lumora_bas.h"
-#include "game/rules.h"
 
 namespace game {
 
@@ -8,65 +8,77 @@ void LumoraBas::ShowFacingPicture() {
     if (FacingRight == 1) Win->AnimeFrame->setPicture(*Win->RightWalk[1]);
 }
 
+// The grids say what a cell holds one flag a kind; a cast reads them in this
+// order, a wall first.
+CellKind LumoraBas::kindAt(int c, int r) const {
+    if (WallGrid[c][r] == 1) return CellKind::Wall;
+    if (WaterGrid[c][r] == 1) return CellKind::Water;
+    if (SandGrid[c][r] == 1) return CellKind::Sand;
+    if (BlockGrid[c][r] == 1) return CellKind::Block;
+    return CellKind::Empty;
+}
+
+Grid* LumoraBas::gridOf(CellKind kind) {
+    switch (kind) {
+        case CellKind::Sand: return &SandGrid;
+        case CellKind::Block: return &BlockGrid;
+        case CellKind::Water: return &WaterGrid;
+        case CellKind::Wall: return &WallGrid;
+        case CellKind::Empty: break;
+    }
+    return nullptr;
+}
+
+// The cell and the counters as the cast leaves them, painted.
+void LumoraBas::applyCast(int c, int r, CellKind before, const CastChange& change) {
+    GameWindow& w = *Win;
+    const bool block = change.after == CellKind::Block;
+    w.Tile[static_cast<std::size_t>((r - 1) * 9 + c)]->setPicture(block ? *w.Block : *w.Tile[0]);
+    SolidGrid[c][r] = block ? 1 : 0;
+    if (Grid* was = gridOf(before)) (*was)[c][r] = 0;
+    if (block) BlockGrid[c][r] = 1;
+    if (change.water != 0) {
+        addClamped(WaterCount, change.water);
+        w.txtStone->Text = decimalText(WaterCount);
+    }
+    if (change.blocks != 0) {
+        addClamped(BlockCount, change.blocks);
+        showGreen();
+    }
+    addClamped(MagicCount, change.magic);
+    w.txtMagic->Text = decimalText(MagicCount);
+}
+
+namespace {
+
+// The board as the checks after a cast read it: the pools as counted.
+struct JudgedGrids {
+    const LumoraBas& bas;
+    int water() const { return bas.WaterCount; }
+    bool blockAt(int c, int r) const { return bas.blockAt(c, r) == 1; }
+};
+
+}  // namespace
+
 void LumoraBas::CastMagic() {
     GameWindow& w = *Win;
     const int c = ClickCol, r = ClickRow;
     if (c < 1 || c > 9 || r < 1 || r > 9) return;
-    forms::Control& tile = *w.Tile[static_cast<std::size_t>((r - 1) * 9 + c)];
+    const CellKind before = kindAt(c, r);
+    if (before != CellKind::Wall) applyCast(c, r, before, castChange(before));
 
-    if (WallGrid[c][r] == 1) {
-        // Walls never change, but the cast still counts below.
-    } else if (WaterGrid[c][r] == 1) {
-        tile.setPicture(*w.Tile[0]);
-        SolidGrid[c][r] = 0;
-        WaterGrid[c][r] = 0;
-        addClamped(WaterCount, -1);
-        w.txtStone->Text = decimalText(WaterCount);
-        addClamped(MagicCount, -rules::kClearWaterCost);
-        w.txtMagic->Text = decimalText(MagicCount);
-    } else if (SandGrid[c][r] == 1) {
-        tile.setPicture(*w.Tile[0]);
-        SolidGrid[c][r] = 0;
-        SandGrid[c][r] = 0;
-        addClamped(MagicCount, rules::kSandGain);
-        w.txtMagic->Text = decimalText(MagicCount);
-    } else if (BlockGrid[c][r] == 1) {
-        tile.setPicture(*w.Tile[0]);
-        SolidGrid[c][r] = 0;
-        BlockGrid[c][r] = 0;
-        addClamped(BlockCount, -1);
-        showGreen();
-        addClamped(MagicCount, rules::kRemoveBlockGain);
-        w.txtMagic->Text = decimalText(MagicCount);
-    } else {
-        tile.setPicture(*w.Block);
-        SolidGrid[c][r] = 1;
-        BlockGrid[c][r] = 1;
-        addClamped(BlockCount, 1);
-        showGreen();
-        addClamped(MagicCount, -rules::kPlaceBlockCost);
-        w.txtMagic->Text = decimalText(MagicCount);
-    }
-
-    if (MagicCount < rules::kLeastMagicLeft) {
+    const Judgement j = judgeCast(MagicCount, BlockCount, BlockTarget, JudgedGrids{*this});
+    if (j.outOfMagic) {
         MagicCount = 0;
         w.txtMagic->Text = decimalText(MagicCount);
         w.GameOverTimer->setEnabled(true);
     }
-
-    if (BlockCount == BlockTarget) {
-        if (WaterCount != 0) w.GameOverTimer->setEnabled(true);
-        for (int y = 1; y <= 9; ++y)
-            for (int x = 1; x <= 9; ++x) {
-                if (BlockGrid[x][y] != 1) continue;
-                if (blockAt(x, y - 1) == 1 || blockAt(x, y + 1) == 1 || blockAt(x + 1, y) == 1 ||
-                    blockAt(x - 1, y) == 1)
-                    w.GameOverTimer->setEnabled(true);
-                addClamped(intSucsessFrag, 1);
-            }
-        if (!w.GameOverTimer->Enabled() && intSucsessFrag == BlockTarget)
-            w.StageClearTimer->setEnabled(true);
-    }
+    if (!j.countMet) return;
+    if (j.waterLeft || j.touching) w.GameOverTimer->setEnabled(true);
+    // The blocks of every look at the board add up over the stage.
+    addClamped(intSucsessFrag, j.blocksSeen);
+    if (!w.GameOverTimer->Enabled() && intSucsessFrag == BlockTarget)
+        w.StageClearTimer->setEnabled(true);
 }
 
 }  // namespace game

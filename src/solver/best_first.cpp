@@ -7,6 +7,7 @@
 #include <queue>
 #include <unordered_map>
 
+#include "game/cast.h"
 #include "game/rules.h"
 #include "solver/moves.h"
 
@@ -220,9 +221,8 @@ int distance(const Stage& stage, const Board& b, const StateKey& key, const Goal
 
 // As the exact search: no magic left at the end whatever the order.
 bool cannotClear(const Stage& stage, const Board& b, int magic) {
-    return magic + mostGainLeft(stage.target, b.count(CellKind::Block),
-                                b.count(CellKind::Water), b.count(CellKind::Sand)) <
-           rules::kLeastMagicLeft;
+    return game::outOfMagic(magic + mostGainLeft(stage.target, b.count(CellKind::Block),
+                                                 b.count(CellKind::Water), b.count(CellKind::Sand)));
 }
 
 int neededMagic(const Stage& stage, const std::vector<Cast>& casts) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "game/cast.h"
 #include "game/rules.h"
 #include "solver/generate_board.h"
 #include "solver/moves.h"
@@ -78,8 +79,8 @@ std::int16_t firstMagic(const game::StageDesc& d, int cap) {
     const int missing = std::max(0, d.target - count(game::CellKind::Block));
     namespace rules = game::rules;
     return static_cast<std::int16_t>(std::min(
-        cap, rules::kLeastMagicLeft + rules::kClearWaterCost * count(game::CellKind::Water) +
-                 rules::kPlaceBlockCost * missing));
+        cap, rules::kLeastMagicLeft - game::magicOf(game::CellKind::Water) * count(game::CellKind::Water) -
+                 game::magicOf(game::CellKind::Empty) * missing));
 }
 
 Verdict judgeBoard(game::StageDesc desc, const GenerateOptions& o, GenerateControl* control,

@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "game/cast.h"
 #include "game/rules.h"
 
 namespace solver {
@@ -71,10 +72,10 @@ public:
             if (cleared == all) {
                 const int end = magicAtEnd(w);
                 bestEnd_ = std::max(bestEnd_, end);
-                if (end >= rules::kLeastMagicLeft) return Answer::Lasts;
+                if (!game::outOfMagic(end)) return Answer::Lasts;
                 continue;
             }
-            if (magicBefore(w, cleared) - rules::kClearWaterCost < rules::kLeastMagicLeft) continue;
+            if (game::outOfMagic(magicBefore(w, cleared) + game::magicOf(CellKind::Water))) continue;
             for (std::size_t i = 0; i < pools_.size(); ++i) {
                 const PoolSet next = cleared | (PoolSet{1} << i);
                 if (next == cleared || !w.touch[static_cast<std::size_t>(pools_[i])]) continue;
@@ -124,19 +125,21 @@ private:
     }
 
     int magicBefore(const Within& w, PoolSet cleared) const {
-        return startMagic_ + rules::kSandGain * w.sand -
-               rules::kClearWaterCost * std::popcount(cleared) +
-               rules::kRemoveBlockGain * std::min(w.own, blockGainBefore_);
+        using game::magicOf;
+        return startMagic_ + magicOf(CellKind::Sand) * w.sand +
+               magicOf(CellKind::Water) * std::popcount(cleared) +
+               magicOf(CellKind::Block) * std::min(w.own, blockGainBefore_);
     }
 
     // After the last cast: the blocks have given what the target leaves them,
     // and no more than those reached.
     int magicAtEnd(const Within& w) const {
+        using game::magicOf;
         const int blocks = blocks_ >= stage_.target
-                               ? rules::kRemoveBlockGain * std::min(w.own, blocks_ - stage_.target)
-                               : -rules::kPlaceBlockCost * (stage_.target - blocks_);
-        return startMagic_ + rules::kSandGain * w.sand -
-               rules::kClearWaterCost * static_cast<int>(pools_.size()) + blocks;
+                               ? magicOf(CellKind::Block) * std::min(w.own, blocks_ - stage_.target)
+                               : magicOf(CellKind::Empty) * (stage_.target - blocks_);
+        return startMagic_ + magicOf(CellKind::Sand) * w.sand +
+               magicOf(CellKind::Water) * static_cast<int>(pools_.size()) + blocks;
     }
 
     const Stage& stage_;

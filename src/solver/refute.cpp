@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "game/cast.h"
 #include "game/rules.h"
 #include "solver/pool_order.h"
 #include "solver/search.h"
@@ -145,7 +146,7 @@ int mostApart(const std::array<bool, kCells>& free) {
 // blocks there are, so the blocks bring R*q - P*p = (R - P)*p + R*(blocks -
 // target), largest with as few placed as the target allows.
 int mostGain(const Stage& stage, const Reachable& reach) {
-    static_assert(rules::kRemoveBlockGain <= rules::kPlaceBlockCost,
+    static_assert(game::magicOf(CellKind::Empty) + game::magicOf(CellKind::Block) <= 0,
                   "placing and removing again must not make magic");
     int sand = 0;
     for (int cell = 0; cell < kCells; ++cell)
@@ -195,7 +196,7 @@ std::optional<Refutation> refute(const Stage& stage, int startMagic) {
     const Reachable reach = mostReach(stage);
     if (auto shape = refuteShape(stage, reach)) return shape;
     const int best = startMagic + mostGain(stage, reach);
-    if (best < rules::kLeastMagicLeft)
+    if (game::outOfMagic(best))
         return Refutation{RefutationKind::MagicShort, -1, -1, best, stage.target};
     return refutePoolOrder(stage, startMagic);
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "game/cast.h"
 #include "game/rules.h"
 #include "solver/moves.h"
 #include "solver/refute.h"
@@ -16,25 +17,22 @@ namespace rules = game::rules;
 
 namespace {
 
-// What a cast does to the open cell it lands on: the kind it leaves there,
-// the magic it costs or gains and the move it counts as.
-struct CellChange {
-    CellKind after;
-    int magicDelta;
+// What a cast does to the open cell it lands on, and the move it counts as.
+struct CellChange : game::CastChange {
     unsigned move;
 };
 
 CellChange changeOf(const Stage& stage, CellKind before, int target) {
+    const game::CastChange change = game::castChange(before);
     switch (before) {
         case CellKind::Water:
-            return {CellKind::Empty, -rules::kClearWaterCost, moves::kClearWater};
+            return {change, moves::kClearWater};
         case CellKind::Sand:
-            return {CellKind::Empty, rules::kSandGain, moves::kSand};
+            return {change, moves::kSand};
         case CellKind::Block:
-            return {CellKind::Empty, rules::kRemoveBlockGain,
-                    stage.ownBlock(target) ? moves::kRemove : moves::kTakeBack};
+            return {change, stage.ownBlock(target) ? moves::kRemove : moves::kTakeBack};
         default:
-            return {CellKind::Block, -rules::kPlaceBlockCost, moves::kPlace};
+            return {change, moves::kPlace};
     }
 }
 
@@ -55,7 +53,7 @@ CastEffect castOn(const Stage& stage, const Board& board, int from, int target) 
     } else {
         const CellChange change = changeOf(stage, board.kind(target), target);
         e.board.set(target, change.after);
-        e.magicDelta = change.magicDelta;
+        e.magicDelta = change.magic;
         e.move |= change.move;
     }
     e.board.setPlayer(from);
@@ -65,23 +63,28 @@ CastEffect castOn(const Stage& stage, const Board& board, int from, int target) 
 }
 
 int mostGainLeft(int target, int blocks, int water, int sand) {
-    const int settle = blocks <= target ? rules::kPlaceBlockCost * (blocks - target)
-                                        : rules::kRemoveBlockGain * (blocks - target);
-    return rules::kSandGain * sand - rules::kClearWaterCost * water + settle;
+    using game::magicOf;
+    const int settle = blocks <= target ? magicOf(CellKind::Empty) * (target - blocks)
+                                        : magicOf(CellKind::Block) * (blocks - target);
+    return magicOf(CellKind::Sand) * sand + magicOf(CellKind::Water) * water + settle;
 }
 
-Outcome judge(const Stage& stage, const Board& after, int magicAfter, bool earlyCountLoses) {
-    const bool out = magicAfter < rules::kLeastMagicLeft;
-    if (after.count(CellKind::Block) != stage.target) return out ? Outcome::Lost : Outcome::Going;
-    if (out) return Outcome::Lost;
-    if (after.count(CellKind::Water) != 0) return earlyCountLoses ? Outcome::Lost : Outcome::Going;
-    for (int cell = 0; cell < kCells; ++cell) {
-        if (after.kind(cell) != CellKind::Block) continue;
-        const int c = columnOf(cell), r = rowOf(cell);
-        if (c < 9 && after.kind(cell + 1) == CellKind::Block) return Outcome::Lost;
-        if (r < 9 && after.kind(cell + 9) == CellKind::Block) return Outcome::Lost;
+namespace {
+
+// A packed board as the checks after a cast read it.
+struct JudgedBoard {
+    const Board& board;
+    int water() const { return board.count(CellKind::Water); }
+    bool blockAt(int c, int r) const {
+        return c <= 9 && r <= 9 && board.kind(cellIndex(c, r)) == CellKind::Block;
     }
-    return Outcome::Cleared;
+};
+
+}  // namespace
+
+Outcome judge(const Stage& stage, const Board& after, int magicAfter, bool earlyCountLoses) {
+    return game::judgeCast(magicAfter, after.count(CellKind::Block), stage.target, JudgedBoard{after})
+        .outcome(earlyCountLoses);
 }
 
 namespace {
@@ -645,12 +648,9 @@ private:
         if ((move & options_.allowed) != move) return;
         // Still falling after a cast on the way down, or falling now the floor went.
         const bool falls = x.board.falling() || target == from + 9;
-        const int magic = x.magic + change.magicDelta;
-        const Counts after{x.blocks + ((move & moves::kPlace) ? 1 : 0) -
-                               ((move & (moves::kRemove | moves::kTakeBack)) ? 1 : 0),
-                           x.water - ((move & moves::kClearWater) ? 1 : 0),
-                           x.sand - ((move & moves::kSand) ? 1 : 0)};
-        if (magic < rules::kLeastMagicLeft) return;
+        const int magic = x.magic + change.magic;
+        const Counts after{x.blocks + change.blocks, x.water + change.water, x.sand + change.sand};
+        if (game::outOfMagic(magic)) return;
         // The goal check looks further only when the count meets the target.
         if (after.blocks == stage_.target &&
             goalCheck(x, {from, target}, change.after, falls, magic) != Outcome::Going)
@@ -681,8 +681,7 @@ private:
     // A state that cannot end with magic left, whatever comes after it, is
     // no way on (see mostGainLeft).
     bool cannotClear(int magic, const Counts& after, int sand) const {
-        return magic + mostGainLeft(stage_.target, after.blocks, after.water, sand) <
-               rules::kLeastMagicLeft;
+        return game::outOfMagic(magic + mostGainLeft(stage_.target, after.blocks, after.water, sand));
     }
 
     // A state whose region (see Regions) leaves a pool, more blocks than the

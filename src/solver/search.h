@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/cast.h"
 #include "solver/moves.h"
 #include "solver/options.h"
 #include "solver/stage.h"
@@ -99,7 +100,7 @@ CastEffect castOn(const Stage& stage, const Board& board, int from, int target);
 // target at least as dearly as it pays.
 int mostGainLeft(int target, int blocks, int water, int sand);
 
-enum class Outcome { Going, Cleared, Lost };
+using game::Outcome;
 // What the game's checks after a cast decide, given the board and magic after it.
 Outcome judge(const Stage& stage, const Board& after, int magicAfter, bool earlyCountLoses = true);
 
