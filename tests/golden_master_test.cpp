@@ -71,7 +71,7 @@ Fields fieldsOf(ui::LumoraProgram& game) {
     if (ui::MainWindow* win = game.gameWindow()) {
         f.emplace_back("board", joined(headless::boardText(b), '/'));
         f.emplace_back("answer", joined(headless::answerText(*win), '/'));
-        const game::GameWindow& w = win->controls();
+        const ui::GameWindow& w = win->controls();
         std::string tiles;
         for (int k = 1; k <= 81; ++k) {
             const auto kind = game::kindOfPicture(w.Tile[static_cast<std::size_t>(k)]->picture.name);

@@ -37,7 +37,7 @@ TEST(GameWindowLayout, AsCreatedBeforeItLoads) {
     forms::Program program(15.0f);
     game::LumoraBas bas(dir.path());
     ui::MainWindow win(program, bas);
-    const game::GameWindow& w = win.controls();
+    const ui::GameWindow& w = win.controls();
 
     EXPECT_EQ(win.Caption, " Lumora");
     EXPECT_EQ(win.clientWidth(), 958);

@@ -299,18 +299,19 @@ TEST(Probes, CellAndNeighboursFromPixelPositions) {
     g.play(onFloor(3, {"K........", "K........", ".........", "....P....", "KKKKK.KKK"}), "5",
            "10");
     game::LumoraBas& b = g.bas();
+    ui::MainWindow& win = g.win();
     forms::Control& s = g.sprite();
 
     s.Left = 48;
-    b.UpdatePlayerCell();
+    win.UpdatePlayerCell();
     EXPECT_EQ(b.PlayerCol, 2);
     EXPECT_EQ(b.OnColumn, 1);
     s.Left = 60;
-    b.UpdatePlayerCell();
+    win.UpdatePlayerCell();
     EXPECT_EQ(b.PlayerCol, 2);
     EXPECT_EQ(b.OnColumn, 0);
     s.Left = -12;
-    b.UpdatePlayerCell();
+    win.UpdatePlayerCell();
     EXPECT_EQ(b.PlayerCol, 2);
     EXPECT_EQ(b.OnColumn, 0);
 
@@ -321,15 +322,15 @@ TEST(Probes, CellAndNeighboursFromPixelPositions) {
     b.OnRow = 0;
     b.ClickCol = 9;
     s.Top = 108;  // moving down: rows 3 and 4
-    b.ProbeLeft();
+    win.ProbeLeft();
     EXPECT_EQ(b.CanWalkLeft, 0);
     b.PlayerRow = 4;
     s.Top = 156;  // rows 4 and 5, both free
-    b.ProbeLeft();
+    win.ProbeLeft();
     EXPECT_EQ(b.CanWalkLeft, 1);
     b.PlayerRow = 2;
     s.Top = 36;  // moving up past row 1: rows 1 and 2
-    b.ProbeLeft();
+    win.ProbeLeft();
     EXPECT_EQ(b.CanWalkLeft, 0);
 
     // Arrival stops both walks even with the way free.
@@ -339,7 +340,7 @@ TEST(Probes, CellAndNeighboursFromPixelPositions) {
     b.ClickCol = 5;
     g.w().LeftWalkTimer->setEnabled(true);
     g.w().RightWalkTimer->setEnabled(true);
-    b.ProbeLeft();
+    win.ProbeLeft();
     EXPECT_EQ(b.CanWalkLeft, 0);
     EXPECT_EQ(b.CanWalkRight, 0);
     EXPECT_EQ(g.timers(), "-");
@@ -347,7 +348,7 @@ TEST(Probes, CellAndNeighboursFromPixelPositions) {
     // A free cell to the left: the jump flag keeps what it held.
     b.ClickCol = 1;
     b.CanJumpLeft = 1;
-    b.ProbeLeftJump();
+    win.ProbeLeftJump();
     EXPECT_EQ(b.CanWalkLeft, 1);
     EXPECT_EQ(b.CanJumpLeft, 1);
 
@@ -356,11 +357,11 @@ TEST(Probes, CellAndNeighboursFromPixelPositions) {
     b.PlayerRow = 5;
     b.OnColumn = 0;
     s.Left = 204;
-    b.ProbeBelow();
+    win.ProbeBelow();
     EXPECT_EQ(b.CanFall, 0);  // column 5 has its floor
     b.PlayerCol = 6;
     s.Left = 240;
     b.OnColumn = 1;
-    b.ProbeBelow();
+    win.ProbeBelow();
     EXPECT_EQ(b.CanFall, 1);  // column 6 has none
 }

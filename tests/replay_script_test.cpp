@@ -94,7 +94,7 @@ TEST(CellKinds, TheFilesAndTheGameWindowTakeTheirWordsFromTheTable) {
     g.play({".........", ".........", ".........", ".........", ".........", ".........",
             ".........", "P........", "KKKKKKKKK"},
            "1", "5");
-    const game::GameWindow& w = g.w();
+    const ui::GameWindow& w = g.w();
     const forms::Control* stock[] = {nullptr, w.Sand, w.Block, w.Water, w.Wall};
     for (const game::CellInfo& kind : game::kCellKinds) {
         SCOPED_TRACE(std::string(kind.name));

@@ -96,9 +96,7 @@ private:
         return m;
     }
     void restore(const Moment& m) {
-        game::GameWindow* win = game_.bas().Win;
         game_.bas() = m.bas;
-        game_.bas().Win = win;
         game_.sprite().Left = m.left;
         game_.sprite().Top = m.top;
         std::size_t i = 0;

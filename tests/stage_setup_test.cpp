@@ -26,7 +26,7 @@ std::map<std::string, std::string> filesOf(const TempFolder& dir) {
 // Everything stage set-up builds, as text, so that two loads can be compared whole.
 std::string stateOf(Game& g) {
     const game::LumoraBas& b = g.bas();
-    const game::GameWindow& w = g.w();
+    const ui::GameWindow& w = g.w();
     std::ostringstream s;
     for (const game::Grid* grid :
          {&b.SandGrid, &b.BlockGrid, &b.WaterGrid, &b.WallGrid, &b.SolidGrid})
@@ -178,7 +178,7 @@ TEST(StageSetup, DrawsTheAnswerMap) {
     g.addStage(2, {"....P...."}, "1", "1",
                {"O........", "", "", "", ".SBWKPoO", "", "", "", "........O"});
     g.load(2);
-    const game::GameWindow& w = g.w();
+    const ui::GameWindow& w = g.w();
     for (int k = 1; k <= 81; ++k) {
         const forms::Control& box = *w.Ans[k];
         const int c = (k - 1) % 9 + 1, r = (k - 1) / 9 + 1;

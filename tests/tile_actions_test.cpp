@@ -24,7 +24,7 @@ std::string outcomeAfter(const std::vector<std::string>& top, const std::string&
 TEST(Casting, EachKindOfCellWithItsCostAndTheFacingItLeaves) {
     Game g;
     g.play(onFloor(4, {"....B....", "...WPS..."}), "9", "20");
-    game::GameWindow& w = g.w();
+    ui::GameWindow& w = g.w();
     ASSERT_EQ(w.txtMagic->Text, "21");
     ASSERT_EQ(w.txtGreen->Text, "1/9");
     ASSERT_EQ(w.txtStone->Text, "1");

@@ -63,8 +63,4 @@ FileResult<std::int32_t> LumoraBas::readSave() const {
     return readSaveFile(saveFolder());
 }
 
-void LumoraBas::showGreen() {
-    Win->txtGreen->Text = decimalText(BlockCount) + "/" + decimalText(BlockTarget);
-}
-
 }  // namespace game

@@ -5,18 +5,28 @@
 #include <optional>
 #include <string>
 
+#include "game/cast.h"
 #include "game/files.h"
-#include "game/game_window.h"
 
 namespace game {
-
-struct CastChange;
 
 // Columns and rows 0..9 as the grids hold them, column first.
 using Grid = std::array<std::array<std::int16_t, 10>, 10>;
 
+// What a cast did, for the game window to show: the cell and counters it
+// changed and the outcome sequence it starts.
+struct CastReport {
+    bool onBoard = false;              // nothing happens on a click off the board
+    std::optional<CastChange> change;  // none on a wall, which stays as it is
+    bool magicRanOut = false;          // MagicCount was set to 0
+    bool gameOver = false;             // the game over starts
+    bool stageClear = false;           // the stage clear starts
+};
+
 // The game module: every shared variable under its own name, and the shared
-// procedures. One lives for the whole run; a fresh one is a fresh program.
+// procedures as rules on them. It knows no window: the game window reads the
+// sprite's position into the probes and shows what the procedures changed.
+// One lives for the whole run; a fresh one is a fresh program.
 class LumoraBas {
 public:
     // Run from its own folder the game reads its stages and keeps its save in
@@ -91,9 +101,6 @@ public:
     std::int16_t GameOverLeftFrame = 0;
     std::int16_t GameOverRightFrame = 0;
 
-    // ---- The open game window; null while none is open
-    GameWindow* Win = nullptr;
-
     // ---- Files
     // The folder the stage and answer files are read from.
     std::string AppFolder() const;
@@ -113,29 +120,36 @@ public:
     FileResult<std::int32_t> readSave() const;
 
     // ---- Stage set-up
+    // The grids, counters and the character's cell from the saved stage's
+    // file; the character faces left.
     std::optional<FileError> LoadStage();
-    std::optional<FileError> LoadAnswerMarks();
+    // The stage's answer file into `answer`.
+    std::optional<FileError> LoadAnswerMarks(StageDesc& answer);
 
-    // ---- Cell alignment and neighbour probes
-    void UpdatePlayerCell();
-    void ProbeLeft();
-    void ProbeRight();
-    void ProbeBelow();
-    void ProbeLeftJump();
-    void ProbeRightJump();
+    // ---- Cell alignment and neighbour probes, from the sprite's position in
+    // pixels. The side probes return whether the walk has arrived: on the
+    // clicked column every walk and climb stops.
+    void UpdatePlayerCell(float left, float top);
+    bool ProbeLeft(float top);
+    bool ProbeRight(float top);
+    void ProbeBelow(float left);
+    bool ProbeLeftJump();
+    bool ProbeRightJump();
 
     // ---- Tile rules
-    void CastMagic();
-    void ShowFacingPicture();
+    // A cast on the clicked cell. A stage clear starts only while no game
+    // over runs, `gameOverRunning` being one started before.
+    CastReport CastMagic(bool gameOverRunning);
+    // What the cell holds, a wall before water, water before sand, sand
+    // before a block, as a cast reads the grids.
+    CellKind kindAt(int c, int r) const;
 
     // The stage number as the tray shows it: empty while it is empty.
     std::string stageText() const;
 
 private:
-    void probeSide(int dx, std::int16_t& canWalk);
-    void probeJump(int dx, std::int16_t& canWalk, std::int16_t& canJump);
-    void showGreen();
-    CellKind kindAt(int c, int r) const;
+    bool probeSide(int dx, std::int16_t& canWalk, float top);
+    bool probeJump(int dx, std::int16_t& canWalk, std::int16_t& canJump);
     Grid* gridOf(CellKind kind);
     void applyCast(int c, int r, CellKind before, const CastChange& change);
     void keepLines(const MapLines& lines);

@@ -18,63 +18,58 @@ bool alignedIndex(float position, std::int16_t& index) {
 
 }  // namespace
 
-void LumoraBas::UpdatePlayerCell() {
-    OnColumn = alignedIndex(Win->AnimeFrame->Left, PlayerCol) ? 1 : 0;
-    OnRow = alignedIndex(Win->AnimeFrame->Top, PlayerRow) ? 1 : 0;
+void LumoraBas::UpdatePlayerCell(float left, float top) {
+    OnColumn = alignedIndex(left, PlayerCol) ? 1 : 0;
+    OnRow = alignedIndex(top, PlayerRow) ? 1 : 0;
 }
 
 // A step sideways, dx = -1 to the left or +1 to the right. Between two rows the
 // character needs room in both; the later test wins when both apply.
-void LumoraBas::probeSide(int dx, std::int16_t& canWalk) {
+bool LumoraBas::probeSide(int dx, std::int16_t& canWalk, float top) {
     const int c = PlayerCol, r = PlayerRow;
     if (OnRow == 0) {
-        if (static_cast<float>(rules::kCellPixels * r) > Win->AnimeFrame->Top)
+        if (static_cast<float>(rules::kCellPixels * r) > top)
             canWalk = (solidAt(c + dx, r - 1) == 0 && solidAt(c + dx, r) == 0) ? 1 : 0;
-        if (static_cast<float>(rules::kCellPixels * (r - 1)) < Win->AnimeFrame->Top)
+        if (static_cast<float>(rules::kCellPixels * (r - 1)) < top)
             canWalk = (solidAt(c + dx, r + 1) != 1 && solidAt(c + dx, r) != 1) ? 1 : 0;
     }
     if (OnRow == 1) canWalk = solidAt(c + dx, r) == 1 ? 0 : 1;
     // Arrival: the walk ends on the clicked column, whatever lies ahead.
-    if (ClickCol == PlayerCol) {
-        CanWalkLeft = 0;
-        CanWalkRight = 0;
-        Win->LeftWalkTimer->setEnabled(false);
-        Win->RightWalkTimer->setEnabled(false);
-    }
+    if (ClickCol != PlayerCol) return false;
+    CanWalkLeft = 0;
+    CanWalkRight = 0;
+    return true;
 }
 
-void LumoraBas::ProbeLeft() { probeSide(-1, CanWalkLeft); }
+bool LumoraBas::ProbeLeft(float top) { return probeSide(-1, CanWalkLeft, top); }
 
-void LumoraBas::ProbeRight() { probeSide(1, CanWalkRight); }
+bool LumoraBas::ProbeRight(float top) { return probeSide(1, CanWalkRight, top); }
 
-void LumoraBas::ProbeBelow() {
+void LumoraBas::ProbeBelow(float left) {
     const int c = PlayerCol, r = PlayerRow;
     const float column = static_cast<float>(rules::kCellPixels * (c - 1));
-    if (column > Win->AnimeFrame->Left)
+    if (column > left)
         CanFall = (solidAt(c - 1, r + 1) != 1 && solidAt(c, r + 1) != 1) ? 1 : 0;
-    if (column < Win->AnimeFrame->Left)
+    if (column < left)
         CanFall = (solidAt(c + 1, r + 1) != 1 && solidAt(c, r + 1) != 1) ? 1 : 0;
     if (OnColumn == 1) CanFall = solidAt(c, r + 1) == 1 ? 0 : 1;
 }
 
 // A climb onto a one-cell step: the cell above the character and the one above
 // the obstacle must both be free.
-void LumoraBas::probeJump(int dx, std::int16_t& canWalk, std::int16_t& canJump) {
+bool LumoraBas::probeJump(int dx, std::int16_t& canWalk, std::int16_t& canJump) {
     const int c = PlayerCol, r = PlayerRow;
     if (OnRow == 1) canWalk = solidAt(c + dx, r) == 1 ? 0 : 1;
     if (canWalk == 0 && OnRow == 1)
         canJump = (solidAt(c, r - 1) != 1 && solidAt(c + dx, r - 1) != 1) ? 1 : 0;
-    if (ClickCol == PlayerCol) {
-        CanJumpLeft = 0;
-        CanJumpRight = 0;
-        Win->LeftJumpTimer->setEnabled(false);
-        Win->RightJumpTimer->setEnabled(false);
-        ShowFacingPicture();
-    }
+    if (ClickCol != PlayerCol) return false;
+    CanJumpLeft = 0;
+    CanJumpRight = 0;
+    return true;
 }
 
-void LumoraBas::ProbeLeftJump() { probeJump(-1, CanWalkLeft, CanJumpLeft); }
+bool LumoraBas::ProbeLeftJump() { return probeJump(-1, CanWalkLeft, CanJumpLeft); }
 
-void LumoraBas::ProbeRightJump() { probeJump(1, CanWalkRight, CanJumpRight); }
+bool LumoraBas::ProbeRightJump() { return probeJump(1, CanWalkRight, CanJumpRight); }
 
 }  // namespace game

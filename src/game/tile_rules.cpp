@@ -1,15 +1,7 @@
-#include "game/cast.h"
 #include "game/lumora_bas.h"
 
 namespace game {
 
-void LumoraBas::ShowFacingPicture() {
-    if (FacingLeft == 1) Win->AnimeFrame->setPicture(*Win->LeftWalk[1]);
-    if (FacingRight == 1) Win->AnimeFrame->setPicture(*Win->RightWalk[1]);
-}
-
-// The grids say what a cell holds one flag a kind; a cast reads them in this
-// order, a wall first.
 CellKind LumoraBas::kindAt(int c, int r) const {
     if (WallGrid[c][r] == 1) return CellKind::Wall;
     if (WaterGrid[c][r] == 1) return CellKind::Water;
@@ -29,24 +21,15 @@ Grid* LumoraBas::gridOf(CellKind kind) {
     return nullptr;
 }
 
-// The cell and the counters as the cast leaves them, painted.
+// The grids and the counters as the cast leaves them.
 void LumoraBas::applyCast(int c, int r, CellKind before, const CastChange& change) {
-    GameWindow& w = *Win;
     const bool block = change.after == CellKind::Block;
-    w.Tile[static_cast<std::size_t>((r - 1) * 9 + c)]->setPicture(block ? *w.Block : *w.Tile[0]);
     SolidGrid[c][r] = block ? 1 : 0;
     if (Grid* was = gridOf(before)) (*was)[c][r] = 0;
     if (block) BlockGrid[c][r] = 1;
-    if (change.water != 0) {
-        addClamped(WaterCount, change.water);
-        w.txtStone->Text = decimalText(WaterCount);
-    }
-    if (change.blocks != 0) {
-        addClamped(BlockCount, change.blocks);
-        showGreen();
-    }
+    addClamped(WaterCount, change.water);
+    addClamped(BlockCount, change.blocks);
     addClamped(MagicCount, change.magic);
-    w.txtMagic->Text = decimalText(MagicCount);
 }
 
 namespace {
@@ -60,25 +43,29 @@ struct JudgedGrids {
 
 }  // namespace
 
-void LumoraBas::CastMagic() {
-    GameWindow& w = *Win;
+CastReport LumoraBas::CastMagic(bool gameOverRunning) {
+    CastReport report;
     const int c = ClickCol, r = ClickRow;
-    if (c < 1 || c > 9 || r < 1 || r > 9) return;
+    if (c < 1 || c > 9 || r < 1 || r > 9) return report;
+    report.onBoard = true;
     const CellKind before = kindAt(c, r);
-    if (before != CellKind::Wall) applyCast(c, r, before, castChange(before));
+    if (before != CellKind::Wall) {
+        report.change = castChange(before);
+        applyCast(c, r, before, *report.change);
+    }
 
     const Judgement j = judgeCast(MagicCount, BlockCount, BlockTarget, JudgedGrids{*this});
     if (j.outOfMagic) {
         MagicCount = 0;
-        w.txtMagic->Text = decimalText(MagicCount);
-        w.GameOverTimer->setEnabled(true);
+        report.magicRanOut = true;
+        report.gameOver = true;
     }
-    if (!j.countMet) return;
-    if (j.waterLeft || j.touching) w.GameOverTimer->setEnabled(true);
+    if (!j.countMet) return report;
+    if (j.waterLeft || j.touching) report.gameOver = true;
     // The blocks of every look at the board add up over the stage.
     addClamped(intSucsessFrag, j.blocksSeen);
-    if (!w.GameOverTimer->Enabled() && intSucsessFrag == BlockTarget)
-        w.StageClearTimer->setEnabled(true);
+    report.stageClear = !gameOverRunning && !report.gameOver && intSucsessFrag == BlockTarget;
+    return report;
 }
 
 }  // namespace game

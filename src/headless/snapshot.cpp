@@ -54,7 +54,7 @@ std::string snapshot(const ui::LumoraProgram& gameProgram) {
     auto save = game::readSaveBytes(b.saveFolder());
     s += " save=" + (save ? escapeBytes(*save) : std::string("none"));
     if (win) {
-        const game::GameWindow& w = win->controls();
+        const ui::GameWindow& w = win->controls();
         s += " x=" + positionText(w.AnimeFrame->Left);
         s += " y=" + positionText(w.AnimeFrame->Top);
         s += " col=" + std::to_string(b.PlayerCol);
@@ -98,7 +98,7 @@ std::string boardText(const game::LumoraBas& b) {
 }
 
 std::string answerText(const ui::MainWindow& window) {
-    const game::GameWindow& w = window.controls();
+    const ui::GameWindow& w = window.controls();
     std::string out;
     for (int k = 1; k <= 81; ++k) {
         const forms::Control& box = *w.Ans[static_cast<std::size_t>(k)];

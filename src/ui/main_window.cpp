@@ -11,12 +11,9 @@ MainWindow::MainWindow(forms::Program& program, game::LumoraBas& bas)
     buildLayout();
 }
 
-MainWindow::~MainWindow() {
-    if (bas_.Win == &w_) bas_.Win = nullptr;
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::Form_Load() {
-    bas_.Win = &w_;
     if (bas_.TwipsPerPixel == 15.0f) {
         Height = 6835;
         Width = 8725;
@@ -37,8 +34,8 @@ void MainWindow::Form_Load() {
     w_.AnimeFrame->setPicture(*w_.LeftWalk[1]);
     // A stage that cannot be built ends the program here, before the window
     // is ever shown half made.
-    if (auto e = bas_.LoadStage()) throw forms::FatalError(e->words);
-    if (auto e = bas_.LoadAnswerMarks()) throw forms::FatalError(e->words);
+    if (auto e = LoadStage()) throw forms::FatalError(e->words);
+    if (auto e = LoadAnswerMarks()) throw forms::FatalError(e->words);
 }
 
 // On screens other than 96 dots per inch the tray is laid out again in pixels,

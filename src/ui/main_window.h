@@ -1,11 +1,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "forms/form.h"
-#include "game/game_window.h"
 #include "game/lumora_bas.h"
+#include "ui/game_window.h"
 
 namespace ui {
 
@@ -22,8 +23,8 @@ public:
     MainWindow(forms::Program& program, game::LumoraBas& bas);
     ~MainWindow() override;
 
-    game::GameWindow& controls() { return w_; }
-    const game::GameWindow& controls() const { return w_; }
+    GameWindow& controls() { return w_; }
+    const GameWindow& controls() const { return w_; }
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -45,6 +46,19 @@ public:
     void StageClearTimer_Timer();
     void GameOverTimer_Timer();
 
+    // The game module's procedures on this window: each runs the model's
+    // rule and shows what it changed.
+    std::optional<game::FileError> LoadStage();
+    std::optional<game::FileError> LoadAnswerMarks();
+    void CastMagic();
+    void ShowFacingPicture();
+    void UpdatePlayerCell();
+    void ProbeLeft();
+    void ProbeRight();
+    void ProbeBelow();
+    void ProbeLeftJump();
+    void ProbeRightJump();
+
 private:
     struct WalkSide {
         forms::Timer& jumpTimer;
@@ -52,19 +66,24 @@ private:
         std::int16_t& frame;
         std::int16_t& frameStep;
         float step;
-        void (game::LumoraBas::*probe)();
-        void (game::LumoraBas::*probeJump)();
+        void (MainWindow::*probe)();
+        void (MainWindow::*probeJump)();
         const std::int16_t& canWalk;
         const std::int16_t& canJump;
     };
     void walkTick(const WalkSide& side);
     void buildLayout();
+    forms::Control& tile(int c, int r);
+    void showLines();
+    void showGreen();
+    void stopWalks();
+    void stopClimbs();
     void relayTray();
     void playOutcome(forms::Timer& timer, std::int16_t& frame,
                      const std::array<forms::Control*, 2>& pictures, std::int16_t menuMode);
 
     game::LumoraBas& bas_;
-    game::GameWindow w_;
+    GameWindow w_;
     forms::Control* Command1_ = nullptr;
     forms::Control* Command3_ = nullptr;
 };

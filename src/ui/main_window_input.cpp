@@ -36,22 +36,22 @@ void MainWindow::Tile_MouseDown(int Index, int Button) {
     if (w_.LeftWalkTimer->Enabled() || w_.RightWalkTimer->Enabled()) return;
 
     if (b.ClickCol == b.PlayerCol && b.ClickRow == b.PlayerRow - 1) {
-        b.CastMagic();
+        CastMagic();
     } else if (b.ClickRow == b.PlayerRow && b.ClickCol == b.PlayerCol + 1) {
-        b.CastMagic();
+        CastMagic();
         b.FacingRight = 1;
         b.FacingLeft = 0;
-        b.ShowFacingPicture();
+        ShowFacingPicture();
     } else if (b.ClickRow == b.PlayerRow && b.ClickCol == b.PlayerCol - 1) {
-        b.CastMagic();
+        CastMagic();
         b.FacingRight = 0;
         b.FacingLeft = 1;
-        b.ShowFacingPicture();
+        ShowFacingPicture();
     } else if (b.ClickCol == b.PlayerCol && b.ClickRow == b.PlayerRow + 1) {
-        if (!w_.FallTimer->Enabled()) b.CastMagic();
-        b.ProbeBelow();
+        if (!w_.FallTimer->Enabled()) CastMagic();
+        ProbeBelow();
         w_.FallTimer->setEnabled(b.CanFall == 1);
-        b.ShowFacingPicture();
+        ShowFacingPicture();
     }
 }
 
@@ -59,10 +59,10 @@ void MainWindow::Tile_MouseUp(int /*Index*/, int /*Button*/) {
     game::LumoraBas& b = bas_;
     if (w_.StageClearTimer->Enabled() || w_.GameOverTimer->Enabled()) return;
     b.CanFall = 0;
-    b.ProbeBelow();
+    ProbeBelow();
     if (w_.LeftJumpTimer->Enabled() || w_.RightJumpTimer->Enabled()) b.CanFall = 0;
     w_.FallTimer->setEnabled(b.CanFall == 1);
-    b.ShowFacingPicture();
+    ShowFacingPicture();
 }
 
 }  // namespace ui

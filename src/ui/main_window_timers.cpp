@@ -32,37 +32,37 @@ void MainWindow::walkTick(const WalkSide& side) {
         sprite.setPicture(frameOf(side.pictures, side.frame));
     }
     if (!side.jumpTimer.Enabled()) {
-        b.ProbeBelow();
+        ProbeBelow();
         if (b.CanFall == 1) {
             // The walk pauses, animating on the spot, until the landing.
             w_.FallTimer->setEnabled(true);
         } else if (b.OnColumn != 1) {
             sprite.Left = sprite.Left + side.step;
         } else {
-            (b.*side.probe)();
+            (this->*side.probe)();
             if (side.canWalk == 1) {
                 sprite.Left = sprite.Left + side.step;
             } else if (side.canWalk == 0) {
-                (b.*side.probeJump)();
+                (this->*side.probeJump)();
                 if (side.canJump == 1) side.jumpTimer.setEnabled(true);
             }
         }
     }
-    b.UpdatePlayerCell();
+    UpdatePlayerCell();
 }
 
 void MainWindow::LeftWalkTimer_Timer() {
     game::LumoraBas& b = bas_;
     walkTick({*w_.LeftJumpTimer, w_.LeftWalk, b.WalkFrame, b.WalkFrameStep, -rules::kWalkStepPixels,
-              &game::LumoraBas::ProbeLeft, &game::LumoraBas::ProbeLeftJump, b.CanWalkLeft,
+              &MainWindow::ProbeLeft, &MainWindow::ProbeLeftJump, b.CanWalkLeft,
               b.CanJumpLeft});
 }
 
 void MainWindow::RightWalkTimer_Timer() {
     game::LumoraBas& b = bas_;
     walkTick({*w_.RightJumpTimer, w_.RightWalk, b.RightWalkFrame, b.RightWalkFrameStep,
-              rules::kWalkStepPixels, &game::LumoraBas::ProbeRight,
-              &game::LumoraBas::ProbeRightJump, b.CanWalkRight, b.CanJumpRight});
+              rules::kWalkStepPixels, &MainWindow::ProbeRight,
+              &MainWindow::ProbeRightJump, b.CanWalkRight, b.CanJumpRight});
 }
 
 namespace {
@@ -113,22 +113,22 @@ void climbTick(forms::Timer& timer, forms::Control& sprite,
 void MainWindow::LeftJumpTimer_Timer() {
     game::LumoraBas& b = bas_;
     climbTick(*w_.LeftJumpTimer, *w_.AnimeFrame, w_.LeftJump, b.LeftJumpFrame, b.LeftJumpFrameStep,
-              b.LeftJumpPhase, -rules::kClimbSidePixels, [&b] { b.UpdatePlayerCell(); });
+              b.LeftJumpPhase, -rules::kClimbSidePixels, [this] { UpdatePlayerCell(); });
 }
 
 void MainWindow::RightJumpTimer_Timer() {
     game::LumoraBas& b = bas_;
     climbTick(*w_.RightJumpTimer, *w_.AnimeFrame, w_.RightJump, b.RightJumpFrame,
               b.RightJumpFrameStep, b.RightJumpPhase, rules::kClimbSidePixels,
-              [&b] { b.UpdatePlayerCell(); });
+              [this] { UpdatePlayerCell(); });
 }
 
 void MainWindow::FallTimer_Timer() {
     game::LumoraBas& b = bas_;
     if (w_.LeftJumpTimer->Enabled()) return;
     w_.AnimeFrame->Top = w_.AnimeFrame->Top + rules::kFallStepPixels;
-    b.UpdatePlayerCell();
-    b.ProbeBelow();
+    UpdatePlayerCell();
+    ProbeBelow();
     if (w_.LeftJumpTimer->Enabled() || w_.RightJumpTimer->Enabled()) b.CanFall = 0;
     w_.FallTimer->setEnabled(b.CanFall == 1);
 }

@@ -88,7 +88,7 @@ public:
     ui::LumoraProgram& program() { return *game_; }
     game::LumoraBas& bas() { return game_->bas(); }
     ui::MainWindow& win();
-    game::GameWindow& w() { return win().controls(); }
+    ui::GameWindow& w() { return win().controls(); }
     forms::Control& sprite() { return *w().AnimeFrame; }
     bool gameOpen() const { return game_->gameWindow() != nullptr; }
     bool menuOpen() const { return game_->menu() != nullptr; }

@@ -24,11 +24,10 @@ std::string GameWatch::check(ui::LumoraProgram& game) {
     const bool fresh = p.generation() != generation_;
     generation_ = p.generation();
     if (!win) return {};
-    return checkBoard(game.bas(), fresh);
+    return checkBoard(game.bas(), game.gameWindow()->controls(), fresh);
 }
 
-std::string GameWatch::checkBoard(const game::LumoraBas& b, bool fresh) {
-    const game::GameWindow& w = *b.Win;
+std::string GameWatch::checkBoard(const game::LumoraBas& b, const ui::GameWindow& w, bool fresh) {
     if (fresh) {
         walls_ = b.WallGrid;
         loadMagic_ = b.MagicCount;

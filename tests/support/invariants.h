@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/lumora_bas.h"
+#include "ui/game_window.h"
 #include "ui/lumora_program.h"
 
 namespace testing_support {
@@ -17,7 +18,7 @@ public:
     std::string check(ui::LumoraProgram& game);
 
 private:
-    std::string checkBoard(const game::LumoraBas& b, bool fresh);
+    std::string checkBoard(const game::LumoraBas& b, const ui::GameWindow& w, bool fresh);
 
     std::uint64_t generation_ = ~std::uint64_t{0};
     game::Grid walls_{};

@@ -5,10 +5,11 @@
 #include "forms/clock.h"
 #include "forms/control.h"
 
-namespace game {
+namespace ui {
 
-// The controls of the open game window that the game's procedures work on.
-// The window fills this in when it loads and hands it to LumoraBas.
+// The controls of the game window that show the model and move the
+// character: the board's tiles, the sprite and its pictures, the tray, and the
+// timers. The window fills this in when it builds its layout.
 struct GameWindow {
     std::array<forms::Control*, 82> Tile{};   // 0 is the blank cell, 1..81 the board
     std::array<forms::Control*, 82> Ans{};    // 1..81, the answer mini-map
@@ -45,4 +46,4 @@ struct GameWindow {
     forms::Timer* GameOverTimer = nullptr;
 };
 
-}  // namespace game
+}  // namespace ui
