@@ -63,6 +63,28 @@ TEST(SolverProof, ACancelledProofStopsPromptlyAndClaimsNothingUnfinished) {
     }
 }
 
+// A cancel that comes after the last search but before the verdict is handed
+// on (here, on a stage its shape refutes, from the first verdict itself) still
+// delivers nothing: the verdict may already be stale.
+TEST(SolverProof, ACancelBeforeTheVerdictIsHandedOnKeepsItBack) {
+    game::MapLines lines{};
+    const char* rows[] = {".........", ".........", ".........", ".........", ".........",
+                          "P........", "KKKKKKKKK", "KKKKWKKKK", "KKKKKKKKK"};
+    for (std::size_t i = 0; i < 9; ++i) lines[i + 1] = rows[i];
+    lines[10] = "0";
+    lines[11] = "5";
+    auto parsed = solver::parseStage(lines, "walled pool");
+    ASSERT_TRUE(std::holds_alternative<solver::Stage>(parsed));
+    solver::ProofControl control;
+    bool handedOn = false;
+    control.onFirstVerdict = [&](const solver::StageReport&) { control.cancel = true; };
+    control.onVerdict = [&](const solver::StageReport&) { handedOn = true; };
+    const solver::ProofResult result = solver::prove(std::get<solver::Stage>(parsed), {}, &control);
+    EXPECT_TRUE(result.ending.cancelled);
+    EXPECT_FALSE(result.verdict.has_value());
+    EXPECT_FALSE(handedOn);
+}
+
 // Proofs on two threads at once share nothing: each gives what it gives alone.
 TEST(SolverProof, ProofsOnTwoThreadsAgreeWithTheSameProofsInTurn) {
 #ifdef LUMORA_SANITIZED

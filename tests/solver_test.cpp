@@ -166,6 +166,10 @@ TEST(SolverSearch, LeastMagicIsProvedAndABudgetTooSmallIsUnsolvable) {
     EXPECT_TRUE(rich.solvable);
     EXPECT_EQ(rich.leastMagic, 1);
     EXPECT_TRUE(rich.replayed) << rich.problem;
+    // Without the game to play it in, the same solution is not called replayed.
+    const solver::StageReport unchecked = solver::solveStage(paid, 1);
+    EXPECT_TRUE(unchecked.solvable);
+    EXPECT_FALSE(unchecked.replayed);
 }
 
 // The stage starts with its target met and two pools: clearing a pool first
@@ -220,6 +224,8 @@ TEST(SolverPlan, ScriptReplaysToAClearAndTheAnswerIsItsBoard) {
     const solver::Plan& p = std::get<solver::Plan>(plan);
     EXPECT_EQ(p.script().rfind("# Stage 4", 0), 0u);
     EXPECT_NE(p.script().find("click menu Command2\n"), std::string::npos);
+    // Whoever replays the script sees where it leaves the game.
+    EXPECT_TRUE(p.script().ends_with("\nshow\n")) << p.script();
 
     const game::StageDesc withAnswer = solver::withAnswer(stage, p);
     const headless::InGame game = headless::playSolution(withAnswer, p.steps, 4);
