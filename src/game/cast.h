@@ -47,15 +47,15 @@ constexpr bool outOfMagic(int magic) { return magic < rules::kLeastMagicLeft; }
 
 enum class Outcome { Going, Cleared, Lost };
 
-// What the checks after a cast find. The board itself is looked at only when
-// the block count meets the target; the fields after `countMet` are false or
-// 0 otherwise.
+// What the checks after a cast find. They stop at the first finding that
+// decides: the board is looked at only when the block count meets the target
+// and the magic lasts, and for blocks side by side only when no pool is left;
+// what was not looked at reads false.
 struct Judgement {
     bool outOfMagic = false;  // a game over; the game shows the magic as 0
     bool countMet = false;
     bool waterLeft = false;   // a pool left when the count is met: the early count
     bool touching = false;    // two blocks side by side, across or down
-    int blocksSeen = 0;       // the blocks the look went over
 
     // With `earlyCountLoses` off, meeting the count with a pool left plays on.
     constexpr Outcome outcome(bool earlyCountLoses = true) const {
@@ -82,15 +82,16 @@ constexpr Judgement judgeCast(int magic, int blocks, int target, const B& board)
     Judgement j;
     j.outOfMagic = outOfMagic(magic);
     j.countMet = blocks == target;
-    if (!j.countMet) return j;
+    if (!j.countMet || j.outOfMagic) return j;
     j.waterLeft = board.water() != 0;
+    if (j.waterLeft) return j;
+    // Each pair side by side is met from its left or upper block.
     for (int r = 1; r <= 9; ++r)
-        for (int c = 1; c <= 9; ++c) {
-            if (!board.blockAt(c, r)) continue;
-            ++j.blocksSeen;
-            // Each pair side by side is met from its left or upper block.
-            if (board.blockAt(c + 1, r) || board.blockAt(c, r + 1)) j.touching = true;
-        }
+        for (int c = 1; c <= 9; ++c)
+            if (board.blockAt(c, r) && (board.blockAt(c + 1, r) || board.blockAt(c, r + 1))) {
+                j.touching = true;
+                return j;
+            }
     return j;
 }
 

@@ -62,8 +62,9 @@ CastReport LumoraBas::CastMagic(bool gameOverRunning) {
     }
     if (!j.countMet) return report;
     if (j.waterLeft || j.touching) report.gameOver = true;
-    // The blocks of every look at the board add up over the stage.
-    addClamped(intSucsessFrag, j.blocksSeen);
+    // Every look at the board counts its blocks, BlockCount of them, and the
+    // counts add up over the stage.
+    addClamped(intSucsessFrag, BlockCount);
     report.stageClear = !gameOverRunning && !report.gameOver && intSucsessFrag == BlockTarget;
     return report;
 }

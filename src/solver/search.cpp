@@ -22,18 +22,34 @@ struct CellChange : game::CastChange {
     unsigned move;
 };
 
-CellChange changeOf(const Stage& stage, CellKind before, int target) {
-    const game::CastChange change = game::castChange(before);
+unsigned moveOf(CellKind before) {
     switch (before) {
         case CellKind::Water:
-            return {change, moves::kClearWater};
+            return moves::kClearWater;
         case CellKind::Sand:
-            return {change, moves::kSand};
+            return moves::kSand;
         case CellKind::Block:
-            return {change, stage.ownBlock(target) ? moves::kRemove : moves::kTakeBack};
+            return moves::kRemove;
         default:
-            return {change, moves::kPlace};
+            return moves::kPlace;
     }
+}
+
+// Every change an open cell's kind can see, worked out once: the search asks
+// for one at every cast.
+const std::array<CellChange, 4> kChanges = [] {
+    std::array<CellChange, 4> all{};
+    for (std::size_t k = 0; k < all.size(); ++k) {
+        const auto kind = static_cast<CellKind>(k);
+        all[k] = {game::castChange(kind), moveOf(kind)};
+    }
+    return all;
+}();
+
+CellChange changeOf(const Stage& stage, CellKind before, int target) {
+    CellChange change = kChanges[static_cast<std::size_t>(before)];
+    if (before == CellKind::Block && !stage.ownBlock(target)) change.move = moves::kTakeBack;
+    return change;
 }
 
 // The moves a cast counts as for the way it points.

@@ -60,7 +60,7 @@ std::optional<game::FileError> MainWindow::LoadStage() {
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c) {
             forms::Control& t = tile(c, r);
-            if (forms::Control* picture = pictureOf(w_, b.kindAt(c, r))) t.setPicture(*picture);
+            if (forms::Control* shown = pictureOf(w_, b.kindAt(c, r))) t.setPicture(*shown);
             t.Top = static_cast<float>(kCellPixels * (r - 1));
             t.Left = static_cast<float>(kCellPixels * (c - 1));
         }
@@ -83,7 +83,7 @@ std::optional<game::FileError> MainWindow::LoadAnswerMarks() {
             forms::Control& box = *w_.Ans[static_cast<std::size_t>(TileIndex)];
             const game::AnswerMark mark =
                 answer.answer[static_cast<std::size_t>(game::boardIndex(c, r))];
-            if (forms::Control* picture = pictureOf(w_, mark)) box.setPicture(*picture);
+            if (forms::Control* shown = pictureOf(w_, mark)) box.setPicture(*shown);
             if (mark == game::AnswerMark::Answer) box.BackColor = forms::kWhite;
             box.Height = kAnswerPixels;
             box.Width = kAnswerPixels;
