@@ -14,9 +14,9 @@ namespace game {
 using Grid = std::array<std::array<std::int16_t, 10>, 10>;
 
 // What a cast did, for the game window to show: the cell and counters it
-// changed and the outcome sequence it starts.
+// changed and the outcome sequence it starts. A click off the board does
+// nothing at all.
 struct CastReport {
-    bool onBoard = false;              // nothing happens on a click off the board
     std::optional<CastChange> change;  // none on a wall, which stays as it is
     bool magicRanOut = false;          // MagicCount was set to 0
     bool gameOver = false;             // the game over starts

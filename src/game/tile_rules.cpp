@@ -47,7 +47,6 @@ CastReport LumoraBas::CastMagic(bool gameOverRunning) {
     CastReport report;
     const int c = ClickCol, r = ClickRow;
     if (c < 1 || c > 9 || r < 1 || r > 9) return report;
-    report.onBoard = true;
     const CellKind before = kindAt(c, r);
     if (before != CellKind::Wall) {
         report.change = castChange(before);
