@@ -364,4 +364,9 @@ TEST(Probes, CellAndNeighboursFromPixelPositions) {
     b.OnColumn = 1;
     win.ProbeBelow();
     EXPECT_EQ(b.CanFall, 1);  // column 6 has none
+    // Coming back from column 6 towards 5 it wants both as well.
+    b.OnColumn = 0;
+    s.Left = 228;
+    win.ProbeBelow();
+    EXPECT_EQ(b.CanFall, 0);
 }

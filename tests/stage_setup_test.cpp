@@ -205,6 +205,7 @@ TEST(StageSetup, DrawsTheAnswerMap) {
     // The debug fields and the scratch lines hold the answer file, read last.
     EXPECT_EQ(w.Text1[5]->Text, ".SBWKPoO");
     EXPECT_EQ(g.bas().MapLine[1], "O........");
+    EXPECT_EQ(g.bas().MapLine[11], "1");  // its budget line too
     EXPECT_EQ(g.bas().MapCell[9][9], "O");
     // The board itself comes from the stage file only.
     EXPECT_EQ(g.bas().BlockCount, 0);
