@@ -30,15 +30,6 @@ std::string escapeBytes(const std::string& bytes) {
     return out;
 }
 
-// The kind of cell the grids hold, as the tile rules test them.
-game::CellKind kindAt(const game::LumoraBas& b, int c, int r) {
-    if (b.SandGrid[c][r] == 1) return game::CellKind::Sand;
-    if (b.BlockGrid[c][r] == 1) return game::CellKind::Block;
-    if (b.WaterGrid[c][r] == 1) return game::CellKind::Water;
-    if (b.WallGrid[c][r] == 1) return game::CellKind::Wall;
-    return game::CellKind::Empty;
-}
-
 }  // namespace
 
 std::string snapshot(const ui::LumoraProgram& gameProgram) {
@@ -91,7 +82,7 @@ std::string boardText(const game::LumoraBas& b) {
     std::string out;
     for (int r = 1; r <= game::kBoardSide; ++r) {
         for (int c = 1; c <= game::kBoardSide; ++c)
-            out.push_back(game::cellInfo(kindAt(b, c, r)).letter);
+            out.push_back(game::cellInfo(b.kindAt(c, r)).letter);
         out.push_back('\n');
     }
     return out;

@@ -77,10 +77,9 @@ std::optional<game::FileError> MainWindow::LoadAnswerMarks() {
     game::StageDesc answer;
     if (auto e = bas_.LoadAnswerMarks(answer)) return e;
     showLines();
-    int TileIndex = 1;
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c) {
-            forms::Control& box = *w_.Ans[static_cast<std::size_t>(TileIndex)];
+            forms::Control& box = *w_.Ans[static_cast<std::size_t>((r - 1) * 9 + c)];
             const game::AnswerMark mark =
                 answer.answer[static_cast<std::size_t>(game::boardIndex(c, r))];
             if (forms::Control* shown = pictureOf(w_, mark)) box.setPicture(*shown);
@@ -89,7 +88,6 @@ std::optional<game::FileError> MainWindow::LoadAnswerMarks() {
             box.Width = kAnswerPixels;
             box.Top = static_cast<float>(kAnswerTop + kAnswerPixels * (r - 1));
             box.Left = static_cast<float>(kAnswerLeft + kAnswerPixels * (c - 1));
-            ++TileIndex;
         }
     return std::nullopt;
 }
