@@ -161,4 +161,17 @@ void Program::advanceTo(std::int64_t t) {
     if (!ended_) clock_.settle(t);
 }
 
+void Program::advanceWatched(std::int64_t ms, const std::function<bool()>& seen) {
+    const std::int64_t until = clock_.now() + ms;
+    while (!ended_) {
+        const auto due = clock_.nextDue();
+        if (!due || *due > until) {
+            advanceTo(until);
+            return;
+        }
+        advanceTo(*due);
+        if (!seen()) return;
+    }
+}
+
 }  // namespace forms

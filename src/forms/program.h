@@ -74,6 +74,9 @@ public:
     // Fires every tick due up to now + ms, each at its own time.
     void advance(std::int64_t ms);
     void advanceTo(std::int64_t t);
+    // As advance, stopping at each moment a tick is due for `seen`, which ends
+    // the advance there when it returns false.
+    void advanceWatched(std::int64_t ms, const std::function<bool()>& seen);
 
 private:
     void fail(const game::Phrase& message);

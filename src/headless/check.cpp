@@ -35,32 +35,30 @@ InGame playSolution(const game::StageDesc& withAnswer, const std::vector<game::S
         script.steps[i].line = static_cast<int>(i) + 1;
     std::ostringstream out, err;
     bool clearing = false;
-    // What the game holds after each event; the last is what the steps left.
-    auto watch = [&](ui::LumoraProgram& game) {
+    std::string board;
+    auto readEnd = [&](ui::LumoraProgram& game) {
         const ui::MainWindow* win = game.gameWindow();
         clearing = win != nullptr && win->controls().StageClearTimer->Enabled();
-        result.board = boardText(game.bas());
-        result.magic = game.bas().MagicCount;
+        const game::LumoraBas& bas = game.bas();
+        for (int r = 1; r <= game::kBoardSide; ++r)
+            for (int c = 1; c <= game::kBoardSide; ++c)
+                result.board[static_cast<std::size_t>(game::boardIndex(c, r))] = bas.kindAt(c, r);
+        result.magic = bas.MagicCount;
+        board = boardText(bas);
     };
-    const int status = play(kFolder, script, out, err, watch);
-    result.output = out.str() + err.str() + result.board;
+    const int status = play(kFolder, script, out, err, {}, readEnd);
+    result.output = out.str() + err.str() + board;
     result.cleared = status == 0 && err.str().empty() && clearing;
     return result;
 }
 
-std::string answerBoard(const game::StageDesc& withAnswer) {
-    std::string out;
-    for (int r = 1; r <= game::kBoardSide; ++r) {
-        for (int c = 1; c <= game::kBoardSide; ++c) {
-            const game::AnswerMark mark =
-                withAnswer.answer[static_cast<std::size_t>(game::boardIndex(c, r))];
-            const game::CellKind shown =
-                mark == game::AnswerMark::Answer
-                    ? game::CellKind::Block
-                    : game::kindShown(mark).value_or(game::CellKind::Empty);
-            out += game::cellInfo(shown).letter;
-        }
-        out += "\n";
+Cells answerBoard(const game::StageDesc& withAnswer) {
+    Cells out{};
+    for (std::size_t k = 0; k < out.size(); ++k) {
+        const game::AnswerMark mark = withAnswer.answer[k];
+        out[k] = mark == game::AnswerMark::Answer
+                     ? game::CellKind::Block
+                     : game::kindShown(mark).value_or(game::CellKind::Empty);
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,12 +10,16 @@
 
 namespace headless {
 
-// What the real game made of a solution's steps.
+// A board's cells row by row, as the game's grids hold them.
+using Cells = std::array<game::CellKind, game::kBoardCells>;
+
+// What the real game made of a solution's steps, read from the game once the
+// steps are over.
 struct InGame {
     bool cleared = false;  // the steps ran and left the Stage Clear sequence running
-    std::string board;     // the board after the steps, nine lines
+    Cells board{};         // the board after the steps
     int magic = 0;         // the magic after the steps
-    std::string output;    // everything the replay printed
+    std::string output;    // everything the replay printed, the board last
 };
 
 // Plays the steps through the whole game on the stage as stage `stageNo`:
@@ -26,10 +31,10 @@ InGame playSolution(const game::StageDesc& withAnswer, const std::vector<game::S
 
 // The board the game must end on: the answer's, a cell of the answer shown
 // as the block it holds.
-std::string answerBoard(const game::StageDesc& withAnswer);
+Cells answerBoard(const game::StageDesc& withAnswer);
 
 // The solver's check (solver::InGameCheck): nothing when the game clears the
-// stage on the answer's board, else what the game printed.
+// stage and its cells are the answer's, else what the game printed.
 std::optional<std::string> checkInGame(const game::StageDesc& withAnswer,
                                        const std::vector<game::ScriptStep>& steps, int stageNo);
 

@@ -20,6 +20,11 @@ struct ScriptError {
     std::string reason;
 };
 
+int scriptError(std::ostream& err, int line, const std::string& reason) {
+    err << "script line " << line << ": " << reason << "\n";
+    return 2;
+}
+
 // The twips a screen of 96 dots per inch has.
 constexpr float kDefaultTwips = 15;
 
@@ -96,16 +101,10 @@ private:
             program.advance(ms);
             return;
         }
-        const std::int64_t until = program.clock().now() + ms;
-        while (!program.ended()) {
-            const auto due = program.clock().nextDue();
-            if (!due || *due > until) {
-                program.advanceTo(until);
-                return;
-            }
-            program.advanceTo(*due);
+        program.advanceWatched(ms, [this] {
             seen();
-        }
+            return true;
+        });
     }
     ui::MainWindow& requireGame() {
         ui::MainWindow* win = game_.gameWindow();
@@ -124,26 +123,11 @@ private:
 
 }  // namespace
 
-int play(const std::string& folder, const game::ScriptRead& script, std::ostream& out,
-         std::ostream& err, const EventHook& afterEvent) {
-    auto scriptError = [&](int line, const std::string& reason) {
-        err << "script line " << line << ": " << reason << "\n";
-        return 2;
-    };
-    if (script.error && script.error->beforePlay)
-        return scriptError(script.error->line, script.error->reason);
-    float twips = kDefaultTwips;
-    if (!script.steps.empty() && script.steps.front().kind == Kind::Twips)
-        twips = static_cast<float>(script.steps.front().number);
+namespace {
 
-    // A pack says in its pack.ini how many stages it holds; any other folder
-    // holds the game's own.
-    const auto stageCount = game::folderStageCount(folder);
-    if (const auto* e = std::get_if<game::FileError>(&stageCount)) {
-        err << "error: " << e->message << "\n";
-        return 1;
-    }
-    ui::LumoraProgram game(folder, folder, twips, std::get<int>(stageCount));
+// Plays the script on a started game; the status is play's.
+int playOn(ui::LumoraProgram& game, const game::ScriptRead& script, std::ostream& out,
+           std::ostream& err, const EventHook& afterEvent) {
     forms::Program& program = game.program();
     // What the game tells the player without stopping goes to `err`, one line
     // each, as it happens.
@@ -173,13 +157,36 @@ int play(const std::string& folder, const game::ScriptRead& script, std::ostream
         try {
             player.step(s);
         } catch (const ScriptError& e) {
-            return scriptError(s.line, e.reason);
+            return scriptError(err, s.line, e.reason);
         }
         if (program.ended()) return finished();
         relayMessages();
     }
-    if (script.error) return scriptError(script.error->line, script.error->reason);
+    if (script.error) return scriptError(err, script.error->line, script.error->reason);
     return 0;
+}
+
+}  // namespace
+
+int play(const std::string& folder, const game::ScriptRead& script, std::ostream& out,
+         std::ostream& err, const EventHook& afterEvent, const EventHook& atEnd) {
+    if (script.error && script.error->beforePlay)
+        return scriptError(err, script.error->line, script.error->reason);
+    float twips = kDefaultTwips;
+    if (!script.steps.empty() && script.steps.front().kind == Kind::Twips)
+        twips = static_cast<float>(script.steps.front().number);
+
+    // A pack says in its pack.ini how many stages it holds; any other folder
+    // holds the game's own.
+    const auto stageCount = game::folderStageCount(folder);
+    if (const auto* e = std::get_if<game::FileError>(&stageCount)) {
+        err << "error: " << e->message << "\n";
+        return 1;
+    }
+    ui::LumoraProgram game(folder, folder, twips, std::get<int>(stageCount));
+    const int status = playOn(game, script, out, err, afterEvent);
+    if (atEnd) atEnd(game);
+    return status;
 }
 
 int run(const std::string& folder, std::istream& script, std::ostream& out, std::ostream& err) {

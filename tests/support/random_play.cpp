@@ -27,17 +27,12 @@ std::string RandomPlayer::checked() {
 // script waits only as far as the tick that broke a rule, so it ends there.
 std::string RandomPlayer::wait(std::int64_t ms) {
     forms::Program& p = game_.program();
-    const std::int64_t from = p.clock().now(), until = from + ms;
+    const std::int64_t from = p.clock().now();
     std::string broken;
-    while (!p.ended() && broken.empty()) {
-        const auto due = p.clock().nextDue();
-        if (!due || *due > until) {
-            p.advanceTo(until);
-            break;
-        }
-        p.advanceTo(*due);
+    p.advanceWatched(ms, [&] {
         broken = checked();
-    }
+        return broken.empty();
+    });
     script_ += "wait " + std::to_string(broken.empty() ? ms : p.clock().now() - from) + "\n";
     return broken;
 }
