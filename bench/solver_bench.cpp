@@ -44,7 +44,7 @@ void allStagesProved(benchmark::State& state) {
     for (auto _ : state) {
         std::size_t states = 0;
         for (std::size_t i = 0; i < stages.size(); ++i) {
-            solver::SolveOptions options;
+            solver::Options options;
             options.check = headless::checkInGame;
             const auto rep = solver::solveStage(stages[i].first, static_cast<int>(i) + 1, options);
             if (!rep.replayed) state.SkipWithError("a stage has no checked solution");

@@ -48,7 +48,7 @@ TEST(DrawnStages, MadeSolvableStagesClearInTheGameAndSeedsReproduce) {
                   drawn::drawnStage(c.seed, c.open, StageKind::Random, c.index));
         EXPECT_NE(made, drawn::drawnStage(c.seed + 1, c.open, StageKind::Solvable, c.index));
 
-        const solver::ProofOptions options{
+        const solver::Options options{
             .maxStates = kMostStates, .analyse = false, .check = headless::checkInGame};
         auto proof = solver::prove(written(*made), options);
         ASSERT_TRUE(std::holds_alternative<solver::ProofResult>(proof));

@@ -239,7 +239,7 @@ TEST(SolveStage, TheFirstToDecideGivesTheVerdictAndTheRestIsSoFar) {
     };
     for (const auto& t : cases) {
         SCOPED_TRACE(t.name);
-        solver::SolveOptions o;
+        solver::Options o;
         o.maxStates = t.maxStates;
         o.goalStates = t.goalStates;
         o.magicCap = t.stage.magic;  // no search past the budget

@@ -187,7 +187,7 @@ TEST(SolverAgainstTheGame, RoomsClearAndNeedTheSameLeastMagic) {
         for (const auto& r : rows) shown += r.substr(kLeft - 1, kRight - kLeft + 1) + "/";
         SCOPED_TRACE("room " + shown + " target " + target + " budget " + budget);
 
-        solver::SolveOptions options;
+        solver::Options options;
         options.magicCap = kCap;
         const solver::StageReport rep = solver::solveStage(stage, 1, options);
         ASSERT_LT(rep.leaves, 0);

@@ -89,14 +89,14 @@ TEST(SolverProof, ACancelBeforeTheVerdictIsHandedOnKeepsItBack) {
 TEST(SolverProof, ProofsOnTwoThreadsAgreeWithTheSameProofsInTurn) {
 #ifdef LUMORA_SANITIZED
     const std::vector<std::vector<int>> perThread = {{28, 9}, {27, 13}};
-    const solver::ProofOptions options{.analyse = false};
+    const solver::Options options{.analyse = false};
 #else
     const std::vector<std::vector<int>> perThread = {{28, 9, 21}, {27, 13, 1}};
-    const solver::ProofOptions options{};
+    const solver::Options options{};
 #endif
     auto proveAll = [&](const std::vector<int>& stages, std::vector<solver::ProofResult>& out) {
         for (int n : stages) {
-            solver::ProofOptions numbered = options;
+            solver::Options numbered = options;
             numbered.stageNo = n;
             out.push_back(solver::prove(builtIn(n), numbered));
         }
@@ -121,7 +121,7 @@ TEST(SolverProof, ProofsOnTwoThreadsAgreeWithTheSameProofsInTurn) {
 // checked solution, and on the open drawn stage stops at its first clear
 // rather than search on for the shortest.
 TEST(SolverProof, TheVerdictAloneAgreesWithTheWholeProof) {
-    solver::ProofOptions alone;
+    solver::Options alone;
     alone.verdictOnly = true;
     alone.analyse = false;
     for (int n = 1; n <= game::kStageCount; ++n) {
@@ -163,14 +163,14 @@ TEST(SolverProof, TheTableShowsNoFigureNoSearchFound) {
     using C = solver::TableColumn;
     auto drawn = solver::loadStage(std::string(LUMORA_TEST_DATA) + "/drawn_open.bkm");
     ASSERT_TRUE(std::holds_alternative<solver::Stage>(drawn));
-    solver::ProofOptions undecided;  // too few states for the exact search, no goal search
+    solver::Options undecided;  // too few states for the exact search, no goal search
     undecided.maxStates = 1000;
     undecided.goalStates = 0;
-    solver::ProofOptions verdictOnly;
+    solver::Options verdictOnly;
     verdictOnly.analyse = false;
     struct Case {
         solver::Stage stage;
-        solver::ProofOptions options;
+        solver::Options options;
         bool figures, analysed;
     } cases[] = {
         {std::get<solver::Stage>(drawn), undecided, false, false},

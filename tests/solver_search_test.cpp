@@ -158,7 +158,7 @@ TEST(SolverSearch, AtItsMemoryBudgetASearchStopsUndecided) {
 
     // The proof passes the budget on, and its verdict is undecided rather
     // than "no clear with up to ... magic".
-    solver::ProofOptions small;
+    solver::Options small;
     small.memoryBudget = 2 << 20;
     small.analyse = false;
     const solver::ProofResult proof = solver::prove(drawn, small);

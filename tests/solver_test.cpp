@@ -26,7 +26,7 @@ solver::Stage stageOf(const std::vector<std::string>& rows, const std::string& t
 
 // Solved with the solution played through the real game, as lumora-solve does.
 solver::StageReport solvedInGame(const solver::Stage& stage) {
-    solver::SolveOptions options;
+    solver::Options options;
     options.check = headless::checkInGame;
     return solver::solveStage(stage, 1, options);
 }

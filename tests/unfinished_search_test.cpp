@@ -108,7 +108,7 @@ TEST(UnfinishedSearch, WhatAStoppedSearchLeftOpenReadsSoFarOrIsMissing) {
         SCOPED_TRACE(t.name);
         solver::SearchControl control;
         control.cancel = t.cancel == Stop::Before;
-        solver::SolveOptions o;
+        solver::Options o;
         o.maxStates = t.maxStates;
         o.memoryBudget = t.memory;
         o.goalStates = t.goalStates;

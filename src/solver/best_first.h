@@ -8,10 +8,6 @@
 
 namespace solver {
 
-// States a goal-directed search looks at before it gives up: a fraction of
-// a second, and well under the exact search's memory.
-inline constexpr std::size_t kBestFirstStates = 250'000;
-
 struct BestFirstOptions {
     int startMagic = 0;
     std::size_t maxStates = kBestFirstStates;

@@ -36,8 +36,8 @@ int* counterFor(GenerateTally& t, Verdict v) {
     }
 }
 
-ProofOptions proofOptions(const GenerateOptions& o, bool analyse) {
-    ProofOptions p;
+Options proofOptions(const GenerateOptions& o, bool analyse) {
+    Options p;
     p.magicCap = o.magicCap;
     p.maxStates = o.maxStates;
     p.analysisStates = o.maxStates;

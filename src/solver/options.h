@@ -1,6 +1,8 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,6 +28,9 @@ inline constexpr std::size_t kMemoryBudgetMB = 512;
 inline constexpr std::size_t kBytesPerMB = std::size_t{1} << 20;
 // The same in bytes: every search's, report's, proof's and check's default.
 inline constexpr std::size_t kMemoryBudget = kMemoryBudgetMB * kBytesPerMB;
+// States a goal-directed search looks at before it gives up: a fraction of
+// a second, and well under the exact search's memory.
+inline constexpr std::size_t kBestFirstStates = 250'000;
 
 // How a search, a report, a validation or a proof came to its end, said the
 // same way by each. Cancelled: the caller stopped it, and nothing it found is
@@ -51,5 +56,40 @@ struct Ending {
 // (headless::checkInGame) when they want every solution checked.
 using InGameCheck = std::function<std::optional<std::string>(
     const game::StageDesc& withAnswer, const std::vector<game::ScriptStep>& steps, int stageNo)>;
+
+// What another thread shares with running searches: a request to stop, read
+// every few thousand states, and the states searched so far, added to as often.
+struct SearchControl {
+    std::atomic<bool> cancel{false};
+    std::atomic<std::uint64_t> states{0};
+};
+
+struct StageReport;
+
+// How a stage is proved, made once where the proof starts and handed down
+// whole: the verdict's searches, the goal-directed search, the analysis and
+// the check in the game all take their limits from it.
+struct Options {
+    int stageNo = 1;  // for the script's heading and the save file of the replay
+    int magicCap = kMagicCap;
+    std::size_t maxStates = kMaxStates;
+    std::size_t analysisStates = kAnalysisStates;
+    std::size_t boardCap = kBoardCap;
+    // What each search's states may take, in bytes.
+    std::size_t memoryBudget = kMemoryBudget;
+    bool analyse = true;  // off: the verdict alone
+    // Stop once the verdict is settled: no least magic below the budget's,
+    // no shortest solution beyond the first checked one.
+    bool verdictOnly = false;
+    // States the goal-directed search may look at before the exact search
+    // goes on; 0 leaves it out, for callers that need the exact figures.
+    std::size_t goalStates = kBestFirstStates;
+    InGameCheck check;  // none: the solution is not played in the game
+    SearchControl* control = nullptr;  // none: the searches run to their end
+    // Called as soon as the verdict is known, before the exact search looks
+    // for the least magic and the shortest solution; the figures it holds
+    // then are those found so far.
+    std::function<void(const StageReport&)> onFirstVerdict;
+};
 
 }  // namespace solver

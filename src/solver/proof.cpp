@@ -11,7 +11,7 @@ bool cancelRequested(const ProofControl* control) {
 }
 
 std::optional<Analysis> analyse(const Stage& stage, const StageReport& verdict,
-                                const ProofOptions& options, ProofControl* control,
+                                const Options& options, ProofControl* control,
                                 std::size_t& states) {
     Analysis a;
     a.validation = validateStage(stage, options.boardCap, options.analysisStates, control,
@@ -28,17 +28,12 @@ std::optional<Analysis> analyse(const Stage& stage, const StageReport& verdict,
 
 }  // namespace
 
-ProofResult prove(const Stage& stage, const ProofOptions& options, ProofControl* control) {
+ProofResult prove(const Stage& stage, const Options& options, ProofControl* control) {
     ProofResult result;
-    SolveOptions solve;
-    solve.magicCap = options.magicCap;
-    solve.maxStates = options.maxStates;
-    solve.memoryBudget = options.memoryBudget;
-    solve.check = options.check;
+    // The proof's control is the one its searches read and report to.
+    Options solve = options;
     solve.control = control;
-    solve.goalStates = options.goalStates;
-    solve.verdictOnly = options.verdictOnly;
-    if (control != nullptr) solve.onFirstVerdict = control->onFirstVerdict;
+    solve.onFirstVerdict = control != nullptr ? control->onFirstVerdict : nullptr;
     StageReport verdict = solveStage(stage, options.stageNo, solve);
     result.states = verdict.states + verdict.goalStates;
     result.ending.cutShort = verdict.ending.cutShort;
@@ -60,7 +55,7 @@ ProofResult prove(const Stage& stage, const ProofOptions& options, ProofControl*
 }
 
 std::variant<ProofResult, std::string> prove(const game::StageDesc& desc,
-                                             const ProofOptions& options, ProofControl* control) {
+                                             const Options& options, ProofControl* control) {
     auto stage = stageFromDesc(desc, "stage " + std::to_string(options.stageNo));
     if (auto* why = std::get_if<std::string>(&stage)) return *why;
     return prove(std::get<Stage>(stage), options, control);

@@ -13,22 +13,6 @@
 
 namespace solver {
 
-struct ProofOptions {
-    int stageNo = 1;  // for the script's heading and the save file of the replay
-    int magicCap = kMagicCap;
-    std::size_t maxStates = kMaxStates;
-    std::size_t analysisStates = kAnalysisStates;
-    std::size_t boardCap = kBoardCap;
-    // What each search's states may take, in bytes.
-    std::size_t memoryBudget = kMemoryBudget;
-    bool analyse = true;  // off: the verdict alone
-    // Stop the search itself once the verdict is settled (see SolveOptions).
-    bool verdictOnly = false;
-    // States the goal-directed search may look at before the exact search; 0
-    // leaves it out, for callers that need the exact figures in any case.
-    std::size_t goalStates = kBestFirstStates;
-    InGameCheck check;  // play the solution in the real game, which takes a while
-};
 
 // A proof running on another thread: set cancel to stop it; states counts the
 // states searched so far. onVerdict, when set, is called on the proving
@@ -65,11 +49,11 @@ struct ProofResult {
 
 // Proves one stage. Holds no state of its own outside the call, so proofs of
 // different stages may run on different threads at once.
-ProofResult prove(const Stage& stage, const ProofOptions& options = {},
+ProofResult prove(const Stage& stage, const Options& options = {},
                   ProofControl* control = nullptr);
 // The same from a stage description; a start not on solid ground is the error.
 std::variant<ProofResult, std::string> prove(const game::StageDesc& desc,
-                                             const ProofOptions& options = {},
+                                             const Options& options = {},
                                              ProofControl* control = nullptr);
 
 }  // namespace solver

@@ -44,7 +44,7 @@ namespace {
 // Plays a solution through the movement model and, when the options hold a
 // check, through the game: the plan goes into the report when both agree it
 // clears, else the reason goes into its problem.
-bool checkPlan(const Stage& stage, const std::vector<Cast>& casts, const SolveOptions& options,
+bool checkPlan(const Stage& stage, const std::vector<Cast>& casts, const Options& options,
                StageReport& rep) {
     auto plan = makePlan(stage, casts, rep.stageNo);
     if (auto* why = std::get_if<std::string>(&plan)) {
@@ -88,7 +88,7 @@ constexpr std::size_t kFirstExactStates = 200'000;
 
 // The goal-directed search's clear within the budget, checked like any other:
 // the verdict, with the figures so far. Its casts, none when it found none.
-std::vector<Cast> quickClear(const Stage& stage, const SolveOptions& options, std::size_t states,
+std::vector<Cast> quickClear(const Stage& stage, const Options& options, std::size_t states,
                              StageReport& rep) {
     if (states == 0) return {};
     BestFirstOptions goal{stage.magic, states, options.control};
@@ -115,7 +115,7 @@ constexpr std::size_t kPatience = 8;
 
 // The goal-directed search, at length. It is the same search however far it
 // goes, so one run finds whatever a short run and then a longer one would.
-std::vector<Cast> goalDirected(const Stage& stage, const SolveOptions& options, StageReport& rep) {
+std::vector<Cast> goalDirected(const Stage& stage, const Options& options, StageReport& rep) {
     return quickClear(stage, options, kPatience * options.goalStates, rep);
 }
 
@@ -142,7 +142,7 @@ void noClearWithBudget(StageReport& rep, const std::optional<Refutation>& why) {
 
 // The verdict and no more: a clear within the budget, checked, with the
 // magic it needs as the least so far; or why none clears; or undecided.
-StageReport verdictAlone(const Stage& stage, const SolveOptions& options, const SearchResult& best,
+StageReport verdictAlone(const Stage& stage, const Options& options, const SearchResult& best,
                          const std::vector<Cast>& quickCasts, const std::optional<Refutation>& why,
                          StageReport& rep) {
     if (rep.ending.cancelled) return cancelled(rep);
@@ -156,7 +156,7 @@ StageReport verdictAlone(const Stage& stage, const SolveOptions& options, const 
     return rep;
 }
 
-StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& options) {
+StageReport solveStage(const Stage& stage, int stageNo, const Options& options) {
     StageReport rep;
     rep.stageNo = stageNo;
     const std::optional<Refutation> why = refute(stage);

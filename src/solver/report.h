@@ -60,28 +60,12 @@ struct StageReport {
 void setProblem(StageReport& rep, game::Phrase why,
                 const std::optional<Refutation>& refutation = std::nullopt);
 
-struct SolveOptions {
-    int magicCap = kMagicCap;
-    std::size_t maxStates = kMaxStates;
-    std::size_t memoryBudget = kMemoryBudget;  // bytes, for each search
-    InGameCheck check;  // none: the solution is not played in the game
-    SearchControl* control = nullptr;
-    // States the goal-directed search may look at first; 0 leaves it out.
-    std::size_t goalStates = kBestFirstStates;
-    // Called as soon as the verdict is known, before the exact search looks
-    // for the least magic and the shortest solution; the figures it holds
-    // then are those found so far.
-    std::function<void(const StageReport&)> onFirstVerdict;
-    // Stop once the verdict is settled: no least magic below the budget's,
-    // no shortest solution beyond the first checked one.
-    bool verdictOnly = false;
-};
 
 // Solves a stage: whether its budget clears it, the least starting magic (the
 // search one point below it runs to exhaustion), a solution with that magic,
 // and, when the options hold a check, its replay through the game. Each
 // search runs once.
-StageReport solveStage(const Stage& stage, int stageNo, const SolveOptions& options = {});
+StageReport solveStage(const Stage& stage, int stageNo, const Options& options = {});
 
 // The stage number in a name like "mmap12.bkm"; 1 for any other name.
 int stageNumberOf(const std::string& fileName);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -20,13 +19,6 @@ struct Cast {
     int from = -1;
     int target = -1;
     bool operator==(const Cast&) const = default;
-};
-
-// What another thread shares with running searches: a request to stop, read
-// every few thousand states, and the states searched so far, added to as often.
-struct SearchControl {
-    std::atomic<bool> cancel{false};
-    std::atomic<std::uint64_t> states{0};
 };
 
 inline constexpr std::size_t kLostFrom = std::size_t{1} << 14;

@@ -42,7 +42,7 @@ game::StageDesc floorStage(int magic) {
 }
 
 std::vector<game::ScriptStep> shortestSolution(const game::StageDesc& stage) {
-    solver::ProofOptions options;
+    solver::Options options;
     options.analyse = false;
     const auto proof = solver::prove(stage, options);
     const auto& verdict = std::get<solver::ProofResult>(proof).verdict;
@@ -245,7 +245,7 @@ TEST(PlaySession, AShowClearsHoweverLateItsPausesEnd) {
     const auto read = game::readStageFile(LUMORA_TEST_DATA, "drawn_open.bkm");
     ASSERT_TRUE(std::holds_alternative<game::StageDesc>(read));
     const auto& stage = std::get<game::StageDesc>(read);
-    solver::ProofOptions options;
+    solver::Options options;
     options.analyse = false;
     options.verdictOnly = true;
     const auto proof = solver::prove(stage, options);

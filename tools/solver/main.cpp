@@ -81,7 +81,7 @@ struct Proved {
     solver::ProofResult proof;
 };
 
-std::optional<Proved> proveFile(const std::string& path, solver::ProofOptions options) {
+std::optional<Proved> proveFile(const std::string& path, solver::Options options) {
     auto parsed = solver::loadStage(path);
     if (auto* e = std::get_if<std::string>(&parsed)) {
         std::cerr << "lumora-solve: " << *e << "\n";
@@ -93,7 +93,7 @@ std::optional<Proved> proveFile(const std::string& path, solver::ProofOptions op
     return Proved{std::move(stage), std::move(proof)};
 }
 
-std::optional<Proved> proveDesc(const game::StageDesc& desc, int n, solver::ProofOptions options) {
+std::optional<Proved> proveDesc(const game::StageDesc& desc, int n, solver::Options options) {
     auto built = solver::stageFromDesc(desc, game::stageFileName(n));
     if (auto* e = std::get_if<std::string>(&built)) {
         std::cerr << "lumora-solve: " << *e << "\n";
@@ -154,7 +154,7 @@ void printVerdict(const solver::StageReport& rep) {
 }
 
 int solveOne(const std::string& path, const std::string& scriptOut, const std::string& answerOut,
-             const solver::ProofOptions& options, std::size_t memoryMB) {
+             const solver::Options& options) {
     auto proved = proveFile(path, options);
     if (!proved) return 2;
     const solver::Stage& stage = proved->stage;
@@ -163,7 +163,8 @@ int solveOne(const std::string& path, const std::string& scriptOut, const std::s
               << ", budget " << stage.budget() << ", starting magic " << stage.magic << "\n";
     printVerdict(rep);
     if (!rep.solvable && rep.ending.outOfMemory) {
-        std::cout << "undecided within " << memoryMB << " MB after " << rep.states << " states\n";
+        std::cout << "undecided within " << options.memoryBudget / solver::kBytesPerMB
+                  << " MB after " << rep.states << " states\n";
         return 1;
     }
     if (proved->proof.analysis) printAnalysis(*proved->proof.analysis);
@@ -225,7 +226,7 @@ bool writeSolution(const fs::path& dir, int n, const solver::Stage& stage,
     return answer && script;
 }
 
-int table(const std::string& dir, bool write, solver::ProofOptions options) {
+int table(const std::string& dir, bool write, solver::Options options) {
     const std::optional<FolderShape> found = folderShape(dir);
     if (!found) return 1;
     const FolderShape& shape = *found;
@@ -276,7 +277,7 @@ std::string carriedText(const game::StageDesc& desc, const std::string& solution
 
 // A pack file's table: its stages proved as a folder's are, then what each
 // carried solution does in the game.
-int packFileTable(const std::string& path, solver::ProofOptions options) {
+int packFileTable(const std::string& path, solver::Options options) {
     auto opened = game::readPackFile(path);
     if (auto* e = std::get_if<game::FileError>(&opened)) {
         std::cerr << "lumora-solve: " << e->message << "\n";
@@ -347,7 +348,7 @@ int main(int argc, char** argv) {
     solvecli::GenerateArgs gen;
     bool generating = false;
     bool write = false;
-    solver::ProofOptions options;
+    solver::Options options;
     std::size_t memoryMB = solver::kMemoryBudgetMB;
     options.check = headless::checkInGame;
     for (int i = 1; i < argc; ++i) {
@@ -411,5 +412,5 @@ int main(int argc, char** argv) {
     if (!tableDir.empty() && !write && game::isPackFilePath(tableDir))
         return packFileTable(tableDir, options);
     if (!tableDir.empty()) return table(tableDir, write, options);
-    return solveOne(stageFile, scriptOut, answerOut, options, memoryMB);
+    return solveOne(stageFile, scriptOut, answerOut, options);
 }

@@ -47,8 +47,8 @@ void setProofMemoryMB(std::size_t megabytes) { gMemoryMB = megabytes; }
 
 std::size_t proofMemoryMB() { return gMemoryMB; }
 
-solver::ProofOptions panelOptions() {
-    solver::ProofOptions options;
+solver::Options panelOptions() {
+    solver::Options options;
     options.memoryBudget = proofMemoryMB() * solver::kBytesPerMB;
     return options;
 }

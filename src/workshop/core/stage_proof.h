@@ -37,7 +37,7 @@ using StageProofScheduler = ProofScheduler<StageProof, StageVerdict, solver::Pro
 // The workshop proves on every edit: the verdict must come at once, and an
 // analysis may stop early on a loose stage rather than keep the designer
 // waiting. Each search takes at most the workshop's memory setting.
-solver::ProofOptions panelOptions();
+solver::Options panelOptions();
 // The memory each search of a workshop proof may take, in megabytes: the
 // workshop's setting, for every proof it runs from then on.
 void setProofMemoryMB(std::size_t megabytes);
