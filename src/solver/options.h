@@ -84,12 +84,12 @@ struct Options {
     // States the goal-directed search may look at before the exact search
     // goes on; 0 leaves it out, for callers that need the exact figures.
     std::size_t goalStates = kBestFirstStates;
-    InGameCheck check;  // none: the solution is not played in the game
+    InGameCheck check{};               // none: the solution is not played in the game
     SearchControl* control = nullptr;  // none: the searches run to their end
     // Called as soon as the verdict is known, before the exact search looks
     // for the least magic and the shortest solution; the figures it holds
     // then are those found so far.
-    std::function<void(const StageReport&)> onFirstVerdict;
+    std::function<void(const StageReport&)> onFirstVerdict{};
 };
 
 }  // namespace solver

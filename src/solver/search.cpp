@@ -1,15 +1,22 @@
 #include "solver/search.h"
 
+// The exact search: breadth first over casts, each state a key of the stage's
+// changing cells (state_codec.h) kept once in the node store and its table
+// (state_table.h), with the reductions that leave out states no play can
+// clear from.
+
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <memory>
 #include <optional>
 
-#include "game/cast.h"
 #include "game/rules.h"
+#include "solver/board_cast.h"
 #include "solver/moves.h"
 #include "solver/refute.h"
+#include "solver/state_codec.h"
+#include "solver/state_table.h"
 
 namespace solver {
 
@@ -17,135 +24,7 @@ namespace rules = game::rules;
 
 namespace {
 
-// What a cast does to the open cell it lands on, and the move it counts as.
-struct CellChange : game::CastChange {
-    unsigned move;
-};
-
-unsigned moveOf(CellKind before) {
-    switch (before) {
-        case CellKind::Water:
-            return moves::kClearWater;
-        case CellKind::Sand:
-            return moves::kSand;
-        case CellKind::Block:
-            return moves::kRemove;
-        default:
-            return moves::kPlace;
-    }
-}
-
-// Every change an open cell's kind can see, worked out once: the search asks
-// for one at every cast.
-const std::array<CellChange, 4> kChanges = [] {
-    std::array<CellChange, 4> all{};
-    for (std::size_t k = 0; k < all.size(); ++k) {
-        const auto kind = static_cast<CellKind>(k);
-        all[k] = {game::castChange(kind), moveOf(kind)};
-    }
-    return all;
-}();
-
-CellChange changeOf(const Stage& stage, CellKind before, int target) {
-    CellChange change = kChanges[static_cast<std::size_t>(before)];
-    if (before == CellKind::Block && !stage.ownBlock(target)) change.move = moves::kTakeBack;
-    return change;
-}
-
-// The moves a cast counts as for the way it points.
-unsigned directionMoves(int from, int target) {
-    return (target == from - 9 ? moves::kCastAbove : 0u) |
-           (target == from + 9 ? moves::kCastFloor : 0u);
-}
-
-}  // namespace
-
-CastEffect castOn(const Stage& stage, const Board& board, int from, int target) {
-    CastEffect e;
-    e.board = board;
-    e.move = directionMoves(from, target);
-    if (stage.wall[static_cast<std::size_t>(target)]) {
-        e.wall = true;
-    } else {
-        const CellChange change = changeOf(stage, board.kind(target), target);
-        e.board.set(target, change.after);
-        e.magicDelta = change.magic;
-        e.move |= change.move;
-    }
-    e.board.setPlayer(from);
-    // The floor gone, the character falls through `from` and may cast on the way.
-    if (target == from + 9 && !e.wall) e.board.setFalling(true);
-    return e;
-}
-
-int mostGainLeft(int target, int blocks, int water, int sand) {
-    using game::magicOf;
-    const int settle = blocks <= target ? magicOf(CellKind::Empty) * (target - blocks)
-                                        : magicOf(CellKind::Block) * (blocks - target);
-    return magicOf(CellKind::Sand) * sand + magicOf(CellKind::Water) * water + settle;
-}
-
-namespace {
-
-// A packed board as the checks after a cast read it.
-struct JudgedBoard {
-    const Board& board;
-    int water() const { return board.count(CellKind::Water); }
-    bool blockAt(int c, int r) const {
-        return c <= 9 && r <= 9 && board.kind(cellIndex(c, r)) == CellKind::Block;
-    }
-};
-
-}  // namespace
-
-Outcome judge(const Stage& stage, const Board& after, int magicAfter, bool earlyCountLoses) {
-    return game::judgeCast(magicAfter, after.count(CellKind::Block), stage.target, JudgedBoard{after})
-        .outcome(earlyCountLoses);
-}
-
-namespace {
-
-constexpr std::uint32_t kNone = 0xFFFFFFFFu;
-// A node's magic once a richer visit of its state took its place.
-constexpr std::int16_t kOvertaken = -32768;
-
-// A state as the table keeps it: as few words as the stage's changing cells
-// need, never more than these.
-constexpr int kMaxWords = 3;
-constexpr int kWordBits = 64;
-using Key = std::array<std::uint64_t, kMaxWords>;
-
-// The cells a cast can ever change. The character stands on, walks along,
-// climbs through and falls through open cells only, each next to the one
-// before: a step goes one column across, a climb one row up and then one
-// column across (both cells open), a fall one row down; a walk that leaves
-// the board is no move the search follows. So it is only ever on open cells
-// joined to its start through open neighbours, and a cast reaches only a
-// neighbour of such a cell. Any other cell holds its start kind on every
-// board the search meets, and walls never change at all.
-std::array<bool, kCells> changingCells(const Stage& stage) {
-    std::array<bool, kCells> joined{}, changes{};
-    std::vector<int> todo{stage.start.player()};
-    joined[static_cast<std::size_t>(todo.front())] = true;
-    auto neighbours = [](int cell, auto&& visit) {
-        const int c = columnOf(cell), r = rowOf(cell);
-        if (r > 1) visit(cell - 9);
-        if (r < 9) visit(cell + 9);
-        if (c > 1) visit(cell - 1);
-        if (c < 9) visit(cell + 1);
-    };
-    while (!todo.empty()) {
-        const int cell = todo.back();
-        todo.pop_back();
-        neighbours(cell, [&](int n) {
-            const auto i = static_cast<std::size_t>(n);
-            if (stage.wall[i]) return;
-            changes[i] = true;
-            if (!joined[i]) joined[i] = true, todo.push_back(n);
-        });
-    }
-    return changes;
-}
+using namespace exact;
 
 // What the character can still get at from the cell it is on, whatever the
 // board turns into: everReachable moves the start there. Every cell it will
@@ -183,8 +62,8 @@ private:
         r.known = true;
         for (int c = 0; c < kCells; ++c) {
             const auto i = static_cast<std::size_t>(c);
-            const bool holds = !probe_.wall[i] &&
-                               (changes_[i] || probe_.start.kind(c) != CellKind::Empty);
+            const bool holds =
+                !probe_.wall[i] && (changes_[i] || probe_.start.kind(c) != CellKind::Empty);
             if (!reach.touch[i] && holds) {
                 r.outside[static_cast<std::size_t>(c >> 5)] |= std::uint64_t{3} << ((c & 31) * 2);
                 r.any = true;
@@ -199,293 +78,6 @@ private:
     Stage probe_;  // the stage, its start moved to the cell asked about
     std::array<bool, kCells> changes_;
     std::array<Region, kCells> regions_{};
-};
-
-// Packs a board into a key holding only what can differ between the boards
-// of one search: the character's cell and fall, then each changing cell. A
-// cell that began empty or with a block only ever holds a block or nothing,
-// one bit; sand and water turn to nothing and nothing to a block, so those
-// take the kind's two bits. With reduce off every open cell takes two bits.
-class Codec {
-public:
-    Codec(const Stage& stage, bool reduce) : base_(stage.start) {
-        const std::array<bool, kCells> changes = changingCells(stage);
-        int bit = 0;
-        player_ = place(bit, kPlayerBits);
-        for (int cell = 0; cell < kCells; ++cell) {
-            const auto i = static_cast<std::size_t>(cell);
-            if (stage.wall[i] || (reduce && !changes[i])) continue;
-            const CellKind start = stage.start.kind(cell);
-            const bool wide = !reduce || start == CellKind::Sand || start == CellKind::Water;
-            Field f = place(bit, wide ? 2 : 1);
-            f.cell = static_cast<std::uint8_t>(cell);
-            fieldOf_[i] = static_cast<std::int8_t>(fields_.size());
-            fields_.push_back(f);
-            base_.set(cell, CellKind::Empty);
-        }
-        base_.setPlayer(0);
-        base_.setFalling(false);
-        words_ = std::max(1, (bit + kWordBits - 1) / kWordBits);
-        fillByteBits();
-    }
-    int words() const { return words_; }
-
-    Key pack(const Board& b) const {
-        Key key{};
-        for (const Field& f : fields_) put(key, f, b.kind(f.cell));
-        setPlayer(key, b.player(), b.falling());
-        return key;
-    }
-    // A byte of the key at a time, the bytes with nothing set skipped.
-    Board unpack(const std::uint64_t* key) const {
-        Board b = base_;
-        for (int w = 0; w < words_; ++w) {
-            std::uint64_t bits = key[w];
-            while (bits != 0) {
-                const int byte = std::countr_zero(bits) / kByteBits;
-                const int shift = byte * kByteBits;
-                const auto value = static_cast<std::size_t>((bits >> shift) & kByteMask);
-                const std::size_t at = static_cast<std::size_t>(w * kBytesPerWord + byte);
-                const BoardBits& set = byteBits_[at * kByteValues + value];
-                for (std::size_t i = 0; i < set.size(); ++i) b.w[i] |= set[i];
-                bits &= ~(kByteMask << shift);
-            }
-        }
-        return b;
-    }
-    // Only a changing cell has a place in the key; a cast never reaches another.
-    void setCell(Key& key, int cell, CellKind kind) const {
-        put(key, fields_[static_cast<std::size_t>(fieldOf_[static_cast<std::size_t>(cell)])], kind);
-    }
-    void setPlayer(Key& key, int cell, bool falling) const {
-        write(key, player_, (static_cast<unsigned>(cell) << 1) | (falling ? 1u : 0u));
-    }
-
-private:
-    static constexpr int kPlayerBits = 8;  // the fall, then the cell, 0..80
-    static constexpr int kByteBits = 8;
-    static constexpr int kBytesPerWord = kWordBits / kByteBits;
-    static constexpr std::size_t kByteValues = 256;
-    static constexpr std::uint64_t kByteMask = kByteValues - 1;
-    // Where Board keeps the character's cell and its fall.
-    static constexpr int kBoardPlayerBit = 2 * kWordBits + 34;
-    static constexpr int kBoardFallBit = 2 * kWordBits + 41;
-
-    // Each bit of a key stands for one bit of a board: a cell's two bits, or
-    // for a one-bit cell the high bit alone, which is a block's; the fall and
-    // the cell's seven bits. So each byte value's bits can be looked up.
-    void fillByteBits() {
-        std::array<int, kMaxWords * kWordBits> boardBit;
-        boardBit.fill(-1);
-        boardBit[0] = kBoardFallBit;
-        for (int i = 1; i < kPlayerBits; ++i)
-            boardBit[static_cast<std::size_t>(i)] = kBoardPlayerBit + i - 1;
-        for (const Field& f : fields_) {
-            const int cellBit = (f.cell >> 5) * kWordBits + (f.cell & 31) * 2;
-            const auto at = static_cast<std::size_t>(f.word * kWordBits + f.shift);
-            if (f.mask == 1) {
-                boardBit[at] = cellBit + 1;
-            } else {
-                boardBit[at] = cellBit;
-                boardBit[at + 1] = cellBit + 1;
-            }
-        }
-        const auto bytes = static_cast<std::size_t>(words_ * kBytesPerWord);
-        byteBits_.assign(bytes * kByteValues, BoardBits{});
-        for (std::size_t at = 0; at < bytes; ++at)
-            for (std::size_t v = 1; v < kByteValues; ++v) {
-                BoardBits set = byteBits_[at * kByteValues + (v & (v - 1))];
-                const int bit =
-                    boardBit[at * kByteBits + static_cast<std::size_t>(std::countr_zero(v))];
-                if (bit >= 0)
-                    set[static_cast<std::size_t>(bit / kWordBits)] |= std::uint64_t{1}
-                                                                      << (bit % kWordBits);
-                byteBits_[at * kByteValues + v] = set;
-            }
-    }
-
-    struct Field {
-        std::uint8_t cell = 0, word = 0, shift = 0, mask = 0;
-    };
-    // The next `width` bits, moved on to a fresh word rather than split.
-    static Field place(int& bit, int width) {
-        if (bit / kWordBits != (bit + width - 1) / kWordBits)
-            bit = (bit / kWordBits + 1) * kWordBits;
-        Field f;
-        f.word = static_cast<std::uint8_t>(bit / kWordBits);
-        f.shift = static_cast<std::uint8_t>(bit % kWordBits);
-        f.mask = static_cast<std::uint8_t>((1u << width) - 1);
-        bit += width;
-        return f;
-    }
-    static void write(Key& key, const Field& f, unsigned v) {
-        auto& word = key[f.word];
-        word = (word & ~(std::uint64_t{f.mask} << f.shift)) | (std::uint64_t{v} << f.shift);
-    }
-    static void put(Key& key, const Field& f, CellKind kind) {
-        const auto v = static_cast<unsigned>(kind);
-        write(key, f, f.mask == 1 ? (kind == CellKind::Block ? 1u : 0u) : v);
-    }
-
-    Board base_;  // the cells left out as they began, the others empty
-    std::vector<Field> fields_;
-    std::array<std::int8_t, kCells> fieldOf_{};
-    // What each value of each byte of a key sets in a board (see fillByteBits).
-    using BoardBits = std::array<std::uint64_t, 3>;
-    std::vector<BoardBits> byteBits_;
-    Field player_;
-    int words_ = 1;
-};
-
-// The nodes in fixed chunks, each a key and one word of how it was reached:
-// the list grows a chunk at a time, never copied to a larger one, so the
-// memory it takes is what it holds plus at most one chunk.
-class NodeStore {
-public:
-    struct Meta {
-        std::uint32_t parent;
-        std::int16_t magic;
-        std::int8_t from, target;
-    };
-    explicit NodeStore(int words) : words_(words), stride_(static_cast<std::size_t>(words) + 1) {}
-    std::size_t size() const { return size_; }
-    std::size_t bytes() const { return chunks_.size() * chunkBytes(); }
-    std::size_t chunkBytes() const { return kChunkNodes * stride_ * sizeof(std::uint64_t); }
-    // The next push takes a new chunk.
-    bool full() const { return size_ == chunks_.size() * kChunkNodes; }
-
-    const std::uint64_t* key(std::size_t n) const { return at(n); }
-    Meta meta(std::size_t n) const {
-        const std::uint64_t m = at(n)[words_];
-        return {static_cast<std::uint32_t>(m), static_cast<std::int16_t>(m >> 32),
-                static_cast<std::int8_t>(m >> 48), static_cast<std::int8_t>(m >> 56)};
-    }
-    void setMagic(std::size_t n, std::int16_t magic) {
-        Meta m = meta(n);
-        m.magic = magic;
-        at(n)[words_] = encode(m);
-    }
-    void push(const Key& key, const Meta& m) {
-        if (full())
-            chunks_.push_back(
-                std::make_unique_for_overwrite<std::uint64_t[]>(kChunkNodes * stride_));
-        std::uint64_t* p = at(size_++);
-        std::copy_n(key.begin(), words_, p);
-        p[words_] = encode(m);
-    }
-
-private:
-    static constexpr std::size_t kChunkShift = 12;
-    static constexpr std::size_t kChunkNodes = std::size_t{1} << kChunkShift;
-    static std::uint64_t encode(const Meta& m) {
-        return std::uint64_t{m.parent} | std::uint64_t{static_cast<std::uint16_t>(m.magic)} << 32 |
-               std::uint64_t{static_cast<std::uint8_t>(m.from)} << 48 |
-               std::uint64_t{static_cast<std::uint8_t>(m.target)} << 56;
-    }
-    std::uint64_t* at(std::size_t n) const {
-        return chunks_[n >> kChunkShift].get() + (n & (kChunkNodes - 1)) * stride_;
-    }
-
-    int words_;
-    std::size_t stride_;
-    std::vector<std::unique_ptr<std::uint64_t[]>> chunks_;
-    std::size_t size_ = 0;
-};
-
-// How many entries a table moves to larger slots between looks at a cancel:
-// a large table takes tens of milliseconds to move.
-constexpr std::size_t kGrowCheckEvery = 8192;
-
-// Open addressing over node numbers. A slot keeps 32 bits of the key's hash
-// beside the node number, so most misses never touch the node.
-class StateTable {
-public:
-    struct Slot {
-        std::uint32_t tag = 0;
-        std::uint32_t node = kNone;
-    };
-    StateTable(const NodeStore& nodes, int words, const std::atomic<bool>* cancel)
-        : nodes_(nodes), words_(words), cancel_(cancel) {}
-    std::uint64_t hash(const std::uint64_t* k) const {
-        static constexpr std::uint64_t kMul[kMaxWords] = {
-            0x9E3779B97F4A7C15ULL, 0xC2B2AE3D27D4EB4FULL, 0x165667B19E3779F9ULL};
-        std::uint64_t h = 0;
-        for (int i = 0; i < words_; ++i) h ^= std::rotl(k[i] * kMul[i], 23 * i);
-        h ^= h >> 33;
-        h *= 0xFF51AFD7ED558CCDULL;
-        return h ^ (h >> 33);
-    }
-    // The slot holding the key, or the empty slot where it belongs. Before
-    // its first state the table has no slots, and every key is new.
-    Slot& find(const std::uint64_t* k, std::uint64_t h) {
-        if (slots_.empty()) return none_ = Slot{};
-        const std::size_t mask = slots_.size() - 1;
-        const auto tag = static_cast<std::uint32_t>(h >> 32);
-        for (std::size_t i = h & mask;; i = (i + 1) & mask) {
-            Slot& s = slots_[i];
-            if (s.node == kNone) {
-                s.tag = tag;
-                return s;
-            }
-            if (s.tag == tag && same(k, nodes_.key(s.node))) return s;
-        }
-    }
-    // Word by word: a library call for so few words took a twentieth of a search.
-    bool same(const std::uint64_t* a, const std::uint64_t* b) const {
-        for (int i = 0; i < words_; ++i)
-            if (a[i] != b[i]) return false;
-        return true;
-    }
-    // One more entry would fill it past half while it is small, where the
-    // shorter runs of full slots win time and the memory is little; past
-    // three quarters once it is large, where memory is what runs out first.
-    bool full() const {
-        const std::size_t n = slots_.size();
-        return n < kCompactSlots ? 2 * (size_ + 1) > n : 4 * (size_ + 1) > 3 * n;
-    }
-    std::size_t bytes() const { return slots_.size() * sizeof(Slot); }
-    void added() { ++size_; }
-    std::size_t size() const { return size_; }
-    // A cancel came while it grew: it no longer knows every state.
-    bool abandoned() const { return abandoned_; }
-
-    // Every node not overtaken is in the table once: moving them in node
-    // order reads the nodes one after the other, not at random.
-    void grow() {
-        if (cancelled()) return;
-        capacity_ = std::max(kFirstSlots, 2 * capacity_);
-        slots_ = std::vector<Slot>();  // the old slots go before the new come
-        slots_.resize(capacity_);
-        const std::size_t mask = slots_.size() - 1;
-        for (std::size_t n = 0; n < nodes_.size(); ++n) {
-            if (n % kGrowCheckEvery == 0 && cancelled()) return;
-            if (nodes_.meta(n).magic == kOvertaken) continue;
-            const std::uint64_t h = hash(nodes_.key(n));
-            std::size_t i = h & mask;
-            while (slots_[i].node != kNone) i = (i + 1) & mask;
-            slots_[i] = {static_cast<std::uint32_t>(h >> 32), static_cast<std::uint32_t>(n)};
-        }
-    }
-    // What growing adds to the memory at its peak.
-    std::size_t growBytes() const { return std::max(kFirstSlots * sizeof(Slot), bytes()); }
-
-private:
-    static constexpr std::size_t kFirstSlots = std::size_t{1} << 12;
-    static constexpr std::size_t kCompactSlots = std::size_t{1} << 21;  // 16 MB of slots
-    // Seen once, the table stops growing; the search stops at its next step.
-    bool cancelled() {
-        abandoned_ = cancel_ != nullptr && cancel_->load(std::memory_order_relaxed);
-        return abandoned_;
-    }
-
-    const NodeStore& nodes_;
-    int words_;
-    const std::atomic<bool>* cancel_;
-    std::vector<Slot> slots_;
-    std::size_t capacity_ = 0;
-    Slot none_;  // what find answers while there are no slots
-    std::size_t size_ = 0;
-    bool abandoned_ = false;
 };
 
 std::vector<Cast> pathTo(const NodeStore& nodes, std::uint32_t n) {
@@ -697,7 +289,8 @@ private:
     // A state that cannot end with magic left, whatever comes after it, is
     // no way on (see mostGainLeft).
     bool cannotClear(int magic, const Counts& after, int sand) const {
-        return game::outOfMagic(magic + mostGainLeft(stage_.target, after.blocks, after.water, sand));
+        return game::outOfMagic(magic +
+                                mostGainLeft(stage_.target, after.blocks, after.water, sand));
     }
 
     // A state whose region (see Regions) leaves a pool, more blocks than the
@@ -736,10 +329,10 @@ private:
         for (std::size_t i = 0; i < outside.w.size(); ++i)
             outside.w[i] = x.board.w[i] & region.outside[i];
         const Board::Counts out = outside.counts();
-        beyond_ = {x.head, cell,
-                   out.water > 0 || out.block > stage_.target ||
-                       (out.block > 1 && blocksTouch(outside)),
-                   out.sand};
+        beyond_ = {
+            x.head, cell,
+            out.water > 0 || out.block > stage_.target || (out.block > 1 && blocksTouch(outside)),
+            out.sand};
         return beyond_;
     }
 

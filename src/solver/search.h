@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/cast.h"
+#include "solver/board_cast.h"
 #include "solver/moves.h"
 #include "solver/options.h"
 #include "solver/stage.h"
@@ -72,28 +72,5 @@ struct SearchResult {
 // never hurts. A fall's landing takes no cast and is searched at the fall's
 // level, so the first clear found takes the fewest casts the magic allows.
 SearchResult search(const Stage& stage, const SearchOptions& options);
-
-// The effect of casting on `target`: the new board with the character's cell
-// (falling through `from` when the floor went), the magic change, whether the
-// cast changed anything (walls change nothing) and which kind of move it was.
-struct CastEffect {
-    Board board;
-    int magicDelta = 0;
-    bool wall = false;
-    unsigned move = 0;  // the moves:: bits the cast counts as
-};
-CastEffect castOn(const Stage& stage, const Board& board, int from, int target);
-
-// The most magic the casts still to come can gain, whatever their order:
-// each pool costs its clearing, each block too many gains its removal, each
-// block still wanted costs its placing, and sand gives at most its own (of it,
-// `sand` is all a cast can still reach). No cast raises this bound: sand and
-// pools pay what they take from it, and a block moves the count from the
-// target at least as dearly as it pays.
-int mostGainLeft(int target, int blocks, int water, int sand);
-
-using game::Outcome;
-// What the game's checks after a cast decide, given the board and magic after it.
-Outcome judge(const Stage& stage, const Board& after, int magicAfter, bool earlyCountLoses = true);
 
 }  // namespace solver
