@@ -148,6 +148,10 @@ public:
     std::string stageText() const;
 
 private:
+    // What stops the character, as the moves from an aligned cell ask it (steps.h).
+    auto stops() const {
+        return [this](int c, int r) { return solidAt(c, r) == 1; };
+    }
     bool probeSide(int dx, std::int16_t& canWalk, float top);
     bool probeJump(int dx, std::int16_t& canWalk, std::int16_t& canJump);
     Grid* gridOf(CellKind kind);

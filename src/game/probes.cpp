@@ -1,5 +1,6 @@
 #include "game/lumora_bas.h"
 #include "game/rules.h"
+#include "game/steps.h"
 
 namespace game {
 namespace {
@@ -33,7 +34,7 @@ bool LumoraBas::probeSide(int dx, std::int16_t& canWalk, float top) {
         if (static_cast<float>(rules::kCellPixels * (r - 1)) < top)
             canWalk = (solidAt(c + dx, r + 1) != 1 && solidAt(c + dx, r) != 1) ? 1 : 0;
     }
-    if (OnRow == 1) canWalk = solidAt(c + dx, r) == 1 ? 0 : 1;
+    if (OnRow == 1) canWalk = steps::canWalk(stops(), c, r, dx) ? 1 : 0;
     // Arrival: the walk ends on the clicked column, whatever lies ahead.
     if (ClickCol != PlayerCol) return false;
     CanWalkLeft = 0;
@@ -52,16 +53,15 @@ void LumoraBas::ProbeBelow(float left) {
         CanFall = (solidAt(c - 1, r + 1) != 1 && solidAt(c, r + 1) != 1) ? 1 : 0;
     if (column < left)
         CanFall = (solidAt(c + 1, r + 1) != 1 && solidAt(c, r + 1) != 1) ? 1 : 0;
-    if (OnColumn == 1) CanFall = solidAt(c, r + 1) == 1 ? 0 : 1;
+    if (OnColumn == 1) CanFall = steps::canFall(stops(), c, r) ? 1 : 0;
 }
 
 // A climb onto a one-cell step: the cell above the character and the one above
 // the obstacle must both be free.
 bool LumoraBas::probeJump(int dx, std::int16_t& canWalk, std::int16_t& canJump) {
     const int c = PlayerCol, r = PlayerRow;
-    if (OnRow == 1) canWalk = solidAt(c + dx, r) == 1 ? 0 : 1;
-    if (canWalk == 0 && OnRow == 1)
-        canJump = (solidAt(c, r - 1) != 1 && solidAt(c + dx, r - 1) != 1) ? 1 : 0;
+    if (OnRow == 1) canWalk = steps::canWalk(stops(), c, r, dx) ? 1 : 0;
+    if (canWalk == 0 && OnRow == 1) canJump = steps::canClimb(stops(), c, r, dx) ? 1 : 0;
     if (ClickCol != PlayerCol) return false;
     CanJumpLeft = 0;
     CanJumpRight = 0;

@@ -3,6 +3,7 @@
 #include <bit>
 
 #include "game/rules.h"
+#include "game/steps.h"
 
 namespace solver {
 
@@ -26,7 +27,7 @@ int landing(const SolidMap& solid, int cell, int* cells) {
     const int c = columnOf(cell);
     int r = rowOf(cell);
     int fallen = 0;
-    while (!solid.at(c, r + 1)) ++r, ++fallen;
+    while (game::steps::canFall(solid, c, r)) ++r, ++fallen;
     if (cells != nullptr) *cells = fallen;
     return cellIndex(c, r);
 }
@@ -63,10 +64,10 @@ int walkOneWay(const SolidMap& solid, int from, int dir, unsigned allowed, Click
         // off the board; past column 9 the edge blocks.
         if (next < 1) return c != columnOf(from) ? kOffLeft : 0;
         if (next > 9) return 0;
-        if (!solid.at(next, r)) {
+        if (game::steps::canWalk(solid, c, r, dir)) {
             c = next;
             ticks += kStepTicks;
-        } else if (!solid.at(c, r - 1) && !solid.at(next, r - 1)) {
+        } else if (game::steps::canClimb(solid, c, r, dir)) {
             // From row 1 the climb carries the character off the top.
             if (r == 1) return kOffTop;
             if (!(allowed & moves::kClimb)) return 0;

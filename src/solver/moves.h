@@ -40,6 +40,7 @@ class SolidMap {
 public:
     SolidMap(const Stage& stage, const Board& board);
     bool at(int c, int r) const { return s_[static_cast<std::size_t>(11 * r + c)] & 1; }
+    bool operator()(int c, int r) const { return at(c, r); }  // as game::steps asks
     // A block the player set, on a cell that began without one.
     bool own(int c, int r) const { return s_[static_cast<std::size_t>(11 * r + c)] & 2; }
 
