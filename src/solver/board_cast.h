@@ -20,7 +20,7 @@ struct CellChange : game::CastChange {
     unsigned move;
 };
 
-inline unsigned moveOf(CellKind before) {
+constexpr unsigned moveOf(CellKind before) {
     switch (before) {
         case CellKind::Water:
             return moves::kClearWater;
@@ -35,7 +35,7 @@ inline unsigned moveOf(CellKind before) {
 
 // Every change an open cell's kind can see, worked out once: the search asks
 // for one at every cast.
-inline const std::array<CellChange, 4> kChanges = [] {
+inline constexpr std::array<CellChange, 4> kChanges = [] {
     std::array<CellChange, 4> all{};
     for (std::size_t k = 0; k < all.size(); ++k) {
         const auto kind = static_cast<CellKind>(k);
@@ -51,7 +51,7 @@ inline CellChange changeOf(const Stage& stage, CellKind before, int target) {
 }
 
 // The moves a cast counts as for the way it points.
-inline unsigned directionMoves(int from, int target) {
+constexpr unsigned directionMoves(int from, int target) {
     return (target == from - 9 ? moves::kCastAbove : 0u) |
            (target == from + 9 ? moves::kCastFloor : 0u);
 }
