@@ -75,6 +75,20 @@ concept JudgedBoard = requires(const B& b, int c, int r) {
     { b.blockAt(c, r) } -> std::convertible_to<bool>;
 };
 
+// The pairs of blocks side by side, each met from its left or upper block,
+// counted up to `most`.
+template <JudgedBoard B>
+constexpr int touchingPairs(const B& board, int most = 2 * 81) {
+    int pairs = 0;
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c) {
+            if (!board.blockAt(c, r)) continue;
+            pairs += (board.blockAt(c + 1, r) ? 1 : 0) + (board.blockAt(c, r + 1) ? 1 : 0);
+            if (pairs >= most) return pairs;
+        }
+    return pairs;
+}
+
 // The checks after every cast, wall or not: the magic left, then, when the
 // block count meets the target, the pools and the blocks.
 template <JudgedBoard B>
@@ -85,13 +99,7 @@ constexpr Judgement judgeCast(int magic, int blocks, int target, const B& board)
     if (!j.countMet || j.outOfMagic) return j;
     j.waterLeft = board.water() != 0;
     if (j.waterLeft) return j;
-    // Each pair side by side is met from its left or upper block.
-    for (int r = 1; r <= 9; ++r)
-        for (int c = 1; c <= 9; ++c)
-            if (board.blockAt(c, r) && (board.blockAt(c + 1, r) || board.blockAt(c, r + 1))) {
-                j.touching = true;
-                return j;
-            }
+    j.touching = touchingPairs(board, 1) > 0;
     return j;
 }
 

@@ -205,12 +205,7 @@ int outOfReach(const Stage& stage, const Board& b, const StateKey& key) {
 // at least one cast to put right, and the casts it takes to get at those
 // out of reach, weighed by the measure.
 int distance(const Stage& stage, const Board& b, const StateKey& key, const GoalMeasure& m) {
-    int touching = 0;
-    for (int cell = 0; cell < kCells; ++cell) {
-        if (b.kind(cell) != CellKind::Block) continue;
-        if (columnOf(cell) < 9 && b.kind(cell + 1) == CellKind::Block) ++touching;
-        if (rowOf(cell) < 9 && b.kind(cell + 9) == CellKind::Block) ++touching;
-    }
+    const int touching = game::touchingPairs(JudgedBoard{b});
     int far = 0;
     if (m.reachWeight > 0)
         far = m.reachWeight *
