@@ -54,7 +54,6 @@ void MainWindow::showGreen() {
 
 std::optional<game::FileError> MainWindow::LoadStage() {
     const game::LumoraBas& b = bas_;
-    w_.AnimeFrame->setPicture(*w_.LeftWalk[1]);
     if (auto e = bas_.LoadStage()) return e;
     showLines();
     for (int r = 1; r <= 9; ++r)
