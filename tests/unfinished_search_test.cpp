@@ -101,7 +101,9 @@ TEST(UnfinishedSearch, WhatAStoppedSearchLeftOpenReadsSoFarOrIsMissing) {
          Stop::None, "yes", 1, false, true},
         {"cancelled once the goal-directed clear is told", open, kCancelledLater, kAllMemory, goal,
          Stop::AtFirstVerdict, "?", 0, false, false},
-        {"the goal-directed search at its state limit too", open, 1000, kAllMemory, 1, Stop::None,
+        // The goal-directed search has no state limit of its own: it goes on
+        // until the memory budget.
+        {"the goal-directed search out of memory too", open, 1000, kOneTable, goal, Stop::None,
          "?", 0, false, false},
     };
     for (const Row& t : rows) {

@@ -385,6 +385,8 @@ private:
     std::vector<Cast> casts_;
 };
 
+}  // namespace
+
 // The searches take turns a state at a time, so the one whose measure suits
 // the stage finds its clear at about as many states as it needs, times their
 // number. The first clear ends them all, as does one that looked everywhere:
@@ -397,38 +399,44 @@ public:
     }
 
     BestFirstResult run(const Stage& stage) {
-        BestFirstResult result;
-        for (std::size_t turn = 0;; ++turn) {
-            if (turn % kCheckEvery == 0 && cancelRequested()) {
-                result.cancelled = true;
-                break;
-            }
-            if (turn % kCheckEvery == 0 && bytes() > options_.memoryBudget) {
-                result.outOfMemory = true;
-                break;
-            }
-            Probe& probe = probes_[next()];
-            if (!probe.step() || states() > options_.maxStates) break;
-            if (probe.cleared()) {
-                result.cleared = true;
-                result.casts = probe.takeCasts();
-                result.needs = neededMagic(stage, result.casts);
-                break;
-            }
-        }
-        result.states = states();
-        return result;
+        advance(stage, options_.maxStates);
+        return result();
     }
 
-private:
-    // Whose turn it is: each probe for its measure's turns, then the next.
-    std::size_t next() {
-        if (++taken_ >= kGoalMeasures[current_].turns) {
-            taken_ = 0;
-            current_ = (current_ + 1) % probes_.size();
+    // Takes turns until the searches have looked at more than `upTo` states
+    // together: true when they stopped there and can go on, false when they
+    // are over (a clear, everywhere looked at, out of memory or cancelled).
+    bool advance(const Stage& stage, std::size_t upTo) {
+        for (;; ++turn_) {
+            if (turn_ % kCheckEvery == 0 && cancelRequested()) {
+                result_.cancelled = true;
+                return false;
+            }
+            if (turn_ % kCheckEvery == 0 && bytes() > budget_) {
+                result_.outOfMemory = true;
+                return false;
+            }
+            Probe& probe = probes_[next()];
+            if (!probe.step()) return false;
+            if (probe.cleared()) {
+                result_.cleared = true;
+                result_.casts = probe.takeCasts();
+                result_.needs = neededMagic(stage, result_.casts);
+                return false;
+            }
+            if (states() > upTo) {
+                ++turn_;
+                return true;
+            }
         }
-        return current_;
     }
+
+    BestFirstResult result() const {
+        BestFirstResult r = result_;
+        r.states = states();
+        return r;
+    }
+    void setMemoryBudget(std::size_t bytes) { budget_ = bytes; }
 
     std::size_t states() const {
         std::size_t sum = 0;
@@ -441,6 +449,16 @@ private:
         return sum;
     }
 
+private:
+    // Whose turn it is: each probe for its measure's turns, then the next.
+    std::size_t next() {
+        if (++taken_ >= kGoalMeasures[current_].turns) {
+            taken_ = 0;
+            current_ = (current_ + 1) % probes_.size();
+        }
+        return current_;
+    }
+
     // Publishes the states looked at since the last look, as the exact
     // search does, and reads the request to stop.
     bool cancelRequested() {
@@ -451,17 +469,26 @@ private:
         return options_.control->cancel.load(std::memory_order_relaxed);
     }
 
-    const BestFirstOptions& options_;
+    BestFirstOptions options_;
     std::vector<Probe> probes_;
+    std::size_t budget_ = options_.memoryBudget;
+    std::size_t turn_ = 0;
+    BestFirstResult result_;
     std::size_t current_ = 0;
     int taken_ = -1;  // the turns the current probe has taken
     std::size_t published_ = 0;  // states already added to the control's count
 };
 
-}  // namespace
-
 BestFirstResult bestFirst(const Stage& stage, const BestFirstOptions& options) {
     return Portfolio(stage, options).run(stage);
 }
+
+GoalSearch::GoalSearch(const Stage& stage, const BestFirstOptions& options)
+    : stage_(stage), portfolio_(std::make_unique<Portfolio>(stage, options)) {}
+GoalSearch::~GoalSearch() = default;
+bool GoalSearch::advance(std::size_t upTo) { return portfolio_->advance(stage_, upTo); }
+void GoalSearch::setMemoryBudget(std::size_t bytes) { portfolio_->setMemoryBudget(bytes); }
+std::size_t GoalSearch::bytes() const { return portfolio_->bytes(); }
+BestFirstResult GoalSearch::result() const { return portfolio_->result(); }
 
 }  // namespace solver

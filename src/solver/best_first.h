@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "solver/search.h"
@@ -36,5 +37,26 @@ struct BestFirstResult {
 // state as near the goal has shown), take turns within maxStates together. A clear it finds is a
 // clear; a miss says nothing, unless one of them looked everywhere.
 BestFirstResult bestFirst(const Stage& stage, const BestFirstOptions& options);
+
+class Portfolio;
+
+// The same searches run in slices, for a caller that lets another search
+// take turns with them: advance(upTo) goes on until they have looked at more
+// than upTo states together (true: they stopped there and can go on) or are
+// over (false); result() says what they found so far.
+class GoalSearch {
+public:
+    GoalSearch(const Stage& stage, const BestFirstOptions& options);
+    ~GoalSearch();
+    bool advance(std::size_t upTo);
+    // What their states may take from now on, in bytes, about.
+    void setMemoryBudget(std::size_t bytes);
+    std::size_t bytes() const;
+    BestFirstResult result() const;
+
+private:
+    const Stage& stage_;
+    std::unique_ptr<Portfolio> portfolio_;
+};
 
 }  // namespace solver

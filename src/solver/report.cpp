@@ -87,13 +87,10 @@ StageReport refutedByShape(const Stage& stage, StageReport rep, const Refutation
 constexpr std::size_t kFirstExactStates = 200'000;
 
 // The goal-directed search's clear within the budget, checked like any other:
-// the verdict, with the figures so far. Its casts, none when it found none.
-std::vector<Cast> quickClear(const Stage& stage, const Options& options, std::size_t states,
-                             StageReport& rep) {
-    if (states == 0) return {};
-    BestFirstOptions goal{stage.magic, states, options.control};
-    goal.memoryBudget = options.memoryBudget;
-    BestFirstResult found = bestFirst(stage, goal);
+// the verdict, with the figures so far. Its casts, none when it found none or
+// the check refused it.
+std::vector<Cast> checkedClear(const Stage& stage, const Options& options,
+                               BestFirstResult found, StageReport& rep) {
     rep.goalStates += found.states;
     rep.ending.cancelled = rep.ending.cancelled || found.cancelled;
     if (!found.cleared || found.needs > stage.magic) return {};
@@ -107,17 +104,107 @@ std::vector<Cast> quickClear(const Stage& stage, const Options& options, std::si
     return std::move(found.casts);
 }
 
-// How many times `goalStates` the goal-directed search may look at: an open
-// board it does not settle soon is searched longer for a clear before the
-// exact search goes on to its memory budget, since on such a board that one
-// seldom ends before.
-constexpr std::size_t kPatience = 8;
+// The exact search's states in each of its turns beside the goal-directed
+// search, as a multiple of the goal-directed search's: its states cost a
+// few times less to reach.
+constexpr std::size_t kExactTurnShare = 4;
 
-// The goal-directed search, at length. It is the same search however far it
-// goes, so one run finds whatever a short run and then a longer one would.
-std::vector<Cast> goalDirected(const Stage& stage, const Options& options, StageReport& rep) {
-    return quickClear(stage, options, kPatience * options.goalStates, rep);
-}
+// The exact search at the budget's magic, and beside it, once a first try of
+// the exact search has not settled the stage, the goal-directed search: the
+// two take turns inside the one memory budget, each given what the other
+// does not hold, until one settles the verdict. A checked clear of the goal-
+// directed search settles it; asked for more than the verdict, the exact
+// search then goes on alone with the whole budget for the shortest solution.
+// The exact search's end, a clear or no state left, settles it too. Either
+// one out of room lets go of its states and leaves the other to go on alone.
+class VerdictRace {
+public:
+    VerdictRace(const Stage& stage, const Options& options, StageReport& rep)
+        : stage_(stage), options_(options), rep_(rep) {
+        exactOptions_ = {stage.magic, true, options.maxStates};
+        exactOptions_.control = options.control;
+        exactOptions_.memoryBudget = options.memoryBudget;
+        exact_ = std::make_unique<ExactSearch>(stage, exactOptions_);
+    }
+
+    // The exact search's result (the whole of it, or as far as it went), and
+    // in `quickCasts` the goal-directed search's checked clear, if any.
+    SearchResult run(std::vector<Cast>& quickCasts) {
+        exactTurn(std::min(options_.maxStates, kFirstExactStates));
+        if (!exactSettled() && options_.goalStates > 0)
+            goal_ = std::make_unique<GoalSearch>(
+                stage_, BestFirstOptions{stage_.magic, kNoLimit, options_.control,
+                                         options_.memoryBudget});
+        std::size_t goalUpTo = 0;
+        while (goal_ && !exactSettled()) {
+            goal_->setMemoryBudget(beside(exact_ ? exact_->bytes() : 0));
+            if (!goal_->advance(goalUpTo += options_.goalStates)) {
+                quickCasts = checkedClear(stage_, options_, goal_->result(), rep_);
+                goal_.reset();
+                if (!quickCasts.empty()) tell();
+                break;
+            }
+            if (exact_) exactTurn(exactUpTo_ + kExactTurnShare * options_.goalStates);
+        }
+        if (goal_) {  // the exact search settled it
+            rep_.goalStates += goal_->result().states;
+            goal_.reset();
+        }
+        const bool settled = !quickCasts.empty() && options_.verdictOnly;
+        if (exact_ && !settled) exactTurn(options_.maxStates);
+        if (exact_) endExact();
+        return *exactResult_;
+    }
+
+private:
+    static constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
+
+    // The verdict, told before the exact search goes on, which may take long,
+    // with the states it has reached so far.
+    void tell() const {
+        if (!options_.onFirstVerdict) return;
+        StageReport told = rep_;
+        told.states += exact_ ? exact_->states() : exactResult_->states;
+        options_.onFirstVerdict(told);
+    }
+
+    std::size_t beside(std::size_t taken) const {
+        return taken < options_.memoryBudget ? options_.memoryBudget - taken : 0;
+    }
+
+    // The exact search's states up to `upTo` (never past its limit), with
+    // what the goal-directed search does not hold; over, it lets go of them.
+    void exactTurn(std::size_t upTo) {
+        exactUpTo_ = std::min(upTo, options_.maxStates);
+        exact_->setMemoryBudget(beside(goal_ ? goal_->bytes() : 0));
+        const bool paused = exact_->advance(exactUpTo_);
+        if (paused && exactUpTo_ < options_.maxStates) return;
+        endExact();
+        if (paused) exactResult_->ending.cutShort = true;
+    }
+
+    void endExact() {
+        exactResult_ = exact_->finish();
+        exact_.reset();
+    }
+
+    // The exact search is over with a clear, with no state left or cancelled;
+    // one stopped by its limit or its memory short of a clear settles nothing.
+    bool exactSettled() const {
+        if (exact_) return false;
+        const Ending& e = exactResult_->ending;
+        return exactResult_->cleared || (!e.cutShort && !e.outOfMemory);
+    }
+
+    const Stage& stage_;
+    const Options& options_;
+    StageReport& rep_;
+    SearchOptions exactOptions_;
+    std::unique_ptr<ExactSearch> exact_;
+    std::unique_ptr<GoalSearch> goal_;
+    std::optional<SearchResult> exactResult_;
+    std::size_t exactUpTo_ = 0;
+};
 
 }  // namespace
 
@@ -166,11 +253,8 @@ StageReport solveStage(const Stage& stage, int stageNo, const Options& options) 
         return rep;
     }
 
-    auto run = [&](int magic, std::size_t maxStates) {
-        SearchOptions searchOptions{magic, true, maxStates};
-        searchOptions.control = options.control;
-        searchOptions.memoryBudget = options.memoryBudget;
-        SearchResult r = search(stage, searchOptions);
+    // What every exact search adds to the report.
+    auto note = [&](SearchResult r) {
         rep.states += r.states;
         rep.ending.cancelled = rep.ending.cancelled || r.ending.cancelled;
         // A clear found is a clear, however far the search went.
@@ -183,6 +267,12 @@ StageReport solveStage(const Stage& stage, int stageNo, const Options& options) 
             rep.leavesBoard = r.leavesBoard;
         }
         return r;
+    };
+    auto run = [&](int magic, std::size_t maxStates) {
+        SearchOptions searchOptions{magic, true, maxStates};
+        searchOptions.control = options.control;
+        searchOptions.memoryBudget = options.memoryBudget;
+        return note(search(stage, searchOptions));
     };
 
     // Clearing is monotone in the starting magic: more never closes a way.
@@ -198,20 +288,7 @@ StageReport solveStage(const Stage& stage, int stageNo, const Options& options) 
         rep.refutation = why;
         if (options.onFirstVerdict) options.onFirstVerdict(rep);
     } else {
-        const std::size_t first = std::min(options.maxStates, kFirstExactStates);
-        best = run(stage.magic, first);
-        if (!best.cleared && best.ending.cutShort && !rep.ending.cancelled) {
-            quickCasts = goalDirected(stage, options, rep);
-            if (!quickCasts.empty() && options.onFirstVerdict) options.onFirstVerdict(rep);
-            // A checked clear is the verdict: asked for no more, the exact
-            // search is not run on for the shortest.
-            const bool settled = options.verdictOnly && !quickCasts.empty();
-            if (settled) rep.ending.cutShort = false;  // a checked clear needs no search's word
-            if (options.maxStates > first && !settled) {
-                rep.ending.cutShort = false;  // the first try's stop claims nothing now
-                best = run(stage.magic, options.maxStates);
-            }
-        }
+        best = note(VerdictRace(stage, options, rep).run(quickCasts));
     }
     rep.verdictProven = why || best.cleared || !quickCasts.empty() || best.ending.finished();
     // The exact search stopped short of a clear the goal-directed one found:

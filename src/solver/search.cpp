@@ -99,6 +99,8 @@ int neededMagic(const std::vector<int>& deltas) {
 // do not fight over its cache line.
 constexpr std::uint32_t kCheckEvery = 1024;
 
+}  // namespace
+
 // One breadth-first search: the queue of nodes doubles as the record of how
 // each state was reached.
 class Search {
@@ -109,24 +111,46 @@ public:
           codec_(stage, options.reduce),
           nodes_(codec_.words()),
           table_(nodes_, codec_.words(), options.control ? &options.control->cancel : nullptr),
-          collect_(!options.stopAtClear && options.finalBoardCap > 0) {}
+          collect_(!options.stopAtClear && options.finalBoardCap > 0),
+          budget_(options.memoryBudget) {}
 
     SearchResult run() {
-        enqueue(codec_.pack(stage_.start), kNone, options_.startMagic, -1, -1);
-        for (std::uint32_t head = 0; head < nodes_.size() && !stopped(); ++head) {
-            if (head % kCheckEvery == 0 && !carryOn()) break;
-            expand(head);
-            if (table_.size() > options_.maxStates) {
-                result_.ending.cutShort = true;
-                break;
-            }
+        if (advance(options_.maxStates)) result_.ending.cutShort = true;
+        return finish();
+    }
+
+    // Expands states in queue order until the table holds more than `upTo`:
+    // true when it stopped there, false when the search is over (a clear, no
+    // state left, its memory spent or a cancel). Stopped at `upTo`, the next
+    // call goes on from the same place, so a search run in slices reaches
+    // what one run at once reaches.
+    bool advance(std::size_t upTo) {
+        if (!started_) {
+            started_ = true;
+            enqueue(codec_.pack(stage_.start), kNone, options_.startMagic, -1, -1);
         }
+        // A cancel that came between two slices is seen before the next.
+        if (!carryOn()) return false;
+        while (head_ < nodes_.size() && !stopped()) {
+            if (head_ % kCheckEvery == 0 && !carryOn()) return false;
+            expand(head_++);
+            if (table_.size() > upTo) return true;
+        }
+        return false;
+    }
+
+    SearchResult finish() {
         if (table_.abandoned()) result_ = cancelled();
         result_.states = table_.size();
-        result_.bytes = nodes_.bytes() + table_.bytes();
+        result_.bytes = bytes();
         publishProgress();
         return std::move(result_);
     }
+
+    std::size_t states() const { return table_.size(); }
+    std::size_t bytes() const { return nodes_.bytes() + table_.bytes(); }
+    void setMemoryBudget(std::size_t bytes) { budget_ = bytes; }
+    const SearchResult& sofar() const { return result_; }
 
 private:
     struct Counts {
@@ -360,7 +384,7 @@ private:
         std::size_t need = nodes_.bytes() + table_.bytes();
         if (nodes_.full()) need += nodes_.chunkBytes();
         if (newState && table_.full()) need += table_.growBytes();
-        return need <= options_.memoryBudget && nodes_.size() < kNone;
+        return need <= budget_ && nodes_.size() < kNone;
     }
 
     // Queues a state unless it was already reached with as much magic or
@@ -435,12 +459,23 @@ private:
     Beyond beyond_;
     SearchResult result_;
     std::size_t published_ = 0;  // states already added to the control's count
+    std::size_t budget_;         // the bytes its states may take, as the options say or as shared
+    std::uint32_t head_ = 0;     // the next node to expand
+    bool started_ = false;
 };
-
-}  // namespace
 
 SearchResult search(const Stage& stage, const SearchOptions& options) {
     return Search(stage, options).run();
 }
+
+ExactSearch::ExactSearch(const Stage& stage, const SearchOptions& options)
+    : options_(options), search_(std::make_unique<Search>(stage, options_)) {}
+ExactSearch::~ExactSearch() = default;
+bool ExactSearch::advance(std::size_t upTo) { return search_->advance(upTo); }
+void ExactSearch::setMemoryBudget(std::size_t bytes) { search_->setMemoryBudget(bytes); }
+std::size_t ExactSearch::states() const { return search_->states(); }
+std::size_t ExactSearch::bytes() const { return search_->bytes(); }
+const SearchResult& ExactSearch::sofar() const { return search_->sofar(); }
+SearchResult ExactSearch::finish() { return search_->finish(); }
 
 }  // namespace solver

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "solver/board_cast.h"
@@ -72,5 +73,29 @@ struct SearchResult {
 // never hurts. A fall's landing takes no cast and is searched at the fall's
 // level, so the first clear found takes the fewest casts the magic allows.
 SearchResult search(const Stage& stage, const SearchOptions& options);
+
+class Search;
+
+// The same search run in slices, for a caller that lets another search take
+// turns with it: advance(upTo) expands states until the table holds more
+// than upTo (true: it stopped there and can go on) or the search is over
+// (false); finish() then gives what it found, as search() would have.
+class ExactSearch {
+public:
+    ExactSearch(const Stage& stage, const SearchOptions& options);
+    ~ExactSearch();
+    bool advance(std::size_t upTo);
+    // What its states may take from now on, in bytes; at it the search ends
+    // out of memory.
+    void setMemoryBudget(std::size_t bytes);
+    std::size_t states() const;
+    std::size_t bytes() const;
+    const SearchResult& sofar() const;  // a clear or an ending, before finish()
+    SearchResult finish();
+
+private:
+    SearchOptions options_;
+    std::unique_ptr<Search> search_;
+};
 
 }  // namespace solver
