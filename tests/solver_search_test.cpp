@@ -200,3 +200,39 @@ TEST(SolverSearch, FirstClearTakesNoMoreCastsThanTheStageWasMadeWith) {
         }
     EXPECT_GT(compared, 400);
 }
+
+// A search run in slices, stopped at any count of states and resumed, reaches
+// what one run at once reaches: the same states, the same first clear and the
+// magic it needs, or the same end without one.
+TEST(SolverSearch, ASearchInSlicesReachesWhatOneRunReaches) {
+    struct Row {
+        const char* name;
+        solver::Stage stage;
+        int magic;
+    };
+    const solver::Stage last =
+        std::get<solver::Stage>(solver::loadStage(LUMORA_STAGES_DIR "/mmap28.bkm"));
+    const Row rows[] = {
+        {"a clear after tens of thousands of states", last, last.magic},
+        {"no clear, every state searched", last, last.magic - 1},
+    };
+    for (const Row& t : rows) {
+        const int magic = t.magic > 0 ? t.magic : t.stage.magic;
+        const solver::SearchOptions options{magic};
+        const solver::SearchResult whole = solver::search(t.stage, options);
+        for (const std::size_t slice : {std::size_t{1}, std::size_t{777}, std::size_t{50'000}}) {
+            SCOPED_TRACE(std::string(t.name) + ", slices of " + std::to_string(slice) + ", " +
+                         std::to_string(whole.states) + " states");
+            solver::ExactSearch sliced(t.stage, options);
+            std::size_t upTo = 0, slices = 0;
+            while (sliced.advance(upTo += slice)) ++slices;
+            const solver::SearchResult r = sliced.finish();
+            EXPECT_EQ(r.states, whole.states);
+            EXPECT_EQ(r.cleared, whole.cleared);
+            EXPECT_EQ(r.casts, whole.casts);
+            EXPECT_EQ(r.needs, whole.needs);
+            EXPECT_EQ(r.ending, whole.ending);
+            if (slice == 1) EXPECT_GT(slices, 1u);
+        }
+    }
+}

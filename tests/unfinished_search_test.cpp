@@ -49,6 +49,9 @@ constexpr std::size_t kAllMemory = solver::kMemoryBudgetMB * solver::kBytesPerMB
 // Room for the first table of states and no more.
 constexpr std::size_t kOneTable = 128 * 1024;
 constexpr std::size_t kFewStates = 2000;
+// Too little for the exact search on the open stage, enough for the
+// goal-directed search alone.
+constexpr std::size_t kExactOutOfRoom = 4 * solver::kBytesPerMB;
 // Enough that the exact search goes on after the goal-directed clear.
 constexpr std::size_t kCancelledLater = 300'000;
 
@@ -99,6 +102,10 @@ TEST(UnfinishedSearch, WhatAStoppedSearchLeftOpenReadsSoFarOrIsMissing) {
         // Its clear needs 1, below which no magic can be: that figure stands.
         {"the exact search cut short, the goal-directed clear stands", open, 1000, kAllMemory, goal,
          Stop::None, "yes", 1, false, true},
+        // The exact search lets go of its states at its budget; the goal-directed
+        // search goes on with them and clears.
+        {"the exact search out of memory, the goal-directed clear stands", open, kNoLimit,
+         kExactOutOfRoom, goal, Stop::None, "yes", 1, false, true},
         {"cancelled once the goal-directed clear is told", open, kCancelledLater, kAllMemory, goal,
          Stop::AtFirstVerdict, "?", 0, false, false},
         // The goal-directed search has no state limit of its own: it goes on
