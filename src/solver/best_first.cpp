@@ -284,11 +284,14 @@ public:
     }
     bool cleared() const { return cleared_; }
     std::size_t states() const { return seen_.size(); }
-    // What the states take, about: a node and a queue entry for each visit,
-    // and the table's entry and bucket for each state.
+    // What the states take, about: the room the nodes and the queue have
+    // taken, and for each state the table's entry (its key, its visit, the
+    // link and the hash beside them, and what the allocator adds) and bucket.
     std::size_t bytes() const {
-        constexpr std::size_t kPerState = sizeof(StateKey) + 3 * sizeof(void*) + sizeof(std::size_t);
-        return nodes_.capacity() * sizeof(Node) + open_.size() * sizeof(Entry) +
+        constexpr std::size_t kAllocatorAdds = 16;
+        constexpr std::size_t kPerState =
+            sizeof(std::pair<const StateKey, Visit>) + 2 * sizeof(void*) + kAllocatorAdds;
+        return nodes_.capacity() * sizeof(Node) + open_.capacity() * sizeof(Entry) +
                seen_.size() * kPerState + seen_.bucket_count() * sizeof(void*);
     }
     std::vector<Cast> takeCasts() { return std::move(casts_); }
@@ -379,8 +382,12 @@ private:
         std::int16_t magic;
         std::uint32_t node;
     };
+    // The queue, and the room its vector has taken.
+    struct Queue : std::priority_queue<Entry> {
+        std::size_t capacity() const { return c.capacity(); }
+    };
     std::unordered_map<StateKey, Visit, KeyHash> seen_;
-    std::priority_queue<Entry> open_;
+    Queue open_;
     bool cleared_ = false;
     std::vector<Cast> casts_;
 };
