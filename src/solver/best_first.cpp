@@ -4,6 +4,7 @@
 #include <array>
 #include <bitset>
 #include <cstdlib>
+#include <deque>
 #include <queue>
 #include <unordered_map>
 
@@ -284,14 +285,16 @@ public:
     }
     bool cleared() const { return cleared_; }
     std::size_t states() const { return seen_.size(); }
-    // What the states take, about: the room the nodes and the queue have
-    // taken, and for each state the table's entry (its key, its visit, the
+    // What the states take, about: the nodes, the room the queue takes at its
+    // next growth, and for each state the table's entry (its key, its visit, the
     // link and the hash beside them, and what the allocator adds) and bucket.
     std::size_t bytes() const {
+        // A vector that grows holds its old room and twice as much beside it.
+        constexpr std::size_t kQueueGrowth = 3;
         constexpr std::size_t kAllocatorAdds = 16;
         constexpr std::size_t kPerState =
             sizeof(std::pair<const StateKey, Visit>) + 2 * sizeof(void*) + kAllocatorAdds;
-        return nodes_.capacity() * sizeof(Node) + open_.capacity() * sizeof(Entry) +
+        return nodes_.size() * sizeof(Node) + kQueueGrowth * open_.capacity() * sizeof(Entry) +
                seen_.size() * kPerState + seen_.bucket_count() * sizeof(void*);
     }
     std::vector<Cast> takeCasts() { return std::move(casts_); }
@@ -376,7 +379,8 @@ private:
     const Stage& stage_;
     const GoalMeasure measure_;
     Novelties fresh_;
-    std::vector<Node> nodes_;
+    // A deque grows a block at a time: never the old room and the new at once.
+    std::deque<Node> nodes_;
     // The most magic each state was met with, and the node that met it.
     struct Visit {
         std::int16_t magic;
