@@ -285,17 +285,18 @@ public:
     }
     bool cleared() const { return cleared_; }
     std::size_t states() const { return seen_.size(); }
-    // What the states take, about: the nodes, the room the queue takes at its
-    // next growth, and for each state the table's entry (its key, its visit, the
+    // What the states take, about: the nodes, the room the queue and the
+    // table's buckets take at their next growth, and for each state the table's entry (its key, its visit, the
     // link and the hash beside them, and what the allocator adds) and bucket.
     std::size_t bytes() const {
-        // A vector that grows holds its old room and twice as much beside it.
-        constexpr std::size_t kQueueGrowth = 3;
+        // A vector that grows holds its old room and twice as much beside it,
+        // as does the table's bucket array.
+        constexpr std::size_t kGrowth = 3;
         constexpr std::size_t kAllocatorAdds = 16;
         constexpr std::size_t kPerState =
             sizeof(std::pair<const StateKey, Visit>) + 2 * sizeof(void*) + kAllocatorAdds;
-        return nodes_.size() * sizeof(Node) + kQueueGrowth * open_.capacity() * sizeof(Entry) +
-               seen_.size() * kPerState + seen_.bucket_count() * sizeof(void*);
+        return nodes_.size() * sizeof(Node) + kGrowth * open_.capacity() * sizeof(Entry) +
+               seen_.size() * kPerState + kGrowth * seen_.bucket_count() * sizeof(void*);
     }
     std::vector<Cast> takeCasts() { return std::move(casts_); }
 
