@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "bench/drawn/drawn_stages.h"
 #include "solver/report.h"
 #include "solver/search.h"
 #include "support/watched_replay.h"
@@ -44,14 +45,31 @@ solver::Stage openStage() {
     return std::get<solver::Stage>(parsed);
 }
 
+// A random stage of the benchmark that no search settles within 512 MB.
+solver::Stage drawnUndecided() {
+    const auto desc = drawn::drawnStage(25, 70, drawn::StageKind::Random, 0);
+    return std::get<solver::Stage>(solver::stageFromDesc(*desc, "drawn"));
+}
+
 constexpr std::size_t kNoLimit = solver::kMaxStates;
 constexpr std::size_t kAllMemory = solver::kMemoryBudgetMB * solver::kBytesPerMB;
 // Room for the first table of states and no more.
 constexpr std::size_t kOneTable = 128 * 1024;
 constexpr std::size_t kFewStates = 2000;
+// What the goal-directed search's tables take from their start, counted
+// with their room to grow: below it no budget holds.
+constexpr std::size_t kOverstep = 3 * solver::kBytesPerMB;
+// Enough for the exact search's first states on the open stage, not for all:
+// the goal-directed search takes turns with it there.
+constexpr std::size_t kShared = 24 * solver::kBytesPerMB;
+// On the undecided stage: room that the goal-directed search's first turn
+// fills beside the exact search's first states, and room that the exact
+// search's second turn fills beside the goal-directed search's first.
+constexpr std::size_t kGoalFills = 48 * solver::kBytesPerMB;
+constexpr std::size_t kExactFills = 64 * solver::kBytesPerMB;
 // Too little for the exact search on the open stage, enough for the
 // goal-directed search alone.
-constexpr std::size_t kExactOutOfRoom = 4 * solver::kBytesPerMB;
+constexpr std::size_t kExactOutOfRoom = 6 * solver::kBytesPerMB;
 // Enough that the exact search goes on after the goal-directed clear.
 constexpr std::size_t kCancelledLater = 300'000;
 
@@ -80,6 +98,7 @@ TEST(UnfinishedSearch, WhatAStoppedSearchLeftOpenReadsSoFarOrIsMissing) {
     const solver::Stage below = stageOf(kDeep, kDeepTarget, game::budgetOfMagic(kDeepLeast - 1));
     const solver::Stage open = openStage();
     const std::size_t goal = solver::kBestFirstStates;
+    const solver::Stage undecided = drawnUndecided();
     const Row rows[] = {
         {"nothing stops", atLeast, kNoLimit, kAllMemory, goal, Stop::None, "yes", kDeepLeast, false,
          false},
@@ -106,6 +125,14 @@ TEST(UnfinishedSearch, WhatAStoppedSearchLeftOpenReadsSoFarOrIsMissing) {
         // search goes on with them and clears.
         {"the exact search out of memory, the goal-directed clear stands", open, kNoLimit,
          kExactOutOfRoom, goal, Stop::None, "yes", 1, false, true},
+        {"the two searches side by side in one budget", open, kNoLimit, kShared, goal, Stop::None,
+         "yes", 1, false, true},
+        // Neither clears: both grow side by side, then the goal-directed one
+        // alone, to the end of the one budget.
+        {"neither clears, the goal-directed search fills the rest", undecided, kNoLimit,
+         kGoalFills, goal, Stop::None, "?", 0, false, false},
+        {"neither clears, the exact search fills the rest", undecided, kNoLimit, kExactFills, goal,
+         Stop::None, "?", 0, false, false},
         {"cancelled once the goal-directed clear is told", open, kCancelledLater, kAllMemory, goal,
          Stop::AtFirstVerdict, "?", 0, false, false},
         // The goal-directed search has no state limit of its own: it goes on
@@ -132,6 +159,9 @@ TEST(UnfinishedSearch, WhatAStoppedSearchLeftOpenReadsSoFarOrIsMissing) {
             };
         const solver::StageReport rep = solver::solveStage(t.stage, 1, o);
         const std::string verdict = !rep.verdictProven ? "?" : rep.solvable ? "yes" : "no";
+        // The searches together keep within the one budget, the memory a
+        // search may overstep by before it looks again aside.
+        EXPECT_LE(rep.peakBytes, t.memory + kOverstep);
         EXPECT_EQ(verdict, t.verdict);
         EXPECT_EQ(rep.ending.cancelled, t.cancel != Stop::None);
         if (t.leastMagic >= 0) {

@@ -424,7 +424,8 @@ public:
                 result_.cancelled = true;
                 return false;
             }
-            if (turn_ % kCheckEvery == 0 && bytes() > budget_) {
+            // Every turn: a thousand turns can take megabytes.
+            if (bytes() > budget_) {
                 result_.outOfMemory = true;
                 return false;
             }

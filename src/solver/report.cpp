@@ -138,13 +138,16 @@ public:
         std::size_t goalUpTo = 0;
         while (goal_ && !exactSettled()) {
             goal_->setMemoryBudget(beside(exact_ ? exact_->bytes() : 0));
-            if (!goal_->advance(goalUpTo += options_.goalStates)) {
+            const bool goalGoes = goal_->advance(goalUpTo += options_.goalStates);
+            notePeak();
+            if (!goalGoes) {
                 quickCasts = checkedClear(stage_, options_, goal_->result(), rep_);
                 goal_.reset();
                 if (!quickCasts.empty()) tell();
                 break;
             }
             if (exact_) exactTurn(exactUpTo_ + kExactTurnShare * options_.goalStates);
+            notePeak();
         }
         if (goal_) {  // the exact search settled it
             rep_.goalStates += goal_->result().states;
@@ -168,6 +171,13 @@ private:
         options_.onFirstVerdict(told);
     }
 
+    // Both searches only grow within a turn: what they hold after it is the
+    // most they held in it.
+    void notePeak() {
+        const std::size_t held = (exact_ ? exact_->bytes() : 0) + (goal_ ? goal_->bytes() : 0);
+        rep_.peakBytes = std::max(rep_.peakBytes, held);
+    }
+
     std::size_t beside(std::size_t taken) const {
         return taken < options_.memoryBudget ? options_.memoryBudget - taken : 0;
     }
@@ -184,6 +194,7 @@ private:
     }
 
     void endExact() {
+        notePeak();
         exactResult_ = exact_->finish();
         exact_.reset();
     }
@@ -256,6 +267,7 @@ StageReport solveStage(const Stage& stage, int stageNo, const Options& options) 
     // What every exact search adds to the report.
     auto note = [&](SearchResult r) {
         rep.states += r.states;
+        rep.peakBytes = std::max(rep.peakBytes, r.bytes);
         rep.ending.cancelled = rep.ending.cancelled || r.ending.cancelled;
         // A clear found is a clear, however far the search went.
         if (r.ending.cutShort && !r.cleared) rep.ending.cutShort = true;

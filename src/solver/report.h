@@ -28,6 +28,7 @@ struct StageReport {
     std::size_t states = 0;       // states of every exact search run for this report, together
     std::size_t goalStates = 0;   // states the goal-directed search looked at
     std::size_t proofStates = 0;  // states searched to show leastMagic - 1 is not enough
+    std::size_t peakBytes = 0;    // the most the searches held at once, in bytes
     int leaves = -1;              // a cell from which a walk leaves the board; -1 when none
     Board leavesBoard;            // the board on which it does
     int exits = 0;                // the ways off the board (kOffLeft, kOffTop)
