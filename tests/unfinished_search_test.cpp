@@ -162,6 +162,11 @@ TEST(UnfinishedSearch, WhatAStoppedSearchLeftOpenReadsSoFarOrIsMissing) {
         // The searches together keep within the one budget, the memory a
         // search may overstep by before it looks again aside.
         EXPECT_LE(rep.peakBytes, t.memory + kOverstep);
+        // Every search stopped by its memory: the last of them held the whole
+        // budget beside what the other held, and the peak says so.
+        if (verdict == "?" && rep.ending.outOfMemory && !rep.ending.cutShort) {
+            EXPECT_GE(rep.peakBytes, t.memory);
+        }
         EXPECT_EQ(verdict, t.verdict);
         EXPECT_EQ(rep.ending.cancelled, t.cancel != Stop::None);
         if (t.leastMagic >= 0) {
