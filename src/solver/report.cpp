@@ -146,8 +146,8 @@ public:
                 if (!quickCasts.empty()) tell();
                 break;
             }
+            // Its end is noted as it ends; else the goal's next turn notes it.
             if (exact_) exactTurn(exactUpTo_ + kExactTurnShare * options_.goalStates);
-            notePeak();
         }
         if (goal_) {  // the exact search settled it
             rep_.goalStates += goal_->result().states;
