@@ -232,7 +232,9 @@ TEST(SolverSearch, ASearchInSlicesReachesWhatOneRunReaches) {
             EXPECT_EQ(r.casts, whole.casts);
             EXPECT_EQ(r.needs, whole.needs);
             EXPECT_EQ(r.ending, whole.ending);
-            if (slice == 1) EXPECT_GT(slices, 1u);
+            if (slice == 1) {
+                EXPECT_GT(slices, 1u);
+            }
         }
     }
 }

@@ -86,6 +86,14 @@ StageReport refutedByShape(const Stage& stage, StageReport rep, const Refutation
 // turn: a tight stage is settled within them sooner than by any other way.
 constexpr std::size_t kFirstExactStates = 200'000;
 
+// An exact search at `magic` within the proof's limits.
+SearchOptions exactOptions(const Options& options, int magic, std::size_t maxStates) {
+    SearchOptions o{magic, true, maxStates};
+    o.control = options.control;
+    o.memoryBudget = options.memoryBudget;
+    return o;
+}
+
 // The goal-directed search's clear within the budget, checked like any other:
 // the verdict, with the figures so far. Its casts, none when it found none or
 // the check refused it.
@@ -120,12 +128,11 @@ constexpr std::size_t kExactTurnShare = 4;
 class VerdictRace {
 public:
     VerdictRace(const Stage& stage, const Options& options, StageReport& rep)
-        : stage_(stage), options_(options), rep_(rep) {
-        exactOptions_ = {stage.magic, true, options.maxStates};
-        exactOptions_.control = options.control;
-        exactOptions_.memoryBudget = options.memoryBudget;
-        exact_ = std::make_unique<ExactSearch>(stage, exactOptions_);
-    }
+        : stage_(stage),
+          options_(options),
+          rep_(rep),
+          exact_(std::make_unique<ExactSearch>(
+              stage, exactOptions(options, stage.magic, options.maxStates))) {}
 
     // The exact search's result (the whole of it, or as far as it went), and
     // in `quickCasts` the goal-directed search's checked clear, if any.
@@ -210,7 +217,6 @@ private:
     const Stage& stage_;
     const Options& options_;
     StageReport& rep_;
-    SearchOptions exactOptions_;
     std::unique_ptr<ExactSearch> exact_;
     std::unique_ptr<GoalSearch> goal_;
     std::optional<SearchResult> exactResult_;
@@ -281,10 +287,7 @@ StageReport solveStage(const Stage& stage, int stageNo, const Options& options) 
         return r;
     };
     auto run = [&](int magic, std::size_t maxStates) {
-        SearchOptions searchOptions{magic, true, maxStates};
-        searchOptions.control = options.control;
-        searchOptions.memoryBudget = options.memoryBudget;
-        return note(search(stage, searchOptions));
+        return note(search(stage, exactOptions(options, magic, maxStates)));
     };
 
     // Clearing is monotone in the starting magic: more never closes a way.

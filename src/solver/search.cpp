@@ -150,7 +150,6 @@ public:
     std::size_t states() const { return table_.size(); }
     std::size_t bytes() const { return nodes_.bytes() + table_.bytes(); }
     void setMemoryBudget(std::size_t bytes) { budget_ = bytes; }
-    const SearchResult& sofar() const { return result_; }
 
 private:
     struct Counts {
@@ -475,7 +474,6 @@ bool ExactSearch::advance(std::size_t upTo) { return search_->advance(upTo); }
 void ExactSearch::setMemoryBudget(std::size_t bytes) { search_->setMemoryBudget(bytes); }
 std::size_t ExactSearch::states() const { return search_->states(); }
 std::size_t ExactSearch::bytes() const { return search_->bytes(); }
-const SearchResult& ExactSearch::sofar() const { return search_->sofar(); }
 SearchResult ExactSearch::finish() { return search_->finish(); }
 
 }  // namespace solver

@@ -90,7 +90,6 @@ public:
     void setMemoryBudget(std::size_t bytes);
     std::size_t states() const;
     std::size_t bytes() const;
-    const SearchResult& sofar() const;  // a clear or an ending, before finish()
     SearchResult finish();
 
 private:
