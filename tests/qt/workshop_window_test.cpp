@@ -155,9 +155,14 @@ TEST(WorkshopJournalFile, EachWorkshopKeepsItsOwn) {
 // The blank stage's one final board has no marks, the same as no answer: a
 // fresh workshop's first Add Stage once sent the proof and the editor round
 // each other until the stack ran out.
+// The blank stage's whole proof, analysis included, takes a second or two, and
+// under the sanitizers beside another test many times that.
+constexpr int kBlankProofMs = 120'000;
+
 TEST(WorkshopWindow, AddStageOnAFreshWorkshop) {
     Window w;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.window->proofPanel()->finished(); }, 20'000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return w.window->proofPanel()->finished(); }, kBlankProofMs));
     w.window->findChild<QAction*>(QStringLiteral("addStage"))->trigger();
     EXPECT_EQ(w.window->document().count(), 2);
 }
