@@ -200,15 +200,17 @@ private:
         return {head, key, board, magic, SolidMap(stage_, board), n.block, n.water, n.sand};
     }
 
-    // A landing was expanded as soon as it was made (see expandFall).
-    bool isLanding(std::uint32_t n) const {
+    // Searching for the fewest casts, a landing was expanded as soon as it
+    // was made (see expandFall).
+    bool expandedAlready(std::uint32_t n) const {
+        if (!options_.fewestCasts) return false;
         const NodeStore::Meta m = nodes_.meta(n);
         return m.parent != kNone && m.from < 0;
     }
 
     void expand(std::uint32_t head) {
         const int magic = nodes_.meta(head).magic;
-        if (magic == kOvertaken || isLanding(head)) return;
+        if (magic == kOvertaken || expandedAlready(head)) return;
         const Expansion x = expansionOf(head, magic);
         if (x.board.falling())
             expandFall(x);
@@ -217,9 +219,10 @@ private:
     }
 
     // Every cell passed on the way down, then the landing without a cast.
-    // The landing is expanded at once, at its fall's level: queued behind the
-    // next level, its casts would come a level late, and the first clear
-    // would count casts and landings together rather than casts.
+    // For the fewest casts the landing is expanded at once, at its fall's
+    // level: queued behind the next level, its casts would come a level
+    // late, and the first clear would count casts and landings together
+    // rather than casts.
     //
     // So a node's level is the number of its casts, and the state table only
     // ever compares visits of one state at the same level or a visit with
@@ -241,7 +244,8 @@ private:
         Key landed = x.key;
         codec_.setPlayer(landed, land, false);
         const std::uint32_t n = enqueue(landed, x.head, x.magic, -1, -1);
-        if (n != kNone && !stopped()) expandStanding(expansionOf(n, x.magic));
+        if (n != kNone && options_.fewestCasts && !stopped())
+            expandStanding(expansionOf(n, x.magic));
     }
 
     // Every cell in walking reach casts on each of its neighbours.

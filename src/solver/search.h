@@ -43,6 +43,10 @@ struct SearchOptions {
     // The states a search reaches before it leaves out lost ones: a search
     // this small is over sooner than the regions it would need are worked out.
     std::size_t lostFrom = kLostFrom;
+    // false: any clear will do, not the one of fewest casts, so a landing
+    // waits its turn as any state does; a search that only asks whether the
+    // stage clears then meets its first clear after fewer states.
+    bool fewestCasts = true;
 };
 
 struct SearchResult {

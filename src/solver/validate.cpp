@@ -12,6 +12,7 @@ Validation validateStage(const Stage& stage, std::size_t boardCap, std::size_t m
     for (int i = 0; i < moves::kCount; ++i) {
         SearchOptions without{stage.magic, true, maxStates};
         without.allowed = moves::kAll & ~(1u << i);
+        without.fewestCasts = false;  // whether it clears, not how
         without.control = control;
         without.memoryBudget = memoryBudget;
         const SearchResult r = search(stage, without);
@@ -46,6 +47,7 @@ EarlyCount earlyCountCosts(const Stage& stage, int leastMagic, std::size_t maxSt
     if (leastMagic <= 1) return out;
     SearchOptions options{leastMagic - 1, true, maxStates};
     options.earlyCountLoses = false;
+    options.fewestCasts = false;
     options.control = control;
     options.memoryBudget = memoryBudget;
     const SearchResult r = search(stage, options);
