@@ -7,7 +7,7 @@
 #
 # usage: bench/drawn-stages.sh [--per-level N] [--limit SECONDS] [--baseline-sample N]
 #                              [--seed S] [--levels "30 50 70 90"] [--baseline COMMIT]
-#                              [--work DIR]
+#                              [--work DIR] [--verdict] [--baseline-verdict]
 #   --per-level N        stages per level, half random, half made solvable (200)
 #   --limit SECONDS      wall-clock limit of one proof; killed there (20)
 #   --baseline-sample N  the old solver proves only the first N stages of each
@@ -16,6 +16,8 @@
 #   --verdict            today's solver stops at its verdict (lumora-solve --verdict),
 #                        as the workshop shows it; the old one has no such mode
 #                        and gives its verdict only at the end of the whole proof
+#   --baseline-verdict   the old solver stops at its verdict too: a baseline of
+#                        d1c2aed or later, which has --verdict
 # Needs git, cmake, ninja, a C++ compiler, GNU time (/usr/bin/time) and timeout.
 set -euo pipefail
 
@@ -27,6 +29,7 @@ levels="30 50 70 90"
 baseline=f932947
 work=
 new_args=
+old_args=
 while [ $# -gt 0 ]; do
     case "$1" in
         --per-level) per_level=$2 ;;
@@ -37,7 +40,8 @@ while [ $# -gt 0 ]; do
         --baseline) baseline=$2 ;;
         --work) work=$2 ;;
         --verdict) new_args=--verdict; shift; continue ;;
-        *) sed -n '8,19p' "$0" >&2; exit 2 ;;
+        --baseline-verdict) old_args=--verdict; shift; continue ;;
+        *) sed -n '8,21p' "$0" >&2; exit 2 ;;
     esac
     shift 2
 done
@@ -126,7 +130,7 @@ for level in $levels; do
         for solver in new old; do
             [ "$solver" = old ] && [ "$n" -ge "$sample" ] && continue
             bin=$new_solve args=$new_args
-            [ "$solver" = old ] && bin=$old_solve args=
+            [ "$solver" = old ] && bin=$old_solve args=$old_args
             read -r secs kb status states < <(prove "$bin" "$dir/$stage" "$args")
             printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n' "$level" "$stage" "$kind" "$solver" \
                 "$secs" "$kb" "$status" "$states" >> "$runs"
