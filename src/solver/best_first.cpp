@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <bitset>
 #include <cstdlib>
 #include <deque>
 #include <queue>
-#include <unordered_map>
 
 #include "game/cast.h"
 #include "game/rules.h"
@@ -20,8 +20,9 @@ namespace {
 
 // States between looks at a cancel.
 constexpr std::size_t kCheckEvery = 1024;
-// The table's room at first: most searches that clear need more.
-constexpr std::size_t kFirstStates = 1 << 14;
+// The table's slots at first, a power of two: most searches that clear
+// need more.
+constexpr std::size_t kFirstSlots = 1 << 14;
 
 // How a search weighs a state: goalWeight, how much a step nearer the goal
 // outweighs a cast already made (high: it runs at the goal; low: it prefers
@@ -76,24 +77,32 @@ StateKey keyOf(const Stage& stage, const Board& b) {
     return key;
 }
 
-struct KeyHash {
-    std::size_t operator()(const StateKey& k) const {
-        std::uint64_t h = k.board.w[0] * 0x9E3779B97F4A7C15ULL ^
-                          (k.board.w[1] + 0x632BE59BD9B4E019ULL) * 0xC2B2AE3D27D4EB4FULL;
-        h ^= k.board.w[2] * 0x165667B19E3779F9ULL;
-        h ^= (k.reach[0] + 0x27D4EB2F165667C5ULL) * 0x94D049BB133111EBULL;
-        h ^= k.reach[1] * 0xBF58476D1CE4E5B9ULL;
-        return static_cast<std::size_t>(h ^ (h >> 29));
-    }
-};
+// Mixed so that its high bits, which pick a slot, depend on every word.
+std::uint64_t hashOf(const StateKey& k) {
+    std::uint64_t h = k.board.w[0] * 0x9E3779B97F4A7C15ULL ^
+                      (k.board.w[1] + 0x632BE59BD9B4E019ULL) * 0xC2B2AE3D27D4EB4FULL;
+    h ^= k.board.w[2] * 0x165667B19E3779F9ULL;
+    h ^= (k.reach[0] + 0x27D4EB2F165667C5ULL) * 0x94D049BB133111EBULL;
+    h ^= k.reach[1] * 0xBF58476D1CE4E5B9ULL;
+    return (h ^ (h >> 29)) * 0x9E3779B97F4A7C15ULL;
+}
 
+// A state met, as the table tells states apart, with the cell the key
+// forgets of a standing character.
 struct Node {
-    Board board;
+    StateKey key;
     std::uint32_t parent;
     std::int16_t magic;
     std::int16_t casts;
     std::int8_t from;
     std::int8_t target;
+    std::int8_t player;
+
+    Board board() const {
+        Board b = key.board;
+        b.setPlayer(player);
+        return b;
+    }
 };
 
 constexpr std::uint32_t kNone = 0xFFFFFFFFu;
@@ -270,7 +279,6 @@ class Probe {
 public:
     Probe(const Stage& stage, int startMagic, const GoalMeasure& measure)
         : stage_(stage), measure_(measure) {
-        seen_.reserve(kFirstStates);
         add(stage_.start, kNone, startMagic, 0, -1, -1);
     }
 
@@ -284,19 +292,14 @@ public:
         return true;
     }
     bool cleared() const { return cleared_; }
-    std::size_t states() const { return seen_.size(); }
-    // What the states take, about: the nodes, the room the queue and the
-    // table's buckets take at their next growth, and for each state the table's entry (its key, its visit, the
-    // link and the hash beside them, and what the allocator adds) and bucket.
+    std::size_t states() const { return states_; }
+    // What the states take: the nodes, and the room the queue and the
+    // table's slots take at their next growth.
     std::size_t bytes() const {
-        // A vector that grows holds its old room and twice as much beside it,
-        // as does the table's bucket array.
+        // A vector that grows holds its old room and twice as much beside it.
         constexpr std::size_t kGrowth = 3;
-        constexpr std::size_t kAllocatorAdds = 16;
-        constexpr std::size_t kPerState =
-            sizeof(std::pair<const StateKey, Visit>) + 2 * sizeof(void*) + kAllocatorAdds;
         return nodes_.size() * sizeof(Node) + kGrowth * open_.capacity() * sizeof(Entry) +
-               seen_.size() * kPerState + kGrowth * seen_.bucket_count() * sizeof(void*);
+               kGrowth * slots_.capacity() * sizeof(std::uint32_t);
     }
     std::vector<Cast> takeCasts() { return std::move(casts_); }
 
@@ -311,62 +314,92 @@ private:
         }
     };
 
+    // Queues a state unless it was met with as much magic or more; a richer
+    // visit takes the place of the one before.
     void add(const Board& b, std::uint32_t parent, int magic, int casts, int from, int target) {
         const StateKey key = keyOf(stage_, b);
-        const auto n = static_cast<std::uint32_t>(nodes_.size());
-        auto [it, fresh] = seen_.try_emplace(key, Visit{static_cast<std::int16_t>(magic), n});
+        std::uint32_t& slot = slotOf(key);
+        const bool fresh = slot == kNone;
         if (!fresh) {
-            if (it->second.magic >= magic) return;
-            nodes_[it->second.node].magic = kOvertaken;
-            it->second = {static_cast<std::int16_t>(magic), n};
+            if (nodes_[slot].magic >= magic) return;
+            nodes_[slot].magic = kOvertaken;
         }
-        nodes_.push_back({b, parent, static_cast<std::int16_t>(magic),
+        const auto n = static_cast<std::uint32_t>(nodes_.size());
+        slot = n;
+        nodes_.push_back({key, parent, static_cast<std::int16_t>(magic),
                           static_cast<std::int16_t>(casts), static_cast<std::int8_t>(from),
-                          static_cast<std::int8_t>(target)});
+                          static_cast<std::int8_t>(target), static_cast<std::int8_t>(b.player())});
+        if (fresh && ++states_ * 4 > slots_.size() * 3) grow();  // `slot` moves
         const int goal = distance(stage_, b, key, measure_);
         int priority = measure_.goalWeight * goal + casts;
         if (measure_.novelty == Novelty::First && !fresh_.see(b, key, goal)) priority += kNothingNew;
         open_.push({priority, magic, n});
     }
 
+    // The slot of `key`: the node that met it, or an empty slot where it goes.
+    std::uint32_t& slotOf(const StateKey& key) {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = hashOf(key) >> shift_;; i = (i + 1) & mask) {
+            std::uint32_t& slot = slots_[i];
+            if (slot == kNone || nodes_[slot].key == key) return slot;
+        }
+    }
+
+    // Twice the slots, kept at most three quarters full.
+    void grow() {
+        std::vector<std::uint32_t> old(slots_.size() * 2, kNone);
+        old.swap(slots_);
+        --shift_;
+        for (std::uint32_t n : old)
+            if (n != kNone) slotOf(nodes_[n].key) = n;
+    }
+
+    // What one expansion's casts share.
+    struct From {
+        std::uint32_t node;
+        Board board;
+        int magic, casts;
+    };
+
     void expand(std::uint32_t n) {
-        const Node node = nodes_[n];
+        const Node& node = nodes_[n];
         // A richer visit of the same state came later and stands for it.
         if (node.magic == kOvertaken) return;
-        const SolidMap solid(stage_, node.board);
-        if (node.board.falling()) {
-            const int land = landing(solid, node.board.player());
-            for (int at = node.board.player(); at != land && !cleared_; at += 9)
-                castAround(n, node, at, false);
-            Board landed = node.board;
+        const From x{n, node.board(), node.magic, node.casts};
+        const SolidMap solid(stage_, x.board);
+        if (x.board.falling()) {
+            const int land = landing(solid, x.board.player());
+            for (int at = x.board.player(); at != land && !cleared_; at += 9)
+                castAround(x, at, false);
+            Board landed = x.board;
             landed.setPlayer(land);
             landed.setFalling(false);
-            add(landed, n, node.magic, node.casts, -1, -1);
+            add(landed, n, x.magic, x.casts, -1, -1);
             return;
         }
-        const Reach reach = reachable(solid, node.board.player());
+        const Reach reach = reachable(solid, x.board.player());
         for (int i = 0; i < reach.size && !cleared_; ++i)
-            castAround(n, node, reach.order[static_cast<std::size_t>(i)], true);
+            castAround(x, reach.order[static_cast<std::size_t>(i)], true);
     }
 
     // Casts on the cells beside `from`; falling, not on the one below.
-    void castAround(std::uint32_t n, const Node& node, int from, bool below) {
+    void castAround(const From& x, int from, bool below) {
         const int c = columnOf(from), r = rowOf(from);
-        if (r > 1) tryCast(n, node, from, from - 9);
-        if (c < 9) tryCast(n, node, from, from + 1);
-        if (c > 1) tryCast(n, node, from, from - 1);
-        if (below && r < 9) tryCast(n, node, from, from + 9);
+        if (r > 1) tryCast(x, from, from - 9);
+        if (c < 9) tryCast(x, from, from + 1);
+        if (c > 1) tryCast(x, from, from - 1);
+        if (below && r < 9) tryCast(x, from, from + 9);
     }
 
-    void tryCast(std::uint32_t n, const Node& node, int from, int target) {
+    void tryCast(const From& x, int from, int target) {
         if (cleared_) return;
-        const CastEffect e = castOn(stage_, node.board, from, target);
-        const int magic = node.magic + e.magicDelta;
+        const CastEffect e = castOn(stage_, x.board, from, target);
+        const int magic = x.magic + e.magicDelta;
         const Outcome outcome = judge(stage_, e.board, magic);
-        if (outcome == Outcome::Cleared) return finish(n, {from, target});
+        if (outcome == Outcome::Cleared) return finish(x.node, {from, target});
         // A wall changes nothing: the state is the one already queued.
         if (e.wall || outcome == Outcome::Lost || cannotClear(stage_, e.board, magic)) return;
-        add(e.board, n, magic, node.casts + 1, from, target);
+        add(e.board, x.node, magic, x.casts + 1, from, target);
     }
 
     void finish(std::uint32_t n, const Cast& last) {
@@ -382,16 +415,15 @@ private:
     Novelties fresh_;
     // A deque grows a block at a time: never the old room and the new at once.
     std::deque<Node> nodes_;
-    // The most magic each state was met with, and the node that met it.
-    struct Visit {
-        std::int16_t magic;
-        std::uint32_t node;
-    };
     // The queue, and the room its vector has taken.
     struct Queue : std::priority_queue<Entry> {
         std::size_t capacity() const { return c.capacity(); }
     };
-    std::unordered_map<StateKey, Visit, KeyHash> seen_;
+    // Each state met, as the node that met it with the most magic; the key is
+    // read from the node, so a state costs the table four bytes a slot.
+    std::vector<std::uint32_t> slots_ = std::vector<std::uint32_t>(kFirstSlots, kNone);
+    int shift_ = 64 - std::countr_zero(kFirstSlots);  // the hash's bits that pick a slot
+    std::size_t states_ = 0;
     Queue open_;
     bool cleared_ = false;
     std::vector<Cast> casts_;
