@@ -52,30 +52,17 @@ mkdir -p "$work"
 work=$(cd "$work" && pwd)
 echo "drawn-stage benchmark in $work" >&2
 
-launcher=()
-command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+# shellcheck source=bench/release-build.sh
+. "$root/bench/release-build.sh"
 # Paths inside the work folder are hashed relative to it, so a run in a new
 # folder finds the old commit's objects of the last one.
 export CCACHE_BASEDIR=$work
 
-# One Release build of the given targets, without the Qt front end and tests.
-build() {
-    local src=$1 dir=$2
-    shift 2
-    cmake -S "$src" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMORA_QT=OFF \
-        -DLUMORA_TESTS=OFF "${launcher[@]}" > "$dir.configure.log" 2>&1 ||
-        { cat "$dir.configure.log" >&2; exit 1; }
-    cmake --build "$dir" -j2 --target "$@" > "$dir.build.log" 2>&1 ||
-        { tail -40 "$dir.build.log" >&2; exit 1; }
-}
-
-rm -rf "$work/old-src"
-mkdir -p "$work/old-src"
-git -C "$root" archive "$baseline" | tar -x -C "$work/old-src"
+checkout_commit "$root" "$baseline" "$work/old-src"
 echo "building lumora-solve of $baseline" >&2
-build "$work/old-src" "$work/old-build" lumora-solve
+release_build "$work/old-src" "$work/old-build" lumora-solve
 echo "building today's lumora-solve" >&2
-build "$root" "$work/new-build" lumora-solve lumora-bench-stages
+release_build "$root" "$work/new-build" lumora-solve lumora-bench-stages
 old_solve=$work/old-build/bin/lumora-solve
 new_solve=$work/new-build/bin/lumora-solve
 
