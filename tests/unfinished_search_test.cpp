@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "bench/drawn/drawn_stages.h"
 #include "solver/report.h"
 #include "solver/search.h"
+#include "support/drawn_undecided.h"
 #include "support/watched_replay.h"
 
 namespace {
@@ -43,12 +43,6 @@ constexpr int kDeepLeast = 18;
 solver::Stage openStage() {
     auto parsed = solver::loadStage(std::string(LUMORA_TEST_DATA) + "/drawn_open.bkm");
     return std::get<solver::Stage>(parsed);
-}
-
-// A random stage of the benchmark that no search settles within 512 MB.
-solver::Stage drawnUndecided() {
-    const auto desc = drawn::drawnStage(25, 70, drawn::StageKind::Random, 0);
-    return std::get<solver::Stage>(solver::stageFromDesc(*desc, "drawn"));
 }
 
 constexpr std::size_t kNoLimit = solver::kMaxStates;
@@ -98,7 +92,7 @@ TEST(UnfinishedSearch, WhatAStoppedSearchLeftOpenReadsSoFarOrIsMissing) {
     const solver::Stage below = stageOf(kDeep, kDeepTarget, game::budgetOfMagic(kDeepLeast - 1));
     const solver::Stage open = openStage();
     const std::size_t goal = solver::kBestFirstStates;
-    const solver::Stage undecided = drawnUndecided();
+    const solver::Stage undecided = testing_support::drawnUndecided();
     const Row rows[] = {
         {"nothing stops", atLeast, kNoLimit, kAllMemory, goal, Stop::None, "yes", kDeepLeast, false,
          false},

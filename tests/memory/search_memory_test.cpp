@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <new>
 
-#include "bench/drawn/drawn_stages.h"
 #include "solver/best_first.h"
 #include "solver/search.h"
+#include "support/drawn_undecided.h"
 
 namespace {
 std::atomic<std::size_t> gLive{0};  // bytes the allocator has handed out and not had back
@@ -31,12 +31,6 @@ void operator delete(void* p) noexcept {
 void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
-
-// A drawn stage neither search settles soon, so both grow as far as asked.
-solver::Stage undecidedStage() {
-    const auto desc = drawn::drawnStage(25, 70, drawn::StageKind::Random, 0);
-    return std::get<solver::Stage>(solver::stageFromDesc(*desc, "drawn"));
-}
 
 constexpr std::size_t kLavish = std::size_t{1} << 40;
 // What a search holds besides its states' memory, which its figure leaves
@@ -63,7 +57,7 @@ Held grownTo(std::size_t states, auto make) {
 }  // namespace
 
 TEST(SearchMemory, WhatASearchSaysItHoldsIsNoLessThanItHolds) {
-    const solver::Stage stage = undecidedStage();
+    const solver::Stage stage = testing_support::drawnUndecided();
     solver::SearchOptions exactOptions{stage.magic};
     exactOptions.memoryBudget = kLavish;
     const solver::BestFirstOptions goalOptions{stage.magic, kLavish, nullptr, kLavish};
