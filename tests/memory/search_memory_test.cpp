@@ -46,10 +46,9 @@ struct Held {
 
 // Each search grown to a count of states in a fresh instance; what it said
 // beside what it held, both from before it was made.
-template <class Search>
 Held grownTo(std::size_t states, auto make) {
     const std::size_t before = gLive;
-    Search search = make();
+    auto search = make();
     search.advance(states);
     return {search.bytes(), gLive - before};
 }
@@ -68,11 +67,11 @@ TEST(SearchMemory, WhatASearchSaysItHoldsIsNoLessThanItHolds) {
         Held held;
     };
     const Row rows[] = {
-        {"the exact search at its start", grownTo<solver::ExactSearch>(0, exact)},
-        {"the exact search, a few states", grownTo<solver::ExactSearch>(20'000, exact)},
-        {"the exact search, many states", grownTo<solver::ExactSearch>(300'000, exact)},
-        {"the goal-directed search, a few states", grownTo<solver::GoalSearch>(20'000, goal)},
-        {"the goal-directed search, many states", grownTo<solver::GoalSearch>(150'000, goal)},
+        {"the exact search at its start", grownTo(0, exact)},
+        {"the exact search, a few states", grownTo(20'000, exact)},
+        {"the exact search, many states", grownTo(300'000, exact)},
+        {"the goal-directed search, a few states", grownTo(20'000, goal)},
+        {"the goal-directed search, many states", grownTo(150'000, goal)},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
