@@ -219,7 +219,7 @@ TEST(SolverSearch, AnyClearAnswersAsTheFewestCastsAndPlays) {
             const solver::Stage stage = c.solvable ? solvableStage(c.openPercent, i)
                                                    : randomStage(rng, c.openPercent, c.wallPercent);
             SCOPED_TRACE(game::writeStageText(stage.desc));
-            solver::SearchOptions options{stage.magic, true, 20'000};
+            solver::SearchOptions options{stage.magic, true, 30'000};
             const solver::SearchResult fewest = solver::search(stage, options);
             options.fewestCasts = false;
             const solver::SearchResult any = solver::search(stage, options);

@@ -38,8 +38,39 @@ const std::vector<std::string> kTerrain = {".........", ".........", "........."
 
 }  // namespace
 
-// Every column one click can reach from the start: the model's cell and its
-// wait must match the real game, which must stand still by then.
+// Where the sprite stands on a place: over the top, `height` rows above row 1.
+void expectStandsOn(Game& g, int place, int height) {
+    EXPECT_EQ(g.timers(), "-");
+    EXPECT_EQ(g.sprite().Left, 48 * (solver::columnOf(place) - 1));
+    EXPECT_EQ(g.sprite().Top, solver::isOverTop(place) ? -48 * height
+                                                       : 48 * (solver::rowOf(place) - 1));
+}
+
+// Walks the game from the stage's start to `place` as the reach found it,
+// each walk waited out as the model says; answers the height it ends at.
+int walkThere(Game& g, const solver::SolidMap& solid, const solver::Reach& reach, int place) {
+    std::vector<int> path;
+    for (int at = place; at != reach.start; at = reach.via[static_cast<std::size_t>(at)])
+        path.push_back(at);
+    int height = 1;
+    for (auto it = path.rbegin(); it != path.rend(); ++it) {
+        const auto column = static_cast<std::size_t>(reach.column[static_cast<std::size_t>(*it)]);
+        const solver::Clicks clicks =
+            solver::clicksFrom(solid, reach.via[static_cast<std::size_t>(*it)], solver::moves::kAll,
+                               height);
+        g.walkTo(static_cast<int>(column), 1);
+        g.wait(100 * clicks.ticks[column]);
+        height = clicks.height[column];
+        expectStandsOn(g, *it, height);
+    }
+    return height;
+}
+
+// Every column one click can reach from every place the character can get
+// to: the model's place, height and wait must match the real game, which
+// must stand still by then. Over the top it stands above a column while row
+// 2 is solid, walks on while row 1 is free, climbs again only in the walk
+// that brought it up, and falls through row 1 where row 2 is free.
 TEST(SolverMoves, EveryClickAgreesWithTheGame) {
     const std::vector<std::vector<std::string>> boards = {
         kTerrain,
@@ -47,55 +78,61 @@ TEST(SolverMoves, EveryClickAgreesWithTheGame) {
          "KKKKK..W.", "KKKKKKKKK"},
         {".........", ".........", "......BB.", "....KKKKK", ".....B...", "..KKKKK..", ".........",
          "P..BB....", "KKKKKKKKK"},
+        // over the top: standing, walking, a second climb, a fall back onto the board
+        {"P.B.B..K.", "KKKKKK.KK", "KKKKKKKKK", ".........", ".........", ".........",
+         ".........", ".........", "KKKKKKKKK"},
+        // a fall through a block in row 1
+        {"P.B......", "KK.KKKKKK", "KK.KKKKKK", "KKKKKKKKK", ".........", ".........",
+         ".........", ".........", "KKKKKKKKK"},
     };
-    int checked = 0;
+    int checked = 0, overTop = 0;
     for (const auto& board : boards) {
-        const solver::Stage first = stageOf(board, "1", "9");
-        const solver::Reach reach =
-            solver::reachable(solver::SolidMap(first, first.start), first.start.player());
-        // Start from every cell the character can reach, one stage each.
+        const solver::Stage stage = stageOf(board, "1", "9");
+        const solver::SolidMap solid(stage, stage.start);
+        const solver::Reach reach = solver::reachable(solid, stage.start.player());
         for (int i = 0; i < reach.size; ++i) {
             const int start = reach.order[static_cast<std::size_t>(i)];
-            std::vector<std::string> rows = board;
-            rows[static_cast<std::size_t>(solver::rowOf(first.start.player()) - 1)]
-                [static_cast<std::size_t>(solver::columnOf(first.start.player()) - 1)] =
-                    game::cellInfo(game::CellKind::Empty).letter;
-            rows[static_cast<std::size_t>(solver::rowOf(start) - 1)]
-                [static_cast<std::size_t>(solver::columnOf(start) - 1)] = game::kStartLetter;
-            const solver::Stage stage = stageOf(rows, "1", "9");
-            const solver::Clicks clicks =
-                solver::clicksFrom(solver::SolidMap(stage, stage.start), start);
             for (int x = 1; x <= 9; ++x) {
+                Game g;
+                g.play(board, "1", "9");
+                const int height = walkThere(g, solid, reach, start);
+                const solver::Clicks clicks =
+                    solver::clicksFrom(solid, start, solver::moves::kAll, height);
                 const int dest = clicks.dest[static_cast<std::size_t>(x)];
                 if (dest < 0) continue;
-                SCOPED_TRACE("from cell " + std::to_string(start) + " to column " +
+                SCOPED_TRACE("from place " + std::to_string(start) + " to column " +
                              std::to_string(x));
-                Game g;
-                g.play(rows, "1", "9");
                 g.walkTo(x, 1);
                 g.wait(100 * clicks.ticks[static_cast<std::size_t>(x)]);
-                EXPECT_EQ(g.timers(), "-");
-                EXPECT_EQ(g.sprite().Left, 48 * (solver::columnOf(dest) - 1));
-                EXPECT_EQ(g.sprite().Top, 48 * (solver::rowOf(dest) - 1));
+                expectStandsOn(g, dest, clicks.height[static_cast<std::size_t>(x)]);
                 ++checked;
+                overTop += solver::isOverTop(start) || solver::isOverTop(dest);
             }
         }
     }
-    EXPECT_GE(checked, 20);
+    EXPECT_GE(checked, 40);
+    EXPECT_GE(overTop, 10);
 }
 
-TEST(SolverMoves, WalksThatLeaveTheBoardOrHitATallWallAreNoMoves) {
-    // Column 1 of row 1 would climb off the top; the wall two high blocks for good.
+// Over the top the character can go where the board alone would not take it:
+// past a wall in row 1 and down through a block onto the floor beyond. A
+// climb from row 1 is still noted, and a wall two high still blocks.
+TEST(SolverMoves, AClimbFromRowOneGoesOverTheTopAndBackOntoTheBoard) {
     const solver::Stage stage =
         stageOf({"P.K......", "KKKK.....", ".........", ".........", ".........", ".........",
                  ".........", ".........", "KKKKKKKKK"},
                 "1", "9");
     const solver::SolidMap solid(stage, stage.start);
     const solver::Reach reach = solver::reachable(solid, stage.start.player());
-    EXPECT_EQ(reach.size, 2);  // the start and column 2; the climb onto column 3 leaves the board
-    EXPECT_TRUE(reach.has(solver::cellIndex(2, 1)));
+    EXPECT_TRUE(reach.has(solver::overTopOf(3)));
+    EXPECT_TRUE(reach.has(solver::overTopOf(4)));  // walked to after arriving over column 3
+    EXPECT_TRUE(reach.has(solver::cellIndex(5, 8)));  // fallen through row 1 of column 5
     EXPECT_EQ(reach.leaves, stage.start.player());
     EXPECT_EQ(reach.exits, solver::kOffTop | solver::kOffLeft);
+    // Left out, the walks keep to the board: the start and column 2.
+    const solver::Reach onBoard = solver::reachable(
+        solid, stage.start.player(), solver::moves::kAll & ~solver::moves::kOverTop);
+    EXPECT_EQ(onBoard.size, 2);
 
     const solver::Stage walled = stageOf(kTerrain, "1", "9");
     const solver::Clicks clicks =

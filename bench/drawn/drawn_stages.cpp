@@ -150,7 +150,10 @@ struct Play {
 // Every cast the character can walk to and make, walls left out.
 std::vector<solver::Cast> castsFrom(const solver::Stage& stage, const Play& play) {
     const solver::Board& b = play.board;
-    const solver::Reach reach = solver::reachable(solver::SolidMap(stage, b), b.player());
+    // On the board only: the stages stay the ones drawn before the walks
+    // went over the top.
+    const solver::Reach reach = solver::reachable(solver::SolidMap(stage, b), b.player(),
+                                                  solver::moves::kAll & ~solver::moves::kOverTop);
     std::vector<solver::Cast> casts;
     for (int i = 0; i < reach.size; ++i) {
         const int from = reach.order[static_cast<std::size_t>(i)];

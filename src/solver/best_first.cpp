@@ -135,8 +135,8 @@ std::array<int, kCells> castsToReach(const Stage& stage, const Board& b, const S
     if (b.falling())
         from(b.player());
     else
-        for (int cell = 0; cell < kCells; ++cell)
-            if (inMask(key.reach, cell)) from(cell);
+        for (int place = 0; place < kPlaces; ++place)
+            if (inMask(key.reach, place)) from(cellOf(place));
     while (head < tail) {
         const int at = queue[head++];
         const int d = dist[static_cast<std::size_t>(at)];
@@ -190,11 +190,17 @@ int castsToGetAt(const Stage& stage, const Board& b, const StateKey& key) {
     return sum;
 }
 
-// Whether a cast from the cells in reach can change `cell`.
+// Whether a cast from the places in reach can change `cell`: from over the
+// top of a column, row 1 beside it and row 2 below.
 bool beside(const std::array<std::uint64_t, 2>& reach, int cell) {
     const int c = columnOf(cell), r = rowOf(cell);
-    return (r > 1 && inMask(reach, cell - 9)) || (r < 9 && inMask(reach, cell + 9)) ||
-           (c > 1 && inMask(reach, cell - 1)) || (c < 9 && inMask(reach, cell + 1));
+    const bool fromOverTop =
+        (r == 2 && inMask(reach, overTopOf(c))) ||
+        (r == 1 && ((c > 1 && inMask(reach, overTopOf(c - 1))) ||
+                    (c < 9 && inMask(reach, overTopOf(c + 1)))));
+    return fromOverTop || (r > 1 && inMask(reach, cell - 9)) ||
+           (r < 9 && inMask(reach, cell + 9)) || (c > 1 && inMask(reach, cell - 1)) ||
+           (c < 9 && inMask(reach, cell + 1));
 }
 
 // The pools, and the blocks while there are too many, that no cell in
@@ -382,13 +388,15 @@ private:
             castAround(x, reach.order[static_cast<std::size_t>(i)], true);
     }
 
-    // Casts on the cells beside `from`; falling, not on the one below.
+    // Casts on the cells beside the one `from` is taken for; falling, not on
+    // the one below.
     void castAround(const From& x, int from, bool below) {
-        const int c = columnOf(from), r = rowOf(from);
-        if (r > 1) tryCast(x, from, from - 9);
-        if (c < 9) tryCast(x, from, from + 1);
-        if (c > 1) tryCast(x, from, from - 1);
-        if (below && r < 9) tryCast(x, from, from + 9);
+        const int cell = cellOf(from);
+        const int c = columnOf(cell), r = rowOf(cell);
+        if (r > 1) tryCast(x, from, cell - 9);
+        if (c < 9) tryCast(x, from, cell + 1);
+        if (c > 1) tryCast(x, from, cell - 1);
+        if (below && r < 9) tryCast(x, from, cell + 9);
     }
 
     void tryCast(const From& x, int from, int target) {

@@ -5,7 +5,8 @@ namespace solver {
 CastEffect castOn(const Stage& stage, const Board& board, int from, int target) {
     CastEffect e;
     e.board = board;
-    e.move = directionMoves(from, target);
+    const int cell = cellOf(from);
+    e.move = directionMoves(cell, target);
     if (stage.wall[static_cast<std::size_t>(target)]) {
         e.wall = true;
     } else {
@@ -14,9 +15,11 @@ CastEffect castOn(const Stage& stage, const Board& board, int from, int target) 
         e.magicDelta = change.magic;
         e.move |= change.move;
     }
-    e.board.setPlayer(from);
-    // The floor gone, the character falls through `from` and may cast on the way.
-    if (target == from + 9 && !e.wall) e.board.setFalling(true);
+    // The floor gone, the character falls through `from`'s cell, from over
+    // the top too, and may cast on the way.
+    const bool falls = target == cell + 9 && !e.wall;
+    e.board.setPlayer(falls ? cell : from);
+    if (falls) e.board.setFalling(true);
     return e;
 }
 

@@ -65,8 +65,8 @@ struct JudgedBoard {
     }
 };
 
-// The effect of casting on `target`: the new board with the character's cell
-// (falling through `from` when the floor went), the magic change, whether the
+// The effect of casting on `target` from the place `from`: the new board with
+// the character's place (falling through `from`'s cell when the floor went), the magic change, whether the
 // cast changed anything (walls change nothing) and which kind of move it was.
 struct CastEffect {
     Board board;

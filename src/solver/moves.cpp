@@ -1,5 +1,6 @@
 #include "solver/moves.h"
 
+#include <algorithm>
 #include <bit>
 
 #include "game/rules.h"
@@ -43,52 +44,93 @@ constexpr int kStepTicks = rules::kWalkTicksPerCell;
 constexpr int kFallTicksPerRow = rules::kFallMsPerCell / rules::kWalkTickMs;
 constexpr int kClimbTicks = rules::kClimbMs / rules::kWalkTickMs + 1;
 
-// Walks from a standing cell in one direction as far as the game would go,
-// noting where the character stands when it reaches each column. Returns the
-// way it can leave the board, 0 when none.
-int walkOneWay(const SolidMap& solid, int from, int dir, unsigned allowed, Clicks& out) {
-    int c = columnOf(from), r = rowOf(from);
-    int ticks = 0;
-    for (;;) {
+// Where the walk has the character: its column and row, or over the top
+// (row 0) that many rows above row 1, and whether a climb came on the way.
+struct Walker {
+    int c, r, height;
+    bool climbed = false;
+    int place() const { return r == 0 ? overTopOf(c) : cellIndex(c, r); }
+};
+
+// A fall where the walk stands, if the cell below is free: over the top the
+// game looks below row 1 and falls through it. Answers the rows fallen.
+int fallWhereItStands(const SolidMap& solid, Walker& w) {
+    if (w.r > 0) {
         int fallen = 0;
-        const int at = landing(solid, cellIndex(c, r), &fallen);
-        if (fallen > 0 && !(allowed & moves::kWalkIntoHole)) return 0;
+        w.r = rowOf(landing(solid, cellIndex(w.c, w.r), &fallen));
+        return fallen;
+    }
+    if (!game::steps::canFall(solid, w.c, 1)) return 0;
+    int fallen = 0;
+    w.r = rowOf(landing(solid, cellIndex(w.c, 1), &fallen));
+    fallen += w.height;
+    w.height = 0;
+    return fallen;
+}
+
+// A step on to the next column: a walk, else a climb. On the board the climb
+// asks for room above; over the top the game no longer looks, and the climb
+// that brought the character up is made again at every obstacle, a row
+// higher each time, until the walk ends; a walk begun over the top climbs
+// nowhere. Answers the ticks it takes, 0 when it is blocked.
+int stepOn(const SolidMap& solid, Walker& w, int dir, unsigned allowed) {
+    const int next = w.c + dir;
+    const int row = std::max(w.r, 1);  // over the top the game reads row 1
+    if (game::steps::canWalk(solid, w.c, row, dir)) {
+        w.c = next;
+        return kStepTicks;
+    }
+    const bool climbs = w.r == 0 ? w.climbed : game::steps::canClimb(solid, w.c, w.r, dir);
+    if (!climbs || !(allowed & moves::kClimb)) return 0;
+    if (solid.own(next, row) && !(allowed & moves::kClimbOwn)) return 0;
+    if (w.r == 1 && !(allowed & moves::kOverTop)) return 0;
+    w.c = next;
+    if (w.r <= 1) ++w.height;
+    w.r = std::max(w.r - 1, 0);
+    w.climbed = true;
+    return kClimbTicks;
+}
+
+// Walks from a standing place in one direction as far as the game would go,
+// noting where the character stands when it reaches each column. Returns the
+// ways it leaves the board or goes over the top, 0 when none.
+int walkOneWay(const SolidMap& solid, int from, int height, int dir, unsigned allowed,
+               Clicks& out) {
+    Walker w{columnOf(from), isOverTop(from) ? 0 : rowOf(from), isOverTop(from) ? height : 0};
+    int ticks = 0, ways = 0;
+    for (;;) {
+        const int fallen = fallWhereItStands(solid, w);
+        if (fallen > 0 && !(allowed & moves::kWalkIntoHole)) return ways;
         if (fallen > 0) ticks += kFallTicksPerRow * fallen + 1;
-        r = rowOf(at);
-        if (cellIndex(c, r) != from) {
-            out.dest[static_cast<std::size_t>(c)] = cellIndex(c, r);
-            out.ticks[static_cast<std::size_t>(c)] = ticks + 1;  // the tick that sees the arrival
+        if (w.place() != from) {
+            const auto x = static_cast<std::size_t>(w.c);
+            out.dest[x] = w.place();
+            out.ticks[x] = ticks + 1;  // the tick that sees the arrival
+            out.height[x] = w.height;
         }
-        const int next = c + dir;
+        const int next = w.c + dir;
         // Column 0 reads free, so a walk whose target lies behind it walks on
-        // off the board; past column 9 the edge blocks.
-        if (next < 1) return c != columnOf(from) ? kOffLeft : 0;
-        if (next > 9) return 0;
-        if (game::steps::canWalk(solid, c, r, dir)) {
-            c = next;
-            ticks += kStepTicks;
-        } else if (game::steps::canClimb(solid, c, r, dir)) {
-            // From row 1 the climb carries the character off the top.
-            if (r == 1) return kOffTop;
-            if (!(allowed & moves::kClimb)) return 0;
-            if (solid.own(next, r) && !(allowed & moves::kClimbOwn)) return 0;
-            c = next;
-            --r;
-            ticks += kClimbTicks;
-        } else {
-            return 0;  // blocked: every column beyond stays out of reach
-        }
+        // off the board; past column 9 the edge blocks (over the top a climb
+        // would go on off it, but only for a walk whose target lies behind).
+        if (next < 1) return ways | (w.c != columnOf(from) ? kOffLeft : 0);
+        if (next > 9) return ways;
+        const bool onRowOne = w.r == 1;
+        const int took = stepOn(solid, w, dir, allowed);
+        if (took == 0) return ways;  // blocked: every column beyond stays out of reach
+        if (onRowOne && w.r == 0) ways |= kOffTop;
+        ticks += took;
     }
 }
 
 }  // namespace
 
-Clicks clicksFrom(const SolidMap& solid, int from, unsigned allowed) {
+Clicks clicksFrom(const SolidMap& solid, int from, unsigned allowed, int height) {
     Clicks out;
     out.dest.fill(-1);
     out.ticks.fill(0);
-    out.leaves = walkOneWay(solid, from, -1, allowed, out);
-    out.leaves |= walkOneWay(solid, from, +1, allowed, out);
+    out.height.fill(0);
+    out.leaves = walkOneWay(solid, from, height, -1, allowed, out);
+    out.leaves |= walkOneWay(solid, from, height, +1, allowed, out);
     return out;
 }
 
@@ -102,7 +144,7 @@ Reach reachable(const SolidMap& solid, int start, unsigned allowed) {
     for (int i = 0; i < reach.size; ++i) {
         const int from = reach.order[static_cast<std::size_t>(i)];
         const Clicks clicks = clicksFrom(solid, from, allowed);
-        if (reach.leaves < 0 && clicks.leaves) reach.leaves = from;
+        if (reach.leaves < 0 && clicks.leaves) reach.leaves = cellOf(from);
         reach.exits |= clicks.leaves;
         for (int x = 1; x <= 9; ++x) {
             const int to = clicks.dest[static_cast<std::size_t>(x)];

@@ -71,18 +71,20 @@ std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<C
     Outcome outcome = Outcome::Going;
     std::vector<ScriptStep> body;
     // While the character falls, the time since the cast that took its floor
-    // away and the row it fell from.
-    int fallRow = 0, fallMs = 0;
+    // away and the row it fell from, 0 and above for over the top; standing
+    // over the top, how many rows above row 1.
+    int fallRow = 0, fallMs = 0, height = 1;
     for (std::size_t i = 0; i < casts.size(); ++i) {
         const Cast& cast = casts[i];
         const std::string which = "cast " + std::to_string(i + 1);
         if (outcome != Outcome::Going)
             return std::string("the solution goes on after the stage ended");
-        if (cast.from < 0 || cast.from >= kCells || cast.target < 0 || cast.target >= kCells)
+        if (cast.from < 0 || cast.from >= kPlaces || cast.target < 0 || cast.target >= kCells)
             return which + ": no cell of the board";
-        const int d = cast.target - cast.from;
-        if (!(d == -9 || d == 9 || (d == 1 && columnOf(cast.from) < 9) ||
-              (d == -1 && columnOf(cast.from) > 1)))
+        const int fromCell = cellOf(cast.from);
+        const int d = cast.target - fromCell;
+        if (!(d == -9 || d == 9 || (d == 1 && columnOf(fromCell) < 9) ||
+              (d == -1 && columnOf(fromCell) > 1)))
             return which + ": its target is no neighbour";
         bool midFall = false;
         if (board.falling()) {
@@ -114,12 +116,12 @@ std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<C
             for (auto it = path.rbegin(); it != path.rend(); ++it) {
                 const int to = *it;
                 const int via = reach.via[static_cast<std::size_t>(to)];
-                const int column = reach.column[static_cast<std::size_t>(to)];
-                const Clicks clicks = clicksFrom(solid, via);
-                body.push_back(ScriptStep::tap(tileOf(to), kLeftButton));
-                body.push_back(ScriptStep::wait(game::rules::kWalkTickMs *
-                                                    clicks.ticks[static_cast<std::size_t>(column)] +
-                                                kMarginMs));
+                const auto column = static_cast<std::size_t>(reach.column[static_cast<std::size_t>(to)]);
+                const Clicks clicks = clicksFrom(solid, via, moves::kAll, height);
+                body.push_back(ScriptStep::tap(tileOf(cellOf(to)), kLeftButton));
+                body.push_back(
+                    ScriptStep::wait(game::rules::kWalkTickMs * clicks.ticks[column] + kMarginMs));
+                height = clicks.height[column];
                 ++plan.walks;
             }
         }
@@ -133,7 +135,7 @@ std::variant<Plan, std::string> makePlan(const Stage& stage, const std::vector<C
         body.push_back(ScriptStep::tap(tileOf(cast.target), kRightButton));
         ++plan.casts;
         if (outcome == Outcome::Going && e.board.falling() && !board.falling()) {
-            fallRow = rowOf(cast.from);
+            fallRow = isOverTop(cast.from) ? 1 - height : rowOf(cast.from);
             fallMs = 0;
         } else if (outcome == Outcome::Going && !e.board.falling()) {
             body.push_back(ScriptStep::wait(kCastPauseMs));

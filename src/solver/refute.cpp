@@ -30,18 +30,19 @@ void forNeighbours(int cell, F&& f) {
 
 }  // namespace
 
-// Every move the character makes goes from a cell to one beside it (a walk, a
-// step of a fall, a fall through a floor cast away) or up one row and across
-// one column through the cell above it (a climb), and every cell it passes is
-// free, so never a wall, nor a cell `closed` holds while it holds it. Walks
-// off the board are never followed. Taking every other cell as free or solid
-// at will can only add moves, so the cells found here hold every cell any
-// play reaches while the closed cells stay closed, and every cast lands
-// beside one.
+// Every move the character makes on the board goes from a cell to one beside
+// it (a walk, a step of a fall, a fall through a floor cast away) or up one
+// row and across one column through the cell above it (a climb), and every
+// cell it passes is free, so never a wall, nor a cell `closed` holds while it
+// holds it. A climb from row 1 goes over the top, and from there, taken as
+// reaching every column at once, it casts on rows 1 and 2 and falls into
+// row 2 wherever that is free. Walks off the board are never followed.
+// Taking every other cell as free or solid at will can only add moves, so
+// the cells found here hold every cell any play reaches while the closed
+// cells stay closed, and every cast lands beside one.
 Reachable reachAround(const Stage& stage, const std::array<bool, kCells>& closed) {
     Reachable out;
-    std::vector<int> todo{stage.start.player()};
-    out.occupy[static_cast<std::size_t>(todo.front())] = true;
+    std::vector<int> todo;
     auto free = [&](int c, int r) {
         return open(stage, c, r) && !closed[static_cast<std::size_t>(cellIndex(c, r))];
     };
@@ -52,6 +53,22 @@ Reachable reachAround(const Stage& stage, const std::array<bool, kCells>& closed
         out.occupy[cell] = true;
         todo.push_back(static_cast<int>(cell));
     };
+    auto overTop = [&] {
+        if (out.overTop) return;
+        out.overTop = true;
+        for (int c = 1; c <= 9; ++c) {
+            out.touch[static_cast<std::size_t>(cellIndex(c, 1))] = true;
+            out.touch[static_cast<std::size_t>(cellIndex(c, 2))] = true;
+            visit(c, 2);
+        }
+    };
+    const int start = stage.start.player();
+    if (isOverTop(start)) {
+        overTop();
+    } else {
+        out.occupy[static_cast<std::size_t>(start)] = true;
+        todo.push_back(start);
+    }
     while (!todo.empty()) {
         const int at = todo.back();
         todo.pop_back();
@@ -59,6 +76,7 @@ Reachable reachAround(const Stage& stage, const std::array<bool, kCells>& closed
         visit(c - 1, r);
         visit(c + 1, r);
         visit(c, r + 1);
+        if (r == 1) overTop();
         if (free(c, r - 1)) {
             visit(c - 1, r - 1);
             visit(c + 1, r - 1);

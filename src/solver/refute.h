@@ -16,6 +16,7 @@ namespace solver {
 struct Reachable {
     std::array<bool, kCells> occupy{};
     std::array<bool, kCells> touch{};
+    bool overTop = false;  // the places over the top, all of them (see kPlaces)
 };
 Reachable everReachable(const Stage& stage);
 // As everReachable, but no cell `closed` holds is ever free.

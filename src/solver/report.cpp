@@ -278,7 +278,7 @@ StageReport solveStage(const Stage& stage, int stageNo, const Options& options) 
         // A clear found is a clear, however far the search went.
         if (r.ending.cutShort && !r.cleared) rep.ending.cutShort = true;
         if (r.ending.outOfMemory && !r.cleared) rep.ending.outOfMemory = true;
-        // Past column 1 the walk can only come back; above row 1, see complete().
+        // Past column 1 the walk can only come back; over the top it goes on.
         rep.exits |= r.exits;
         if (r.leaves >= 0 && rep.leaves < 0) {
             rep.leaves = r.leaves;

@@ -50,9 +50,9 @@ struct StageReport {
     // so far, as the exact search at the least magic was cut short.
     bool leastMagicSoFar = false;
     bool shortestSoFar = false;
-    // The proof holds: no search was cut short, and no walk leaves over the
-    // top, where the game's rules no longer hold and no search can follow.
-    bool complete() const { return ending.finished() && !(exits & kOffTop); }
+    // The proof holds: no search was cut short. A walk over the top is
+    // followed like any other, and one past column 1 only comes back.
+    bool complete() const { return ending.finished(); }
     bool operator==(const StageReport&) const = default;
 };
 

@@ -26,7 +26,7 @@ namespace {
 
 using namespace exact;
 
-// What the character can still get at from the cell it is on, whatever the
+// What the character can still get at from the place it is on, whatever the
 // board turns into: everReachable moves the start there. Every cell it will
 // stand on, walk, climb or fall through, or cast from, lies in that region,
 // since each move takes it to a cell the region's walk takes too, and every
@@ -53,8 +53,8 @@ public:
     }
 
 private:
-    // A walk leaves past column 1 only when it stands in column 1, and over
-    // the top only when it climbs from row 1 (see walkOneWay).
+    // A walk leaves past column 1 only when it stands in column 1, and goes
+    // over the top only when it climbs from row 1 (see walkOneWay).
     Region find(int cell) {
         probe_.start.setPlayer(cell);
         const Reachable reach = everReachable(probe_);
@@ -72,12 +72,13 @@ private:
             if (rowOf(c) == 1) r.mayLeave |= kOffTop;
             if (columnOf(c) == 1) r.mayLeave |= kOffLeft;
         }
+        if (reach.overTop) r.mayLeave |= kOffTop | kOffLeft;
         return r;
     }
 
     Stage probe_;  // the stage, its start moved to the cell asked about
     std::array<bool, kCells> changes_;
-    std::array<Region, kCells> regions_{};
+    std::array<Region, kPlaces> regions_{};
 };
 
 std::vector<Cast> pathTo(const NodeStore& nodes, std::uint32_t n) {
@@ -258,11 +259,12 @@ private:
         }
         for (int i = 0; i < reach.size && !stopped(); ++i) {
             const int from = reach.order[static_cast<std::size_t>(i)];
-            const int c = columnOf(from), r = rowOf(from);
-            if (r > 1) tryCast(x, from, from - 9);
-            if (c < 9) tryCast(x, from, from + 1);
-            if (c > 1) tryCast(x, from, from - 1);
-            if (r < 9) tryCast(x, from, from + 9);
+            const int cell = cellOf(from);
+            const int c = columnOf(cell), r = rowOf(cell);
+            if (r > 1) tryCast(x, from, cell - 9);
+            if (c < 9) tryCast(x, from, cell + 1);
+            if (c > 1) tryCast(x, from, cell - 1);
+            if (r < 9) tryCast(x, from, cell + 9);
         }
     }
 
@@ -283,8 +285,9 @@ private:
         const CellChange change = changeOf(stage_, x.board.kind(target), target);
         const unsigned move = change.move | directionMoves(from, target);
         if ((move & options_.allowed) != move) return;
-        // Still falling after a cast on the way down, or falling now the floor went.
-        const bool falls = x.board.falling() || target == from + 9;
+        // Still falling after a cast on the way down, or falling now the floor
+        // went, through the cell `from` is taken for.
+        const bool falls = x.board.falling() || target == cellOf(from) + 9;
         const int magic = x.magic + change.magic;
         const Counts after{x.blocks + change.blocks, x.water + change.water, x.sand + change.sand};
         if (game::outOfMagic(magic)) return;
@@ -298,7 +301,7 @@ private:
         if (lost(x, from, magic, after)) return;
         Key key = x.key;
         codec_.setCell(key, target, change.after);
-        codec_.setPlayer(key, from, falls);
+        codec_.setPlayer(key, falls ? cellOf(from) : from, falls);
         enqueue(key, x.head, magic, from, target);
     }
 
@@ -308,7 +311,7 @@ private:
                                         bool falls, int magic) {
         Board board = x.board;
         board.set(cast.target, after);
-        board.setPlayer(cast.from);
+        board.setPlayer(falls ? cellOf(cast.from) : cast.from);
         board.setFalling(falls);
         const Outcome outcome = judge(stage_, board, magic, options_.earlyCountLoses);
         if (outcome == Outcome::Cleared) finish(x.head, cast, magic, board);

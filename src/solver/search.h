@@ -59,7 +59,7 @@ struct SearchResult {
     // leave at least 1.
     int needs = 0;
     // A state from which a walk can leave the board; leaves is -1 when none
-    // was met, exits the ways off met anywhere (kOffLeft, kOffTop).
+    // was met, exits the ways off or over met anywhere (kOffLeft, kOffTop).
     int leaves = -1;
     int exits = 0;
     Board leavesBoard;

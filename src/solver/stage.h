@@ -26,8 +26,20 @@ constexpr int rowOf(int cell) { return cell / 9 + 1; }
 // The game's Tile index of a cell, 1..81.
 constexpr int tileOf(int cell) { return cell + 1; }
 
-// A board and the character's cell, packed: two bits a cell, 32 cells a word,
-// the character's cell above the last cell in the third word and above that
+// Where the character can be: a cell of the board, or over the top of a
+// column. A climb from row 1 carries it there, and the game then takes it
+// for one in that column's row 1 that cannot climb: it stands while row 2
+// below is solid, walks on while row 1 beside is free, casts on row 1
+// beside and row 2 below, and falls through row 1 back onto the board.
+// Over the top of column c is place 80 + c, so columnOf reads its column.
+inline constexpr int kPlaces = kCells + 9;
+constexpr int overTopOf(int column) { return kCells + column - 1; }
+constexpr bool isOverTop(int place) { return place >= kCells; }
+// The cell the game takes the character to be in.
+constexpr int cellOf(int place) { return isOverTop(place) ? place - kCells : place; }
+
+// A board and the character's place, packed: two bits a cell, 32 cells a word,
+// the character's place above the last cell in the third word and above that
 // one bit for a character still falling through that cell (a fall started by
 // casting the floor away, during which casts go on). Equality is over every
 // bit, so two keys are equal exactly when boards, cells and falls are.

@@ -3,29 +3,14 @@
 #include <algorithm>
 #include <bit>
 
+#include "solver/refute.h"
+
 namespace solver::exact {
 
 std::array<bool, kCells> changingCells(const Stage& stage) {
-    std::array<bool, kCells> joined{}, changes{};
-    std::vector<int> todo{stage.start.player()};
-    joined[static_cast<std::size_t>(todo.front())] = true;
-    auto neighbours = [](int cell, auto&& visit) {
-        const int c = columnOf(cell), r = rowOf(cell);
-        if (r > 1) visit(cell - 9);
-        if (r < 9) visit(cell + 9);
-        if (c > 1) visit(cell - 1);
-        if (c < 9) visit(cell + 1);
-    };
-    while (!todo.empty()) {
-        const int cell = todo.back();
-        todo.pop_back();
-        neighbours(cell, [&](int n) {
-            const auto i = static_cast<std::size_t>(n);
-            if (stage.wall[i]) return;
-            changes[i] = true;
-            if (!joined[i]) joined[i] = true, todo.push_back(n);
-        });
-    }
+    const Reachable reach = everReachable(stage);
+    std::array<bool, kCells> changes{};
+    for (std::size_t i = 0; i < changes.size(); ++i) changes[i] = reach.touch[i] && !stage.wall[i];
     return changes;
 }
 

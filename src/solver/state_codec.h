@@ -19,14 +19,8 @@ constexpr int kMaxWords = 3;
 constexpr int kWordBits = 64;
 using Key = std::array<std::uint64_t, kMaxWords>;
 
-// The cells a cast can ever change. The character stands on, walks along,
-// climbs through and falls through open cells only, each next to the one
-// before: a step goes one column across, a climb one row up and then one
-// column across (both cells open), a fall one row down; a walk that leaves
-// the board is no move the search follows. So it is only ever on open cells
-// joined to its start through open neighbours, and a cast reaches only a
-// neighbour of such a cell. Any other cell holds its start kind on every
-// board the search meets, and walls never change at all.
+// The cells a cast can ever change: those beside every place the character
+// could ever be in, on any board (everReachable), less the walls.
 std::array<bool, kCells> changingCells(const Stage& stage);
 
 // Packs a board into a key holding only what can differ between the boards
@@ -71,7 +65,7 @@ public:
     }
 
 private:
-    static constexpr int kPlayerBits = 8;  // the fall, then the cell, 0..80
+    static constexpr int kPlayerBits = 8;  // the fall, then the place, 0..89
     static constexpr int kByteBits = 8;
     static constexpr int kBytesPerWord = kWordBits / kByteBits;
     static constexpr std::size_t kByteValues = 256;

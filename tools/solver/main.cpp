@@ -149,8 +149,8 @@ void printVerdict(const solver::StageReport& rep) {
                   << ((rep.exits & solver::kOffTop) ? " over the top" : "")
                   << ((rep.exits & solver::kOffLeft) ? " past column 1" : "") << "\n";
     if (!rep.complete())
-        std::cout << "warning: a search stopped at the state limit or its memory budget, or the "
-                     "character can leave over the top; the proof is not complete\n";
+        std::cout << "warning: a search stopped at the state limit or its memory budget; the "
+                     "proof is not complete\n";
 }
 
 int solveOne(const std::string& path, const std::string& scriptOut, const std::string& answerOut,
