@@ -305,3 +305,36 @@ TEST(SolverPlan, ACastDuringAFallIsTimedToTheRowPassedAndValidated) {
     EXPECT_EQ(v.finalBoards, 3u);
     EXPECT_FALSE(v.capped);
 }
+
+// Stages that clear only over the top, played in the real game: a pool in
+// row 1 cleared and a block set there from above the board; a block in row 2
+// cast away from above it, the pool beside the shaft cleared while falling
+// from over the top, and a block set at the bottom. The proof is complete,
+// and the climb is still named as the stage's way over the top.
+TEST(SolverPlan, ClearsOverTheTopPlayInTheGame) {
+    struct Case {
+        std::vector<std::string> rows;
+        std::string target, budget;
+        int casts;
+    };
+    const Case cases[] = {
+        {{"PK.W.....", "KKKKKKKKK", ".........", ".........", ".........", ".........",
+          ".........", ".........", "KKKKKKKKK"},
+         "1", "4", 2},
+        {{"PK.......", "KKBKKKKKK", "KK.KKKKKK", "KK.KKKKKK", "KK.WKKKKK", "KK.KKKKKK",
+          "KK.KKKKKK", "KK..KKKKB", "KKKKKKKKK"},
+         "2", "3", 3},
+    };
+    for (const Case& c : cases) {
+        const solver::Stage stage = stageOf(c.rows, c.target, c.budget);
+        SCOPED_TRACE(game::writeStageText(stage.desc));
+        const solver::StageReport rep = solvedInGame(stage);
+        EXPECT_TRUE(rep.solvable);
+        EXPECT_TRUE(rep.replayed) << rep.problem;
+        EXPECT_EQ(rep.leastMagic, stage.magic);
+        EXPECT_EQ(rep.plan.casts, c.casts);
+        EXPECT_TRUE(rep.complete());
+        EXPECT_EQ(rep.exits & solver::kOffTop, solver::kOffTop);
+        EXPECT_EQ(rep.leaves, stage.start.player());
+    }
+}
