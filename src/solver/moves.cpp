@@ -1,6 +1,5 @@
 #include "solver/moves.h"
 
-#include <algorithm>
 #include <bit>
 
 #include "game/rules.h"
@@ -44,82 +43,97 @@ constexpr int kStepTicks = rules::kWalkTicksPerCell;
 constexpr int kFallTicksPerRow = rules::kFallMsPerCell / rules::kWalkTickMs;
 constexpr int kClimbTicks = rules::kClimbMs / rules::kWalkTickMs + 1;
 
-// Where the walk has the character: its column and row, or over the top
-// (row 0) that many rows above row 1, and whether a climb came on the way.
-struct Walker {
-    int c, r, height;
-    bool climbed = false;
-    int place() const { return r == 0 ? overTopOf(c) : cellIndex(c, r); }
-};
+// Where a walk stands when it reaches a column, as clicking that column
+// would leave the character.
+void arrive(Clicks& out, int from, int c, int place, int ticks, int height) {
+    if (place == from) return;
+    const auto x = static_cast<std::size_t>(c);
+    out.dest[x] = place;
+    out.ticks[x] = ticks + 1;  // the tick that sees the arrival
+    out.height[x] = height;
+}
 
-// A fall where the walk stands, if the cell below is free: over the top the
-// game looks below row 1 and falls through it. Answers the rows fallen.
-int fallWhereItStands(const SolidMap& solid, Walker& w) {
-    if (w.r > 0) {
+int walkOverTop(const SolidMap& solid, int from, int c, int height, bool climbed, int ticks,
+                int dir, unsigned allowed, Clicks& out);
+
+// Walks from column c, row r of the board in one direction as far as the
+// game would go, noting where the character stands when it reaches each
+// column. Returns the ways it leaves the board or goes over the top, 0 when
+// none.
+int walkOnBoard(const SolidMap& solid, int from, int c, int r, int ticks, int dir,
+                unsigned allowed, Clicks& out) {
+    for (;;) {
         int fallen = 0;
-        w.r = rowOf(landing(solid, cellIndex(w.c, w.r), &fallen));
-        return fallen;
+        r = rowOf(landing(solid, cellIndex(c, r), &fallen));
+        if (fallen > 0 && !(allowed & moves::kWalkIntoHole)) return 0;
+        if (fallen > 0) ticks += kFallTicksPerRow * fallen + 1;
+        arrive(out, from, c, cellIndex(c, r), ticks, 0);
+        const int next = c + dir;
+        // Column 0 reads free, so a walk whose target lies behind it walks on
+        // off the board; past column 9 the edge blocks.
+        if (next < 1) return c != columnOf(from) ? kOffLeft : 0;
+        if (next > 9) return 0;
+        if (game::steps::canWalk(solid, c, r, dir)) {
+            c = next;
+            ticks += kStepTicks;
+        } else if (game::steps::canClimb(solid, c, r, dir)) {
+            if (!(allowed & moves::kClimb)) return 0;
+            if (solid.own(next, r) && !(allowed & moves::kClimbOwn)) return 0;
+            ticks += kClimbTicks;
+            // From row 1 the climb carries the character over the top.
+            if (r == 1)
+                return (allowed & moves::kOverTop)
+                           ? kOffTop | walkOverTop(solid, from, next, 1, true, ticks, dir,
+                                                   allowed, out)
+                           : 0;
+            c = next;
+            --r;
+        } else {
+            return 0;  // blocked: every column beyond stays out of reach
+        }
     }
-    if (!game::steps::canFall(solid, w.c, 1)) return 0;
-    int fallen = 0;
-    w.r = rowOf(landing(solid, cellIndex(w.c, 1), &fallen));
-    fallen += w.height;
-    w.height = 0;
-    return fallen;
 }
 
-// A step on to the next column: a walk, else a climb. On the board the climb
-// asks for room above; over the top the game no longer looks, and the climb
-// that brought the character up is made again at every obstacle, a row
-// higher each time, until the walk ends; a walk begun over the top climbs
-// nowhere. Answers the ticks it takes, 0 when it is blocked.
-int stepOn(const SolidMap& solid, Walker& w, int dir, unsigned allowed) {
-    const int next = w.c + dir;
-    const int row = std::max(w.r, 1);  // over the top the game reads row 1
-    if (game::steps::canWalk(solid, w.c, row, dir)) {
-        w.c = next;
-        return kStepTicks;
+// The same over the top of column c, `height` rows above row 1, where the
+// game reads the character as one in row 1: it falls through row 1 back onto
+// the board where row 2 is free, and walks on where row 1 is free. It no
+// longer looks before a climb: the climb that brought it up (`climbed`) is
+// made again at every obstacle, a row higher each time, until the walk ends,
+// while a walk begun over the top climbs nowhere.
+[[gnu::noinline]] int walkOverTop(const SolidMap& solid, int from, int c, int height,
+                                  bool climbed, int ticks, int dir, unsigned allowed,
+                                  Clicks& out) {
+    for (;;) {
+        if (game::steps::canFall(solid, c, 1)) {
+            if (!(allowed & moves::kWalkIntoHole)) return 0;
+            const int land = landing(solid, cellIndex(c, 1));
+            ticks += kFallTicksPerRow * (rowOf(land) - 1 + height) + 1;
+            return walkOnBoard(solid, from, c, rowOf(land), ticks, dir, allowed, out);
+        }
+        arrive(out, from, c, overTopOf(c), ticks, height);
+        const int next = c + dir;
+        // A climb past column 9 would go on off the board, but only for a
+        // walk whose target lies behind it.
+        if (next < 1) return c != columnOf(from) ? kOffLeft : 0;
+        if (next > 9) return 0;
+        if (game::steps::canWalk(solid, c, 1, dir)) {
+            c = next;
+            ticks += kStepTicks;
+            continue;
+        }
+        if (!climbed || !(allowed & moves::kClimb)) return 0;
+        if (solid.own(next, 1) && !(allowed & moves::kClimbOwn)) return 0;
+        c = next;
+        ++height;
+        ticks += kClimbTicks;
     }
-    const bool climbs = w.r == 0 ? w.climbed : game::steps::canClimb(solid, w.c, w.r, dir);
-    if (!climbs || !(allowed & moves::kClimb)) return 0;
-    if (solid.own(next, row) && !(allowed & moves::kClimbOwn)) return 0;
-    if (w.r == 1 && !(allowed & moves::kOverTop)) return 0;
-    w.c = next;
-    if (w.r <= 1) ++w.height;
-    w.r = std::max(w.r - 1, 0);
-    w.climbed = true;
-    return kClimbTicks;
 }
 
-// Walks from a standing place in one direction as far as the game would go,
-// noting where the character stands when it reaches each column. Returns the
-// ways it leaves the board or goes over the top, 0 when none.
 int walkOneWay(const SolidMap& solid, int from, int height, int dir, unsigned allowed,
                Clicks& out) {
-    Walker w{columnOf(from), isOverTop(from) ? 0 : rowOf(from), isOverTop(from) ? height : 0};
-    int ticks = 0, ways = 0;
-    for (;;) {
-        const int fallen = fallWhereItStands(solid, w);
-        if (fallen > 0 && !(allowed & moves::kWalkIntoHole)) return ways;
-        if (fallen > 0) ticks += kFallTicksPerRow * fallen + 1;
-        if (w.place() != from) {
-            const auto x = static_cast<std::size_t>(w.c);
-            out.dest[x] = w.place();
-            out.ticks[x] = ticks + 1;  // the tick that sees the arrival
-            out.height[x] = w.height;
-        }
-        const int next = w.c + dir;
-        // Column 0 reads free, so a walk whose target lies behind it walks on
-        // off the board; past column 9 the edge blocks (over the top a climb
-        // would go on off it, but only for a walk whose target lies behind).
-        if (next < 1) return ways | (w.c != columnOf(from) ? kOffLeft : 0);
-        if (next > 9) return ways;
-        const bool onRowOne = w.r == 1;
-        const int took = stepOn(solid, w, dir, allowed);
-        if (took == 0) return ways;  // blocked: every column beyond stays out of reach
-        if (onRowOne && w.r == 0) ways |= kOffTop;
-        ticks += took;
-    }
+    if (isOverTop(from))
+        return walkOverTop(solid, from, columnOf(from), height, false, 0, dir, allowed, out);
+    return walkOnBoard(solid, from, columnOf(from), rowOf(from), 0, dir, allowed, out);
 }
 
 }  // namespace
@@ -127,8 +141,7 @@ int walkOneWay(const SolidMap& solid, int from, int height, int dir, unsigned al
 Clicks clicksFrom(const SolidMap& solid, int from, unsigned allowed, int height) {
     Clicks out;
     out.dest.fill(-1);
-    out.ticks.fill(0);
-    out.height.fill(0);
+    out.ticks.fill(0);  // the heights are set wherever a place is
     out.leaves = walkOneWay(solid, from, height, -1, allowed, out);
     out.leaves |= walkOneWay(solid, from, height, +1, allowed, out);
     return out;

@@ -25,7 +25,7 @@ inline constexpr int kCount = 10;
 // A climb from row 1 over the top. Never one a stage is asked to require, so
 // it has no name; left out, the walks keep to the board.
 inline constexpr unsigned kOverTop = 1u << kCount;
-inline constexpr unsigned kAll = (1u << kCount) - 1 | kOverTop;
+inline constexpr unsigned kAll = ((1u << kCount) - 1) | kOverTop;
 // Short names, in bit order, as the table prints them; marked for the
 // workshop, which shows them translated.
 inline constexpr const char* kNames[kCount] = {

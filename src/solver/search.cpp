@@ -237,9 +237,9 @@ private:
         const int land = landing(x.solid, x.board.player());
         for (int at = x.board.player(); at != land && !stopped(); at += 9) {
             const int c = columnOf(at), r = rowOf(at);
-            if (r > 1) tryCast(x, at, at - 9);
-            if (c < 9) tryCast(x, at, at + 1);
-            if (c > 1) tryCast(x, at, at - 1);
+            if (r > 1) tryCast(x, at, at, at - 9);
+            if (c < 9) tryCast(x, at, at, at + 1);
+            if (c > 1) tryCast(x, at, at, at - 1);
         }
         if (lost(x, land, x.magic, {x.blocks, x.water, x.sand})) return;
         Key landed = x.key;
@@ -259,13 +259,25 @@ private:
         }
         for (int i = 0; i < reach.size && !stopped(); ++i) {
             const int from = reach.order[static_cast<std::size_t>(i)];
-            const int cell = cellOf(from);
-            const int c = columnOf(cell), r = rowOf(cell);
-            if (r > 1) tryCast(x, from, cell - 9);
-            if (c < 9) tryCast(x, from, cell + 1);
-            if (c > 1) tryCast(x, from, cell - 1);
-            if (r < 9) tryCast(x, from, cell + 9);
+            if (isOverTop(from)) {
+                castFromOverTop(x, from);
+                continue;
+            }
+            const int c = columnOf(from), r = rowOf(from);
+            if (r > 1) tryCast(x, from, from, from - 9);
+            if (c < 9) tryCast(x, from, from, from + 1);
+            if (c > 1) tryCast(x, from, from, from - 1);
+            if (r < 9) tryCast(x, from, from, from + 9);
         }
+    }
+
+    // Over the top of a column, on row 1 beside it and row 2 below. Few
+    // states go there, so this stays out of the loop above.
+    [[gnu::noinline]] void castFromOverTop(const Expansion& x, int from) {
+        const int cell = cellOf(from), c = columnOf(cell);
+        if (c < 9) tryCast(x, from, cell, cell + 1);
+        if (c > 1) tryCast(x, from, cell, cell - 1);
+        tryCast(x, from, cell, cell + 9);
     }
 
     // A wall changes nothing, but still runs the goal check.
@@ -277,9 +289,10 @@ private:
             finish(x.head, {from, target}, x.magic, same);
     }
 
-    // Called for every neighbour of every cell in reach: out of line, the
-    // calls alone cost the table a twelfth more instructions.
-    [[gnu::always_inline]] void tryCast(const Expansion& x, int from, int target) {
+    // Called for every neighbour of every place in reach: out of line, the
+    // calls alone cost the table a twelfth more instructions. `cell` is the
+    // cell the place `from` is taken for (cellOf).
+    [[gnu::always_inline]] void tryCast(const Expansion& x, int from, int cell, int target) {
         if (stage_.wall[static_cast<std::size_t>(target)]) return castOnWall(x, from, target);
         // As castOn, but the board after it is built only for the goal check.
         const CellChange change = changeOf(stage_, x.board.kind(target), target);
@@ -287,7 +300,7 @@ private:
         if ((move & options_.allowed) != move) return;
         // Still falling after a cast on the way down, or falling now the floor
         // went, through the cell `from` is taken for.
-        const bool falls = x.board.falling() || target == cellOf(from) + 9;
+        const bool falls = x.board.falling() || target == cell + 9;
         const int magic = x.magic + change.magic;
         const Counts after{x.blocks + change.blocks, x.water + change.water, x.sand + change.sand};
         if (game::outOfMagic(magic)) return;
@@ -301,7 +314,7 @@ private:
         if (lost(x, from, magic, after)) return;
         Key key = x.key;
         codec_.setCell(key, target, change.after);
-        codec_.setPlayer(key, falls ? cellOf(from) : from, falls);
+        codec_.setPlayer(key, falls ? cell : from, falls);
         enqueue(key, x.head, magic, from, target);
     }
 
