@@ -2,10 +2,15 @@
 // search that keeps every open cell in every state.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
+#if __has_include(<malloc.h>)
+#include <malloc.h>
+#endif
 
 #include "bench/drawn/drawn_stages.h"
 #include "solver/plan.h"
+#include "solver/process_memory.h"
 #include "solver/proof.h"
 #include "solver/search.h"
 
@@ -284,4 +289,24 @@ TEST(SolverSearch, ASearchInSlicesReachesWhatOneRunReaches) {
             }
         }
     }
+}
+
+// A search's outgrown table is a large block freed: the blocks that come
+// after it, a node chunk's worth, are still mapped, and freeing one hands it
+// back to the system at once rather than leaving it with the process.
+TEST(SolverMemory, LargeBlocksGoBackToTheSystemWhenFreed) {
+#if defined(__GLIBC__) && defined(M_MMAP_THRESHOLD) && !defined(__SANITIZE_ADDRESS__)
+    solver::returnLargeBlocksWhenFreed();
+    constexpr std::size_t kTable = std::size_t{64} << 20, kChunk = std::size_t{16} << 20;
+    std::free(std::malloc(kTable));
+    const std::size_t before = mallinfo2().hblkhd;
+    void* chunk = std::malloc(kChunk);
+    ASSERT_NE(chunk, nullptr);
+    static_cast<volatile char*>(chunk)[0] = 1;
+    EXPECT_GE(mallinfo2().hblkhd, before + kChunk);
+    std::free(chunk);
+    EXPECT_EQ(mallinfo2().hblkhd, before);
+#else
+    GTEST_SKIP() << "only the GNU C library's own allocator keeps freed blocks by its threshold";
+#endif
 }
