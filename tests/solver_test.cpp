@@ -338,3 +338,46 @@ TEST(SolverPlan, ClearsOverTheTopPlayInTheGame) {
         EXPECT_EQ(rep.leaves, stage.start.player());
     }
 }
+
+// A plan takes a cast from over the top as one from row 1 of its column, walks
+// on from above the board as the game does, and refuses what the character
+// could not do: a target that is not beside the
+// cell it is taken for (across the board's edge, or that cell itself), a
+// place off the board, a cell out of walking reach.
+TEST(SolverPlan, ACastIsMadeBesideTheCellItsPlaceIsTakenFor) {
+    const solver::Stage stage =
+        stageOf({"PK.W.....", "KKKKKKKKK", ".........", ".........", ".........", ".........",
+                 ".........", ".........", "KKKKKKKKK"},
+                "1", "4");
+    const int above3 = solver::overTopOf(3), pool = solver::cellIndex(4, 1);
+    struct Case {
+        std::vector<solver::Cast> casts;
+        std::string refusal;  // empty: the plan clears, with `walks` walks
+        int walks = 0;
+    };
+    const Case cases[] = {
+        {{{above3, pool}, {above3, pool}}, "", 1},
+        {{{above3, pool}, {solver::overTopOf(5), solver::cellIndex(6, 1)}}, "", 2},
+        {{{above3, solver::cellIndex(3, 1)}}, "cast 1: its target is no neighbour"},
+        {{{solver::overTopOf(9), solver::cellIndex(1, 2)}}, "cast 1: its target is no neighbour"},
+        {{{solver::cellIndex(9, 3), solver::cellIndex(1, 4)}}, "cast 1: its target is no neighbour"},
+        {{{solver::kPlaces, pool}}, "cast 1: no cell of the board"},
+        {{{solver::cellIndex(5, 3), solver::cellIndex(5, 4)}}, "cast 1: its cell is out of walking reach"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.refusal);
+        const auto plan = solver::makePlan(stage, c.casts, 1);
+        if (c.refusal.empty()) {
+            ASSERT_TRUE(std::holds_alternative<solver::Plan>(plan))
+                << std::get<std::string>(plan);
+            const solver::Plan& p = std::get<solver::Plan>(plan);
+            EXPECT_EQ(p.walks, c.walks);
+            EXPECT_EQ(headless::checkInGame(solver::withAnswer(stage, p), p.steps, 1),
+                      std::nullopt);
+        } else {
+            ASSERT_TRUE(std::holds_alternative<std::string>(plan));
+            EXPECT_EQ(std::get<std::string>(plan).rfind(c.refusal, 0), 0u)
+                << std::get<std::string>(plan);
+        }
+    }
+}
