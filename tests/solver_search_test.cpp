@@ -13,6 +13,7 @@
 #include "solver/process_memory.h"
 #include "solver/proof.h"
 #include "solver/search.h"
+#include "solver/state_codec.h"
 
 namespace {
 
@@ -311,4 +312,28 @@ TEST(SolverMemory, LargeBlocksGoBackToTheSystemWhenFreed) {
 #else
     GTEST_SKIP() << "only the GNU C library's own allocator keeps freed blocks by its threshold";
 #endif
+}
+
+// The cells a state keeps are those a cast can ever change: beside where
+// the character could ever be, walls left out. A walled pocket it can never
+// reach keeps nothing; the one under a wall in row 1 is reached by falling
+// through it from over the top, and so is kept, as are rows 1 and 2 beside
+// every place above the board.
+TEST(SolverSearch, AStateKeepsTheCellsACastCanEverChange) {
+    const solver::Stage stage = stageOf({"PK...K...", "KKK.K.KKK", "KKKKK.KKK", "KKKKKKKKK",
+                                         "KK.KKKKKK", "KK.KKKKKK", "KKKKKKKKK", "KKKKKKKKK",
+                                         "KKKKKKKKK"},
+                                        0, 2);
+    const std::array<bool, solver::kCells> changes = solver::exact::changingCells(stage);
+    struct Case {
+        int c, r;
+        bool changes;
+    };
+    for (const Case& k : {Case{3, 5, false}, Case{3, 6, false},  // the pocket out of reach
+                          Case{6, 2, true}, Case{6, 3, true},    // below the wall (6, 1)
+                          Case{4, 2, true}, Case{9, 1, true},    // beside places above
+                          Case{2, 1, false}, Case{1, 2, false}}) {  // walls
+        SCOPED_TRACE(std::to_string(k.c) + "," + std::to_string(k.r));
+        EXPECT_EQ(changes[static_cast<std::size_t>(solver::cellIndex(k.c, k.r))], k.changes);
+    }
 }
