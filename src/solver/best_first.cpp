@@ -190,17 +190,12 @@ int castsToGetAt(const Stage& stage, const Board& b, const StateKey& key) {
     return sum;
 }
 
-// Whether a cast from the places in reach can change `cell`: from over the
-// top of a column, row 1 beside it and row 2 below.
+// Whether a cast from the cells in reach can change `cell`. (Casts from
+// over the top are left out: this only orders the search.)
 bool beside(const std::array<std::uint64_t, 2>& reach, int cell) {
     const int c = columnOf(cell), r = rowOf(cell);
-    const bool fromOverTop =
-        (r == 2 && inMask(reach, overTopOf(c))) ||
-        (r == 1 && ((c > 1 && inMask(reach, overTopOf(c - 1))) ||
-                    (c < 9 && inMask(reach, overTopOf(c + 1)))));
-    return fromOverTop || (r > 1 && inMask(reach, cell - 9)) ||
-           (r < 9 && inMask(reach, cell + 9)) || (c > 1 && inMask(reach, cell - 1)) ||
-           (c < 9 && inMask(reach, cell + 1));
+    return (r > 1 && inMask(reach, cell - 9)) || (r < 9 && inMask(reach, cell + 9)) ||
+           (c > 1 && inMask(reach, cell - 1)) || (c < 9 && inMask(reach, cell + 1));
 }
 
 // The pools, and the blocks while there are too many, that no cell in
