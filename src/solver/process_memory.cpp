@@ -6,11 +6,9 @@
 
 namespace solver {
 
-void returnLargeBlocksWhenFreed() {
-#if defined(__GLIBC__) && defined(M_MMAP_THRESHOLD)
-    // The library's own starting threshold, now fixed.
-    constexpr int kLargeBlockBytes = 128 * 1024;
-    mallopt(M_MMAP_THRESHOLD, kLargeBlockBytes);
+void handBackFreedMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
 #endif
 }
 

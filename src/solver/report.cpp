@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "solver/process_memory.h"
+
 namespace solver {
 
 int stageNumberOf(const std::string& fileName) {
@@ -149,7 +151,7 @@ public:
             notePeak();
             if (!goalGoes) {
                 quickCasts = checkedClear(stage_, options_, goal_->result(), rep_);
-                goal_.reset();
+                letGo(goal_);
                 if (!quickCasts.empty()) tell();
                 break;
             }
@@ -158,7 +160,7 @@ public:
         }
         if (goal_) {  // the exact search settled it
             rep_.goalStates += goal_->result().states;
-            goal_.reset();
+            letGo(goal_);
         }
         const bool settled = !quickCasts.empty() && options_.verdictOnly;
         if (exact_ && !settled) exactTurn(options_.maxStates);
@@ -203,7 +205,14 @@ private:
     void endExact() {
         notePeak();
         exactResult_ = exact_->finish();
-        exact_.reset();
+        letGo(exact_);
+    }
+
+    // A search's states, freed and handed back, for the other to grow into.
+    template <class SearchPtr>
+    static void letGo(SearchPtr& search) {
+        search.reset();
+        handBackFreedMemory();
     }
 
     // The exact search is over with a clear, with no state left or cancelled;

@@ -5,7 +5,6 @@
 #include "qt/command_line.h"
 #include "qt/languages.h"
 #include "qt/picture_library.h"
-#include "solver/process_memory.h"
 #include "workshop/core/palette.h"
 #include "workshop/editor_window.h"
 #include "workshop/language_menu.h"
@@ -37,7 +36,6 @@ qtfront::ProgramHelp workshopHelp() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    solver::returnLargeBlocksWhenFreed();
     // Answered before Qt starts, so --help works without a display.
     const qtfront::CommandLine command = qtfront::readCommandLine(argc, argv, workshopHelp());
     if (auto status = qtfront::answerCommandLine(command)) return *status;

@@ -12,7 +12,6 @@
 #include "generate_args.h"
 #include "headless/check.h"
 #include "number_arg.h"
-#include "solver/process_memory.h"
 #include "solver/proof.h"
 #include "solver/table.h"
 
@@ -345,7 +344,6 @@ int generateStage(const solvecli::GenerateArgs& args, const std::string& answerO
 }  // namespace
 
 int main(int argc, char** argv) {
-    solver::returnLargeBlocksWhenFreed();
     std::string stageFile, scriptOut, answerOut, tableDir;
     solvecli::GenerateArgs gen;
     bool generating = false;
