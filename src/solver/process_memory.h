@@ -7,8 +7,9 @@ namespace solver {
 // searches is let go, the other goes on growing, and the C library of most
 // Linux systems keeps much of what the first one freed: a search at its
 // 512 MB budget left the process at 546 MB. This hands the free memory back
-// to the system; it is called only where a search has just let go of its
-// states, since it costs a walk over the free memory.
+// to the system. It is called only where one search lets go of its states
+// while the other goes on: memory handed back costs fresh pages when it is
+// taken again, which a search that ends the race need not pay.
 void handBackFreedMemory();
 
 }  // namespace solver

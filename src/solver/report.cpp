@@ -126,7 +126,8 @@ constexpr std::size_t kExactTurnShare = 4;
 // directed search settles it; asked for more than the verdict, the exact
 // search then goes on alone with the whole budget for the shortest solution.
 // The exact search's end, a clear or no state left, settles it too. Either
-// one out of room lets go of its states and leaves the other to go on alone.
+// one out of room lets go of its states and leaves the other to go on alone,
+// with the memory it freed handed back to the system to grow into.
 class VerdictRace {
 public:
     VerdictRace(const Stage& stage, const Options& options, StageReport& rep)
@@ -151,7 +152,8 @@ public:
             notePeak();
             if (!goalGoes) {
                 quickCasts = checkedClear(stage_, options_, goal_->result(), rep_);
-                letGo(goal_);
+                goal_.reset();
+                if (exact_) handBackFreedMemory();
                 if (!quickCasts.empty()) tell();
                 break;
             }
@@ -160,7 +162,7 @@ public:
         }
         if (goal_) {  // the exact search settled it
             rep_.goalStates += goal_->result().states;
-            letGo(goal_);
+            goal_.reset();
         }
         const bool settled = !quickCasts.empty() && options_.verdictOnly;
         if (exact_ && !settled) exactTurn(options_.maxStates);
@@ -205,14 +207,8 @@ private:
     void endExact() {
         notePeak();
         exactResult_ = exact_->finish();
-        letGo(exact_);
-    }
-
-    // A search's states, freed and handed back, for the other to grow into.
-    template <class SearchPtr>
-    static void letGo(SearchPtr& search) {
-        search.reset();
-        handBackFreedMemory();
+        exact_.reset();
+        if (goal_) handBackFreedMemory();
     }
 
     // The exact search is over with a clear, with no state left or cancelled;
