@@ -306,7 +306,7 @@ private:
         if (game::outOfMagic(magic)) return;
         // The goal check looks further only when the count meets the target.
         if (after.blocks == stage_.target &&
-            goalCheck(x, {from, target}, change.after, falls, magic) != Outcome::Going)
+            goalCheck(x, {from, target}, change.after, magic) != Outcome::Going)
             return;
         if (cannotClear(magic, after, after.sand)) return;
         // The cast lands beside `from`, inside its region: what lies outside
@@ -319,13 +319,13 @@ private:
     }
 
     // The board after the cast, judged; a clear is the solution. Kept out of
-    // tryCast, which runs for every cast, as few casts meet the target.
+    // tryCast, which runs for every cast, as few casts meet the target. The
+    // judgement reads the cells alone, and a final board is kept without the
+    // character, so the character is left where it was.
     [[gnu::noinline]] Outcome goalCheck(const Expansion& x, const Cast& cast, CellKind after,
-                                        bool falls, int magic) {
+                                        int magic) {
         Board board = x.board;
         board.set(cast.target, after);
-        board.setPlayer(falls ? cellOf(cast.from) : cast.from);
-        board.setFalling(falls);
         const Outcome outcome = judge(stage_, board, magic, options_.earlyCountLoses);
         if (outcome == Outcome::Cleared) finish(x.head, cast, magic, board);
         return outcome;
