@@ -294,7 +294,7 @@ TEST(SolverSearch, ASearchInSlicesReachesWhatOneRunReaches) {
 
 // The pages of what the heap holds in use: the second figure of
 // /proc/self/statm, 0 where there is none.
-std::size_t residentBytes() {
+static std::size_t residentBytes() {
     std::ifstream statm("/proc/self/statm");
     std::size_t size = 0, resident = 0;
     statm >> size >> resident;
