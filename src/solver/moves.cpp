@@ -53,6 +53,11 @@ void arrive(Clicks& out, int from, int c, int place, int ticks, int height) {
     out.height[x] = height;
 }
 
+// Whether the search may climb onto the obstacle at column `next`, row `r`.
+bool mayClimbOnto(const SolidMap& solid, int next, int r, unsigned allowed) {
+    return (allowed & moves::kClimb) && (!solid.own(next, r) || (allowed & moves::kClimbOwn));
+}
+
 int walkOverTop(const SolidMap& solid, int from, int c, int height, bool climbed, int ticks,
                 int dir, unsigned allowed, Clicks& out);
 
@@ -77,8 +82,7 @@ int walkOnBoard(const SolidMap& solid, int from, int c, int r, int ticks, int di
             c = next;
             ticks += kStepTicks;
         } else if (game::steps::canClimb(solid, c, r, dir)) {
-            if (!(allowed & moves::kClimb)) return 0;
-            if (solid.own(next, r) && !(allowed & moves::kClimbOwn)) return 0;
+            if (!mayClimbOnto(solid, next, r, allowed)) return 0;
             ticks += kClimbTicks;
             // From row 1 the climb carries the character over the top.
             if (r == 1)
@@ -121,8 +125,7 @@ int walkOnBoard(const SolidMap& solid, int from, int c, int r, int ticks, int di
             ticks += kStepTicks;
             continue;
         }
-        if (!climbed || !(allowed & moves::kClimb)) return 0;
-        if (solid.own(next, 1) && !(allowed & moves::kClimbOwn)) return 0;
+        if (!climbed || !mayClimbOnto(solid, next, 1, allowed)) return 0;
         c = next;
         ++height;
         ticks += kClimbTicks;

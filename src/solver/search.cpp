@@ -259,25 +259,26 @@ private:
         }
         for (int i = 0; i < reach.size && !stopped(); ++i) {
             const int from = reach.order[static_cast<std::size_t>(i)];
-            if (isOverTop(from)) {
+            if (isOverTop(from))
                 castFromOverTop(x, from);
-                continue;
-            }
-            const int c = columnOf(from), r = rowOf(from);
-            if (r > 1) tryCast(x, from, from, from - 9);
-            if (c < 9) tryCast(x, from, from, from + 1);
-            if (c > 1) tryCast(x, from, from, from - 1);
-            if (r < 9) tryCast(x, from, from, from + 9);
+            else
+                castBeside(x, from, from);
         }
     }
 
-    // Over the top of a column, on row 1 beside it and row 2 below. Few
-    // states go there, so this stays out of the loop above.
-    [[gnu::noinline]] void castFromOverTop(const Expansion& x, int from) {
-        const int cell = cellOf(from), c = columnOf(cell);
+    // The casts on every neighbour of `cell`, made from the place `from`.
+    [[gnu::always_inline]] void castBeside(const Expansion& x, int from, int cell) {
+        const int c = columnOf(cell), r = rowOf(cell);
+        if (r > 1) tryCast(x, from, cell, cell - 9);
         if (c < 9) tryCast(x, from, cell, cell + 1);
         if (c > 1) tryCast(x, from, cell, cell - 1);
-        tryCast(x, from, cell, cell + 9);
+        if (r < 9) tryCast(x, from, cell, cell + 9);
+    }
+
+    // Over the top of a column, from its row 1. Few states go there, so this
+    // stays out of the loop above.
+    [[gnu::noinline]] void castFromOverTop(const Expansion& x, int from) {
+        castBeside(x, from, cellOf(from));
     }
 
     // A wall changes nothing, but still runs the goal check.
