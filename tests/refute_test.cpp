@@ -203,6 +203,49 @@ TEST(BestFirst, StopsAtItsMemoryBudgetAndSaysSo) {
     }
 }
 
+namespace {
+
+// A pool above the start, which the budget cannot pay for, and the only sand
+// in a room below, which the character reaches by casting its floor away and
+// falling down a shaft it never climbs out of: 7 by 5 open cells in which
+// blocks can be set and taken away in countless ways, none of them a clear.
+solver::Stage poolAboveAShaft() {
+    game::StageDesc d;
+    d.cells.fill(CellKind::Wall);
+    d.set(1, 1, CellKind::Water);
+    d.set(1, 2, CellKind::Empty);
+    d.set(1, 3, CellKind::Block);
+    for (int r = 4; r <= 8; ++r)
+        for (int c = 1; c <= 7; ++c) d.set(c, r, CellKind::Empty);
+    d.set(4, 8, CellKind::Sand);
+    d.set(6, 8, CellKind::Block);
+    d.set(7, 5, CellKind::Block);
+    d.startCol = 1;
+    d.startRow = 2;
+    d.target = 1;
+    d.magic = game::magicForBudget(0);
+    return std::get<solver::Stage>(solver::stageFromDesc(d, "pool above a shaft"));
+}
+
+}  // namespace
+
+// A cast that drops the character where the pool is out of its reach for
+// good is no way on for the goal-directed search either: it looks
+// everywhere within a handful of states, its searches' starts and the fall,
+// where the room below alone holds thousands.
+TEST(BestFirst, LeavesOutWhereARegionShowsNoClear) {
+    const solver::Stage stage = poolAboveAShaft();
+    const solver::BestFirstResult r = solver::bestFirst(stage, {stage.magic, 100'000});
+    EXPECT_FALSE(r.cleared);
+    EXPECT_FALSE(r.outOfMemory);
+    EXPECT_LT(r.states, 20u);
+    // The room is as large as said: the plain exact search goes through
+    // more than a thousand states without an end.
+    solver::SearchOptions plain{stage.magic, true, 1000};
+    plain.reduce = false;
+    EXPECT_TRUE(solver::search(stage, plain).ending.cutShort);
+}
+
 // A drawn stage whose clear takes sixty casts and more: between the start
 // and the clear lie plateaus of states all as far from the goal. The search
 // finds the clear within the states of its first turn and its solution

@@ -11,6 +11,7 @@
 #include "game/cast.h"
 #include "game/rules.h"
 #include "solver/moves.h"
+#include "solver/regions.h"
 
 namespace solver {
 
@@ -278,8 +279,8 @@ constexpr int kNothingNew = 1 << 20;
 // each weighing states its own way, can take turns.
 class Probe {
 public:
-    Probe(const Stage& stage, int startMagic, const GoalMeasure& measure)
-        : stage_(stage), measure_(measure) {
+    Probe(const Stage& stage, int startMagic, const GoalMeasure& measure, Regions& regions)
+        : stage_(stage), measure_(measure), regions_(regions) {
         add(stage_.start, kNone, startMagic, 0, -1, -1);
     }
 
@@ -402,7 +403,15 @@ private:
         if (outcome == Outcome::Cleared) return finish(x.node, {from, target});
         // A wall changes nothing: the state is the one already queued.
         if (e.wall || outcome == Outcome::Lost || cannotClear(stage_, e.board, magic)) return;
+        // The cast lands beside `from`, inside its region.
+        if (lost(e.board, from, magic)) return;
         add(e.board, x.node, magic, x.casts + 1, from, target);
+    }
+
+    // As the exact search leaves them out: the board beyond the region of
+    // `place` holds what no play can put right, or too little to gain.
+    bool lost(const Board& b, int place, int magic) {
+        return lostBeyond(stage_, b, regions_.of(place), magic);
     }
 
     void finish(std::uint32_t n, const Cast& last) {
@@ -415,6 +424,7 @@ private:
 
     const Stage& stage_;
     const GoalMeasure measure_;
+    Regions& regions_;  // the portfolio's, worked out once for all its searches
     Novelties fresh_;
     // A deque grows a block at a time: never the old room and the new at once.
     std::deque<Node> nodes_;
@@ -441,8 +451,10 @@ private:
 // same for all.
 class Portfolio {
 public:
-    Portfolio(const Stage& stage, const BestFirstOptions& options) : options_(options) {
-        for (const GoalMeasure& m : kGoalMeasures) probes_.emplace_back(stage, options.startMagic, m);
+    Portfolio(const Stage& stage, const BestFirstOptions& options)
+        : options_(options), regions_(stage) {
+        for (const GoalMeasure& m : kGoalMeasures)
+            probes_.emplace_back(stage, options.startMagic, m, regions_);
     }
 
     BestFirstResult run(const Stage& stage) {
@@ -518,6 +530,7 @@ private:
     }
 
     BestFirstOptions options_;
+    Regions regions_;  // before the searches that share it
     std::vector<Probe> probes_;
     std::size_t budget_ = options_.memoryBudget;
     std::size_t turn_ = 0;

@@ -30,12 +30,13 @@ struct BestFirstResult {
 // fewest blocks off the target, pools left and blocks touching, and the
 // fewest casts it takes to get at the pools and blocks out of reach (weighed
 // well above the casts made so far), is expanded next, with the same moves as
-// the exact search and the same rule that a state met again with no more
-// magic is no way on; a standing state is its board and the cells in walking
-// reach, not the one cell stood on. A few such searches, each weighing those
-// differently (two of them putting first the states that show something no
-// state as near the goal has shown), take turns within maxStates together. A clear it finds is a
-// clear; a miss says nothing, unless one of them looked everywhere.
+// the exact search and the same rules for what is no way on: a state met
+// again with no more magic, and one whose region shows no clear (regions.h).
+// A standing state is its board and the cells in walking reach, not the one
+// cell stood on. A few such searches, each weighing those differently (two
+// of them putting first the states that show something no state as near the
+// goal has shown), take turns within maxStates together. A clear it finds is
+// a clear; a miss says nothing, unless one of them looked everywhere.
 BestFirstResult bestFirst(const Stage& stage, const BestFirstOptions& options);
 
 class Portfolio;

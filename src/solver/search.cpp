@@ -14,7 +14,7 @@
 #include "game/rules.h"
 #include "solver/board_cast.h"
 #include "solver/moves.h"
-#include "solver/refute.h"
+#include "solver/regions.h"
 #include "solver/state_codec.h"
 #include "solver/state_table.h"
 
@@ -25,61 +25,6 @@ namespace rules = game::rules;
 namespace {
 
 using namespace exact;
-
-// What the character can still get at from the place it is on, whatever the
-// board turns into: everReachable moves the start there. Every cell it will
-// stand on, walk, climb or fall through, or cast from, lies in that region,
-// since each move takes it to a cell the region's walk takes too, and every
-// cell it casts on is beside one of those (see refute.h). A cell outside the
-// cells so touched keeps what it holds now on every board that follows. The
-// region of any cell in it lies within it, so the region only ever shrinks.
-class Regions {
-public:
-    using Bits = std::array<std::uint64_t, 3>;
-    struct Region {
-        // Both bits of every cell no cast can reach any more that may hold
-        // something: it held something at the start, or a cast could change it.
-        Bits outside{};
-        bool any = false;  // whether there is such a cell
-        int mayLeave = 0;  // the ways off the board a walk in it could take
-        bool known = false;
-    };
-    explicit Regions(const Stage& stage) : probe_(stage), changes_(changingCells(stage)) {}
-
-    const Region& of(int cell) {
-        Region& r = regions_[static_cast<std::size_t>(cell)];
-        if (!r.known) r = find(cell);
-        return r;
-    }
-
-private:
-    // A walk leaves past column 1 only when it stands in column 1, and goes
-    // over the top only when it climbs from row 1 (see walkOneWay).
-    Region find(int cell) {
-        probe_.start.setPlayer(cell);
-        const Reachable reach = everReachable(probe_);
-        Region r;
-        r.known = true;
-        for (int c = 0; c < kCells; ++c) {
-            const auto i = static_cast<std::size_t>(c);
-            const bool holds =
-                !probe_.wall[i] && (changes_[i] || probe_.start.kind(c) != CellKind::Empty);
-            if (!reach.touch[i] && holds) {
-                r.outside[static_cast<std::size_t>(c >> 5)] |= std::uint64_t{3} << ((c & 31) * 2);
-                r.any = true;
-            }
-            if (!reach.occupy[i]) continue;
-            if (rowOf(c) == 1) r.mayLeave |= kOffTop;
-            if (columnOf(c) == 1) r.mayLeave |= kOffLeft;
-        }
-        if (reach.overTop) r.mayLeave |= kOffTop | kOffLeft;
-        return r;
-    }
-
-    Stage probe_;  // the stage, its start moved to the cell asked about
-    std::array<bool, kCells> changes_;
-    std::array<Region, kPlaces> regions_{};
-};
 
 std::vector<Cast> pathTo(const NodeStore& nodes, std::uint32_t n) {
     std::vector<Cast> casts;
@@ -357,44 +302,21 @@ private:
         if (!regions_) regions_.emplace(stage_);
         const Regions::Region& region = regions_->of(cell);
         if (!region.any || (region.mayLeave & ~result_.exits) != 0) return false;
-        const Beyond& out = beyond(x, cell, region);
+        const Beyond& out = beyondOf(x, cell, region);
         return out.forGood || cannotClear(magic, after, after.sand - out.sand);
     }
 
     // What lies beyond a cell's region on the board of one expansion: the
     // casts from one cell all ask, so the last answer is kept.
-    struct Beyond {
+    struct LastBeyond {
         std::uint32_t head = kNone;
         int cell = -1;
-        bool forGood = false;  // a pool, too many blocks or two side by side
-        int sand = 0;
+        Beyond out;
     };
-    const Beyond& beyond(const Expansion& x, int cell, const Regions::Region& region) {
-        if (beyond_.head == x.head && beyond_.cell == cell) return beyond_;
-        Board outside;
-        for (std::size_t i = 0; i < outside.w.size(); ++i)
-            outside.w[i] = x.board.w[i] & region.outside[i];
-        const Board::Counts out = outside.counts();
-        beyond_ = {
-            x.head, cell,
-            out.water > 0 || out.block > stage_.target || (out.block > 1 && blocksTouch(outside)),
-            out.sand};
-        return beyond_;
-    }
-
-    // Only the few blocks there are visited: a block's two bits read 10.
-    static bool blocksTouch(const Board& b) {
-        constexpr std::uint64_t kLow = 0x5555555555555555ULL;
-        for (std::size_t word = 0; word < b.w.size(); ++word) {
-            std::uint64_t blocks = (b.w[word] >> 1) & ~b.w[word] & kLow;
-            while (blocks != 0) {
-                const int cell = static_cast<int>(32 * word) + std::countr_zero(blocks) / 2;
-                blocks &= blocks - 1;
-                if (columnOf(cell) < 9 && b.kind(cell + 1) == CellKind::Block) return true;
-                if (rowOf(cell) < 9 && b.kind(cell + 9) == CellKind::Block) return true;
-            }
-        }
-        return false;
+    const Beyond& beyondOf(const Expansion& x, int cell, const Regions::Region& region) {
+        if (beyond_.head != x.head || beyond_.cell != cell)
+            beyond_ = {x.head, cell, beyond(x.board, region, stage_.target)};
+        return beyond_.out;
     }
 
     // Whether one more node, and the table's growth for a new state, stay
@@ -476,7 +398,7 @@ private:
     StateTable table_;
     const bool collect_;
     std::optional<Regions> regions_;  // worked out once the search is past lostFrom
-    Beyond beyond_;
+    LastBeyond beyond_;
     SearchResult result_;
     std::size_t published_ = 0;  // states already added to the control's count
     std::size_t budget_;         // the bytes its states may take, as the options say or as shared
