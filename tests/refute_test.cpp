@@ -100,6 +100,82 @@ TEST(Refute, EveryRefutationHoldsForTheExactSearch) {
     EXPECT_TRUE(kinds.count(solver::RefutationKind::PoolsCostTooMuch));
 }
 
+// Two pools in pits are a refutation the boxes above draw too seldom: here
+// boards are drawn until it has fired often, and each time the exact search,
+// given magic to spare, finds no clear.
+TEST(Refute, PoolsCutOffFromEachOtherNeverClear) {
+    int checked = 0;
+    solver::Draw draw(34);
+    for (int i = 0; i < 20000 && checked < 12; ++i) {
+        const auto stage = drawStage(draw, {7, 9, 65, 1});
+        if (!stage) continue;
+        const auto why = solver::refute(*stage);
+        if (!why || why->kind != solver::RefutationKind::PoolsCutOff) continue;
+        SCOPED_TRACE(solver::stageFileText(*stage));
+        const auto exact = clears(*stage, stage->magic + kLavish);
+        EXPECT_NE(exact, std::optional<bool>(true));
+        if (exact) ++checked;
+    }
+    EXPECT_GE(checked, 12);
+}
+
+namespace {
+
+// A walkway on row 5 over two shafts, each down to a pool in a pit. From the
+// cell above a pool the character can climb back out, but clearing the pool
+// drops it into the pit for good. With `sidePool` the right shaft is walled
+// up and a pool lies on the walkway instead, which can go first.
+solver::Stage shaftsToPools(bool sidePool) {
+    game::StageDesc d;
+    d.cells.fill(CellKind::Wall);
+    for (int c = 1; c <= 9; ++c) d.set(c, 5, CellKind::Empty);
+    for (int c : {1, 2, 8, 9}) d.set(c, 6, CellKind::Empty);
+    for (int c : {2, 8}) {
+        d.set(c, 7, CellKind::Empty);
+        d.set(c, 8, CellKind::Water);
+    }
+    if (sidePool) {
+        for (int r : {6, 7, 8}) d.set(8, r, CellKind::Wall);
+        d.set(9, 6, CellKind::Wall);
+        d.set(7, 5, CellKind::Water);
+    }
+    d.startCol = 5;
+    d.startRow = 5;
+    d.target = 1;
+    d.magic = game::magicForBudget(8);
+    return std::get<solver::Stage>(solver::stageFromDesc(d, "shafts to pools"));
+}
+
+}  // namespace
+
+// Two pools that each leave the other out of reach once cleared are a
+// refutation, named by both pools; one that leaves the other in reach is
+// none, and that stage clears.
+TEST(Refute, PoolsThatCutEachOtherOffAreNamed) {
+    const struct {
+        bool sidePool;
+        std::optional<std::pair<int, int>> cutOff;
+        const char* text;
+    } cases[] = {
+        {false, std::pair{solver::cellIndex(2, 8), solver::cellIndex(8, 8)},
+         "the pools at column 2, row 8 and column 8, row 8 can never both be cleared: once "
+         "either is, no cast can reach the other"},
+        {true, std::nullopt, ""},
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.sidePool);
+        const solver::Stage stage = shaftsToPools(t.sidePool);
+        const auto why = solver::refute(stage);
+        ASSERT_EQ(why.has_value(), t.cutOff.has_value());
+        EXPECT_EQ(clears(stage, stage.magic + kLavish), std::optional<bool>(!t.cutOff));
+        if (!why) continue;
+        EXPECT_EQ(why->kind, solver::RefutationKind::PoolsCutOff);
+        EXPECT_FALSE(why->magicAlone());
+        EXPECT_EQ(std::pair(why->cell, why->other), *t.cutOff);
+        EXPECT_EQ(solver::refutationText(*why), t.text);
+    }
+}
+
 // The goal-directed search finds a clear exactly when the exact search does,
 // given the states to look everywhere, and its solution replays to a clear
 // within the magic it says it needs.

@@ -692,6 +692,10 @@ lege das Blockziel und die Startmagie fest.
             <numerusform>die Magie geht aus, bevor das Wasser entfernt ist: mit dem Sand, den die Spielfigur unterwegs erreichen kann, lassen sich höchstens %1 von %n Wasserfeldern entfernen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the pools at %1 and %2 can never both be cleared: once either is, no cast can reach the other</source>
+        <translation>das Wasser bei %1 und bei %2 lässt sich nie beides entfernen: Ist eines entfernt, erreicht kein Zauber mehr das andere</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

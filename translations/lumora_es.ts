@@ -692,6 +692,10 @@ objetivo de bloques y la magia inicial.
             <numerusform>la magia se acaba antes de secar el agua: con la arena que el personaje puede alcanzar por el camino, se pueden secar como mucho %1 de las %n casillas de agua</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the pools at %1 and %2 can never both be cleared: once either is, no cast can reach the other</source>
+        <translation>el agua en %1 y en %2 nunca se puede secar toda: en cuanto se seca una, ningún hechizo alcanza la otra</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

@@ -692,6 +692,10 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
             <numerusform>la magie s’épuise avant que l’eau soit asséchée : avec le sable que le personnage peut atteindre en chemin, au plus %1 des %n cases d’eau peuvent être asséchées</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the pools at %1 and %2 can never both be cleared: once either is, no cast can reach the other</source>
+        <translation>l’eau en %1 et en %2 ne peut jamais être asséchée toute : dès que l’une l’est, aucun sort n’atteint plus l’autre</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

@@ -678,6 +678,10 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
             <numerusform>水を消し終える前に魔力が尽きます: 途中でキャラクターが届く砂を使っても、%n マスの水のうち消せるのは最大 %1 マスです</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the pools at %1 and %2 can never both be cleared: once either is, no cast can reach the other</source>
+        <translation>%1 と %2 の水は両方とも消すことはできません: 片方を消すと、もう片方にはどの魔法も届きません</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

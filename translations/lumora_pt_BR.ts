@@ -691,6 +691,10 @@ meta de blocos e a magia inicial.
             <numerusform>a magia acaba antes de a água ser secada: com a areia que o personagem alcança pelo caminho, no máximo %1 das %n casas de água podem ser secadas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the pools at %1 and %2 can never both be cleared: once either is, no cast can reach the other</source>
+        <translation>a água em %1 e em %2 nunca pode ser secada toda: assim que uma é secada, nenhum feitiço alcança a outra</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

@@ -174,6 +174,61 @@ int mostGain(const Stage& stage, const Reachable& reach) {
                         stage.start.count(CellKind::Water), sand);
 }
 
+// The places a cast on the pool at `pool` can be made from: the cells beside
+// it the character can ever be in, and over the top those beside row 1's
+// pools and above row 2's.
+std::vector<int> castingPlaces(const Reachable& reach, int pool) {
+    std::vector<int> places;
+    forNeighbours(pool, [&](int n) {
+        if (reach.occupy[static_cast<std::size_t>(n)]) places.push_back(n);
+    });
+    if (!reach.overTop) return places;
+    const int c = columnOf(pool), r = rowOf(pool);
+    if (r == 1 && c > 1) places.push_back(overTopOf(c - 1));
+    if (r == 1 && c < 9) places.push_back(overTopOf(c + 1));
+    if (r == 2) places.push_back(overTopOf(c));
+    return places;
+}
+
+// Every cell a cast can reach after one from `place` has cleared the pool at
+// `pool`: the cells beside the region of the place (see everReachable). Cast
+// from the cell above, the pool was the floor: the character falls through it
+// at once, casting from the cell above only on its way down.
+std::array<bool, kCells> touchedAfterClearing(Stage probe, int place, int pool) {
+    const bool fromAbove = place == pool - 9;
+    probe.start.setPlayer(fromAbove ? pool : place);
+    std::array<bool, kCells> touch = everReachable(probe).touch;
+    if (fromAbove)
+        forNeighbours(place, [&](int n) {
+            if (n != pool) touch[static_cast<std::size_t>(n)] = true;
+        });
+    return touch;
+}
+
+// Two pools each of which, once cleared, leaves the other where no cast can
+// ever reach it: whichever goes first, the other stays. `reach` holds the
+// places the character can ever be in.
+std::optional<Refutation> refuteCutOffPools(const Stage& stage, const Reachable& reach) {
+    std::vector<int> pools;
+    for (int cell = 0; cell < kCells; ++cell)
+        if (stage.start.kind(cell) == CellKind::Water) pools.push_back(cell);
+    const std::size_t n = pools.size();
+    // cutOff[i * n + j]: no cast reaches pool j once pool i is cleared.
+    std::vector<bool> cutOff(n * n, true);
+    for (std::size_t i = 0; i < n; ++i)
+        for (int place : castingPlaces(reach, pools[i])) {
+            const auto touch = touchedAfterClearing(stage, place, pools[i]);
+            for (std::size_t j = 0; j < n; ++j)
+                if (touch[static_cast<std::size_t>(pools[j])]) cutOff[i * n + j] = false;
+        }
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = i + 1; j < n; ++j)
+            if (cutOff[i * n + j] && cutOff[j * n + i])
+                return Refutation{RefutationKind::PoolsCutOff, pools[i], pools[j], 0,
+                                  stage.target};
+    return std::nullopt;
+}
+
 // The checks that hold whatever the magic: a clear leaves no pool and exactly
 // the target's blocks, none beside another, and a block no cast reaches is
 // one of them.
@@ -204,7 +259,7 @@ std::optional<Refutation> refuteShape(const Stage& stage, const Reachable& reach
     const int apart = count + mostApart(free);
     if (apart < stage.target)
         return Refutation{RefutationKind::TooFewPlaces, -1, -1, apart, stage.target};
-    return std::nullopt;
+    return refuteCutOffPools(stage, reach);
 }
 
 }  // namespace
@@ -266,6 +321,13 @@ game::Phrase refutationPhrase(const Refutation& r) {
                 "at most %n block can stand apart where the character can reach, "
                 "fewer than the target of %1",
                 r.count, {r.target});
+        case RefutationKind::PoolsCutOff:
+            return game::phrase(kRefutationWords,
+                                QT_TRANSLATE_NOOP("Refutation",
+                                                  "the pools at %1 and %2 can never both be "
+                                                  "cleared: once either is, no cast can reach "
+                                                  "the other"),
+                                {at(r.cell), at(r.other)});
         case RefutationKind::PoolsCostTooMuch:
             return game::counting(
                 kRefutationWords,

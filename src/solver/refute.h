@@ -33,12 +33,13 @@ enum class RefutationKind {
     TooFewPlaces,    // the target's blocks cannot all stand apart
     MagicShort,      // the least any clear costs is more than there could ever be
     PoolsCostTooMuch,  // no order of clearing the pools keeps the magic up
+    PoolsCutOff,       // clearing either of two pools leaves the other out of reach
 };
 
 struct Refutation {
     RefutationKind kind = RefutationKind::MagicShort;
-    int cell = -1;   // the pool, or the first of the two touching blocks
-    int other = -1;  // the second touching block
+    int cell = -1;   // the pool, or the first of the two touching blocks or pools
+    int other = -1;  // the second touching block or pool
     int count = 0;   // blocks out of reach, places apart, or magic left at best
     int target = 0;
     int total = 0;   // the pools there are
