@@ -10,6 +10,7 @@
 #include "solver/report.h"
 #include "solver/search.h"
 #include "game/rules.h"
+#include "support/stage_rows.h"
 
 namespace {
 
@@ -121,50 +122,45 @@ TEST(Refute, PoolsCutOffFromEachOtherNeverClear) {
 
 namespace {
 
-// A walkway on row 5 over two shafts, each down to a pool in a pit. From the
-// cell above a pool the character can climb back out, but clearing the pool
-// drops it into the pit for good. With `sidePool` the right shaft is walled
-// up and a pool lies on the walkway instead, which can go first.
-solver::Stage shaftsToPools(bool sidePool) {
-    game::StageDesc d;
-    d.cells.fill(CellKind::Wall);
-    for (int c = 1; c <= 9; ++c) d.set(c, 5, CellKind::Empty);
-    for (int c : {1, 2, 8, 9}) d.set(c, 6, CellKind::Empty);
-    for (int c : {2, 8}) {
-        d.set(c, 7, CellKind::Empty);
-        d.set(c, 8, CellKind::Water);
-    }
-    if (sidePool) {
-        for (int r : {6, 7, 8}) d.set(8, r, CellKind::Wall);
-        d.set(9, 6, CellKind::Wall);
-        d.set(7, 5, CellKind::Water);
-    }
-    d.startCol = 5;
-    d.startRow = 5;
-    d.target = 1;
-    d.magic = game::magicForBudget(8);
-    return std::get<solver::Stage>(solver::stageFromDesc(d, "shafts to pools"));
-}
+// Pools in pits, each reached from the cell above it. Shafts from a walkway
+// on row 5: from the cell above a pool the character can climb back out, but
+// clearing the pool drops it into the pit for good. With a pool on the
+// walkway instead of the right shaft, that pool can go first. Shafts from
+// over the top: the character falls into one and stays there. A pool walled
+// in on row 1 is cleared from over the top, from where the other pool is
+// still in reach.
+const std::vector<std::string> kShaftsFromAWalkway = {
+    "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "....P....",
+    "..KKKKK..", "K.KKKKK.K", "KWKKKKKWK", "KKKKKKKKK"};
+const std::vector<std::string> kShaftAndAPoolOnTheWalkway = {
+    "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "....P.W..",
+    "..KKKKKKK", "K.KKKKKKK", "KWKKKKKKK", "KKKKKKKKK"};
+const std::vector<std::string> kShaftsFromOverTheTop = {
+    "PK.......", "KKK.KK.KK", "KKK.KK.KK", "KKK.KK.KK", "KKK.KK.KK",
+    "KKK.KK.KK", "KKK.KK.KK", "KKKWKKWKK", "KKKKKKKKK"};
+const std::vector<std::string> kShaftAndAPoolOnRowOne = {
+    "PK.KWK...", "KKKKKK.KK", "KKKKKK.KK", "KKKKKK.KK", "KKKKKK.KK",
+    "KKKKKK.KK", "KKKKKK.KK", "KKKKKKWKK", "KKKKKKKKK"};
 
 }  // namespace
 
 // Two pools that each leave the other out of reach once cleared are a
-// refutation, named by both pools; one that leaves the other in reach is
-// none, and that stage clears.
+// refutation, named by both pools; where one leaves the other in reach there
+// is none, and the stage clears.
 TEST(Refute, PoolsThatCutEachOtherOffAreNamed) {
+    using solver::cellIndex;
     const struct {
-        bool sidePool;
+        const std::vector<std::string>& rows;
         std::optional<std::pair<int, int>> cutOff;
-        const char* text;
     } cases[] = {
-        {false, std::pair{solver::cellIndex(2, 8), solver::cellIndex(8, 8)},
-         "the pools at column 2, row 8 and column 8, row 8 can never both be cleared: once "
-         "either is, no cast can reach the other"},
-        {true, std::nullopt, ""},
+        {kShaftsFromAWalkway, std::pair{cellIndex(2, 8), cellIndex(8, 8)}},
+        {kShaftAndAPoolOnTheWalkway, std::nullopt},
+        {kShaftsFromOverTheTop, std::pair{cellIndex(4, 8), cellIndex(7, 8)}},
+        {kShaftAndAPoolOnRowOne, std::nullopt},
     };
     for (const auto& t : cases) {
-        SCOPED_TRACE(t.sidePool);
-        const solver::Stage stage = shaftsToPools(t.sidePool);
+        const solver::Stage stage = testing_support::stageOfRows(t.rows, 1, 8);
+        SCOPED_TRACE(solver::stageFileText(stage));
         const auto why = solver::refute(stage);
         ASSERT_EQ(why.has_value(), t.cutOff.has_value());
         EXPECT_EQ(clears(stage, stage.magic + kLavish), std::optional<bool>(!t.cutOff));
@@ -172,8 +168,12 @@ TEST(Refute, PoolsThatCutEachOtherOffAreNamed) {
         EXPECT_EQ(why->kind, solver::RefutationKind::PoolsCutOff);
         EXPECT_FALSE(why->magicAlone());
         EXPECT_EQ(std::pair(why->cell, why->other), *t.cutOff);
-        EXPECT_EQ(solver::refutationText(*why), t.text);
     }
+    const auto why = solver::refute(testing_support::stageOfRows(kShaftsFromAWalkway, 1, 8));
+    ASSERT_TRUE(why);
+    EXPECT_EQ(solver::refutationText(*why),
+              "the pools at column 2, row 8 and column 8, row 8 can never both be cleared: once "
+              "either is, no cast can reach the other");
 }
 
 // The goal-directed search finds a clear exactly when the exact search does,
@@ -286,21 +286,10 @@ namespace {
 // falling down a shaft it never climbs out of: 7 by 5 open cells in which
 // blocks can be set and taken away in countless ways, none of them a clear.
 solver::Stage poolAboveAShaft() {
-    game::StageDesc d;
-    d.cells.fill(CellKind::Wall);
-    d.set(1, 1, CellKind::Water);
-    d.set(1, 2, CellKind::Empty);
-    d.set(1, 3, CellKind::Block);
-    for (int r = 4; r <= 8; ++r)
-        for (int c = 1; c <= 7; ++c) d.set(c, r, CellKind::Empty);
-    d.set(4, 8, CellKind::Sand);
-    d.set(6, 8, CellKind::Block);
-    d.set(7, 5, CellKind::Block);
-    d.startCol = 1;
-    d.startRow = 2;
-    d.target = 1;
-    d.magic = game::magicForBudget(0);
-    return std::get<solver::Stage>(solver::stageFromDesc(d, "pool above a shaft"));
+    return testing_support::stageOfRows({"WKKKKKKKK", "PKKKKKKKK", "BKKKKKKKK", ".......KK",
+                                         "......BKK", ".......KK", ".......KK", "...S.B.KK",
+                                         "KKKKKKKKK"},
+                                        1, 0);
 }
 
 }  // namespace

@@ -14,17 +14,12 @@
 #include "solver/proof.h"
 #include "solver/search.h"
 #include "solver/state_codec.h"
+#include "support/stage_rows.h"
 
 namespace {
 
 solver::Stage stageOf(const std::vector<std::string>& rows, int target, int budget) {
-    game::MapLines lines{};
-    for (std::size_t i = 0; i < rows.size(); ++i) lines[i + 1] = rows[i];
-    lines[10] = std::to_string(target);
-    lines[11] = std::to_string(budget);
-    auto parsed = solver::parseStage(lines, "test");
-    if (auto* e = std::get_if<std::string>(&parsed)) throw std::runtime_error(*e);
-    return std::get<solver::Stage>(parsed);
+    return testing_support::stageOfRows(rows, target, budget);
 }
 
 // A stage as a person might draw one: a wall floor, each other cell a wall or

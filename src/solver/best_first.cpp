@@ -411,7 +411,9 @@ private:
     // As the exact search leaves them out: the board beyond the region of
     // `place` holds what no play can put right, or too little to gain.
     bool lost(const Board& b, int place, int magic) {
-        return lostBeyond(stage_, b, regions_.of(place), magic);
+        const Regions::Region& region = regions_.of(place);
+        return region.any &&
+               lostBeyond(beyond(b, region, stage_.target), stage_.target, magic, b.counts());
     }
 
     void finish(std::uint32_t n, const Cast& last) {

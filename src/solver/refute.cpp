@@ -193,16 +193,12 @@ std::vector<int> castingPlaces(const Reachable& reach, int pool) {
 // Every cell a cast can reach after one from `place` has cleared the pool at
 // `pool`: the cells beside the region of the place (see everReachable). Cast
 // from the cell above, the pool was the floor: the character falls through it
-// at once, casting from the cell above only on its way down.
+// at once, so the region is the pool's own. On its way down it may still cast
+// beside the cell above, but a pool there is one that cell clears with this
+// pool below still in reach, so the two never cut each other off.
 std::array<bool, kCells> touchedAfterClearing(Stage probe, int place, int pool) {
-    const bool fromAbove = place == pool - 9;
-    probe.start.setPlayer(fromAbove ? pool : place);
-    std::array<bool, kCells> touch = everReachable(probe).touch;
-    if (fromAbove)
-        forNeighbours(place, [&](int n) {
-            if (n != pool) touch[static_cast<std::size_t>(n)] = true;
-        });
-    return touch;
+    probe.start.setPlayer(place == pool - 9 ? pool : place);
+    return everReachable(probe).touch;
 }
 
 // Two pools each of which, once cleared, leaves the other where no cast can

@@ -62,12 +62,9 @@ Beyond beyond(const Board& board, const Regions::Region& region, int target) {
             out.sand};
 }
 
-bool lostBeyond(const Stage& stage, const Board& board, const Regions::Region& region, int magic) {
-    if (!region.any) return false;
-    const Beyond out = beyond(board, region, stage.target);
-    if (out.forGood) return true;
-    const Board::Counts n = board.counts();
-    return game::outOfMagic(magic + mostGainLeft(stage.target, n.block, n.water, n.sand - out.sand));
+bool lostBeyond(const Beyond& out, int target, int magic, const Board::Counts& left) {
+    return out.forGood ||
+           game::outOfMagic(magic + mostGainLeft(target, left.block, left.water, left.sand - out.sand));
 }
 
 }  // namespace solver

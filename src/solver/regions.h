@@ -54,9 +54,10 @@ struct Beyond {
 };
 Beyond beyond(const Board& board, const Regions::Region& region, int target);
 
-// Whether no play can clear from a board whose character can only get at
-// `region` any more, with `magic` to spend: what lies beyond stays wrong for
-// good, or the magic left to gain within it cannot keep any clear above 0.
-bool lostBeyond(const Stage& stage, const Board& board, const Regions::Region& region, int magic);
+// Whether no play can clear from a board that holds `left`, with `magic` to
+// spend, when `out` lies beyond the character's region: what lies beyond
+// stays wrong for good, or the magic there is left to gain cannot keep any
+// clear above 0.
+bool lostBeyond(const Beyond& out, int target, int magic, const Board::Counts& left);
 
 }  // namespace solver

@@ -254,7 +254,7 @@ private:
         if (after.blocks == stage_.target &&
             goalCheck(x, {from, target}, change.after, magic) != Outcome::Going)
             return;
-        if (cannotClear(magic, after, after.sand)) return;
+        if (cannotClear(magic, after)) return;
         // The cast lands beside `from`, inside its region: what lies outside
         // is as on the board before it.
         if (lost(x, from, magic, after)) return;
@@ -279,9 +279,9 @@ private:
 
     // A state that cannot end with magic left, whatever comes after it, is
     // no way on (see mostGainLeft).
-    bool cannotClear(int magic, const Counts& after, int sand) const {
-        return game::outOfMagic(magic +
-                                mostGainLeft(stage_.target, after.blocks, after.water, sand));
+    bool cannotClear(int magic, const Counts& after) const {
+        return game::outOfMagic(
+            magic + mostGainLeft(stage_.target, after.blocks, after.water, after.sand));
     }
 
     // A state whose region (see Regions) leaves a pool, more blocks than the
@@ -303,7 +303,8 @@ private:
         const Regions::Region& region = regions_->of(cell);
         if (!region.any || (region.mayLeave & ~result_.exits) != 0) return false;
         const Beyond& out = beyondOf(x, cell, region);
-        return out.forGood || cannotClear(magic, after, after.sand - out.sand);
+        return lostBeyond(out, stage_.target, magic,
+                          {.sand = after.sand, .block = after.blocks, .water = after.water});
     }
 
     // What lies beyond a cell's region on the board of one expansion: the
