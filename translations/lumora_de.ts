@@ -694,7 +694,7 @@ lege das Blockziel und die Startmagie fest.
     </message>
     <message>
         <source>the pools at %1 and %2 can never both be cleared: once either is, no cast can reach the other</source>
-        <translation>das Wasser bei %1 und bei %2 lässt sich nie beides entfernen: Ist eines entfernt, erreicht kein Zauber mehr das andere</translation>
+        <translation>das Wasser bei %1 und das bei %2 lassen sich nie beide entfernen: Ist eines entfernt, erreicht kein Zauber mehr das andere</translation>
     </message>
 </context>
 <context>

@@ -694,7 +694,7 @@ objetivo de bloques y la magia inicial.
     </message>
     <message>
         <source>the pools at %1 and %2 can never both be cleared: once either is, no cast can reach the other</source>
-        <translation>el agua en %1 y en %2 nunca se puede secar toda: en cuanto se seca una, ningún hechizo alcanza la otra</translation>
+        <translation>las casillas de agua en %1 y en %2 nunca se pueden secar las dos: en cuanto se seca una, ningún hechizo alcanza la otra</translation>
     </message>
 </context>
 <context>

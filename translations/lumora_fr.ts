@@ -694,7 +694,7 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
     </message>
     <message>
         <source>the pools at %1 and %2 can never both be cleared: once either is, no cast can reach the other</source>
-        <translation>l’eau en %1 et en %2 ne peut jamais être asséchée toute : dès que l’une l’est, aucun sort n’atteint plus l’autre</translation>
+        <translation>les cases d’eau en %1 et en %2 ne peuvent jamais être asséchées toutes les deux : dès que l’une l’est, aucun sort n’atteint plus l’autre</translation>
     </message>
 </context>
 <context>

@@ -693,7 +693,7 @@ meta de blocos e a magia inicial.
     </message>
     <message>
         <source>the pools at %1 and %2 can never both be cleared: once either is, no cast can reach the other</source>
-        <translation>a água em %1 e em %2 nunca pode ser secada toda: assim que uma é secada, nenhum feitiço alcança a outra</translation>
+        <translation>as casas de água em %1 e em %2 nunca podem ser secadas as duas: assim que uma é secada, nenhum feitiço alcança a outra</translation>
     </message>
 </context>
 <context>
