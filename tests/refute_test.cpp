@@ -101,23 +101,32 @@ TEST(Refute, EveryRefutationHoldsForTheExactSearch) {
     EXPECT_TRUE(kinds.count(solver::RefutationKind::PoolsCostTooMuch));
 }
 
-// Two pools in pits are a refutation the boxes above draw too seldom: here
-// boards are drawn until it has fired often, and each time the exact search,
-// given magic to spare, finds no clear.
-TEST(Refute, PoolsCutOffFromEachOtherNeverClear) {
-    int checked = 0;
-    solver::Draw draw(34);
-    for (int i = 0; i < 20000 && checked < 12; ++i) {
-        const auto stage = drawStage(draw, {7, 9, 65, 1});
-        if (!stage) continue;
-        const auto why = solver::refute(*stage);
-        if (!why || why->kind != solver::RefutationKind::PoolsCutOff) continue;
-        SCOPED_TRACE(solver::stageFileText(*stage));
-        const auto exact = clears(*stage, stage->magic + kLavish);
-        EXPECT_NE(exact, std::optional<bool>(true));
-        if (exact) ++checked;
+// Refutations about pools in pits the boxes above draw too seldom: here boards
+// are drawn until each has fired often, and each time the exact search, given
+// magic to spare, finds no clear.
+TEST(Refute, PoolsInPitsNeverClear) {
+    const struct {
+        solver::RefutationKind kind;
+        std::uint64_t seed;
+    } cases[] = {
+        {solver::RefutationKind::PoolsCutOff, 34},
+        {solver::RefutationKind::LastPoolStrands, 35},
+    };
+    for (const auto& t : cases) {
+        int checked = 0;
+        solver::Draw draw(t.seed);
+        for (int i = 0; i < 20000 && checked < 12; ++i) {
+            const auto stage = drawStage(draw, {7, 9, 65, 1});
+            if (!stage) continue;
+            const auto why = solver::refute(*stage);
+            if (!why || why->kind != t.kind) continue;
+            SCOPED_TRACE(solver::stageFileText(*stage));
+            const auto exact = clears(*stage, stage->magic + kLavish);
+            EXPECT_NE(exact, std::optional<bool>(true));
+            if (exact) ++checked;
+        }
+        EXPECT_GE(checked, 12) << static_cast<int>(t.kind);
     }
-    EXPECT_GE(checked, 12);
 }
 
 namespace {
@@ -141,6 +150,9 @@ const std::vector<std::string> kShaftsFromOverTheTop = {
 const std::vector<std::string> kShaftAndAPoolOnRowOne = {
     "PK.KWK...", "KKKKKK.KK", "KKKKKK.KK", "KKKKKK.KK", "KKKKKK.KK",
     "KKKKKK.KK", "KKKKKK.KK", "KKKKKKWKK", "KKKKKKKKK"};
+const std::vector<std::string> kShaftBelowAPoolInTheCorner = {
+    "PK.K...KW", "KKKKKKKK.", "KKKKKKKK.", "KKKKKKKK.", "KKKKKKKK.",
+    "KKKKKKKK.", "KKKKKKKK.", "KKKKKKKKW", "KKKKKKKKK"};
 
 }  // namespace
 
@@ -157,6 +169,7 @@ TEST(Refute, PoolsThatCutEachOtherOffAreNamed) {
         {kShaftAndAPoolOnTheWalkway, std::nullopt},
         {kShaftsFromOverTheTop, std::pair{cellIndex(4, 8), cellIndex(7, 8)}},
         {kShaftAndAPoolOnRowOne, std::nullopt},
+        {kShaftBelowAPoolInTheCorner, std::nullopt},
     };
     for (const auto& t : cases) {
         const solver::Stage stage = testing_support::stageOfRows(t.rows, 1, 8);
@@ -174,6 +187,64 @@ TEST(Refute, PoolsThatCutEachOtherOffAreNamed) {
     EXPECT_EQ(solver::refutationText(*why),
               "the pools at column 2, row 8 and column 8, row 8 can never both be cleared: once "
               "either is, no cast can reach the other");
+}
+
+namespace {
+
+// A pit at the foot of a shaft on column 8, its pool reached only from the
+// cell above it: clearing the pool drops the character in for good. The
+// blocks stand on the walkway of row 5, out of the pit's reach; one beside
+// the pit can still be taken away from in there. A pool on the walkway, in
+// the way to the shaft, goes first.
+const std::vector<std::string> kPitBelowAShaft = {
+    "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "B.B.P....",
+    "KKKKKKK.K", "KKKKKKK.K", "KKKKKKKWK", "KKKKKKKKK"};
+const std::vector<std::string> kPitWithABlockBeside = {
+    "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "B.B.P....",
+    "KKKKKKK.K", "KKKKKKK.K", "KKKKKKBWK", "KKKKKKKKK"};
+const std::vector<std::string> kPitAndAPoolOnTheWalkway = {
+    "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "B.B.PW...",
+    "KKKKKKK.K", "KKKKKKK.K", "KKKKKKKWK", "KKKKKKKKK"};
+
+}  // namespace
+
+// With more blocks than the target, the last cast takes one away, after the
+// last pool: a pool that must go last and leaves no block in reach once
+// cleared is a refutation, named by that pool. With no more blocks than the
+// target, or a block left in reach, there is none, and the stage clears.
+TEST(Refute, NoBlockLeftAfterTheLastPool) {
+    using solver::cellIndex;
+    const struct {
+        const std::vector<std::string>& rows;
+        int target;
+        std::optional<int> lastPool;
+    } cases[] = {
+        {kPitBelowAShaft, 1, cellIndex(8, 8)},
+        {kPitBelowAShaft, 2, std::nullopt},
+        {kPitWithABlockBeside, 2, std::nullopt},
+        {kPitAndAPoolOnTheWalkway, 1, cellIndex(8, 8)},
+    };
+    for (const auto& t : cases) {
+        const solver::Stage stage = testing_support::stageOfRows(t.rows, t.target, 8);
+        SCOPED_TRACE(solver::stageFileText(stage));
+        const auto why = solver::refute(stage);
+        ASSERT_EQ(why.has_value(), t.lastPool.has_value());
+        EXPECT_EQ(clears(stage, stage.magic + kLavish), std::optional<bool>(!t.lastPool));
+        if (!why) continue;
+        EXPECT_EQ(why->kind, solver::RefutationKind::LastPoolStrands);
+        EXPECT_FALSE(why->magicAlone());
+        EXPECT_EQ(why->cell, *t.lastPool);
+    }
+    const auto one = solver::refute(testing_support::stageOfRows(kPitBelowAShaft, 1, 8));
+    const auto two = solver::refute(testing_support::stageOfRows(kPitAndAPoolOnTheWalkway, 1, 8));
+    ASSERT_TRUE(one && two);
+    EXPECT_EQ(solver::refutationText(*one),
+              "the pool at column 8, row 8 must be cleared before the blocks come down to the "
+              "target of 1, and once it is, no block is left within reach to take away");
+    EXPECT_EQ(solver::refutationText(*two),
+              "the pool at column 8, row 8 must be cleared last, as it cuts off every other pool, "
+              "and once it is, no block is left within reach to take away to come down to the "
+              "target of 1");
 }
 
 // The goal-directed search finds a clear exactly when the exact search does,

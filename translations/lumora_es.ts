@@ -696,6 +696,14 @@ objetivo de bloques y la magia inicial.
         <source>the pools at %1 and %2 can never both be cleared: once either is, no cast can reach the other</source>
         <translation>las casillas de agua en %1 y en %2 nunca se pueden secar las dos: en cuanto se seca una, ningún hechizo alcanza la otra</translation>
     </message>
+    <message>
+        <source>the pool at %1 must be cleared before the blocks come down to the target of %2, and once it is, no block is left within reach to take away</source>
+        <translation>el agua en %1 debe secarse antes de que los bloques bajen al objetivo de %2, y una vez seca, no queda al alcance ningún bloque que quitar</translation>
+    </message>
+    <message>
+        <source>the pool at %1 must be cleared last, as it cuts off every other pool, and once it is, no block is left within reach to take away to come down to the target of %2</source>
+        <translation>el agua en %1 debe secarse la última, pues deja fuera de alcance cualquier otra agua, y una vez seca, no queda al alcance ningún bloque que quitar para bajar al objetivo de %2</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>

@@ -94,7 +94,7 @@ Reachable everReachable(const Stage& stage) { return reachAround(stage, {}); }
 // a cell beside one the character is in: while no cell beside them is
 // reached they stand in the way like walls. Clearing every one that comes
 // within reach, over and over, reaches as far as any play can.
-Reachable mostReach(const Stage& stage) {
+Reachable mostReach(const Stage& stage, int kept) {
     std::array<bool, kCells> closed{};
     for (int cell = 0; cell < kCells; ++cell) {
         const CellKind k = stage.start.kind(cell);
@@ -105,7 +105,7 @@ Reachable mostReach(const Stage& stage) {
         bool opened = false;
         for (int cell = 0; cell < kCells; ++cell) {
             const auto i = static_cast<std::size_t>(cell);
-            if (!closed[i] || !reach.touch[i]) continue;
+            if (!closed[i] || !reach.touch[i] || cell == kept) continue;
             closed[i] = false;
             opened = true;
         }
@@ -175,8 +175,8 @@ int mostGain(const Stage& stage, const Reachable& reach) {
 }
 
 // The places a cast on the pool at `pool` can be made from: the cells beside
-// it the character can ever be in, and over the top those beside row 1's
-// pools and above row 2's.
+// it the character can be in while the pool is there (`reach`, see
+// mostReach), and over the top those beside row 1's pools and above row 2's.
 std::vector<int> castingPlaces(const Reachable& reach, int pool) {
     std::vector<int> places;
     forNeighbours(pool, [&](int n) {
@@ -201,27 +201,64 @@ std::array<bool, kCells> touchedAfterClearing(Stage probe, int place, int pool) 
     return everReachable(probe).touch;
 }
 
+// Whether a block may be left where a cast can still reach it once the pool
+// at `pool` is cleared from `place`: on a cell the character can cast on
+// afterwards that began as a block or that a cast could reach while the pool
+// was still there (`before`). Never the pool itself, nor the cell the
+// character stands in to cast.
+bool blockLeftInReach(const Stage& stage, int pool, int place, const Reachable& before) {
+    const auto after = touchedAfterClearing(stage, place, pool);
+    for (int cell = 0; cell < kCells; ++cell) {
+        const auto i = static_cast<std::size_t>(cell);
+        if (!after[i] || stage.wall[i] || cell == pool || cell == place) continue;
+        if (before.touch[i] || stage.start.kind(cell) == CellKind::Block) return true;
+    }
+    return false;
+}
+
+// The pools, each with what a play can reach while it is still there.
+struct Pool {
+    int cell;
+    Reachable before;
+};
+
 // Two pools each of which, once cleared, leaves the other where no cast can
-// ever reach it: whichever goes first, the other stays. `reach` holds the
-// places the character can ever be in.
-std::optional<Refutation> refuteCutOffPools(const Stage& stage, const Reachable& reach) {
-    std::vector<int> pools;
+// ever reach it: whichever goes first, the other stays.
+//
+// And with more blocks than the target, the count stays above it until the
+// last cast, as meeting it with a pool left loses: the last cast takes a
+// block away, after the last pool is cleared. So once the last pool is
+// cleared, a block must be left where a cast can reach it. A pool that cuts
+// every other one off (the only pool does) must go last.
+std::optional<Refutation> refuteCutOffPools(const Stage& stage) {
+    std::vector<Pool> pools;
     for (int cell = 0; cell < kCells; ++cell)
-        if (stage.start.kind(cell) == CellKind::Water) pools.push_back(cell);
+        if (stage.start.kind(cell) == CellKind::Water) pools.push_back({cell, mostReach(stage, cell)});
     const std::size_t n = pools.size();
+    const bool lastCastRemoves = stage.start.count(CellKind::Block) > stage.target;
     // cutOff[i * n + j]: no cast reaches pool j once pool i is cleared.
     std::vector<bool> cutOff(n * n, true);
+    std::vector<bool> canBeLast(n, !lastCastRemoves);
     for (std::size_t i = 0; i < n; ++i)
-        for (int place : castingPlaces(reach, pools[i])) {
-            const auto touch = touchedAfterClearing(stage, place, pools[i]);
+        for (int place : castingPlaces(pools[i].before, pools[i].cell)) {
+            const auto touch = touchedAfterClearing(stage, place, pools[i].cell);
             for (std::size_t j = 0; j < n; ++j)
-                if (touch[static_cast<std::size_t>(pools[j])]) cutOff[i * n + j] = false;
+                if (touch[static_cast<std::size_t>(pools[j].cell)]) cutOff[i * n + j] = false;
+            if (!canBeLast[i] && blockLeftInReach(stage, pools[i].cell, place, pools[i].before))
+                canBeLast[i] = true;
         }
     for (std::size_t i = 0; i < n; ++i)
         for (std::size_t j = i + 1; j < n; ++j)
             if (cutOff[i * n + j] && cutOff[j * n + i])
-                return Refutation{RefutationKind::PoolsCutOff, pools[i], pools[j], 0,
+                return Refutation{RefutationKind::PoolsCutOff, pools[i].cell, pools[j].cell, 0,
                                   stage.target};
+    for (std::size_t i = 0; i < n; ++i) {
+        bool mustBeLast = true;
+        for (std::size_t j = 0; j < n; ++j) mustBeLast = mustBeLast && (j == i || cutOff[i * n + j]);
+        if (mustBeLast && !canBeLast[i])
+            return Refutation{RefutationKind::LastPoolStrands, pools[i].cell, -1, 0,
+                              stage.target, static_cast<int>(n)};
+    }
     return std::nullopt;
 }
 
@@ -255,7 +292,7 @@ std::optional<Refutation> refuteShape(const Stage& stage, const Reachable& reach
     const int apart = count + mostApart(free);
     if (apart < stage.target)
         return Refutation{RefutationKind::TooFewPlaces, -1, -1, apart, stage.target};
-    return refuteCutOffPools(stage, reach);
+    return refuteCutOffPools(stage);
 }
 
 }  // namespace
@@ -280,6 +317,25 @@ game::PhraseValue at(int cell) {
     return game::nested(game::phrase(kRefutationWords,
                                      QT_TRANSLATE_NOOP("Refutation", "column %1, row %2"),
                                      {columnOf(cell), rowOf(cell)}));
+}
+
+// The pool named is the one that must go last: the only pool, or one that
+// cuts off every other.
+game::Phrase lastPoolPhrase(const Refutation& r) {
+    if (r.total == 1)
+        return game::phrase(kRefutationWords,
+                            QT_TRANSLATE_NOOP("Refutation",
+                                              "the pool at %1 must be cleared before the blocks "
+                                              "come down to the target of %2, and once it is, no "
+                                              "block is left within reach to take away"),
+                            {at(r.cell), r.target});
+    return game::phrase(kRefutationWords,
+                        QT_TRANSLATE_NOOP("Refutation",
+                                          "the pool at %1 must be cleared last, as it cuts off "
+                                          "every other pool, and once it is, no block is left "
+                                          "within reach to take away to come down to the target "
+                                          "of %2"),
+                        {at(r.cell), r.target});
 }
 
 }  // namespace
@@ -324,6 +380,8 @@ game::Phrase refutationPhrase(const Refutation& r) {
                                                   "cleared: once either is, no cast can reach "
                                                   "the other"),
                                 {at(r.cell), at(r.other)});
+        case RefutationKind::LastPoolStrands:
+            return lastPoolPhrase(r);
         case RefutationKind::PoolsCostTooMuch:
             return game::counting(
                 kRefutationWords,

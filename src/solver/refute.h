@@ -22,8 +22,10 @@ Reachable everReachable(const Stage& stage);
 // As everReachable, but no cell `closed` holds is ever free.
 Reachable reachAround(const Stage& stage, const std::array<bool, kCells>& closed);
 // As everReachable, but sand and pools stand in the way until a cell beside
-// them is reached: every cell any play can be in or cast on.
-Reachable mostReach(const Stage& stage);
+// them is reached: every cell any play can be in or cast on. The pool at
+// `kept` (when one is named) stays in the way: every cell any play can be in
+// or cast on before that pool is cleared.
+Reachable mostReach(const Stage& stage, int kept = -1);
 
 // Why no play can clear a stage, found without searching it.
 enum class RefutationKind {
@@ -34,6 +36,7 @@ enum class RefutationKind {
     MagicShort,      // the least any clear costs is more than there could ever be
     PoolsCostTooMuch,  // no order of clearing the pools keeps the magic up
     PoolsCutOff,       // clearing either of two pools leaves the other out of reach
+    LastPoolStrands,   // no block is left in reach once the pool that must go last is cleared
 };
 
 struct Refutation {
