@@ -150,9 +150,6 @@ const std::vector<std::string> kShaftsFromOverTheTop = {
 const std::vector<std::string> kShaftAndAPoolOnRowOne = {
     "PK.KWK...", "KKKKKK.KK", "KKKKKK.KK", "KKKKKK.KK", "KKKKKK.KK",
     "KKKKKK.KK", "KKKKKK.KK", "KKKKKKWKK", "KKKKKKKKK"};
-const std::vector<std::string> kShaftBelowAPoolInTheCorner = {
-    "PK.K...KW", "KKKKKKKK.", "KKKKKKKK.", "KKKKKKKK.", "KKKKKKKK.",
-    "KKKKKKKK.", "KKKKKKKK.", "KKKKKKKKW", "KKKKKKKKK"};
 
 }  // namespace
 
@@ -169,7 +166,6 @@ TEST(Refute, PoolsThatCutEachOtherOffAreNamed) {
         {kShaftAndAPoolOnTheWalkway, std::nullopt},
         {kShaftsFromOverTheTop, std::pair{cellIndex(4, 8), cellIndex(7, 8)}},
         {kShaftAndAPoolOnRowOne, std::nullopt},
-        {kShaftBelowAPoolInTheCorner, std::nullopt},
     };
     for (const auto& t : cases) {
         const solver::Stage stage = testing_support::stageOfRows(t.rows, 1, 8);
