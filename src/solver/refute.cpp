@@ -238,12 +238,16 @@ std::optional<Refutation> refuteCutOffPools(const Stage& stage) {
     const bool lastCastRemoves = stage.start.count(CellKind::Block) > stage.target;
     // cutOff[i * n + j]: no cast reaches pool j once pool i is cleared.
     std::vector<bool> cutOff(n * n, true);
+    std::vector<bool> mustBeLast(n, true);  // pool i cuts off every other
     std::vector<bool> canBeLast(n, !lastCastRemoves);
     for (std::size_t i = 0; i < n; ++i)
         for (int place : castingPlaces(pools[i].before, pools[i].cell)) {
             const auto touch = touchedAfterClearing(stage, place, pools[i].cell);
-            for (std::size_t j = 0; j < n; ++j)
-                if (touch[static_cast<std::size_t>(pools[j].cell)]) cutOff[i * n + j] = false;
+            for (std::size_t j = 0; j < n; ++j) {
+                if (!touch[static_cast<std::size_t>(pools[j].cell)]) continue;
+                cutOff[i * n + j] = false;
+                if (j != i) mustBeLast[i] = false;
+            }
             if (!canBeLast[i] && blockLeftInReach(stage, pools[i].cell, place, pools[i].before))
                 canBeLast[i] = true;
         }
@@ -252,13 +256,10 @@ std::optional<Refutation> refuteCutOffPools(const Stage& stage) {
             if (cutOff[i * n + j] && cutOff[j * n + i])
                 return Refutation{RefutationKind::PoolsCutOff, pools[i].cell, pools[j].cell, 0,
                                   stage.target};
-    for (std::size_t i = 0; i < n; ++i) {
-        bool mustBeLast = true;
-        for (std::size_t j = 0; j < n; ++j) mustBeLast = mustBeLast && (j == i || cutOff[i * n + j]);
-        if (mustBeLast && !canBeLast[i])
+    for (std::size_t i = 0; i < n; ++i)
+        if (mustBeLast[i] && !canBeLast[i])
             return Refutation{RefutationKind::LastPoolStrands, pools[i].cell, -1, 0,
                               stage.target, static_cast<int>(n)};
-    }
     return std::nullopt;
 }
 
