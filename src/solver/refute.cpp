@@ -230,10 +230,11 @@ struct Pool {
 // block away, after the last pool is cleared. So once the last pool is
 // cleared, a block must be left where a cast can reach it. A pool that cuts
 // every other one off (the only pool does) must go last.
-std::optional<Refutation> refuteCutOffPools(const Stage& stage) {
+std::optional<Refutation> refuteWhatClearingLeaves(const Stage& stage) {
     std::vector<Pool> pools;
     for (int cell = 0; cell < kCells; ++cell)
-        if (stage.start.kind(cell) == CellKind::Water) pools.push_back({cell, mostReach(stage, cell)});
+        if (stage.start.kind(cell) == CellKind::Water)
+            pools.push_back({cell, mostReach(stage, cell)});
     const std::size_t n = pools.size();
     const bool lastCastRemoves = stage.start.count(CellKind::Block) > stage.target;
     // cutOff[i * n + j]: no cast reaches pool j once pool i is cleared.
@@ -256,10 +257,11 @@ std::optional<Refutation> refuteCutOffPools(const Stage& stage) {
             if (cutOff[i * n + j] && cutOff[j * n + i])
                 return Refutation{RefutationKind::PoolsCutOff, pools[i].cell, pools[j].cell, 0,
                                   stage.target};
+    const int total = static_cast<int>(n);
     for (std::size_t i = 0; i < n; ++i)
         if (mustBeLast[i] && !canBeLast[i])
-            return Refutation{RefutationKind::LastPoolStrands, pools[i].cell, -1, 0,
-                              stage.target, static_cast<int>(n)};
+            return Refutation{
+                RefutationKind::LastPoolStrands, pools[i].cell, -1, 0, stage.target, total};
     return std::nullopt;
 }
 
@@ -293,7 +295,7 @@ std::optional<Refutation> refuteShape(const Stage& stage, const Reachable& reach
     const int apart = count + mostApart(free);
     if (apart < stage.target)
         return Refutation{RefutationKind::TooFewPlaces, -1, -1, apart, stage.target};
-    return refuteCutOffPools(stage);
+    return refuteWhatClearingLeaves(stage);
 }
 
 }  // namespace
