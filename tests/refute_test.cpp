@@ -110,7 +110,7 @@ TEST(Refute, PoolsInPitsNeverClear) {
         std::uint64_t seed;
     } cases[] = {
         {solver::RefutationKind::PoolsCutOff, 34},
-        {solver::RefutationKind::LastPoolStrands, 35},
+        {solver::RefutationKind::PoolLeavesNoBlock, 35},
     };
     for (const auto& t : cases) {
         int checked = 0;
@@ -191,7 +191,9 @@ namespace {
 // cell above it: clearing the pool drops the character in for good. The
 // blocks stand on the walkway of row 5, out of the pit's reach; one beside
 // the pit can still be taken away from in there. A pool on the walkway, in
-// the way to the shaft, goes first.
+// the way to the shaft, goes first; of two pools down the shaft, the lower is
+// cleared from the pit the upper one leaves. Starting on a pool under a
+// block, the character takes the block away as it falls.
 const std::vector<std::string> kPitBelowAShaft = {
     "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "B.B.P....",
     "KKKKKKK.K", "KKKKKKK.K", "KKKKKKKWK", "KKKKKKKKK"};
@@ -201,46 +203,49 @@ const std::vector<std::string> kPitWithABlockBeside = {
 const std::vector<std::string> kPitAndAPoolOnTheWalkway = {
     "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "B.B.PW...",
     "KKKKKKK.K", "KKKKKKK.K", "KKKKKKKWK", "KKKKKKKKK"};
+const std::vector<std::string> kTwoPoolsDownAShaft = {
+    "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "B.B.P....",
+    "KKKKKKK.K", "KKKKKKKWK", "KKKKKKKWK", "KKKKKKKKK"};
+const std::vector<std::string> kStartOnAPoolUnderABlock = {
+    "KKKKKKKKK", "KKKKKKKKK", "KKKBKKKKK", "KKKPKKKKK", "KKKWKKKKK",
+    "KKK.KKKKK", "KKKKKKKBK", "KKKKKKKKK", "KKKKKKKKK"};
 
 }  // namespace
 
-// With more blocks than the target, the last cast takes one away, after the
-// last pool: a pool that must go last and leaves no block in reach once
-// cleared is a refutation, named by that pool. With no more blocks than the
-// target, or a block left in reach, there is none, and the stage clears.
-TEST(Refute, NoBlockLeftAfterTheLastPool) {
+// With more blocks than the target, the count stays above it while a pool is
+// left: a pool whose clearing leaves none of the blocks in reach is a
+// refutation, named by that pool. With no more blocks than the target, or a
+// block left in reach, there is none, and the stage clears.
+TEST(Refute, NoBlockLeftInReachOnceAPoolIsCleared) {
     using solver::cellIndex;
     const struct {
         const std::vector<std::string>& rows;
         int target;
-        std::optional<int> lastPool;
+        std::optional<int> pool;
     } cases[] = {
         {kPitBelowAShaft, 1, cellIndex(8, 8)},
         {kPitBelowAShaft, 2, std::nullopt},
         {kPitWithABlockBeside, 2, std::nullopt},
         {kPitAndAPoolOnTheWalkway, 1, cellIndex(8, 8)},
+        {kTwoPoolsDownAShaft, 1, cellIndex(8, 7)},
+        {kStartOnAPoolUnderABlock, 1, std::nullopt},
     };
     for (const auto& t : cases) {
         const solver::Stage stage = testing_support::stageOfRows(t.rows, t.target, 8);
         SCOPED_TRACE(solver::stageFileText(stage));
         const auto why = solver::refute(stage);
-        ASSERT_EQ(why.has_value(), t.lastPool.has_value());
-        EXPECT_EQ(clears(stage, stage.magic + kLavish), std::optional<bool>(!t.lastPool));
+        ASSERT_EQ(why.has_value(), t.pool.has_value());
+        EXPECT_EQ(clears(stage, stage.magic + kLavish), std::optional<bool>(!t.pool));
         if (!why) continue;
-        EXPECT_EQ(why->kind, solver::RefutationKind::LastPoolStrands);
+        EXPECT_EQ(why->kind, solver::RefutationKind::PoolLeavesNoBlock);
         EXPECT_FALSE(why->magicAlone());
-        EXPECT_EQ(why->cell, *t.lastPool);
+        EXPECT_EQ(why->cell, *t.pool);
     }
-    const auto one = solver::refute(testing_support::stageOfRows(kPitBelowAShaft, 1, 8));
-    const auto two = solver::refute(testing_support::stageOfRows(kPitAndAPoolOnTheWalkway, 1, 8));
-    ASSERT_TRUE(one && two);
-    EXPECT_EQ(solver::refutationText(*one),
-              "the pool at column 8, row 8 must be cleared before the blocks come down to the "
-              "target of 1, and once it is, no block is left within reach to take away");
-    EXPECT_EQ(solver::refutationText(*two),
-              "the pool at column 8, row 8 must be cleared last, as it cuts off every other pool, "
-              "and once it is, no block is left within reach to take away to come down to the "
-              "target of 1");
+    const auto why = solver::refute(testing_support::stageOfRows(kPitBelowAShaft, 1, 8));
+    ASSERT_TRUE(why);
+    EXPECT_EQ(solver::refutationText(*why),
+              "the pool at column 8, row 8 can only be cleared while there are more blocks than "
+              "the target of 1, and once it is, none of them is left within reach to take away");
 }
 
 // The goal-directed search finds a clear exactly when the exact search does,

@@ -697,12 +697,8 @@ lege das Blockziel und die Startmagie fest.
         <translation>das Wasser bei %1 und das bei %2 lassen sich nie beide entfernen: Ist eines entfernt, erreicht kein Zauber mehr das andere</translation>
     </message>
     <message>
-        <source>the pool at %1 must be cleared before the blocks come down to the target of %2, and once it is, no block is left within reach to take away</source>
-        <translation>das Wasser bei %1 muss entfernt sein, bevor die Blöcke auf das Ziel von %2 sinken, und ist es entfernt, ist kein Block mehr zum Entfernen erreichbar</translation>
-    </message>
-    <message>
-        <source>the pool at %1 must be cleared last, as it cuts off every other pool, and once it is, no block is left within reach to take away to come down to the target of %2</source>
-        <translation>das Wasser bei %1 muss als letztes entfernt werden, da es jedes andere Wasser abschneidet, und ist es entfernt, ist kein Block mehr zum Entfernen erreichbar, um auf das Ziel von %2 zu kommen</translation>
+        <source>the pool at %1 can only be cleared while there are more blocks than the target of %2, and once it is, none of them is left within reach to take away</source>
+        <translation>das Wasser bei %1 lässt sich nur entfernen, solange es mehr Blöcke als das Ziel von %2 gibt, und ist es entfernt, ist keiner davon mehr zum Entfernen erreichbar</translation>
     </message>
 </context>
 <context>

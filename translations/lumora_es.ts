@@ -697,12 +697,8 @@ objetivo de bloques y la magia inicial.
         <translation>las casillas de agua en %1 y en %2 nunca se pueden secar las dos: en cuanto se seca una, ningún hechizo alcanza la otra</translation>
     </message>
     <message>
-        <source>the pool at %1 must be cleared before the blocks come down to the target of %2, and once it is, no block is left within reach to take away</source>
-        <translation>el agua en %1 debe secarse antes de que los bloques bajen al objetivo de %2, y una vez seca, no queda al alcance ningún bloque que quitar</translation>
-    </message>
-    <message>
-        <source>the pool at %1 must be cleared last, as it cuts off every other pool, and once it is, no block is left within reach to take away to come down to the target of %2</source>
-        <translation>el agua en %1 debe secarse la última, pues deja fuera de alcance cualquier otra agua, y una vez seca, no queda al alcance ningún bloque que quitar para bajar al objetivo de %2</translation>
+        <source>the pool at %1 can only be cleared while there are more blocks than the target of %2, and once it is, none of them is left within reach to take away</source>
+        <translation>el agua en %1 solo se puede secar mientras haya más bloques que el objetivo de %2, y una vez seca, ninguno de ellos queda al alcance para quitarlo</translation>
     </message>
 </context>
 <context>

@@ -697,12 +697,8 @@ personnage, et fixez l’objectif de blocs et la magie de départ.
         <translation>les cases d’eau en %1 et en %2 ne peuvent jamais être asséchées toutes les deux : dès que l’une l’est, aucun sort n’atteint plus l’autre</translation>
     </message>
     <message>
-        <source>the pool at %1 must be cleared before the blocks come down to the target of %2, and once it is, no block is left within reach to take away</source>
-        <translation>l’eau en %1 doit être asséchée avant que les blocs descendent à l’objectif de %2, et une fois qu’elle l’est, plus aucun bloc à retirer n’est à portée</translation>
-    </message>
-    <message>
-        <source>the pool at %1 must be cleared last, as it cuts off every other pool, and once it is, no block is left within reach to take away to come down to the target of %2</source>
-        <translation>l’eau en %1 doit être asséchée en dernier, car elle coupe l’accès à toute autre eau, et une fois qu’elle l’est, plus aucun bloc à retirer n’est à portée pour descendre à l’objectif de %2</translation>
+        <source>the pool at %1 can only be cleared while there are more blocks than the target of %2, and once it is, none of them is left within reach to take away</source>
+        <translation>l’eau en %1 ne peut être asséchée que tant qu’il y a plus de blocs que l’objectif de %2, et une fois qu’elle l’est, aucun d’eux n’est plus à portée pour le retirer</translation>
     </message>
 </context>
 <context>

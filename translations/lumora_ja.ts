@@ -683,12 +683,8 @@ Lumora ワークショップはゲームのステージを作ります。9 x 9 �
         <translation>%1 と %2 の水は両方とも消すことはできません: 片方を消すと、もう片方にはどの魔法も届きません</translation>
     </message>
     <message>
-        <source>the pool at %1 must be cleared before the blocks come down to the target of %2, and once it is, no block is left within reach to take away</source>
-        <translation>%1 の水はブロックが目標の %2 まで減る前に消す必要がありますが、消すと取り除けるブロックが届く範囲にひとつも残りません</translation>
-    </message>
-    <message>
-        <source>the pool at %1 must be cleared last, as it cuts off every other pool, and once it is, no block is left within reach to take away to come down to the target of %2</source>
-        <translation>%1 の水はほかのすべての水に行けなくするので最後に消す必要がありますが、消すと目標の %2 まで減らすために取り除けるブロックが届く範囲にひとつも残りません</translation>
+        <source>the pool at %1 can only be cleared while there are more blocks than the target of %2, and once it is, none of them is left within reach to take away</source>
+        <translation>%1 の水はブロックが目標の %2 より多いうちにしか消せませんが、消すとそのどれも取り除ける範囲に残りません</translation>
     </message>
 </context>
 <context>

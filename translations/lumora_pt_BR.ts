@@ -696,12 +696,8 @@ meta de blocos e a magia inicial.
         <translation>as casas de água em %1 e em %2 nunca podem ser secadas as duas: assim que uma é secada, nenhum feitiço alcança a outra</translation>
     </message>
     <message>
-        <source>the pool at %1 must be cleared before the blocks come down to the target of %2, and once it is, no block is left within reach to take away</source>
-        <translation>a água em %1 precisa ser secada antes que os blocos desçam à meta de %2, e depois disso não resta nenhum bloco ao alcance para ser tirado</translation>
-    </message>
-    <message>
-        <source>the pool at %1 must be cleared last, as it cuts off every other pool, and once it is, no block is left within reach to take away to come down to the target of %2</source>
-        <translation>a água em %1 precisa ser a última secada, pois corta o acesso a todas as outras águas, e depois disso não resta nenhum bloco ao alcance para ser tirado e descer à meta de %2</translation>
+        <source>the pool at %1 can only be cleared while there are more blocks than the target of %2, and once it is, none of them is left within reach to take away</source>
+        <translation>a água em %1 só pode ser secada enquanto houver mais blocos que a meta de %2, e depois disso nenhum deles fica ao alcance para ser tirado</translation>
     </message>
 </context>
 <context>

@@ -193,24 +193,41 @@ std::vector<int> castingPlaces(const Reachable& reach, int pool) {
 // Every cell a cast can reach after one from `place` has cleared the pool at
 // `pool`: the cells beside the region of the place (see everReachable). Cast
 // from the cell above, the pool was the floor: the character falls through it
-// at once, so the region is the pool's own. On its way down it may still cast
-// beside the cell above, but a pool there is one that cell clears with this
-// pool below still in reach, so the two never cut each other off.
+// at once, so the region is the pool's own, and on its way down it still
+// casts beside the place it falls from.
 std::array<bool, kCells> touchedAfterClearing(Stage probe, int place, int pool) {
-    probe.start.setPlayer(place == pool - 9 ? pool : place);
-    return everReachable(probe).touch;
+    const bool fromAbove = place == pool - 9;
+    probe.start.setPlayer(fromAbove ? pool : place);
+    auto touch = everReachable(probe).touch;
+    if (fromAbove) forNeighbours(place, [&](int n) { touch[static_cast<std::size_t>(n)] = true; });
+    return touch;
+}
+
+// Cast from above a pool at the foot of a shaft (walls on both sides of the
+// place, below row 2, where a fall from over the top would pass through a
+// block), the character came down through the cell above the place and can
+// only leave the same way. A block there at the clearing, unless it stood
+// there over the start, was put there from the place, which shut the
+// character in with nothing else to cast on but the pool: the count was
+// above the target before it, so it is two above at the clearing, more than
+// that one block can take back.
+bool shutInBelow(const Stage& stage, int place, int pool) {
+    const int c = columnOf(place), r = rowOf(place);
+    if (place != pool - 9 || r < 3 || open(stage, c - 1, r) || open(stage, c + 1, r)) return false;
+    return stage.start.player() != place || stage.start.kind(place - 9) != CellKind::Block;
 }
 
 // Whether a block may be left where a cast can still reach it once the pool
 // at `pool` is cleared from `place`: on a cell the character can cast on
 // afterwards that began as a block or that a cast could reach while the pool
 // was still there (`before`). Never the pool itself, nor the cell the
-// character stands in to cast.
+// character stands in to cast, nor the cell above a shaft it is shut in.
 bool blockLeftInReach(const Stage& stage, int pool, int place, const Reachable& before) {
     const auto after = touchedAfterClearing(stage, place, pool);
+    const int above = shutInBelow(stage, place, pool) ? place - 9 : -1;
     for (int cell = 0; cell < kCells; ++cell) {
         const auto i = static_cast<std::size_t>(cell);
-        if (!after[i] || stage.wall[i] || cell == pool || cell == place) continue;
+        if (!after[i] || stage.wall[i] || cell == pool || cell == place || cell == above) continue;
         if (before.touch[i] || stage.start.kind(cell) == CellKind::Block) return true;
     }
     return false;
@@ -226,42 +243,36 @@ struct Pool {
 // ever reach it: whichever goes first, the other stays.
 //
 // And with more blocks than the target, the count stays above it until the
-// last cast, as meeting it with a pool left loses: the last cast takes a
-// block away, after the last pool is cleared. So once the last pool is
-// cleared, a block must be left where a cast can reach it. A pool that cuts
-// every other one off (the only pool does) must go last.
+// last cast, as meeting it with a pool left loses. So a pool is cleared with
+// more blocks than the target on the board; if none of them is left where a
+// cast can still reach it, they all stay, and the count never comes down.
 std::optional<Refutation> refuteWhatClearingLeaves(const Stage& stage) {
     std::vector<Pool> pools;
     for (int cell = 0; cell < kCells; ++cell)
         if (stage.start.kind(cell) == CellKind::Water)
             pools.push_back({cell, mostReach(stage, cell)});
     const std::size_t n = pools.size();
-    const bool lastCastRemoves = stage.start.count(CellKind::Block) > stage.target;
+    const bool countAbove = stage.start.count(CellKind::Block) > stage.target;
     // cutOff[i * n + j]: no cast reaches pool j once pool i is cleared.
     std::vector<bool> cutOff(n * n, true);
-    std::vector<bool> mustBeLast(n, true);  // pool i cuts off every other
-    std::vector<bool> canBeLast(n, !lastCastRemoves);
+    std::vector<bool> leavesABlock(n, !countAbove);
     for (std::size_t i = 0; i < n; ++i)
         for (int place : castingPlaces(pools[i].before, pools[i].cell)) {
             const auto touch = touchedAfterClearing(stage, place, pools[i].cell);
-            for (std::size_t j = 0; j < n; ++j) {
-                if (!touch[static_cast<std::size_t>(pools[j].cell)]) continue;
-                cutOff[i * n + j] = false;
-                if (j != i) mustBeLast[i] = false;
-            }
-            if (!canBeLast[i] && blockLeftInReach(stage, pools[i].cell, place, pools[i].before))
-                canBeLast[i] = true;
+            for (std::size_t j = 0; j < n; ++j)
+                if (touch[static_cast<std::size_t>(pools[j].cell)]) cutOff[i * n + j] = false;
+            if (!leavesABlock[i] && blockLeftInReach(stage, pools[i].cell, place, pools[i].before))
+                leavesABlock[i] = true;
         }
     for (std::size_t i = 0; i < n; ++i)
         for (std::size_t j = i + 1; j < n; ++j)
             if (cutOff[i * n + j] && cutOff[j * n + i])
                 return Refutation{RefutationKind::PoolsCutOff, pools[i].cell, pools[j].cell, 0,
                                   stage.target};
-    const int total = static_cast<int>(n);
     for (std::size_t i = 0; i < n; ++i)
-        if (mustBeLast[i] && !canBeLast[i])
-            return Refutation{
-                RefutationKind::LastPoolStrands, pools[i].cell, -1, 0, stage.target, total};
+        if (!leavesABlock[i])
+            return Refutation{RefutationKind::PoolLeavesNoBlock, pools[i].cell, -1, 0,
+                              stage.target};
     return std::nullopt;
 }
 
@@ -322,25 +333,6 @@ game::PhraseValue at(int cell) {
                                      {columnOf(cell), rowOf(cell)}));
 }
 
-// The pool named is the one that must go last: the only pool, or one that
-// cuts off every other.
-game::Phrase lastPoolPhrase(const Refutation& r) {
-    if (r.total == 1)
-        return game::phrase(kRefutationWords,
-                            QT_TRANSLATE_NOOP("Refutation",
-                                              "the pool at %1 must be cleared before the blocks "
-                                              "come down to the target of %2, and once it is, no "
-                                              "block is left within reach to take away"),
-                            {at(r.cell), r.target});
-    return game::phrase(kRefutationWords,
-                        QT_TRANSLATE_NOOP("Refutation",
-                                          "the pool at %1 must be cleared last, as it cuts off "
-                                          "every other pool, and once it is, no block is left "
-                                          "within reach to take away to come down to the target "
-                                          "of %2"),
-                        {at(r.cell), r.target});
-}
-
 }  // namespace
 
 game::Phrase refutationPhrase(const Refutation& r) {
@@ -383,8 +375,14 @@ game::Phrase refutationPhrase(const Refutation& r) {
                                                   "cleared: once either is, no cast can reach "
                                                   "the other"),
                                 {at(r.cell), at(r.other)});
-        case RefutationKind::LastPoolStrands:
-            return lastPoolPhrase(r);
+        case RefutationKind::PoolLeavesNoBlock:
+            return game::phrase(kRefutationWords,
+                                QT_TRANSLATE_NOOP("Refutation",
+                                                  "the pool at %1 can only be cleared while there "
+                                                  "are more blocks than the target of %2, and "
+                                                  "once it is, none of them is left within reach "
+                                                  "to take away"),
+                                {at(r.cell), r.target});
         case RefutationKind::PoolsCostTooMuch:
             return game::counting(
                 kRefutationWords,

@@ -36,7 +36,7 @@ enum class RefutationKind {
     MagicShort,      // the least any clear costs is more than there could ever be
     PoolsCostTooMuch,  // no order of clearing the pools keeps the magic up
     PoolsCutOff,       // clearing either of two pools leaves the other out of reach
-    LastPoolStrands,   // no block is left in reach once the pool that must go last is cleared
+    PoolLeavesNoBlock, // once a pool is cleared, no block is left in reach to take away
 };
 
 struct Refutation {
