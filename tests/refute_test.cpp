@@ -192,8 +192,9 @@ namespace {
 // blocks stand on the walkway of row 5, out of the pit's reach; one beside
 // the pit can still be taken away from in there. A pool on the walkway, in
 // the way to the shaft, goes first; of two pools down the shaft, the lower is
-// cleared from the pit the upper one leaves. Starting on a pool under a
-// block, the character takes the block away as it falls.
+// cleared from the pit the upper one leaves. A shallow pit below a walkway on
+// row 2 is the same. Starting on a pool under a block, the character takes
+// the block away as it falls.
 const std::vector<std::string> kPitBelowAShaft = {
     "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "B.B.P....",
     "KKKKKKK.K", "KKKKKKK.K", "KKKKKKKWK", "KKKKKKKKK"};
@@ -206,6 +207,9 @@ const std::vector<std::string> kPitAndAPoolOnTheWalkway = {
 const std::vector<std::string> kTwoPoolsDownAShaft = {
     "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "B.B.P....",
     "KKKKKKK.K", "KKKKKKKWK", "KKKKKKKWK", "KKKKKKKKK"};
+const std::vector<std::string> kShallowPit = {
+    "KKKKKKKKK", "B.B.P....", "KKKKKKK.K", "KKKKKKKWK", "KKKKKKKKK",
+    "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"};
 const std::vector<std::string> kStartOnAPoolUnderABlock = {
     "KKKKKKKKK", "KKKKKKKKK", "KKKBKKKKK", "KKKPKKKKK", "KKKWKKKKK",
     "KKK.KKKKK", "KKKKKKKBK", "KKKKKKKKK", "KKKKKKKKK"};
@@ -228,6 +232,7 @@ TEST(Refute, NoBlockLeftInReachOnceAPoolIsCleared) {
         {kPitWithABlockBeside, 2, std::nullopt},
         {kPitAndAPoolOnTheWalkway, 1, cellIndex(8, 8)},
         {kTwoPoolsDownAShaft, 1, cellIndex(8, 7)},
+        {kShallowPit, 1, cellIndex(8, 4)},
         {kStartOnAPoolUnderABlock, 1, std::nullopt},
     };
     for (const auto& t : cases) {
