@@ -153,38 +153,6 @@ const std::vector<std::string> kShaftAndAPoolOnRowOne = {
 
 }  // namespace
 
-// Two pools that each leave the other out of reach once cleared are a
-// refutation, named by both pools; where one leaves the other in reach there
-// is none, and the stage clears.
-TEST(Refute, PoolsThatCutEachOtherOffAreNamed) {
-    using solver::cellIndex;
-    const struct {
-        const std::vector<std::string>& rows;
-        std::optional<std::pair<int, int>> cutOff;
-    } cases[] = {
-        {kShaftsFromAWalkway, std::pair{cellIndex(2, 8), cellIndex(8, 8)}},
-        {kShaftAndAPoolOnTheWalkway, std::nullopt},
-        {kShaftsFromOverTheTop, std::pair{cellIndex(4, 8), cellIndex(7, 8)}},
-        {kShaftAndAPoolOnRowOne, std::nullopt},
-    };
-    for (const auto& t : cases) {
-        const solver::Stage stage = testing_support::stageOfRows(t.rows, 1, 8);
-        SCOPED_TRACE(solver::stageFileText(stage));
-        const auto why = solver::refute(stage);
-        ASSERT_EQ(why.has_value(), t.cutOff.has_value());
-        EXPECT_EQ(clears(stage, stage.magic + kLavish), std::optional<bool>(!t.cutOff));
-        if (!why) continue;
-        EXPECT_EQ(why->kind, solver::RefutationKind::PoolsCutOff);
-        EXPECT_FALSE(why->magicAlone());
-        EXPECT_EQ(std::pair(why->cell, why->other), *t.cutOff);
-    }
-    const auto why = solver::refute(testing_support::stageOfRows(kShaftsFromAWalkway, 1, 8));
-    ASSERT_TRUE(why);
-    EXPECT_EQ(solver::refutationText(*why),
-              "the pools at column 2, row 8 and column 8, row 8 can never both be cleared: once "
-              "either is, no cast can reach the other");
-}
-
 namespace {
 
 // A pit at the foot of a shaft on column 8, its pool reached only from the
@@ -216,39 +184,51 @@ const std::vector<std::string> kStartOnAPoolUnderABlock = {
 
 }  // namespace
 
-// With more blocks than the target, the count stays above it while a pool is
-// left: a pool whose clearing leaves none of the blocks in reach is a
-// refutation, named by that pool. With no more blocks than the target, or a
-// block left in reach, there is none, and the stage clears.
-TEST(Refute, NoBlockLeftInReachOnceAPoolIsCleared) {
+// Two pools that each leave the other out of reach once cleared are a
+// refutation, named by both pools. With more blocks than the target, the count
+// stays above it while a pool is left: a pool whose clearing leaves none of
+// the blocks in reach is one too, named by that pool. Where neither holds
+// there is none, and the stage clears.
+TEST(Refute, PoolsInPitsAreNamed) {
     using solver::cellIndex;
+    using Kind = solver::RefutationKind;
     const struct {
         const std::vector<std::string>& rows;
         int target;
-        std::optional<int> pool;
+        std::optional<Kind> kind;
+        int cell = -1;
+        int other = -1;
     } cases[] = {
-        {kPitBelowAShaft, 1, cellIndex(8, 8)},
+        {kShaftsFromAWalkway, 1, Kind::PoolsCutOff, cellIndex(2, 8), cellIndex(8, 8)},
+        {kShaftAndAPoolOnTheWalkway, 1, std::nullopt},
+        {kShaftsFromOverTheTop, 1, Kind::PoolsCutOff, cellIndex(4, 8), cellIndex(7, 8)},
+        {kShaftAndAPoolOnRowOne, 1, std::nullopt},
+        {kPitBelowAShaft, 1, Kind::PoolLeavesNoBlock, cellIndex(8, 8)},
         {kPitBelowAShaft, 2, std::nullopt},
         {kPitWithABlockBeside, 2, std::nullopt},
-        {kPitAndAPoolOnTheWalkway, 1, cellIndex(8, 8)},
-        {kTwoPoolsDownAShaft, 1, cellIndex(8, 7)},
-        {kShallowPit, 1, cellIndex(8, 4)},
+        {kPitAndAPoolOnTheWalkway, 1, Kind::PoolLeavesNoBlock, cellIndex(8, 8)},
+        {kTwoPoolsDownAShaft, 1, Kind::PoolLeavesNoBlock, cellIndex(8, 7)},
+        {kShallowPit, 1, Kind::PoolLeavesNoBlock, cellIndex(8, 4)},
         {kStartOnAPoolUnderABlock, 1, std::nullopt},
     };
     for (const auto& t : cases) {
         const solver::Stage stage = testing_support::stageOfRows(t.rows, t.target, 8);
         SCOPED_TRACE(solver::stageFileText(stage));
         const auto why = solver::refute(stage);
-        ASSERT_EQ(why.has_value(), t.pool.has_value());
-        EXPECT_EQ(clears(stage, stage.magic + kLavish), std::optional<bool>(!t.pool));
+        ASSERT_EQ(why.has_value(), t.kind.has_value());
+        EXPECT_EQ(clears(stage, stage.magic + kLavish), std::optional<bool>(!t.kind));
         if (!why) continue;
-        EXPECT_EQ(why->kind, solver::RefutationKind::PoolLeavesNoBlock);
+        EXPECT_EQ(why->kind, *t.kind);
         EXPECT_FALSE(why->magicAlone());
-        EXPECT_EQ(why->cell, *t.pool);
+        EXPECT_EQ(std::pair(why->cell, why->other), std::pair(t.cell, t.other));
     }
-    const auto why = solver::refute(testing_support::stageOfRows(kPitBelowAShaft, 1, 8));
-    ASSERT_TRUE(why);
-    EXPECT_EQ(solver::refutationText(*why),
+    const auto cutOff = solver::refute(testing_support::stageOfRows(kShaftsFromAWalkway, 1, 8));
+    const auto noBlock = solver::refute(testing_support::stageOfRows(kPitBelowAShaft, 1, 8));
+    ASSERT_TRUE(cutOff && noBlock);
+    EXPECT_EQ(solver::refutationText(*cutOff),
+              "the pools at column 2, row 8 and column 8, row 8 can never both be cleared: once "
+              "either is, no cast can reach the other");
+    EXPECT_EQ(solver::refutationText(*noBlock),
               "the pool at column 8, row 8 can only be cleared while there are more blocks than "
               "the target of 1, and once it is, none of them is left within reach to take away");
 }
