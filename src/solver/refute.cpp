@@ -210,7 +210,9 @@ std::array<bool, kCells> touchedAfterClearing(Stage probe, int place, int pool) 
 // there over the start, was put there from the place, which shut the
 // character in with nothing else to cast on but the pool: the count was
 // above the target before it, so it is two above at the clearing, more than
-// that one block can take back.
+// that one block can take back. (An open cell beside the place is itself one
+// a cast reaches before and after, which leaves a block in reach anyway: the
+// walls only say what this argument needs.)
 bool shutInBelow(const Stage& stage, int place, int pool) {
     const int c = columnOf(place), r = rowOf(place);
     if (place != pool - 9 || r < 3 || open(stage, c - 1, r) || open(stage, c + 1, r)) return false;
