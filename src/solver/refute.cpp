@@ -221,11 +221,12 @@ bool shutInBelow(const Stage& stage, int place, int pool) {
 
 // Whether a block may be left where a cast can still reach it once the pool
 // at `pool` is cleared from `place`: on a cell the character can cast on
-// afterwards that began as a block or that a cast could reach while the pool
-// was still there (`before`). Never the pool itself, nor the cell the
-// character stands in to cast, nor the cell above a shaft it is shut in.
-bool blockLeftInReach(const Stage& stage, int pool, int place, const Reachable& before) {
-    const auto after = touchedAfterClearing(stage, place, pool);
+// afterwards (`after`, see touchedAfterClearing) that began as a block or
+// that a cast could reach while the pool was still there (`before`). Never
+// the pool itself, nor the cell the character stands in to cast, nor the
+// cell above a shaft it is shut in.
+bool blockLeftInReach(const Stage& stage, int pool, int place, const Reachable& before,
+                      const std::array<bool, kCells>& after) {
     const int above = shutInBelow(stage, place, pool) ? place - 9 : -1;
     for (int cell = 0; cell < kCells; ++cell) {
         const auto i = static_cast<std::size_t>(cell);
@@ -263,7 +264,8 @@ std::optional<Refutation> refuteWhatClearingLeaves(const Stage& stage) {
             const auto touch = touchedAfterClearing(stage, place, pools[i].cell);
             for (std::size_t j = 0; j < n; ++j)
                 if (touch[static_cast<std::size_t>(pools[j].cell)]) cutOff[i * n + j] = false;
-            if (!leavesABlock[i] && blockLeftInReach(stage, pools[i].cell, place, pools[i].before))
+            if (!leavesABlock[i] &&
+                blockLeftInReach(stage, pools[i].cell, place, pools[i].before, touch))
                 leavesABlock[i] = true;
         }
     for (std::size_t i = 0; i < n; ++i)
