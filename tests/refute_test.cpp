@@ -162,7 +162,7 @@ namespace {
 // the way to the shaft, goes first; of two pools down the shaft, the lower is
 // cleared from the pit the upper one leaves. A shallow pit below a walkway on
 // row 2 is the same. Starting on a pool under a block, the character takes
-// the block away as it falls.
+// the block away as it falls; starting beside one, after it.
 const std::vector<std::string> kPitBelowAShaft = {
     "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "B.B.P....",
     "KKKKKKK.K", "KKKKKKK.K", "KKKKKKKWK", "KKKKKKKKK"};
@@ -178,6 +178,9 @@ const std::vector<std::string> kTwoPoolsDownAShaft = {
 const std::vector<std::string> kShallowPit = {
     "KKKKKKKKK", "B.B.P....", "KKKKKKK.K", "KKKKKKKWK", "KKKKKKKKK",
     "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"};
+const std::vector<std::string> kStartBesideAPoolUnderABlock = {
+    "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK",
+    "KKKKKKKKK", "KBKKKKKKK", "KPWKKKKKK", "KKKKKKKKK"};
 const std::vector<std::string> kStartOnAPoolUnderABlock = {
     "KKKKKKKKK", "KKKKKKKKK", "KKKBKKKKK", "KKKPKKKKK", "KKKWKKKKK",
     "KKK.KKKKK", "KKKKKKKBK", "KKKKKKKKK", "KKKKKKKKK"};
@@ -210,6 +213,7 @@ TEST(Refute, PoolsInPitsAreNamed) {
         {kTwoPoolsDownAShaft, 1, Kind::PoolLeavesNoBlock, cellIndex(8, 7)},
         {kShallowPit, 1, Kind::PoolLeavesNoBlock, cellIndex(8, 4)},
         {kStartOnAPoolUnderABlock, 1, std::nullopt},
+        {kStartBesideAPoolUnderABlock, 0, std::nullopt},
     };
     for (const auto& t : cases) {
         const solver::Stage stage = testing_support::stageOfRows(t.rows, t.target, 8);
