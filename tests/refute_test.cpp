@@ -160,8 +160,8 @@ namespace {
 // blocks stand on the walkway of row 5, out of the pit's reach; one beside
 // the pit can still be taken away from in there. A pool on the walkway, in
 // the way to the shaft, goes first; of two pools down the shaft, the lower is
-// cleared from the pit the upper one leaves. A shallow pit below a walkway on
-// row 2 is the same. Starting on a pool under a block, the character takes
+// cleared from the pit the upper one leaves. A shaft shut by a block, taken
+// away to go down, and a shallow pit below a walkway on row 2 are the same. Starting on a pool under a block, the character takes
 // the block away as it falls; starting beside one, after it.
 const std::vector<std::string> kPitBelowAShaft = {
     "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "B.B.P....",
@@ -175,6 +175,9 @@ const std::vector<std::string> kPitAndAPoolOnTheWalkway = {
 const std::vector<std::string> kTwoPoolsDownAShaft = {
     "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "B.B.P....",
     "KKKKKKK.K", "KKKKKKKWK", "KKKKKKKWK", "KKKKKKKKK"};
+const std::vector<std::string> kPitBelowABlockedShaft = {
+    "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "B.B.P....",
+    "KKKKKKKBK", "KKKKKKK.K", "KKKKKKKWK", "KKKKKKKKK"};
 const std::vector<std::string> kShallowPit = {
     "KKKKKKKKK", "B.B.P....", "KKKKKKK.K", "KKKKKKKWK", "KKKKKKKKK",
     "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK", "KKKKKKKKK"};
@@ -211,6 +214,7 @@ TEST(Refute, PoolsInPitsAreNamed) {
         {kPitWithABlockBeside, 2, std::nullopt},
         {kPitAndAPoolOnTheWalkway, 1, Kind::PoolLeavesNoBlock, cellIndex(8, 8)},
         {kTwoPoolsDownAShaft, 1, Kind::PoolLeavesNoBlock, cellIndex(8, 7)},
+        {kPitBelowABlockedShaft, 1, Kind::PoolLeavesNoBlock, cellIndex(8, 8)},
         {kShallowPit, 1, Kind::PoolLeavesNoBlock, cellIndex(8, 4)},
         {kStartOnAPoolUnderABlock, 1, std::nullopt},
         {kStartBesideAPoolUnderABlock, 0, std::nullopt},
